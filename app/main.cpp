@@ -1,0 +1,24 @@
+#include "app/tform1.h"
+#include "core/uppstart.h"
+#include "platform/ui/fonstermeddelanden.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvika"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    plattform::installeraFoensterSkikt();
+
+    if (!Uppstart())
+        return 1;
+
+    TForm1 huvudfoenster;
+    Form1 = &huvudfoenster;
+    huvudfoenster.exec();   // the run lasts as long as the main window
+    Form1 = nullptr;
+    return 0;
+}

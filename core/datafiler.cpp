@@ -1,0 +1,122 @@
+#include "core/datafiler.h"
+
+#include "core/tillstaand.h"
+#include "platform/filer.h"
+#include "platform/text1252.h"
+
+using namespace plattform;
+
+QString SoekInnehaall(const QString &underkatalogOchNamn)
+{
+    const QString pc = G.PcSoekvaeg + underkatalogOchNamn;
+    if (filFinns(pc))
+        return pc;
+    return G.CdSoekvaeg + underkatalogOchNamn;
+}
+
+QString DataUnderkatalog(const QString &namn)
+{
+    const qsizetype punkt = namn.lastIndexOf(QLatin1Char('.'));
+    const QString ext = punkt < 0 ? QString() : namn.mid(punkt).toUpper();
+    return ext == QLatin1String(".DAT") ? QStringLiteral("\\DATA\\DAT\\")
+                                        : QStringLiteral("\\DATA\\LOV\\");
+}
+
+void haemtaord(const QString &namn, int n)
+{
+    RadLaesare fil;
+    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn))))
+        return;
+    int antal = 1;
+    while (!fil.slut() && antal <= n) {
+        G.HaemtadRad = fil.laesRad();
+        if (!G.HaemtadRad.isEmpty() && !G.HaemtadRad.startsWith(QLatin1Char(';'))
+            && !G.HaemtadRad.startsWith(QLatin1Char('$')))
+            ++antal;
+    }
+}
+
+void str_postarray(const QString &raaRad)
+{
+    G.AntalAlternativ = 0;
+    bool alternativ = false;
+    for (QString &f : G.Postfaelt)
+        f.clear();
+    int k = 1;
+    QString rad = raaRad;
+    if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
+        rad = dekryptrad(rad);
+    qsizetype p = 0;
+    while (p < rad.size()) {
+        QString &faelt = G.Postfaelt[k];
+        while (p < rad.size() && rad.at(p) != QLatin1Char('#'))
+            faelt.append(rad.at(p++));
+        // Leading blanks go; a field of blanks only keeps one.
+        qsizetype b = 0;
+        while (b < faelt.size() - 1 && faelt.at(b) == QLatin1Char(' '))
+            ++b;
+        faelt.remove(0, b);
+        if (faelt.startsWith(QLatin1Char('&'))) {
+            faelt.remove(0, 1);
+            alternativ = true;
+        }
+        if (alternativ)
+            ++G.AntalAlternativ;
+        if (k < 10)
+            ++k;
+        ++p;   // past the "#"
+    }
+    G.AntalFaelt = Word(k - 1);
+}
+
+void LetaPrep(const QString &text)
+{
+    for (QString &d : G.LetaPrepDelar)
+        d.clear();
+    int del = 1;
+    for (QChar c : text) {
+        if (c == QLatin1Char('<') || c == QLatin1Char('>'))
+            ++del;
+        else
+            G.LetaPrepDelar[del].append(c);
+    }
+}
+
+namespace {
+bool oeroerd(const QByteArray &rad)
+{
+    return !rad.isEmpty() && (rad.at(0) == ';' || rad.at(0) == '$' || rad.at(0) == '#');
+}
+
+// Position i (from 1) takes the key i div 2 + 10 when odd, i div 2 + 8 when
+// even; a result below 32 keeps the input byte.
+QByteArray omvandla(const QByteArray &in)
+{
+    QByteArray ut = in;
+    for (qsizetype j = 0; j < in.size(); ++j) {
+        const qsizetype i = j + 1;
+        const unsigned k = unsigned((i % 2 ? i / 2 + 10 : i / 2 + 8) % 256);
+        const unsigned char b = static_cast<unsigned char>(in.at(j));
+        const unsigned char x = static_cast<unsigned char>(b ^ k);
+        ut[j] = char(x < 32 ? b : x);
+    }
+    return ut;
+}
+} // namespace
+
+QByteArray kryptrad(const QByteArray &rad)
+{
+    if (oeroerd(rad) || rad.startsWith(')'))
+        return rad;
+    return omvandla(QByteArray("#") + rad);
+}
+
+QByteArray dekryptrad(const QByteArray &rad)
+{
+    if (!rad.startsWith(')'))
+        return rad;
+    return omvandla(rad).mid(1);
+}
+
+QString kryptrad(const QString &rad) { return fraan1252(kryptrad(till1252(rad))); }
+QString dekryptrad(const QString &rad) { return fraan1252(dekryptrad(till1252(rad))); }

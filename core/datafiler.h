@@ -1,0 +1,22 @@
+#pragma once
+// Data files and item lines: fetching the n-th item of a file, splitting an
+// item line into its fields, splitting a text at its "<" ">" marks, and the
+// line scrambling in which item lines may be stored.
+#include <QByteArray>
+#include <QString>
+
+// The base-path lookup every content file uses: PC path + rest when that
+// file exists, else CD path + rest (not tested further).
+QString SoekInnehaall(const QString &underkatalogOchNamn);
+
+// "\DATA\DAT\" for a ".DAT" name, else "\DATA\LOV\".
+QString DataUnderkatalog(const QString &namn);
+
+void haemtaord(const QString &namn, int n);
+void str_postarray(const QString &rad);
+void LetaPrep(const QString &text);
+
+QByteArray kryptrad(const QByteArray &rad);
+QByteArray dekryptrad(const QByteArray &rad);
+QString kryptrad(const QString &rad);
+QString dekryptrad(const QString &rad);

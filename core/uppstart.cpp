@@ -1,0 +1,246 @@
+#include "core/uppstart.h"
+
+#include "core/slumpordning.h"
+#include "core/tillstaand.h"
+#include "platform/filer.h"
+#include "platform/ini.h"
+#include "platform/seams.h"
+#include "platform/text1252.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+using namespace plattform;
+
+std::function<void()> HuvudfoensterAktiveras;
+
+namespace {
+QString versal_ext(const QString &namn)
+{
+    const qsizetype punkt = namn.lastIndexOf(QLatin1Char('.'));
+    return punkt < 0 ? QString() : namn.mid(punkt).toUpper();
+}
+
+bool byteOrdning(const QString &a, const QString &b) { return till1252(a) < till1252(b); }
+
+template <typename Tabell>
+void sortera(Tabell &t, int antal)
+{
+    QStringList l;
+    for (int i = 1; i <= antal; ++i)
+        l << t[i].str();
+    std::sort(l.begin(), l.end(), byteOrdning);
+    for (int i = 1; i <= antal; ++i)
+        t[i] = l.at(i - 1);
+}
+
+// The "\DATA" directory that a listing runs in: under the PC path, else
+// under the CD path; empty when neither exists.
+QString dataKatalog()
+{
+    if (katalogFinns(G.PcSoekvaeg + QStringLiteral("\\DATA")))
+        return G.PcSoekvaeg + QStringLiteral("\\DATA");
+    if (katalogFinns(G.CdSoekvaeg + QStringLiteral("\\DATA")))
+        return G.CdSoekvaeg + QStringLiteral("\\DATA");
+    return {};
+}
+
+QString saknadData() { return QStringLiteral("Kan inte hitta katalogen ") + G.CdSoekvaeg + QStringLiteral("\\DATA"); }
+} // namespace
+
+void HaemtaSoekvaegar()
+{
+    const QString ini = iniSoekvaeg(QStringLiteral("Morv2010.Ini"));
+    saettAnkare(QFileInfo(ini).absolutePath());
+    IniFil fil;
+    fil.laes(ini);
+    const QString sektion = QStringLiteral("Path");
+    G.CdSoekvaeg = fil.vaerde(sektion, QStringLiteral("Morv2010CDPath"));
+    G.PcSoekvaeg = fil.vaerde(sektion, QStringLiteral("Morv2010PCPath"));
+    G.ResultatKatalog = fil.vaerde(sektion, QStringLiteral("MORV2010ScoreDirectory"));
+    if (!G.ResultatKatalog.isEmpty() && !G.ResultatKatalog.endsWith(QLatin1Char('\\')))
+        G.ResultatKatalog += QLatin1Char('\\');
+    G.DiagnosKatalog = fil.vaerde(sektion, QStringLiteral("MORV2010DiagnosPath"));
+    if (G.DiagnosKatalog.endsWith(QLatin1Char('\\')))
+        G.DiagnosKatalog.chop(1);
+    if (G.DiagnosKatalog.isEmpty())
+        G.DiagnosKatalog = (G.PcSoekvaeg + QStringLiteral("\\RESULTAT")).left(89);
+}
+
+bool HaemtaDatFiler()
+{
+    G.AntalDatFiler = 0;
+    G.AntalLovordFiler = 0;
+    const QString lista = filFinns(G.PcSoekvaeg + QStringLiteral("\\data\\datfiler.sve"))
+                              ? G.PcSoekvaeg + QStringLiteral("\\DATA\\datfiler.sve")
+                              : G.CdSoekvaeg + QStringLiteral("\\DATA\\datfiler.sve");
+    RadLaesare fil;
+    if (fil.oeppna(riktigSoekvaeg(lista))) {
+        while (!fil.slut()) {
+            const QString namn = fil.laesRad().trimmed().left(12);
+            const QString ext = versal_ext(namn);
+            // Names past the table's end are ignored.
+            if (ext == QLatin1String(".DAT") && G.AntalDatFiler < 140)
+                G.DatFilTabell[++G.AntalDatFiler] = namn;
+            else if (ext == QLatin1String(".LOV") && G.AntalLovordFiler < 20)
+                G.LovordFilTabell[++G.AntalLovordFiler] = namn;
+        }
+        return true;
+    }
+    const QString katalog = dataKatalog();
+    if (katalog.isEmpty()) {
+        visaVarning(saknadData());
+        return false;
+    }
+    QStringList namn = listaFiler(katalog, QStringLiteral("SV*.DAT"));
+    for (const QString &n : namn) {
+        if (G.AntalDatFiler >= 140)
+            break;
+        G.DatFilTabell[++G.AntalDatFiler] = n;
+    }
+    sortera(G.DatFilTabell, G.AntalDatFiler);
+    return true;
+}
+
+void HaemtaLovordFiler()
+{
+    if (G.AntalLovordFiler != 0)
+        return;
+    const QString katalog = dataKatalog();
+    if (katalog.isEmpty()) {
+        visaVarning(saknadData());
+        return;
+    }
+    for (const QString &n : listaFiler(katalog, QStringLiteral("SVOM*.LOV"))) {
+        if (G.AntalLovordFiler >= 20)
+            break;
+        G.LovordFilTabell[++G.AntalLovordFiler] = n;
+    }
+    sortera(G.LovordFilTabell, G.AntalLovordFiler);
+}
+
+bool Uppstart()
+{
+    G.CdSoekvaeg.clear();
+    G.AntalLovordFiler = 0;
+    G.DatFilIndex = 1;
+    G.PostNummer = 1;
+    G.BildNummer = 1;
+    G.ValtTest = 1;
+    G.NySida = 0;
+    G.Arbetsbladslaege = 0;
+    HaemtaSoekvaegar();
+    if (!HaemtaDatFiler())
+        return false;
+    HaemtaLovordFiler();
+    SkapaSlumpordning(1, 900);
+    return true;
+}
+
+bool Kolla(const QString &namn)
+{
+    G.DatFilIndex = 1;
+    for (auto &r : G.Rubrikrader)
+        r.clear();
+    G.Instruktion.clear();
+    G.Fraagerad.clear();
+    // A name that is not in the table is refused; it never shares an index
+    // with another file.
+    int index = 0;
+    for (int i = 1; i <= G.AntalDatFiler; ++i)
+        if (G.DatFilTabell[i] == namn) {
+            index = i;
+            break;
+        }
+    const QString fel = QStringLiteral("Filen ") + G.DatFilNamn + QStringLiteral(" finns inte eller är felaktig");
+    if (index == 0) {
+        G.DatFilIndex = 0;
+        visaMeddelande(fel);
+        if (HuvudfoensterAktiveras)
+            HuvudfoensterAktiveras();
+        return false;
+    }
+    G.DatFilIndex = index;
+    if (G.FilAntalPoster[index] != 0) {
+        ordantal(namn, index, false);
+        return true;
+    }
+    ordantal(namn, index, true);
+    if (G.FilAntalPoster[index] == 0) {
+        visaMeddelande(fel);
+        if (HuvudfoensterAktiveras)
+            HuvudfoensterAktiveras();
+        return false;
+    }
+    return true;
+}
+
+void ordantal(const QString &namn, int index, bool raekna)
+{
+    const QString ext = versal_ext(namn);
+    QString under;
+    if (ext == QLatin1String(".DAT"))
+        under = QStringLiteral("\\DATA\\DAT\\");
+    else if (ext == QLatin1String(".LOV"))
+        under = QStringLiteral("\\DATA\\LOV\\");
+    QString soekvaeg = G.PcSoekvaeg + under + namn;
+    if (!filFinns(soekvaeg))
+        soekvaeg = G.CdSoekvaeg + under + namn;
+    RadLaesare fil;
+    if (namn.isEmpty() || !fil.oeppna(riktigSoekvaeg(soekvaeg))) {
+        visaMeddelande(QStringLiteral("Filen ") + under + namn + QStringLiteral(" finns inte eller är felaktig"));
+        return;
+    }
+    int rubrik = 0;
+    auto rubrikrad = [&](const QString &rad) {
+        if (rad.startsWith(QStringLiteral("$§")))
+            G.Instruktion = rad.mid(2);
+        else if (rad.startsWith(QStringLiteral("$%")))
+            G.Fraagerad = rad.mid(2);
+        else {
+            rubrik = std::min(rubrik + 1, 3);
+            G.Rubrikrader[rubrik] = rad.mid(1);
+        }
+    };
+    if (raekna) {
+        int antal = 0;
+        while (!fil.slut()) {
+            const QString rad = fil.laesRad();
+            if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')))
+                continue;
+            if (rad.startsWith(QLatin1Char('$')))
+                rubrikrad(rad);
+            else
+                ++antal;
+        }
+        if (ext == QLatin1String(".DAT"))
+            G.FilAntalPoster[index] += antal;
+        else if (ext == QLatin1String(".LOV"))
+            G.LovordAntalRader[index] += antal;
+    } else {
+        for (int i = 0; i < 6 && !fil.slut(); ++i) {
+            const QString rad = fil.laesRad();
+            if (rad.isEmpty())
+                break;
+            if (rad.startsWith(QLatin1Char('$')))
+                rubrikrad(rad);
+        }
+    }
+}
+
+Word GeProgramtal(const QString &namn)
+{
+    const qsizetype punkt = namn.indexOf(QLatin1Char('.'));
+    const QString stam = punkt < 0 ? namn : namn.left(punkt);
+    qsizetype b = stam.size();
+    while (b > 0 && stam.at(b - 1).isDigit() && stam.at(b - 1).unicode() < 128)
+        --b;
+    // No digits give 0; a number past the word's range saturates.
+    quint64 tal = 0;
+    for (qsizetype i = b; i < stam.size(); ++i) {
+        tal = tal * 10 + quint64(stam.at(i).unicode() - '0');
+        if (tal > 65535)
+            return 65535;
+    }
+    return Word(tal);
+}

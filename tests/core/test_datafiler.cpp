@@ -1,0 +1,143 @@
+#include "../support/miljoe.h"
+
+#include "core/datafiler.h"
+#include "core/tillstaand.h"
+
+class Poster : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        anvaendTraed();
+    }
+};
+
+TEST(Radkryptering, ScramblesAndUnscramblesAsStored)
+{
+    EXPECT_EQ(kryptrad(QByteArray("abc")), QByteArray(")hii"));
+    EXPECT_EQ(dekryptrad(QByteArray(")hii")), QByteArray("abc"));
+    EXPECT_EQ(kryptrad(QByteArray()), QByteArray(")"));
+    EXPECT_EQ(dekryptrad(QByteArray(")")), QByteArray());
+    for (const char *oeroerd : {";kommentar", "$rubrik", "#fält", ")redan"})
+        EXPECT_EQ(kryptrad(QByteArray(oeroerd)), QByteArray(oeroerd));
+    EXPECT_EQ(dekryptrad(QByteArray("vanlig rad")), QByteArray("vanlig rad"));
+}
+
+TEST(Radkryptering, SwedishTextRoundTripsThroughQString)
+{
+    const QString rad = QString::fromUtf8("Hon <gick> till skolan#går#&gick#gått ÅÄÖ åäö é ü");
+    const QString krypt = kryptrad(rad);
+    EXPECT_TRUE(krypt.startsWith(')'));
+    EXPECT_NE(krypt, rad);
+    EXPECT_EQ(dekryptrad(krypt), rad);
+    // Long lines reach keys past 128 and 256.
+    const QString lang = QString(600, QChar('x')) + QString::fromUtf8("ö");
+    EXPECT_EQ(dekryptrad(kryptrad(lang)), lang);
+}
+
+TEST(Postfaelt, AlternativesAndBlanks)
+{
+    aaterstaellTillstaand();
+    str_postarray("hus#&huset#&husen");
+    EXPECT_EQ(G.Postfaelt[1], "hus");
+    EXPECT_EQ(G.Postfaelt[2], "huset");
+    EXPECT_EQ(G.Postfaelt[3], "husen");
+    EXPECT_EQ(G.AntalFaelt, 3);
+    EXPECT_EQ(G.AntalAlternativ, 2);
+
+    str_postarray("  bil #  bilen");
+    EXPECT_EQ(G.Postfaelt[1], "bil ");
+    EXPECT_EQ(G.Postfaelt[2], "bilen");
+    EXPECT_EQ(G.AntalAlternativ, 0);
+
+    str_postarray("a#");
+    EXPECT_EQ(G.Postfaelt[1], "a");
+    EXPECT_EQ(G.AntalFaelt, 1);
+
+    str_postarray("a#   #b##c");
+    EXPECT_EQ(G.Postfaelt[2], " ");
+    EXPECT_EQ(G.Postfaelt[4], "");
+    EXPECT_EQ(G.Postfaelt[5], "c");
+    EXPECT_EQ(G.AntalFaelt, 5);
+}
+
+TEST(Postfaelt, TenthFieldTakesTheRestAndScrambledLinesAreOpened)
+{
+    aaterstaellTillstaand();
+    str_postarray("1#2#3#4#5#6#7#8#9#10#11#12");
+    EXPECT_EQ(G.Postfaelt[9], "9");
+    EXPECT_EQ(G.Postfaelt[10], "101112");
+    EXPECT_EQ(G.AntalFaelt, 9);
+    str_postarray("1#2#3#4#5#6#7#8#9");
+    EXPECT_EQ(G.AntalFaelt, 9);
+
+    str_postarray(kryptrad(QString::fromUtf8("Ä-ljud#&äta")));
+    EXPECT_EQ(G.Postfaelt[1], QString::fromUtf8("Ä-ljud"));
+    EXPECT_EQ(G.Postfaelt[2], QString::fromUtf8("äta"));
+    EXPECT_EQ(G.AntalAlternativ, 1);
+}
+
+TEST(Markeringar, LetaPrepSplitsAtMarks)
+{
+    aaterstaellTillstaand();
+    LetaPrep("Han <gick> hem");
+    EXPECT_EQ(G.LetaPrepDelar[1], "Han ");
+    EXPECT_EQ(G.LetaPrepDelar[2], "gick");
+    EXPECT_EQ(G.LetaPrepDelar[3], " hem");
+    LetaPrep("<a>b<c>d");
+    EXPECT_EQ(G.LetaPrepDelar[1], "");
+    EXPECT_EQ(G.LetaPrepDelar[5], "d");
+    LetaPrep("utan");
+    EXPECT_EQ(G.LetaPrepDelar[1], "utan");
+    EXPECT_EQ(G.LetaPrepDelar[2], "");
+}
+
+TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)
+{
+    skrivFil1252(i("cd/DATA/DAT/SVE99001.DAT"),
+                 {"$Rubrik", "; kommentar", "ett", "", ")hii", "  ", "fyra"});
+    G.HaemtadRad = "orörd";
+    haemtaord("SVE99001.DAT", 1);
+    EXPECT_EQ(G.HaemtadRad, "ett");
+    haemtaord("SVE99001.DAT", 2);
+    EXPECT_EQ(G.HaemtadRad, ")hii");
+    haemtaord("SVE99001.DAT", 3);
+    EXPECT_EQ(G.HaemtadRad, "  ");
+    haemtaord("SVE99001.DAT", 9);       // past the end: the last line read
+    EXPECT_EQ(G.HaemtadRad, "fyra");
+    G.HaemtadRad = "kvar";
+    haemtaord("SVE99001.DAT", 0);
+    EXPECT_EQ(G.HaemtadRad, "kvar");
+
+    skrivFil1252(i("pc/data/dat/sve99001.dat"), {"från pc"});
+    haemtaord("SVE99001.DAT", 1);
+    EXPECT_EQ(G.HaemtadRad, QString::fromUtf8("från pc"));
+
+    G.HaemtadRad = "kvar";
+    haemtaord("SVE00000.DAT", 1);
+    EXPECT_EQ(G.HaemtadRad, "kvar");
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST(Texter, BoundedTextsAreCut)
+{
+    aaterstaellTillstaand();
+    G.Instruktion = QString(100, QChar('a'));
+    EXPECT_EQ(G.Instruktion.length(), 80);
+    G.DatFilTabell[1] = "SVE23100.DATEXTRA";
+    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
+    G.Spelarnamn[2] = QString::fromUtf8("Åsa Örnsköld-Lindqvistsson");
+    EXPECT_EQ(G.Spelarnamn[2].length(), 20);
+}
+
+TEST(Texter, IndexOutsideItsRangeTouchesNothing)
+{
+    aaterstaellTillstaand();
+    G.FelAntal[0] = 5;
+    G.FelAntal[141] = 5;
+    int summa = 0;
+    for (int v : G.FelAntal)
+        summa += v;
+    EXPECT_EQ(summa, 0);
+    EXPECT_EQ(G.FelAntal[0], 0);
+}

@@ -1,0 +1,190 @@
+#include "../support/miljoe.h"
+
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "platform/filer.h"
+
+#include <QDir>
+
+class Start : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        qputenv("WINDIR", rot().toUtf8());
+    }
+    void TearDown() override
+    {
+        qunsetenv("WINDIR");
+        Miljoe::TearDown();
+    }
+    void ini(const QStringList &rader) { skrivFil1252(i("MORV2010.INI"), rader); }
+};
+
+TEST_F(Start, ConfigurationRules)
+{
+    ini({"[Path]", "Morv2010CDPath=" + QString(90, 'c'), "morv2010pcpath=C:\\MORV",
+         "MORV2010ScoreDirectory=C:\\MORV\\POANG", "MORV2010DiagnosPath=C:\\MORV\\DIAG\\"});
+    HaemtaSoekvaegar();
+    EXPECT_EQ(G.CdSoekvaeg.length(), 80);
+    EXPECT_EQ(G.PcSoekvaeg, "C:\\MORV");
+    EXPECT_EQ(G.ResultatKatalog, "C:\\MORV\\POANG\\");
+    EXPECT_EQ(G.DiagnosKatalog, "C:\\MORV\\DIAG");
+    // Relative base paths are taken from the configuration file's directory.
+    EXPECT_EQ(plattform::ankare(), rot());
+
+    ini({"[Path]", "Morv2010PCPath=pc"});
+    HaemtaSoekvaegar();
+    EXPECT_EQ(G.ResultatKatalog, "");
+    EXPECT_EQ(G.DiagnosKatalog, "pc\\RESULTAT");
+    EXPECT_EQ(G.CdSoekvaeg, "");
+}
+
+TEST_F(Start, ListFileFillsBothTablesInItsOrder)
+{
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc"});
+    QStringList lista{"SVE23100.DAT", "svom9001.lov", "README.TXT", "sve23200.dat", "SVDI01.DAT"};
+    for (int n = 0; n < 150; ++n)
+        lista << QString("SVX%1.DAT").arg(n, 5, 10, QChar('0'));
+    for (int n = 0; n < 25; ++n)
+        lista << QString("SVOM%1.LOV").arg(9100 + n);
+    skrivFil1252(i("cd/DATA/datfiler.sve"), lista);
+    ASSERT_TRUE(Uppstart());
+    EXPECT_EQ(G.AntalDatFiler, 140);
+    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
+    EXPECT_EQ(G.DatFilTabell[2], "sve23200.dat");
+    EXPECT_EQ(G.DatFilTabell[3], "SVDI01.DAT");
+    EXPECT_EQ(G.AntalLovordFiler, 20);
+    EXPECT_EQ(G.LovordFilTabell[1], "svom9001.lov");
+    EXPECT_EQ(G.DatFilIndex, 0);
+    EXPECT_EQ(G.PostNummer, 1);
+    EXPECT_EQ(G.ValtTest, 1);
+    EXPECT_EQ(slump.antalRandomize, 1);
+
+    // The PC path's list wins when it is there.
+    skrivFil1252(i("pc/data/DATFILER.SVE"), {"SVE55000.DAT"});
+    ASSERT_TRUE(Uppstart());
+    EXPECT_EQ(G.AntalDatFiler, 1);
+    EXPECT_EQ(G.DatFilTabell[1], "SVE55000.DAT");
+}
+
+TEST_F(Start, WithoutListFileTheDataDirectoryIsListedAndSorted)
+{
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc"});
+    for (const char *n : {"SVE31000.DAT", "SVE23100.DAT", "SVDI01.DAT", "ANNAT.DAT", "SVOM9002.LOV",
+                          "SVOM9001.LOV"})
+        skrivFil1252(i(QString("cd/DATA/") + n), {"x"});
+    skrivFil1252(i("cd/DATA/DAT/SVE99999.DAT"), {"x"});   // sub-directories are not listed
+    ASSERT_TRUE(Uppstart());
+    ASSERT_EQ(G.AntalDatFiler, 3);
+    EXPECT_EQ(G.DatFilTabell[1], "SVDI01.DAT");
+    EXPECT_EQ(G.DatFilTabell[2], "SVE23100.DAT");
+    EXPECT_EQ(G.DatFilTabell[3], "SVE31000.DAT");
+    ASSERT_EQ(G.AntalLovordFiler, 2);
+    EXPECT_EQ(G.LovordFilTabell[1], "SVOM9001.LOV");
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST_F(Start, NoListAndNoDataDirectoryEndsTheProgram)
+{
+    ini({"[Path]", "Morv2010CDPath=D:\\CD", "Morv2010PCPath=pc"});
+    EXPECT_FALSE(Uppstart());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Varning);
+    EXPECT_EQ(meddelanden.poster[0].text, "Kan inte hitta katalogen D:\\CD\\DATA");
+}
+
+TEST_F(Start, ProgramNumbers)
+{
+    EXPECT_EQ(GeProgramtal("SVE23100.DAT"), 23100);
+    EXPECT_EQ(GeProgramtal("SVE23101.DAT"), 23101);
+    EXPECT_EQ(GeProgramtal("SVDI12.DAT"), 12);
+    EXPECT_EQ(GeProgramtal("SVOVN117.DAT"), 117);
+    EXPECT_EQ(GeProgramtal("SVE23100"), 23100);
+    EXPECT_EQ(GeProgramtal("SVE.DAT"), 0);
+    EXPECT_EQ(GeProgramtal("SVE1234567.DAT"), 65535);
+    EXPECT_EQ(GeProgramtal("SVE99999.DAT"), 65535);
+    EXPECT_EQ(GeProgramtal("SV12E5.DAT"), 5);
+}
+
+class Kollen : public Start {
+protected:
+    void SetUp() override
+    {
+        Start::SetUp();
+        anvaendTraed();
+        G.AntalDatFiler = 3;
+        G.DatFilTabell[1] = "SVE23100.DAT";
+        G.DatFilTabell[2] = "SVE23200.DAT";
+        G.DatFilTabell[3] = "SVE23300.DAT";
+    }
+    bool kolla(const QString &namn)
+    {
+        G.DatFilNamn = namn;
+        return Kolla(namn);
+    }
+};
+
+TEST_F(Kollen, CountsOnceThenReadsHeadersOnly)
+{
+    skrivFil1252(i("cd/DATA/DAT/SVE23200.DAT"),
+                 {"$Stava rätt", QString::fromUtf8("$§Välj rätt ord"), "$%Fyll i", "ett", "två", "tre",
+                  "$Sen rubrik"});
+    ASSERT_TRUE(kolla("SVE23200.DAT"));
+    EXPECT_EQ(G.DatFilIndex, 2);
+    EXPECT_EQ(G.FilAntalPoster[2], 3);
+    EXPECT_EQ(G.Rubrikrader[1], QString::fromUtf8("Stava rätt"));
+    EXPECT_EQ(G.Rubrikrader[2], "Sen rubrik");        // count mode reads them all
+    EXPECT_EQ(G.Instruktion, QString::fromUtf8("Välj rätt ord"));
+    EXPECT_EQ(G.Fraagerad, "Fyll i");
+
+    ASSERT_TRUE(kolla("SVE23200.DAT"));
+    EXPECT_EQ(G.FilAntalPoster[2], 3);                // not counted again
+    EXPECT_EQ(G.Rubrikrader[2], "");                  // the late title is past line 6
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST_F(Kollen, HeaderModeKeepsTheLastOfManyTitlesAndStopsAtAnEmptyLine)
+{
+    skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "$B", "$C", "$D", "x", "y", "$E"});
+    G.FilAntalPoster[1] = 2;
+    ASSERT_TRUE(kolla("SVE23100.DAT"));
+    EXPECT_EQ(G.Rubrikrader[1], "A");
+    EXPECT_EQ(G.Rubrikrader[2], "B");
+    EXPECT_EQ(G.Rubrikrader[3], "D");
+
+    skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "", "$B"});
+    ASSERT_TRUE(kolla("SVE23100.DAT"));
+    EXPECT_EQ(G.Rubrikrader[1], "A");
+    EXPECT_EQ(G.Rubrikrader[2], "");
+}
+
+TEST_F(Kollen, UnknownNamesAreRefusedEveryTime)
+{
+    EXPECT_FALSE(kolla("SVE99999.DAT"));
+    EXPECT_FALSE(kolla("SVE88888.DAT"));
+    EXPECT_EQ(G.DatFilIndex, 0);
+    EXPECT_EQ(meddelanden.texter(),
+              (QStringList{QString::fromUtf8("Filen SVE99999.DAT finns inte eller är felaktig"),
+                           QString::fromUtf8("Filen SVE88888.DAT finns inte eller är felaktig")}));
+    // The lookup is case-sensitive.
+    EXPECT_FALSE(kolla("sve23100.dat"));
+}
+
+TEST_F(Kollen, MissingOrEmptyFilesAreReported)
+{
+    bool aktiverad = false;
+    HuvudfoensterAktiveras = [&] { aktiverad = true; };
+    EXPECT_FALSE(kolla("SVE23300.DAT"));
+    EXPECT_EQ(meddelanden.texter(),
+              (QStringList{QString::fromUtf8("Filen \\DATA\\DAT\\SVE23300.DAT finns inte eller är felaktig"),
+                           QString::fromUtf8("Filen SVE23300.DAT finns inte eller är felaktig")}));
+    EXPECT_TRUE(aktiverad);
+    HuvudfoensterAktiveras = nullptr;
+
+    meddelanden.poster.clear();
+    skrivFil1252(i("cd/DATA/DAT/SVE23300.DAT"), {"$Bara rubrik", "; och kommentar"});
+    EXPECT_FALSE(kolla("SVE23300.DAT"));
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{QString::fromUtf8("Filen SVE23300.DAT finns inte eller är felaktig")});
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Test surroundings: a fresh shared state, recorded message boxes, a fixed
+// clock and random source, and a throw-away content tree on disk.
+#include "platform/seams.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+
+#include "core/typer.h"
+
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << '"' << b.toHex(' ').toStdString() << '"'; }
+template <int N>
+void PrintTo(const TextN<N> &s, std::ostream *os) { PrintTo(s.str(), os); }
+
+// Writes text as Windows-1252 with CR LF line ends; directories are made.
+void skrivFil1252(const QString &riktigSoekvaeg, const QStringList &rader);
+void skrivBytes(const QString &riktigSoekvaeg, const QByteArray &bytes);
+
+class Miljoe : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A real path inside the temporary tree.
+    QString i(const QString &relativ) const { return m_katalog.path() + QLatin1Char('/') + relativ; }
+    QString rot() const { return m_katalog.path(); }
+    // Base paths pointing into the tree ("pc" and "cd" below it).
+    void anvaendTraed();
+
+    plattform::InspeladeMeddelanden meddelanden;
+    plattform::FastKlocka klocka;
+    plattform::FastSlump slump;
+private:
+    QTemporaryDir m_katalog;
+};
