@@ -2,12 +2,14 @@
 #include "core/uppstart.h"
 #include "platform/ui/fonstermeddelanden.h"
 
+#include "platform/ui/foenster.h"
+
 #include <QApplication>
 #include <QFont>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    plattform::Programmet app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvika"));
     QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));

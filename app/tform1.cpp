@@ -15,7 +15,7 @@ const char *const knapptexter[11] = {nullptr, "Sverige", "Stavning", "Dina ord",
                                     "Om Morvika", "Avsluta"};
 }
 
-TForm1::TForm1(QWidget *parent) : QDialog(parent)
+TForm1::TForm1(QWidget *parent) : plattform::Foenster(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvika"));

@@ -1,12 +1,12 @@
 #pragma once
 // The main window. It lives for the whole run; closing it ends the program.
-#include <QDialog>
+#include "platform/ui/foenster.h"
 
 class QLabel;
 class QPushButton;
 class QFrame;
 
-class TForm1 : public QDialog {
+class TForm1 : public plattform::Foenster {
     Q_OBJECT
 public:
     explicit TForm1(QWidget *parent = nullptr);

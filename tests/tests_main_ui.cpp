@@ -1,3 +1,5 @@
+#include "platform/ui/foenster.h"
+
 #include <QApplication>
 #include <QFont>
 #include <gtest/gtest.h>
@@ -9,7 +11,7 @@ int main(int argc, char **argv)
         return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    plattform::Programmet app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     return RUN_ALL_TESTS();
 }

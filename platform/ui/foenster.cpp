@@ -1,0 +1,159 @@
+#include "platform/ui/foenster.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace plattform {
+
+bool foerhandsvisaTangent(QObject *mottagare, QEvent *e)
+{
+    const auto typ = e->type();
+    if (typ != QEvent::KeyPress && typ != QEvent::KeyRelease)
+        return false;
+    auto *w = qobject_cast<QWidget *>(mottagare);
+    if (!w)
+        return false;
+    auto *f = qobject_cast<Foenster *>(w->window());
+    if (!f || !f->keyPreview() || f->aerStangd() || !f->isEnabled())
+        return false;
+    auto *k = static_cast<QKeyEvent *>(e);
+    if (typ == QEvent::KeyRelease)
+        return f->keyUp(k);
+    QPointer<Foenster> vakt(f);
+    if (f->keyDown(k))
+        return true;
+    if (!vakt || vakt->aerStangd())
+        return true;
+    const QString t = k->text();
+    if (!t.isEmpty() && (t.at(0).isPrint() || t.at(0) == QLatin1Char('\r')
+                         || t.at(0) == QLatin1Char('\b') || t.at(0) == QChar(27)))
+        return f->keyPress(t.at(0));
+    return false;
+}
+
+Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool Programmet::notify(QObject *mottagare, QEvent *e)
+{
+    // Once per key event, before it reaches the focused control.
+    if (foerhandsvisaTangent(mottagare, e))
+        return true;
+    return QApplication::notify(mottagare, e);
+}
+
+Foenster::Foenster(QWidget *parent) : QDialog(parent ? parent : QApplication::activeModalWidget())
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Foenster::saettRamloes(bool ramloes)
+{
+    setWindowFlag(Qt::FramelessWindowHint, ramloes);
+}
+
+void Foenster::stang()
+{
+    if (!m_visad) {
+        m_stangdFoereVisning = true;
+        m_stangd = true;
+        return;
+    }
+    reject();
+}
+
+bool Foenster::keyDown(QKeyEvent *) { return false; }
+bool Foenster::keyPress(QChar) { return false; }
+bool Foenster::keyUp(QKeyEvent *) { return false; }
+void Foenster::escape() { reject(); }
+
+int Foenster::exec()
+{
+    if (m_stangdFoereVisning)
+        return QDialog::Rejected;
+    return QDialog::exec();
+}
+
+void Foenster::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        escape();
+        e->accept();
+        return;
+    }
+    // Enter in a control never closes the window.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void Foenster::showEvent(QShowEvent *e)
+{
+    m_visad = true;
+    ingaStandardknappar(this);
+    QDialog::showEvent(e);
+}
+
+void Foenster::done(int r)
+{
+    m_stangd = true;
+    QDialog::done(r);
+}
+
+void ingaStandardknappar(QWidget *foenster)
+{
+    for (QPushButton *b : foenster->findChildren<QPushButton *>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+}
+
+QPushButton *skapaKnapp(QWidget *foeraelder, const QString &namn, const QString &text,
+                        const QRect &ram)
+{
+    auto *b = new QPushButton(text, foeraelder);
+    b->setObjectName(namn);
+    b->setAutoDefault(false);
+    b->setGeometry(ram);
+    return b;
+}
+
+QLabel *skapaEtikett(QWidget *foeraelder, const QString &namn, const QString &text,
+                     const QPoint &plats)
+{
+    auto *l = new QLabel(foeraelder);
+    l->setObjectName(namn);
+    l->move(plats);
+    saettEtikettText(l, text);
+    return l;
+}
+
+QFrame *skapaPanel(QWidget *foeraelder, const QString &namn, const QRect &ram)
+{
+    auto *p = new QFrame(foeraelder);
+    p->setObjectName(namn);
+    p->setGeometry(ram);
+    p->setAutoFillBackground(true);
+    return p;
+}
+
+QLineEdit *skapaRuta(QWidget *foeraelder, const QString &namn, const QRect &ram)
+{
+    auto *e = new QLineEdit(foeraelder);
+    e->setObjectName(namn);
+    e->setGeometry(ram);
+    return e;
+}
+
+void saettEtikettText(QLabel *etikett, const QString &text)
+{
+    etikett->setText(text);
+    etikett->adjustSize();
+}
+
+} // namespace plattform

@@ -1,0 +1,95 @@
+#pragma once
+// The window model the program's windows are written in: windows placed by
+// absolute positions, shown modally by a launcher and freed when they
+// close; a key preview that sees every key before the focused control;
+// buttons that never act as a dialog default on Enter; Esc doing what
+// each window says; and a window closed during its creation not showing.
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QRect>
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QFrame;
+class QLineEdit;
+
+namespace plattform {
+
+// The application object: it runs the windows' key preview. The program and
+// the window tests both use it.
+class Programmet : public QApplication {
+    Q_OBJECT
+public:
+    Programmet(int &argc, char **argv);
+    bool notify(QObject *mottagare, QEvent *e) override;
+};
+
+class Foenster : public QDialog {
+    Q_OBJECT
+public:
+    explicit Foenster(QWidget *parent = nullptr);
+
+    // A window without a frame or title bar.
+    void saettRamloes(bool ramloes);
+    // Keys go to keyDown/keyPress of the window before the focused control.
+    void saettKeyPreview(bool paa) { m_keyPreview = paa; }
+    bool keyPreview() const { return m_keyPreview; }
+
+    // Closing: before the window is shown it only marks the window, so the
+    // launcher does not show it; a handler that closes returns at once.
+    void stang();
+    bool stangdUnderSkapande() const { return m_stangdFoereVisning; }
+    bool aerStangd() const { return m_stangd; }
+
+    // Called by the key preview. Return true when the key is handled (it
+    // then goes no further). keyPress is called for keys that give text.
+    virtual bool keyDown(QKeyEvent *e);
+    virtual bool keyPress(QChar tecken);
+    virtual bool keyUp(QKeyEvent *e);
+
+    // What Esc does when nothing handled it first (default: close).
+    virtual void escape();
+
+    int exec() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void done(int r) override;
+
+private:
+    bool m_keyPreview = false;
+    bool m_stangdFoereVisning = false;
+    bool m_stangd = false;
+    bool m_visad = false;
+};
+
+// Turns Enter-as-default off on every button of a window.
+void ingaStandardknappar(QWidget *foenster);
+
+// The launcher: creates the window over the active one, shows it modally
+// and frees it when it closes. A window that closed itself while it was
+// being created is not shown.
+template <typename T>
+int visaModalt()
+{
+    T foenster;
+    if (foenster.stangdUnderSkapande())
+        return QDialog::Rejected;
+    return foenster.exec();
+}
+
+// Controls placed as the windows describe them.
+QPushButton *skapaKnapp(QWidget *foeraelder, const QString &namn, const QString &text,
+                        const QRect &ram);
+QLabel *skapaEtikett(QWidget *foeraelder, const QString &namn, const QString &text,
+                     const QPoint &plats);
+QFrame *skapaPanel(QWidget *foeraelder, const QString &namn, const QRect &ram);
+QLineEdit *skapaRuta(QWidget *foeraelder, const QString &namn, const QRect &ram);
+
+// A label that sizes itself to its text, as the windows' labels do.
+void saettEtikettText(QLabel *etikett, const QString &text);
+
+} // namespace plattform
