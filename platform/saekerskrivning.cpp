@@ -1,0 +1,134 @@
+#include "platform/saekerskrivning.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plattform {
+
+namespace {
+qint64 skrivgraens = -1;
+int laasVaentetid = 5000;
+
+QByteArray systemnamn(const QString &s) { return QFile::encodeName(s); }
+
+// Writes all of `data` to `fd`, honouring the test limit; false on any
+// short or failed write.
+bool skrivAllt(int fd, const QByteArray &data)
+{
+    qint64 kvar = data.size();
+    bool begraensad = false;
+    if (skrivgraens >= 0 && skrivgraens < kvar) {
+        kvar = skrivgraens;
+        begraensad = true;
+    }
+    const char *p = data.constData();
+    while (kvar > 0) {
+        const ssize_t n = ::write(fd, p, size_t(kvar));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return false;
+        p += n;
+        kvar -= n;
+    }
+    return !begraensad;
+}
+
+// The directory entry of a rename reaches the disk only with the directory.
+void synkaKatalog(const QString &fil)
+{
+    const int fd = ::open(systemnamn(QFileInfo(fil).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+} // namespace
+
+Skrivutfall skrivHelFil(const QString &maal, const QByteArray &innehaall, const QString &skraep)
+{
+    const QString skraepfil = skraep.isEmpty() ? maal + QStringLiteral(".ny") : skraep;
+    const QByteArray skraepNamn = systemnamn(skraepfil);
+
+    mode_t laege = 0666;   // a new file: as the umask allows
+    bool harGammal = false;
+    struct stat gammal {};
+    if (::stat(systemnamn(maal).constData(), &gammal) == 0 && S_ISREG(gammal.st_mode)) {
+        laege = gammal.st_mode & 07777;
+        harGammal = true;
+    }
+
+    const int fd = ::open(skraepNamn.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, laege);
+    if (fd < 0)
+        return Skrivutfall::SkraepKundeInteSkapas;
+    bool ok = skrivAllt(fd, innehaall);
+    if (harGammal)
+        ok = ok && ::fchmod(fd, laege) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    if (::close(fd) != 0)
+        ok = false;
+    if (!ok) {
+        ::unlink(skraepNamn.constData());
+        return Skrivutfall::Skrivfel;
+    }
+    if (::rename(skraepNamn.constData(), systemnamn(maal).constData()) != 0) {
+        ::unlink(skraepNamn.constData());
+        return Skrivutfall::NamnbyteMisslyckades;
+    }
+    synkaKatalog(maal);
+    return Skrivutfall::Klart;
+}
+
+bool bytNamnUtanErsaettning(const QString &fraan, const QString &till)
+{
+    const QByteArray f = systemnamn(fraan);
+    const QByteArray t = systemnamn(till);
+    // A hard link is made only when the new name is free, in one step.
+    if (::link(f.constData(), t.constData()) == 0) {
+        if (::unlink(f.constData()) != 0) {
+            ::unlink(t.constData());
+            return false;
+        }
+        synkaKatalog(till);
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    // File systems without hard links: test, then rename (the caller holds
+    // the directory's lock, so no copy of the program comes in between).
+    struct stat st {};
+    if (::lstat(t.constData(), &st) == 0 || errno != ENOENT)
+        return false;
+    if (::rename(f.constData(), t.constData()) != 0)
+        return false;
+    synkaKatalog(till);
+    return true;
+}
+
+void saettSkrivgraens(qint64 antalBytes) { skrivgraens = antalBytes; }
+
+Skrivlaas::Skrivlaas(const QString &laasfil) : m_fil(laasfil)
+{
+    m_fil.setStaleLockTime(30000);
+    m_haalls = m_fil.tryLock(laasVaentetid);
+}
+
+Skrivlaas::~Skrivlaas()
+{
+    if (m_haalls)
+        m_fil.unlock();
+}
+
+void Skrivlaas::saettVaentetid(int ms) { laasVaentetid = ms; }
+
+} // namespace plattform

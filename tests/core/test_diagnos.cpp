@@ -1,0 +1,117 @@
+#include "../support/miljoe.h"
+
+#include "core/diagnos.h"
+#include "core/diagnosfil.h"
+#include "core/tillstaand.h"
+
+namespace {
+class InspeladProtokoll : public Diagnosprotokoll {
+public:
+    void aktivera() override { anrop << "aktivera"; }
+    void rita_prot() override { anrop << "rita_prot"; }
+    void maalaNu() override { anrop << "maalaNu"; }
+    QStringList anrop;
+};
+} // namespace
+
+class Diagnosbokfoering : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        diaprot = &protokoll;
+        klocka.tid = QDateTime(QDate(2026, 3, 5), QTime(9, 7, 30));
+    }
+    void TearDown() override
+    {
+        diaprot = nullptr;
+        Miljoe::TearDown();
+    }
+    InspeladProtokoll protokoll;
+};
+
+TEST(GeDiagnosNummer, ItemsOfTheTable)
+{
+    const std::pair<int, int> fall[] = {
+        {23100, 1}, {23500, 5}, {23900, 9}, {22200, 10}, {22300, 10}, {24300, 11}, {45000, 12},
+        {43100, 13}, {43250, 13}, {43300, 13}, {42000, 14}, {32400, 15}, {33100, 16}, {33300, 16},
+        {34100, 17}, {34555, 17}, {34800, 17},
+        {22100, 0}, {23101, 0}, {34801, 0}, {41999, 0}, {43301, 0}, {33099, 0}, {0, 0}, {65535, 0}};
+    for (auto [program, nummer] : fall)
+        EXPECT_EQ(GeDiagnosNummer(Word(program)), nummer) << program;
+    for (int p = 34801; p < 42000; ++p)
+        ASSERT_EQ(GeDiagnosNummer(Word(p)), 0) << p;
+}
+
+TEST(GeStatusTal, FromTheStoredResult)
+{
+    aaterstaellTillstaand();
+    for (int r = 0; r <= 25; ++r) {
+        G.Diagnostabell.resultat[4] = r;
+        EXPECT_EQ(GeStatusTal(4), r == 0 ? 0 : r < 15 ? 3 : 2) << r;
+    }
+    EXPECT_EQ(GeStatusTal(0), 0);
+    EXPECT_EQ(GeStatusTal(21), 0);
+}
+
+TEST_F(Diagnosbokfoering, StoresResultStatusAndTimeAndRedraws)
+{
+    G.DiagnosNummer = 7;
+    diagnosback(14);
+    const Diagnospost &d = G.Diagnostabell;
+    EXPECT_EQ(d.resultat[7], 14);
+    EXPECT_EQ(d.status[7], 3);
+    EXPECT_EQ(d.aar[7], 2026);
+    EXPECT_EQ(d.maanad[7], 3);
+    EXPECT_EQ(d.dag[7], 5);
+    EXPECT_EQ(d.timme[7], 9);
+    EXPECT_EQ(d.minut[7], 7);
+    EXPECT_EQ(G.ProtokollAendrat, 1);
+    EXPECT_EQ(protokoll.anrop, (QStringList{"aktivera", "rita_prot", "maalaNu"}));
+
+    diagnosback(15);
+    EXPECT_EQ(d.status[7], 2);
+    // A result of 0 after one above 0 wipes it and asks for practice.
+    diagnosback(0);
+    EXPECT_EQ(d.resultat[7], 0);
+    EXPECT_EQ(d.status[7], 3);
+    // A first result of 0 stays "Börja".
+    G.DiagnosNummer = 8;
+    diagnosback(0);
+    EXPECT_EQ(d.status[8], 0);
+    EXPECT_EQ(d.aar[8], 2026);
+}
+
+TEST_F(Diagnosbokfoering, OutOfRangeTestOrNoWindowIsHarmless)
+{
+    for (int fel : {0, -1, 21, 1000}) {
+        G.DiagnosNummer = fel;
+        G.ProtokollAendrat = 0;
+        diagnosback(12);
+        EXPECT_EQ(G.ProtokollAendrat, 0) << fel;
+    }
+    for (int n = 1; n <= 20; ++n) {
+        EXPECT_EQ(G.Diagnostabell.resultat[n], 0);
+        EXPECT_EQ(G.Diagnostabell.aar[n], 0);
+    }
+    diaprot = nullptr;
+    G.DiagnosNummer = 20;
+    diagnosback(20);
+    EXPECT_EQ(G.Diagnostabell.resultat[20], 20);
+    EXPECT_EQ(G.Diagnostabell.status[20], 2);
+}
+
+TEST_F(Diagnosbokfoering, NewRecordKeepsTheDates)
+{
+    G.DiagnosNummer = 3;
+    diagnosback(18);
+    G.Diagnostabell.namn = QStringLiteral("Bo");
+    G.Diagnostabell.loesen = QStringLiteral("x");
+    NyDiagnospost();
+    EXPECT_TRUE(G.Diagnostabell.namn.isEmpty());
+    EXPECT_TRUE(G.Diagnostabell.loesen.isEmpty());
+    EXPECT_EQ(G.Diagnostabell.resultat[3], 0);
+    EXPECT_EQ(G.Diagnostabell.status[3], 0);
+    EXPECT_EQ(G.Diagnostabell.aar[3], 2026);
+    EXPECT_EQ(G.Diagnostabell.minut[3], 7);
+}
