@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
+#include "core/widgets/qttextmaetare.h"
 #include "platform/ui/fonstermeddelanden.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     plattform::installeraFoensterSkikt();
+    installeraTextmaetare();
 
     if (!Uppstart())
         return 1;

@@ -1,3 +1,5 @@
+#include "core/widgets/qttextmaetare.h"
+
 #include <QApplication>
 #include <QFont>
 #include <gtest/gtest.h>
@@ -11,5 +13,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    installeraTextmaetare();
     return RUN_ALL_TESTS();
 }
