@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
+#include "core/widgets/qttextmaetare.h"
 #include "platform/ui/fonstermeddelanden.h"
 
 #include "platform/ui/foenster.h"
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     plattform::installeraFoensterSkikt();
+    installeraTextmaetare();
 
     if (!Uppstart())
         return 1;

@@ -1,9 +1,12 @@
 #include "core/slumpordning.h"
 
 #include "core/tillstaand.h"
+#include "platform/filer.h"
 #include "platform/seams.h"
+#include "platform/text1252.h"
 
 #include <QList>
+#include <algorithm>
 
 void SkapaSlumpordning(int lo, int hi)
 {
@@ -32,4 +35,164 @@ void SkapaSlumpordning(int lo, int hi)
     G.DatFilIndex = 0;
     for (int i = 1; i <= 140; ++i)
         G.FelAntal[i] = 0;
+}
+
+namespace {
+
+constexpr int Listlaengd = 400;
+constexpr int HoegstaPost = 900;
+
+bool aerFil(int index) { return index >= 1 && index <= 140; }
+
+// The slot of the first entry of file `fil`, 0 when it has none.
+int foerstaPlats(int fil)
+{
+    for (int p = 1; p <= Listlaengd; ++p)
+        if (G.Fellista[p].postnummer != 0 && G.Fellista[p].filindex == fil)
+            return p;
+    return 0;
+}
+
+int sistFylldaPlats()
+{
+    int sist = 0;
+    for (int p = 1; p <= Listlaengd; ++p)
+        if (G.Fellista[p].postnummer != 0)
+            sist = p;
+    return sist;
+}
+
+// Slots p+1..sist one slot down, over slot p.
+void flyttaNer(int p, int sist)
+{
+    for (int j = p; j < sist; ++j)
+        G.Fellista[j] = G.Fellista[j + 1];
+}
+
+void haemta(const QString &namn, int fil)
+{
+    if (G.FelAntal[fil] <= 0)
+        return;
+    const int p = foerstaPlats(fil);
+    if (p == 0)
+        return;
+    G.FelPostNummer = G.Fellista[p].postnummer;
+    if (G.FelPostNummer <= 0 || G.FelPostNummer > G.FilAntalPoster[fil])
+        return;
+    const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
+    QString soekvaeg = G.PcSoekvaeg + undervaeg;
+    if (!plattform::filFinns(soekvaeg))
+        soekvaeg = G.CdSoekvaeg + undervaeg;
+    plattform::RadLaesare fil1;
+    if (!fil1.oeppna(plattform::riktigSoekvaeg(soekvaeg))) {
+        plattform::visaMeddelande(QStringLiteral("Filen ") + G.CdSoekvaeg + undervaeg
+                                  + QStringLiteral(" finns inte eller är felaktig"));
+        return;
+    }
+    if (G.Programtal == 55000)
+        G.KlockPost = G.FelPostNummer;
+    // Items are counted as the item reader counts them: comment and header
+    // lines and empty lines are not items.
+    int antal = 1;
+    while (!fil1.slut() && antal <= G.FelPostNummer) {
+        G.HaemtadRad = fil1.laesRad();
+        if (!G.HaemtadRad.isEmpty() && !G.HaemtadRad.startsWith(QLatin1Char(';'))
+            && !G.HaemtadRad.startsWith(QLatin1Char('$')))
+            ++antal;
+    }
+}
+
+void taBort(int fil)
+{
+    const int p = foerstaPlats(fil);
+    if (p == 0)
+        return;
+    const int sist = sistFylldaPlats();
+    flyttaNer(p, sist);
+    G.Fellista[sist] = Felpost{};
+    if (G.FelAntal[fil] > 0)
+        --G.FelAntal[fil];
+}
+
+void flyttaSist(int fil)
+{
+    const int p = foerstaPlats(fil);
+    if (p == 0)
+        return;
+    const Felpost post = G.Fellista[p];
+    const int sist = sistFylldaPlats();
+    if (sist == Listlaengd) {
+        // A full list: the entry goes into the last slot but one, and the
+        // entry of the last slot stays last. An entry already in the last
+        // slot stays where it is.
+        if (p == Listlaengd)
+            return;
+        flyttaNer(p, Listlaengd - 1);
+        G.Fellista[Listlaengd - 1] = post;
+        return;
+    }
+    flyttaNer(p, sist);
+    G.Fellista[sist] = post;
+}
+
+void laeggTill(int fil)
+{
+    int plats = Listlaengd;
+    for (int p = 1; p < Listlaengd; ++p)
+        if (G.Fellista[p].postnummer == 0) {
+            plats = p;
+            break;
+        }
+    if (G.Fellista[Listlaengd].postnummer != 0) {
+        const int aeldsta = G.Fellista[1].filindex;
+        if (aerFil(aeldsta) && G.FelAntal[aeldsta] > 0)
+            --G.FelAntal[aeldsta];
+        flyttaNer(1, Listlaengd);
+    }
+    G.Fellista[plats] = Felpost{int(G.PostNummer), fil};
+    if (G.FelAntal[fil] < Listlaengd)
+        ++G.FelAntal[fil];
+}
+
+} // namespace
+
+int haemta_slumptal(int cursor, int fil)
+{
+    if (!aerFil(fil))
+        return 0;
+    const int c = std::min(G.FilAntalPoster[fil], HoegstaPost);
+    if (c <= 0) {
+        G.FilSlumpMarkoer[fil] = 1;
+        return 0;
+    }
+    // A cursor outside the file's items starts the order again.
+    if (cursor < 1 || cursor > c)
+        cursor = 1;
+    int resultat = 1;
+    int raeknade = 0;
+    for (int p = 1; p <= HoegstaPost; ++p) {
+        const int tal = G.SlumpOrdning[p];
+        if (tal < 1 || tal > c)
+            continue;
+        if (++raeknade == cursor) {
+            resultat = tal;
+            break;
+        }
+    }
+    G.FilSlumpMarkoer[fil] = G.FilSlumpMarkoer[fil] < c ? G.FilSlumpMarkoer[fil] + 1 : 1;
+    return resultat;
+}
+
+void haemtafel(const QString &namn, int operation)
+{
+    const int fil = G.DatFilIndex;
+    if (!aerFil(fil))
+        return;
+    switch (operation) {
+    case FelHaemta: haemta(namn, fil); break;
+    case FelTaBort: taBort(fil); break;
+    case FelFlyttaSist: flyttaSist(fil); break;
+    case FelLaeggTill: laeggTill(fil); break;
+    default: break;
+    }
 }

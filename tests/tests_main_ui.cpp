@@ -1,3 +1,4 @@
+#include "core/widgets/qttextmaetare.h"
 #include "platform/ui/foenster.h"
 
 #include <QApplication>
@@ -13,5 +14,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     plattform::Programmet app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    installeraTextmaetare();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,29 @@
+#pragma once
+// Judging typed and chosen answers.
+#include "core/typer.h"
+
+#include <QString>
+
+// Results of svarstest besides 11..15 (right but for 1..5 missing capitals).
+inline constexpr Word SvarRaett = 0;
+inline constexpr Word SvarTomt = 6000;
+inline constexpr Word SvarFel = 60000;
+
+// Compares the answer with the expected text under a mode (0 exact,
+// 1 exact without outer punctuation, 2 letter case ignored, 3 both,
+// 4 as 3 but counting missing word-initial capitals), then with the current
+// item's alternatives (`Postfaelt`), from its last non-empty field backwards.
+Word svarstest(const QString &vaentat, const QString &svar, int laege);
+
+// Leading and trailing blanks removed; in a text of more than 3 characters
+// no two blanks left side by side.
+QString MellanslagBort(const QString &text);
+
+// 1 (green) while the partly typed answer is still the start of the expected
+// text or of one of the current item's alternatives, else 2 (red).
+Byte GreenRedTest(const QString &delsvar, const QString &vaentat);
+
+// Upper case by the Windows-1252 letter pairs: every character keeps its
+// place and the length never changes ("ß" and "µ" stay as they are).
+QChar SvVersal(QChar c);
+QString SvVersaler(const QString &text);

@@ -1,0 +1,46 @@
+#include "core/textmaett.h"
+
+#include <QList>
+#include <QPair>
+
+int pixlarFoerPunkter(int punkter)
+{
+    // MulDiv(punkter, 96, 72): rounded, halves away from zero.
+    const int taeljare = punkter * 96;
+    return taeljare >= 0 ? (taeljare + 36) / 72 : -((-taeljare + 36) / 72);
+}
+
+int Typsnitt::pixelhoejd() const { return pixlar > 0 ? pixlar : pixlarFoerPunkter(punkter); }
+
+namespace {
+class Uppskattning : public Textmaetare {
+public:
+    QSize storlek(const QString &text, const Typsnitt &t) const override
+    {
+        const int h = t.pixelhoejd();
+        return QSize(int(text.size()) * (h * 6 + 5) / 10, h + h / 6);
+    }
+};
+const Uppskattning uppskattning;
+const Textmaetare *aktuell = &uppskattning;
+} // namespace
+
+const Textmaetare &textmaetare() { return *aktuell; }
+void saettTextmaetare(const Textmaetare *m) { aktuell = m ? m : &uppskattning; }
+
+QSize FastTextmaetare::storlek(const QString &text, const Typsnitt &t) const
+{
+    anvaendaTypsnitt.append(t);
+    int b = 0;
+    for (QChar c : text) {
+        int w = tecken;
+        for (const auto &[tc, tw] : bredder)
+            if (tc == c)
+                w = tw;
+        b += w;
+    }
+    const int h = t.pixelhoejd();
+    if (skalaMedStorlek)
+        b = b * h / grundhoejd;
+    return QSize(b, h);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Measuring text in pixels, behind a replaceable seam: the program installs
+// one that uses the real font metrics (core/widgets/qttextmaetare.h); the
+// logic tests install a fake with fixed character widths.
+#include <QSize>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+struct Typsnitt {
+    QString familj = QStringLiteral("Arial");
+    int punkter = 14;       // point size at 96 dots per inch
+    bool fet = false;
+    int pixlar = 0;         // above 0: the character height in pixels, over `punkter`
+
+    // The height in pixels the font is drawn at.
+    int pixelhoejd() const;
+};
+
+// Points at 96 dots per inch, rounded as the window system rounds (14 → 19).
+int pixlarFoerPunkter(int punkter);
+
+class Textmaetare {
+public:
+    virtual ~Textmaetare() = default;
+    // Width and height in pixels of the text on one line.
+    virtual QSize storlek(const QString &text, const Typsnitt &typsnitt) const = 0;
+    int bredd(const QString &text, const Typsnitt &t) const { return storlek(text, t).width(); }
+    int hoejd(const QString &text, const Typsnitt &t) const { return storlek(text, t).height(); }
+};
+
+// The one in use. Before one is installed: a rough estimate from the
+// character count, so that logic without a window system still runs.
+const Textmaetare &textmaetare();
+void saettTextmaetare(const Textmaetare *m);   // nullptr: the estimate
+
+// The test double: every character is `tecken` pixels wide, times the
+// pixel height divided by `grundhoejd` when `skalaMedStorlek` is set;
+// characters listed in `bredder` have their own width.
+class FastTextmaetare : public Textmaetare {
+public:
+    QSize storlek(const QString &text, const Typsnitt &t) const override;
+    int tecken = 10;
+    bool skalaMedStorlek = false;
+    int grundhoejd = 19;
+    QList<QPair<QChar, int>> bredder;
+    mutable QList<Typsnitt> anvaendaTypsnitt;   // every font asked for
+};
