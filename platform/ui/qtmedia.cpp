@@ -60,6 +60,8 @@ void QtMediaspelare::felUppstod()
         avslutaVaentan();
         return;
     }
+    if (m_iAnrop)
+        return;   // spela() itself reports it
     // An unwaited sound that fails later: say so once it is safe to open a
     // dialog, outside the player's own signal.
     const QString text = m_fel;
@@ -81,12 +83,14 @@ bool QtMediaspelare::spela(const QString &riktigSoekvaeg, bool vaenta)
         avslutaVaentan();
     }
     m_fel.clear();
+    m_iAnrop = true;
     m_spelare->stop();
     QEventLoop slinga;
     if (vaenta)
         m_slinga = &slinga;
     m_spelare->setSource(QUrl::fromLocalFile(riktigSoekvaeg));
     m_spelare->play();
+    m_iAnrop = false;
     if (!vaenta)
         return m_fel.isEmpty();
     const qint64 laengd = wavLaengdMs(riktigSoekvaeg);

@@ -29,6 +29,7 @@ private:
     QMediaPlayer *m_spelare;
     QAudioOutput *m_utgaang;
     QEventLoop *m_slinga = nullptr;
+    bool m_iAnrop = false;        // inside spela(), before it returns
     QTimer m_tidsgraens;
     QString m_fel;
 };

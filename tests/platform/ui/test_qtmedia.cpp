@@ -3,6 +3,7 @@
 
 #include "platform/ui/qtmedia.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -34,10 +35,11 @@ TEST(QtMediaspelare, WaitingReturnsWhenTheSoundEndsOrFails)
     // Played to the end, or the machine cannot play it; either way in time
     // and, on failure, with the player's reason.
     EXPECT_LT(tid.elapsed(), 400 + 3000 + 1000);
-    if (!ok)
+    if (!ok) {
         EXPECT_FALSE(spelare.felText().isEmpty());
-    else
+    } else {
         EXPECT_GE(tid.elapsed(), 200);
+    }
 }
 
 TEST(QtMediaspelare, MissingFileFailsWithAReason)
@@ -58,4 +60,26 @@ TEST(QtMediaspelare, InstalledPlayerLeavesTheSeamWhenDestroyed)
     EXPECT_EQ(&plattform::mediaspelare(), spelare);
     delete spelare;
     EXPECT_NE(&plattform::mediaspelare(), static_cast<plattform::Mediaspelare *>(spelare));
+}
+
+TEST(QtMediaspelare, UnwaitedSoundThatFailsLaterIsReportedOnce)
+{
+    plattform::InspeladeMeddelanden meddelanden;
+    plattform::saettMeddelanden(&meddelanden);
+    {
+        plattform::QtMediaspelare spelare;
+        const bool ok = spelare.spela("/nonexistent/dir/none.wav", false);
+        QElapsedTimer tid;
+        tid.start();
+        while (tid.elapsed() < 3000 && meddelanden.poster.isEmpty())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents();
+        // Either spela() said it at once (and the caller reports it) or the
+        // player reported it itself, never both.
+        EXPECT_EQ(meddelanden.poster.size() + (ok ? 0 : 1), 1);
+        if (!meddelanden.poster.isEmpty()) {
+            EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Fel);
+        }
+    }
+    plattform::saettMeddelanden(nullptr);
 }
