@@ -106,6 +106,9 @@ struct Tillstaand {
     Byte MusOverText = 0;
     QString LjudKatalog;
     Byte RaktLjud = 0;
+    QStringList ListBox1;          // the main window's hidden translation lists:
+    QStringList ListBox2;          // the Swedish words and their translations
+    bool LjudutgaangSaknasSagt = false;   // "no audio output" said in this run
 
     // Screen.
     Word Skalprocent = 0;

@@ -1,4 +1,5 @@
 #include "platform/ui/fonstermeddelanden.h"
+#include "platform/ui/qtmedia.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ void installeraFoensterSkikt()
         const QScreen *s = QGuiApplication::primaryScreen();
         return s ? s->size() : QSize(640, 480);
     });
+    installeraMediaspelare();
 }
 
 } // namespace plattform

@@ -10,7 +10,7 @@ public:
     bool fraaga(const QString &text) override;
 };
 
-// Installs the real message boxes and the real screen size.
+// Installs the real message boxes, the real screen size and the sound player.
 void installeraFoensterSkikt();
 
 } // namespace plattform

@@ -1,0 +1,137 @@
+#include "core/ljud.h"
+
+#include "core/tillstaand.h"
+#include "platform/filer.h"
+#include "platform/media.h"
+#include "platform/seams.h"
+#include "platform/text1252.h"
+
+using namespace plattform;
+
+const QString IngenLjudutgaangText =
+    QStringLiteral("Datorn har ingen ljudutgång. Ljuden kan inte spelas upp.");
+
+namespace {
+const QString ljud = QStringLiteral("\\LJUD\\");
+
+bool ljudIKatalogenSjaelv(Word p)
+{
+    return p == 22300 || p == 23500 || p == 23800 || p == 23900 || p == 24300 || p == 25600;
+}
+
+QString saknasText(const QString &foere, const QString &soekvaeg)
+{
+    return foere + soekvaeg.toUpper() + QStringLiteral("  finns inte eller är felaktig.");
+}
+
+void spela(const QString &soekvaeg)
+{
+    Mediaspelare &spelare = mediaspelare();
+    if (!spelare.harLjudutgaang()) {
+        if (!G.LjudutgaangSaknasSagt) {
+            G.LjudutgaangSaknasSagt = true;
+            visaInformation(IngenLjudutgaangText);
+        }
+        return;
+    }
+    if (!spelare.spela(riktigSoekvaeg(soekvaeg), SpelasTillSlut(G.Programtal)))
+        visaFel(spelare.felText());
+}
+} // namespace
+
+QString LjudKatalogFoer(Word programtal)
+{
+    const QString siffror = QString::number(programtal);
+    QString k = QStringLiteral("S") + siffror.left(programtal == 23101 ? 4 : 3);
+    if (k == QLatin1String("S11"))
+        k = QStringLiteral("S111");
+    return k;
+}
+
+QString LjudUnderkatalog(Word programtal, int antalPoster, int postnummer)
+{
+    const QString k = LjudKatalogFoer(programtal);
+    if (antalPoster > 99 && !ljudIKatalogenSjaelv(programtal))
+        return k + QStringLiteral("\\L") + QString::number(postnummer / 100);
+    return k;
+}
+
+QString PostLjudNamn(const QString &ljudKatalog, int postnummer)
+{
+    if (postnummer < 0 || postnummer > 999)
+        return {};
+    return ljudKatalog + QStringLiteral("%1").arg(postnummer, 3, 10, QLatin1Char('0'))
+           + QStringLiteral(".WAV");
+}
+
+bool SpelasTillSlut(Word p)
+{
+    return p == 11500 || p == 11600 || (p >= 31100 && p <= 31400) || p == 54100 || p == 54200;
+}
+
+void GeLjudDirectory() { G.LjudKatalog = LjudKatalogFoer(G.Programtal); }
+
+void SpelaUppWavLjud(const QString &namn)
+{
+    if (G.RaktLjud == 1) {
+        G.RaktLjud = 0;
+        const QString pc = G.PcSoekvaeg + ljud + namn;
+        const QString cd = G.CdSoekvaeg + ljud + namn;
+        if (filFinns(pc))
+            spela(pc);
+        else if (filFinns(cd))
+            spela(cd);
+        else
+            visaInformation(saknasText(QStringLiteral("Ljudfilen "), cd));
+        return;
+    }
+    QString under = G.LjudKatalog;
+    const int index = G.DatFilIndex;
+    const int antal = decltype(G.FilAntalPoster)::inom(index) ? G.FilAntalPoster[index] : 0;
+    if (antal > 99 && !ljudIKatalogenSjaelv(G.Programtal)) {
+        const int n = G.RaettaFel == 1 ? G.FelPostNummer : G.PostNummer;
+        under += QStringLiteral("\\L") + QString::number(n / 100);
+    }
+    const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
+    const QString pc = G.PcSoekvaeg + rest;
+    const QString cd = G.CdSoekvaeg + rest;
+    if (filFinns(pc))
+        spela(pc);
+    else if (filFinns(cd))
+        spela(cd);
+    else
+        visaInformation(saknasText(QStringLiteral("Ljudfilen  "), cd));
+    G.RaktLjud = 0;
+}
+
+void FyllEngListan()
+{
+    QString fil;
+    if (G.Oeversaettning == 1)
+        fil = QStringLiteral("MORVENG.DAT");
+    else if (G.Oeversaettning == 2)
+        fil = QStringLiteral("MORVTYS.DAT");
+    else
+        return;
+    const QString under = QStringLiteral("\\DATA\\DAT\\") + fil;
+    QString soekvaeg = G.PcSoekvaeg + under;
+    if (!filFinns(soekvaeg)) {
+        soekvaeg = G.CdSoekvaeg + under;
+        if (!filFinns(soekvaeg))
+            return;
+    }
+    RadLaesare laesare;
+    if (!laesare.oeppna(riktigSoekvaeg(soekvaeg)))
+        return;
+    G.ListBox1.clear();
+    G.ListBox2.clear();
+    for (int rader = 0; rader < 3000 && !laesare.slut(); ++rader) {
+        const QString rad = laesare.laesRad().left(220);
+        const qsizetype hash = rad.left(219).indexOf(QLatin1Char('#'));
+        // Position 2..189 counted from 1.
+        if (hash >= 1 && hash <= 188) {
+            G.ListBox1 << rad.left(hash);
+            G.ListBox2 << rad.mid(hash + 1);
+        }
+    }
+}

@@ -1,0 +1,116 @@
+#include "platform/ui/qtmedia.h"
+
+#include "platform/seams.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace plattform {
+
+namespace {
+constexpr int marginalMs = 3000;       // beyond the sound's length
+constexpr int okaendLaengdMs = 60000;  // until the player knows the length
+} // namespace
+
+QtMediaspelare::QtMediaspelare(QObject *foraelder)
+    : QObject(foraelder), m_spelare(new QMediaPlayer(this)), m_utgaang(new QAudioOutput(this))
+{
+    m_spelare->setAudioOutput(m_utgaang);
+    m_tidsgraens.setSingleShot(true);
+    connect(&m_tidsgraens, &QTimer::timeout, this, [this] {
+        m_spelare->stop();
+        avslutaVaentan();
+    });
+    connect(m_spelare, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
+        if (s == QMediaPlayer::EndOfMedia)
+            avslutaVaentan();
+        else if (s == QMediaPlayer::InvalidMedia)
+            felUppstod();
+    });
+    connect(m_spelare, &QMediaPlayer::errorOccurred, this, [this] { felUppstod(); });
+    connect(m_spelare, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
+        if (m_slinga && ms > 0)
+            m_tidsgraens.start(int(qMin<qint64>(ms, 3600000)) + marginalMs);
+    });
+}
+
+QtMediaspelare::~QtMediaspelare()
+{
+    m_spelare->stop();
+    avslutaVaentan();
+    if (&mediaspelare() == this)
+        saettMediaspelare(nullptr);
+}
+
+bool QtMediaspelare::harLjudutgaang() const { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+void QtMediaspelare::felUppstod()
+{
+    if (!m_fel.isEmpty())
+        return;
+    m_fel = m_spelare->errorString();
+    if (m_fel.isEmpty())
+        m_fel = QStringLiteral("Ljudet kunde inte spelas upp.");
+    if (m_slinga) {
+        avslutaVaentan();
+        return;
+    }
+    if (m_iAnrop)
+        return;   // spela() itself reports it
+    // An unwaited sound that fails later: say so once it is safe to open a
+    // dialog, outside the player's own signal.
+    const QString text = m_fel;
+    QMetaObject::invokeMethod(this, [text] { visaFel(text); }, Qt::QueuedConnection);
+}
+
+void QtMediaspelare::avslutaVaentan()
+{
+    m_tidsgraens.stop();
+    if (m_slinga)
+        m_slinga->quit();
+}
+
+bool QtMediaspelare::spela(const QString &riktigSoekvaeg, bool vaenta)
+{
+    if (m_slinga) {
+        // A sound asked for while another is waited for replaces it.
+        m_spelare->stop();
+        avslutaVaentan();
+    }
+    m_fel.clear();
+    m_iAnrop = true;
+    m_spelare->stop();
+    QEventLoop slinga;
+    if (vaenta)
+        m_slinga = &slinga;
+    m_spelare->setSource(QUrl::fromLocalFile(riktigSoekvaeg));
+    m_spelare->play();
+    m_iAnrop = false;
+    if (!vaenta)
+        return m_fel.isEmpty();
+    const qint64 laengd = wavLaengdMs(riktigSoekvaeg);
+    m_tidsgraens.start(int(laengd >= 0 ? qMin<qint64>(laengd, 3600000) : okaendLaengdMs) + marginalMs);
+    if (m_fel.isEmpty())
+        slinga.exec(QEventLoop::ExcludeUserInputEvents);
+    m_slinga = nullptr;
+    m_tidsgraens.stop();
+    return m_fel.isEmpty();
+}
+
+void QtMediaspelare::stoppa()
+{
+    m_spelare->stop();
+    avslutaVaentan();
+}
+
+void installeraMediaspelare()
+{
+    saettMediaspelare(new QtMediaspelare(QCoreApplication::instance()));
+}
+
+} // namespace plattform

@@ -1,0 +1,40 @@
+#pragma once
+// The real sound player: Qt Multimedia on its default (GStreamer) backend.
+#include "platform/media.h"
+
+#include <QObject>
+#include <QTimer>
+
+class QAudioOutput;
+class QEventLoop;
+class QMediaPlayer;
+
+namespace plattform {
+
+class QtMediaspelare : public QObject, public Mediaspelare {
+    Q_OBJECT
+public:
+    explicit QtMediaspelare(QObject *foraelder = nullptr);
+    ~QtMediaspelare() override;
+
+    bool spela(const QString &riktigSoekvaeg, bool vaenta) override;
+    void stoppa() override;
+    QString felText() const override { return m_fel; }
+    bool harLjudutgaang() const override;
+
+private:
+    void avslutaVaentan();
+    void felUppstod();
+
+    QMediaPlayer *m_spelare;
+    QAudioOutput *m_utgaang;
+    QEventLoop *m_slinga = nullptr;
+    bool m_iAnrop = false;        // inside spela(), before it returns
+    QTimer m_tidsgraens;
+    QString m_fel;
+};
+
+// Creates the player for the run (owned by the application) and installs it.
+void installeraMediaspelare();
+
+} // namespace plattform

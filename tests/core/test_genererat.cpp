@@ -1,0 +1,85 @@
+// The content the build makes under the PC path, as the program finds it.
+#include "../support/miljoe.h"
+
+#include "core/datafiler.h"
+#include "core/ljud.h"
+#include "core/lovord.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "platform/filer.h"
+#include "platform/media.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+class Genererat : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        qputenv("WINDIR", MORV_BUILD_DIR);
+        plattform::saettMediaspelare(&spelare);
+    }
+    void TearDown() override
+    {
+        plattform::saettMediaspelare(nullptr);
+        qunsetenv("WINDIR");
+        Miljoe::TearDown();
+    }
+    plattform::InspeladMediaspelare spelare;
+};
+
+TEST_F(Genererat, RewardPicturesAreBitmaps)
+{
+    for (int n = 1; n <= AntalBilder; ++n) {
+        const QString fil = QStringLiteral(MORV_PC_DIR "/BILD/SVE%1.BMP").arg(n, 3, 10, QLatin1Char('0'));
+        QFile f(fil);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(fil);
+        EXPECT_EQ(f.read(2), QByteArray("BM")) << qPrintable(fil);
+        EXPECT_GT(f.size(), 10000) << qPrintable(fil);
+    }
+}
+
+TEST_F(Genererat, EveryItemOfTheSampleExerciseHasItsSound)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
+        GTEST_SKIP() << "espeak-ng is not installed, so the build made no sounds";
+    ASSERT_TRUE(Uppstart());
+    G.DatFilNamn = "SVE23100.DAT";
+    ASSERT_TRUE(Kolla(G.DatFilNamn));
+    G.Programtal = GeProgramtal(G.DatFilNamn);
+    GeLjudDirectory();
+    const int antal = G.FilAntalPoster[G.DatFilIndex];
+    ASSERT_GE(antal, 12);
+    for (int n = 1; n <= antal; ++n) {
+        G.PostNummer = Word(n);
+        SpelaUppWavLjud(PostLjudNamn(G.LjudKatalog, n));
+        ASSERT_EQ(spelare.spelade.size(), n);
+        const QString fil = spelare.spelade.last().fil;
+        EXPECT_TRUE(fil.startsWith(QStringLiteral(MORV_PC_DIR "/LJUD/S231/"))) << qPrintable(fil);
+        EXPECT_GT(plattform::wavLaengdMs(fil), 300) << qPrintable(fil);
+    }
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
+}
+
+TEST_F(Genererat, BundledPraiseIsFoundAndFilled)
+{
+    ASSERT_TRUE(Uppstart());
+    G.Programtal = 23100;
+    G.AntalIRunda = 10;
+    G.AntalRaett = 10;
+    G.Diagnostabell.namn = "Lisa";
+    G.Diagnostabell.resultat[1] = 12;
+    HaemtaLovordFilNamn();
+    ASSERT_EQ(G.LovordFilNamn, "SVOM9009.LOV");
+    ASSERT_TRUE(KollaLovOrd(G.LovordFilNamn));
+    const int n = haemta_Lovordslumptal(G.LovordMarkoer[G.LovordIndex], G.LovordIndex);
+    ASSERT_GE(n, 1);
+    ASSERT_LE(n, G.LovordAntalRader[G.LovordIndex]);
+    haemtaord(G.LovordFilNamn, n);
+    str_postarray(G.HaemtadRad);
+    const QString text = LovordMen(G.Postfaelt[1]) + ' ' + LovordMen(G.Postfaelt[2]) + ' ' + LovordMen(G.Postfaelt[3]);
+    EXPECT_FALSE(text.contains('<')) << text.toStdString();
+    EXPECT_GT(text.size(), 10);
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
+}
