@@ -1,6 +1,6 @@
 #include "core/lovord.h"
 
-#include "core/diagnosnummer.h"
+#include "core/diagnos.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 

@@ -1,7 +1,7 @@
 // Praise files, praise lines with their placeholders, and the picture order.
 #include "../support/miljoe.h"
 
-#include "core/diagnosnummer.h"
+#include "core/diagnos.h"
 #include "core/lovord.h"
 #include "core/tillstaand.h"
 #include "platform/text1252.h"
