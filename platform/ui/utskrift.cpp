@@ -57,7 +57,8 @@ bool Skrivare::beginDoc(const QString &titel)
 {
     if (m_skriver)
         endDoc();
-    enhet().setCopyCount(enhetskopior());
+    if (!m_painter->isActive())
+        enhet().setCopyCount(enhetskopior());
     if (!oeppnaDokument(*m_painter, titel))
         return false;
     m_skriver = true;
