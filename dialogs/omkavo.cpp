@@ -1,0 +1,91 @@
+#include "dialogs/omkavo.h"
+
+#include "core/tillstaand.h"
+#include "platform/filer.h"
+#include "platform/seams.h"
+#include "platform/ui/faerger.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+using namespace plattform;
+
+namespace {
+QString bildSoekvaeg(const QString &bas)
+{
+    return (bas + QStringLiteral("\\BILD\\")).left(96) + QStringLiteral("Morv97.BMP");
+}
+} // namespace
+
+TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
+{
+    setObjectName(QStringLiteral("OmKavo"));
+    setWindowTitle(QStringLiteral("Morvika"));
+    saettRamloes(true);
+    saettKeyPreview(true);
+    saettBakgrund(this, clSilver);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setScaledContents(true);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(37);
+    Label1->setFont(f);
+    saettTextfaerg(Label1, clNavy);
+    saettEtikettText(Label1, QStringLiteral("Morvika 3.1"));
+
+    Button1 = skapaKnapp(this, QStringLiteral("Button1"), QStringLiteral("&Avbryt"),
+                         QRect(0, 0, 100, 30));
+    connect(Button1, &QPushButton::clicked, this, &TOmKavo::Button1Click);
+
+    FormCreate();
+}
+
+void TOmKavo::FormCreate()
+{
+    const QSize skaerm = skaermstorlek();
+    const int W = skaerm.width();
+    const int H = skaerm.height();
+    setGeometry(0, 0, W, H);
+    setWindowState(Qt::WindowMaximized);
+
+    Image1->setGeometry(0, 0, W, H);
+    // PC path first, then CD path; without the picture the window shows
+    // its silver background.
+    QString fil = bildSoekvaeg(G.PcSoekvaeg);
+    if (!filFinns(fil))
+        fil = bildSoekvaeg(G.CdSoekvaeg);
+    QPixmap bild;
+    if (filFinns(fil))
+        bild.load(riktigSoekvaeg(fil));
+    m_harBild = !bild.isNull();
+    if (m_harBild)
+        Image1->setPixmap(bild);
+    else
+        Image1->hide();
+
+    // The title stands centred in the upper part of the picture.
+    Label1->move((W - Label1->width()) / 2, H / 6);
+    Label1->raise();
+    Button1->move((W - Button1->width()) / 2, H - (5 * Button1->height()) / 4);
+    Button1->raise();
+    Button1->setFocus();
+}
+
+bool TOmKavo::keyPress(QChar tecken)
+{
+    if (tecken == QChar(27)) {
+        stang();
+        return true;
+    }
+    return false;
+}
+
+void TOmKavo::Button1Click() { stang(); }
+
+void VisaOmKavo() { visaModalt<TOmKavo>(); }

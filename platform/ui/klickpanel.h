@@ -1,0 +1,27 @@
+#pragma once
+// A panel with a centred caption that reacts to a click, as the windows'
+// clickable panels do. A "&" in the caption is not shown (panels have no
+// keyboard shortcut). A disabled panel takes no clicks.
+#include <QLabel>
+#include <functional>
+
+namespace plattform {
+
+class Klickpanel : public QLabel {
+    Q_OBJECT
+public:
+    Klickpanel(QWidget *foeraelder, const QString &namn, const QString &caption, const QRect &ram);
+    void saettCaption(const QString &caption);
+    const QString &caption() const { return m_caption; }
+    std::function<void()> OnClick;
+signals:
+    void klickad();
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+private:
+    QString m_caption;
+    bool m_nere = false;
+};
+
+} // namespace plattform

@@ -1,0 +1,461 @@
+#include "platform/ui/utskrift.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
+#include <cmath>
+
+namespace plattform {
+
+namespace {
+// Halves go to the even neighbour, as the program rounds everywhere.
+int avrunda(double v) { return int(std::lrint(v)); }
+} // namespace
+
+// ---- pages ---------------------------------------------------------------
+
+QStringList Utskriftssida::texter() const
+{
+    QStringList t;
+    for (const Ritning &r : ritningar)
+        if (r.typ == Ritning::Text)
+            t << r.text;
+    return t;
+}
+
+const Ritning *Utskriftssida::hitta(const QString &text) const
+{
+    for (const Ritning &r : ritningar)
+        if (r.typ == Ritning::Text && r.text == text)
+            return &r;
+    return nullptr;
+}
+
+// ---- the printer ---------------------------------------------------------
+
+Skrivare::Skrivare()
+    : m_painter(std::make_unique<QPainter>()),
+      m_font(QStringLiteral("Arial"), 10),
+      m_penna(QColor(0, 0, 0), 1),
+      m_pensel(QColor(255, 255, 255), Qt::SolidPattern)
+{
+}
+
+Skrivare::~Skrivare()
+{
+    if (m_painter->isActive())
+        m_painter->end();
+}
+
+bool Skrivare::beginDoc(const QString &titel)
+{
+    if (m_skriver)
+        endDoc();
+    if (!m_painter->isActive())
+        enhet().setCopyCount(enhetskopior());
+    if (!oeppnaDokument(*m_painter, titel))
+        return false;
+    m_skriver = true;
+    m_sida = 1;
+    return true;
+}
+
+void Skrivare::endDoc()
+{
+    if (!m_skriver)
+        return;
+    m_skriver = false;
+    m_sida = 0;
+    staengDokument(*m_painter);
+}
+
+void Skrivare::newPage()
+{
+    if (!m_skriver)
+        return;
+    nySida(*m_painter);
+    ++m_sida;
+}
+
+bool Skrivare::oeppnaDokument(QPainter &p, const QString &titel)
+{
+    enhet().setDocName(titel);
+    return p.begin(&enhet());
+}
+
+void Skrivare::nySida(QPainter &p)
+{
+    if (p.isActive())
+        enhet().newPage();
+}
+
+void Skrivare::staengDokument(QPainter &p)
+{
+    if (p.isActive())
+        p.end();
+}
+
+int Skrivare::pageWidth() const { return enhet().width(); }
+int Skrivare::pageHeight() const { return enhet().height(); }
+int Skrivare::upploesning() const { return enhet().resolution(); }
+
+int Skrivare::XmmTillPixel(double mm) const { return avrunda(mm * pageWidth() / 210.0); }
+int Skrivare::YmmTillPixel(double mm) const { return avrunda(mm * pageHeight() / 297.0); }
+
+int Skrivare::XPixelTillmm(double pixel) const
+{
+    return pageWidth() > 0 ? avrunda(pixel * 210.0 / pageWidth()) : 0;
+}
+
+int Skrivare::YPixelTillmm(double pixel) const
+{
+    return pageHeight() > 0 ? avrunda(pixel * 297.0 / pageHeight()) : 0;
+}
+
+void Skrivare::saettAntalKopior(int n)
+{
+    m_kopior = n;
+    m_sjaelv = false;
+}
+
+int Skrivare::taKopiorSjaelv()
+{
+    m_sjaelv = true;
+    return m_kopior;
+}
+
+void Skrivare::saettTypsnitt(const QString &namn, int punkter, bool fet, bool kursiv)
+{
+    QFont f(namn);
+    f.setPointSize(punkter > 0 ? punkter : 1);
+    f.setBold(fet);
+    f.setItalic(kursiv);
+    m_font = f;
+}
+
+void Skrivare::saettTypsnitt(const QFont &f) { m_font = f; }
+void Skrivare::saettStorlek(int punkter) { m_font.setPointSize(punkter > 0 ? punkter : 1); }
+void Skrivare::saettFet(bool fet) { m_font.setBold(fet); }
+void Skrivare::saettKursiv(bool kursiv) { m_font.setItalic(kursiv); }
+
+void Skrivare::saettPenna(const QColor &faerg, int bredd)
+{
+    m_penna = QPen(faerg, bredd < 1 ? 1 : bredd);
+}
+
+void Skrivare::saettPensel(const QBrush &pensel) { m_pensel = pensel; }
+
+Ritning Skrivare::ny(Ritning::Typ t) const
+{
+    Ritning r;
+    r.typ = t;
+    r.typsnitt = m_font;
+    r.penna = m_penna;
+    r.pensel = m_pensel;
+    return r;
+}
+
+void Skrivare::foerbered()
+{
+    m_painter->setFont(m_font);
+    m_painter->setPen(m_penna);
+    m_painter->setBrush(m_pensel);
+}
+
+void Skrivare::textOut(int x, int y, const QString &text)
+{
+    if (!m_skriver) {
+        qWarning("textOut outside a document");
+        return;
+    }
+    if (m_painter->isActive()) {
+        foerbered();
+        // The text's cell has its top-left corner at (x, y): the baseline
+        // lies one ascent lower.
+        const QFontMetrics fm(m_font, &enhet());
+        m_painter->drawText(QPoint(x, y + fm.ascent()), text);
+    }
+    Ritning r = ny(Ritning::Text);
+    r.plats = QPoint(x, y);
+    r.text = text;
+    ritat(r);
+}
+
+int Skrivare::textWidth(const QString &text) const
+{
+    return QFontMetrics(m_font, &enhet()).horizontalAdvance(text);
+}
+
+int Skrivare::textHeight(const QString &) const
+{
+    return QFontMetrics(m_font, &enhet()).height();
+}
+
+void Skrivare::moveTo(int x, int y) { m_position = QPoint(x, y); }
+
+void Skrivare::lineTo(int x, int y)
+{
+    const QPoint fraan = m_position;
+    m_position = QPoint(x, y);
+    if (!m_skriver)
+        return;
+    if (m_painter->isActive()) {
+        foerbered();
+        m_painter->drawLine(fraan, m_position);
+    }
+    Ritning r = ny(Ritning::Linje);
+    r.plats = fraan;
+    r.slut = m_position;
+    ritat(r);
+}
+
+void Skrivare::linje(int x1, int y1, int x2, int y2)
+{
+    moveTo(x1, y1);
+    lineTo(x2, y2);
+}
+
+namespace {
+// Corners as given, the right and bottom edge excluded, as a Qt rectangle.
+QRect fraanHoern(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    return QRect(x1, y1, qMax(0, x2 - x1 - 1), qMax(0, y2 - y1 - 1));
+}
+} // namespace
+
+void Skrivare::rectangle(int x1, int y1, int x2, int y2)
+{
+    if (!m_skriver)
+        return;
+    if (m_painter->isActive()) {
+        foerbered();
+        m_painter->drawRect(fraanHoern(x1, y1, x2, y2));
+    }
+    Ritning r = ny(Ritning::Rektangel);
+    r.ram = QRect(QPoint(x1, y1), QPoint(x2, y2));
+    ritat(r);
+}
+
+void Skrivare::ellipse(int x1, int y1, int x2, int y2)
+{
+    if (!m_skriver)
+        return;
+    if (m_painter->isActive()) {
+        foerbered();
+        m_painter->drawEllipse(fraanHoern(x1, y1, x2, y2));
+    }
+    Ritning r = ny(Ritning::Ellips);
+    r.ram = QRect(QPoint(x1, y1), QPoint(x2, y2));
+    ritat(r);
+}
+
+void Skrivare::polygon(const QPolygon &punkter)
+{
+    if (!m_skriver || punkter.isEmpty())
+        return;
+    if (m_painter->isActive()) {
+        foerbered();
+        m_painter->drawPolygon(punkter);
+    }
+    Ritning r = ny(Ritning::Polygon);
+    r.punkter = punkter;
+    ritat(r);
+}
+
+// ---- seams ---------------------------------------------------------------
+
+namespace {
+Skrivare *g_skrivare = nullptr;
+Utskriftsdialog *g_dialog = nullptr;
+} // namespace
+
+Skrivare &skrivare()
+{
+    if (g_skrivare)
+        return *g_skrivare;
+    // Made once and kept to the end of the run; a PDF still being
+    // collected is finished when the program quits.
+    static Pappersskrivare *papper = [] {
+        auto *p = new Pappersskrivare;
+        if (QCoreApplication::instance())
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             [p] { p->avslutaPdf(); });
+        return p;
+    }();
+    return *papper;
+}
+
+void saettSkrivare(Skrivare *s) { g_skrivare = s; }
+
+Utskriftsdialog &utskriftsdialog()
+{
+    if (g_dialog)
+        return *g_dialog;
+    static Qtutskriftsdialog riktig;
+    return riktig;
+}
+
+void saettUtskriftsdialog(Utskriftsdialog *d) { g_dialog = d; }
+
+bool koerUtskriftsdialog() { return utskriftsdialog().koer(skrivare()); }
+
+// ---- the real backend ----------------------------------------------------
+
+struct Pappersskrivare::Data {
+    QPrinter printer{QPrinter::HighResolution};
+    QPainter *samlarPdf = nullptr;    // a PDF file kept open for further documents
+    QObject kontext;
+};
+
+Pappersskrivare::Pappersskrivare() : d(std::make_unique<Data>())
+{
+    d->printer.setPageSize(QPageSize(QPageSize::A4));
+    d->printer.setPageOrientation(QPageLayout::Portrait);
+    d->printer.setFullPage(false);
+    // Without a printer the output is a PDF file, chosen in the dialog.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        d->printer.setOutputFormat(QPrinter::PdfFormat);
+        d->printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Morvika.pdf")));
+    }
+}
+
+Pappersskrivare::~Pappersskrivare() { avslutaPdf(); }
+
+QPrinter &Pappersskrivare::enhet() const { return d->printer; }
+
+bool Pappersskrivare::oeppnaDokument(QPainter &p, const QString &titel)
+{
+    if (d->samlarPdf == &p && p.isActive()) {
+        // The next document of the same PDF file: a new page of it.
+        d->samlarPdf = nullptr;
+        d->printer.newPage();
+        return true;
+    }
+    avslutaPdf();
+    return Skrivare::oeppnaDokument(p, titel);
+}
+
+void Pappersskrivare::staengDokument(QPainter &p)
+{
+    const bool pdf = d->printer.outputFormat() == QPrinter::PdfFormat
+                     && !d->printer.outputFileName().isEmpty();
+    if (!pdf || !p.isActive()) {
+        Skrivare::staengDokument(p);
+        return;
+    }
+    // A second document would overwrite the file: keep it open until the
+    // printout is done, that is until the event loop runs again.
+    d->samlarPdf = &p;
+    QTimer::singleShot(0, &d->kontext, [this] { avslutaPdf(); });
+}
+
+void Pappersskrivare::avslutaPdf()
+{
+    if (d->samlarPdf) {
+        QPainter *p = d->samlarPdf;
+        d->samlarPdf = nullptr;
+        if (p->isActive())
+            p->end();
+    }
+}
+
+bool Qtutskriftsdialog::koer(Skrivare &skrivare)
+{
+    auto *papper = dynamic_cast<Pappersskrivare *>(&skrivare);
+    if (!papper) {
+        skrivare.saettAntalKopior(1);
+        return true;
+    }
+    papper->avslutaPdf();
+    QPrinter &printer = papper->qprinter();
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, QApplication::activeModalWidget());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const int kopior = printer.copyCount();
+    skrivare.saettAntalKopior(kopior);
+    // The device prints copies only where the printout asks it to (see the
+    // header); each beginDoc sets the count again.
+    printer.setCopyCount(1);
+    return true;
+}
+
+// ---- the test backend ----------------------------------------------------
+
+Provskrivare::Provskrivare(int dpi, const QString &pdfKatalog)
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_katalog(pdfKatalog)
+{
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setResolution(dpi);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageOrientation(QPageLayout::Portrait);
+    m_printer->setFullPage(false);
+}
+
+Provskrivare::~Provskrivare() = default;
+
+QPrinter &Provskrivare::enhet() const { return *m_printer; }
+
+bool Provskrivare::oeppnaDokument(QPainter &p, const QString &titel)
+{
+    Utskriftsdokument dok;
+    dok.titel = titel;
+    dok.enhetskopior = enhetskopior();
+    dok.sidor.append(Utskriftssida());
+    if (!m_katalog.isEmpty()) {
+        QDir().mkpath(m_katalog);
+        dok.pdf = QDir(m_katalog).filePath(
+            QStringLiteral("dok-%1.pdf").arg(dokument.size() + 1, 3, 10, QLatin1Char('0')));
+        m_printer->setOutputFileName(dok.pdf);
+        m_printer->setDocName(titel);
+        if (!p.begin(m_printer.get()))
+            return false;
+    }
+    dokument.append(dok);
+    return true;
+}
+
+void Provskrivare::nySida(QPainter &p)
+{
+    Skrivare::nySida(p);
+    if (!dokument.isEmpty())
+        dokument.last().sidor.append(Utskriftssida());
+}
+
+void Provskrivare::staengDokument(QPainter &p) { Skrivare::staengDokument(p); }
+
+void Provskrivare::ritat(const Ritning &r)
+{
+    if (!dokument.isEmpty() && !dokument.last().sidor.isEmpty())
+        dokument.last().sidor.last().ritningar.append(r);
+}
+
+QList<Utskriftssida> Provskrivare::allaSidor() const
+{
+    QList<Utskriftssida> s;
+    for (const Utskriftsdokument &d : dokument)
+        s += d.sidor;
+    return s;
+}
+
+bool Provdialog::koer(Skrivare &skrivare)
+{
+    ++visningar;
+    const Svar s = svar.isEmpty() ? standard : svar.takeFirst();
+    if (s.skriv)
+        skrivare.saettAntalKopior(s.kopior);
+    return s.skriv;
+}
+
+} // namespace plattform
