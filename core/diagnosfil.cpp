@@ -1,5 +1,7 @@
 #include "core/diagnosfil.h"
 
+#include "core/svarstest.h"
+
 #include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "platform/filer.h"
@@ -214,21 +216,6 @@ QString lagratNamn(const QByteArray &post)
     return laesText(fylltTill(post, NamnLaengd + 1), NamnPos, NamnLaengd);
 }
 
-QString versalerSv(const QString &text)
-{
-    QString ut = text;
-    for (QChar &c : ut) {
-        const char16_t u = c.unicode();
-        if ((u >= u'a' && u <= u'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
-            c = QChar(char16_t(u - 0x20));
-        else if (u == 0x0161) c = QChar(char16_t(0x0160));   // š
-        else if (u == 0x0153) c = QChar(char16_t(0x0152));   // œ
-        else if (u == 0x017E) c = QChar(char16_t(0x017D));   // ž
-        else if (u == 0x00FF) c = QChar(char16_t(0x0178));   // ÿ
-    }
-    return ut;
-}
-
 // ---- operations ----------------------------------------------------------------
 QString diagnosSoekvaeg(const QString &namn)
 {
@@ -262,9 +249,9 @@ QString HaemtaDiagnospost(const QString &namn)
     QList<QByteArray> poster;
     bool hittad = false;
     if (laesDiagnosposter(poster)) {
-        const QString nyckel = versalerSv(namn);
+        const QString nyckel = SvVersaler(namn);
         for (const QByteArray &p : poster) {
-            if (versalerSv(lagratNamn(p)) == nyckel) {
+            if (SvVersaler(lagratNamn(p)) == nyckel) {
                 G.Diagnostabell = avkodaDiagnospost(p);
                 loesen = G.Diagnostabell.loesen;
                 hittad = true;
@@ -283,9 +270,9 @@ bool DiagnosNamnFinns(const QString &namn)
     QList<QByteArray> poster;
     bool finns = false;
     if (laesDiagnosposter(poster)) {
-        const QString nyckel = versalerSv(namn);
+        const QString nyckel = SvVersaler(namn);
         for (const QByteArray &p : poster)
-            if (versalerSv(dekryptrad(lagratNamn(p))) == nyckel) {
+            if (SvVersaler(dekryptrad(lagratNamn(p))) == nyckel) {
                 finns = true;
                 break;
             }
@@ -324,10 +311,10 @@ bool SparaProtokoll()
         plattform::visaInformation(kundeInteSparas());
         return false;
     }
-    const QString nyckel = versalerSv(dekryptrad(G.Diagnostabell.namn.str()));
+    const QString nyckel = SvVersaler(dekryptrad(G.Diagnostabell.namn.str()));
     bool ersatt = false;
     for (QByteArray &p : poster)
-        if (versalerSv(lagratNamn(p)) == nyckel) {
+        if (SvVersaler(lagratNamn(p)) == nyckel) {
             p = egen;
             ersatt = true;
         }

@@ -36,9 +36,6 @@ Lararlosenpost avkodaLararlosenpost(const QByteArray &bytes);
 // The stored name of a raw record, without unscrambling.
 QString lagratNamn(const QByteArray &post);
 
-// Upper case the way the program compares names (Windows-1252 letters).
-QString versalerSv(const QString &text);
-
 // ---- the files -------------------------------------------------------------
 // The real path of a file in the diagnosis directory ("SDIAG.DIA"), in the
 // spelling on disk when a file of that name exists in any letter case.
