@@ -30,6 +30,7 @@ struct Bildrad {
 
 const Bildrad bildtabell[] = {
     {"SVE%03d.BMP", 1, AntalBilder, 400, 300, Texter::Beloening, nullptr},
+    {"Morv97.BMP", 0, 0, 640, 480, Texter::Fast, "Morvika - svenska för alla"},
 };
 
 enum class Motiv { Fjaell, Stad, Blommor, Flagga, Vinter, Vatten, Land };

@@ -38,6 +38,9 @@ TEST_F(Genererat, RewardPicturesAreBitmaps)
         EXPECT_EQ(f.read(2), QByteArray("BM")) << qPrintable(fil);
         EXPECT_GT(f.size(), 10000) << qPrintable(fil);
     }
+    // The about window's picture is found through the built configuration.
+    ASSERT_TRUE(Uppstart());
+    EXPECT_TRUE(plattform::filFinns(G.PcSoekvaeg + QStringLiteral("\\bild\\MORV97.bmp")));
 }
 
 TEST_F(Genererat, EveryItemOfTheSampleExerciseHasItsSound)
