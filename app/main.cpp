@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
+#include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 
 #include "platform/ui/foenster.h"
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     if (!Uppstart())
         return 1;
 
+    registreraByggdaFoenster();
     TForm1 huvudfoenster;
     Form1 = &huvudfoenster;
     huvudfoenster.exec();   // the run lasts as long as the main window
