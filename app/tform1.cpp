@@ -160,9 +160,9 @@ void TForm1::FormCreate()
 
     // An empty score directory gives the message with nothing between.
     const QString resultat = G.ResultatKatalog.left(G.ResultatKatalog.size() - 1);
-    if (!katalogFinns(resultat))
+    if (resultat.isEmpty() || !katalogFinns(resultat))
         visaMeddelande(QStringLiteral("Katalogen ") + resultat + QStringLiteral(" finns inte."));
-    if (!katalogFinns(G.DiagnosKatalog))
+    if (G.DiagnosKatalog.isEmpty() || !katalogFinns(G.DiagnosKatalog))
         visaMeddelande(QStringLiteral("Katalogen ") + G.DiagnosKatalog + QStringLiteral(" finns inte."));
 
     tillfaelligt::Skaltest(this);
