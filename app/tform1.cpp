@@ -88,6 +88,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
                                QString::fromUtf8(knapptexter[i]),
                                QRect(15, knappTopp + (i - 1) * knappHoejd, panelBredd - 30, knappHoejd));
         Button[i]->setFont(arial(10));
+        saettBakgrund(Button[i], clBtnFace);
         saettTextfaerg(Button[i], clBlack);
     }
     connect(Button[1], &QPushButton::clicked, this, &TForm1::Button1Click);

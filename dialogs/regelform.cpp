@@ -72,6 +72,7 @@ TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
     QFont fet = ClosePanel2Knapp->font();
     fet.setBold(true);
     ClosePanel2Knapp->setFont(fet);
+    saettBakgrund(ClosePanel2Knapp, clBtnFace);
     connect(ClosePanel2Knapp, &QPushButton::clicked, this, &TRegelform::ClosePanel2KnappClick);
     FormCreate();
 }

@@ -82,8 +82,10 @@ TStallin::TStallin(QWidget *parent) : Foenster(parent)
                              QRect(120, 262, 110, 32));
     AvbrytButton = skapaKnapp(InnerPanel, QStringLiteral("AvbrytButton"), QStringLiteral("&Avbryt"),
                               QRect(270, 262, 110, 32));
-    for (QPushButton *b : {EngButton, Tysbutton, SparaButton, AvbrytButton})
+    for (QPushButton *b : {EngButton, Tysbutton, SparaButton, AvbrytButton}) {
         b->setFont(arial(14, true));
+        saettBakgrund(b, clBtnFace);
+    }
     connect(EngButton, &QPushButton::clicked, this, &TStallin::EngButtonClick);
     connect(Tysbutton, &QPushButton::clicked, this, &TStallin::TysbuttonClick);
     connect(SparaButton, &QPushButton::clicked, this, &TStallin::SparaButtonClick);

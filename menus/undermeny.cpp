@@ -52,6 +52,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
                                     QString::fromUtf8(p.text),
                                     QRect(kant, y, def.bredd - 2 * kant, def.knappHoejd));
         b->setFont(arialFet(def.knappPx));
+        saettBakgrund(b, clBtnFace);
         saettTextfaerg(b, clBlack);
         y += def.knappHoejd;
         m_knappar << b;
