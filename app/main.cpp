@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
 #include "core/widgets/qttextmaetare.h"
+#include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 
 #include "platform/ui/foenster.h"
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
     if (!Uppstart())
         return 1;
 
+    registreraByggdaFoenster();
     TForm1 huvudfoenster;
     Form1 = &huvudfoenster;
     huvudfoenster.exec();   // the run lasts as long as the main window

@@ -15,10 +15,13 @@ void saettBakgrund(QWidget *w, const QColor &faerg)
 
 void saettTextfaerg(QWidget *w, const QColor &faerg)
 {
+    // A disabled control keeps the greyed text of its kind.
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, faerg);
-    p.setColor(QPalette::ButtonText, faerg);
-    p.setColor(QPalette::Text, faerg);
+    for (auto grupp : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(grupp, QPalette::WindowText, faerg);
+        p.setColor(grupp, QPalette::ButtonText, faerg);
+        p.setColor(grupp, QPalette::Text, faerg);
+    }
     w->setPalette(p);
 }
 

@@ -1,0 +1,150 @@
+#include "dialogs/regelform.h"
+
+#include "app/tillfaelliga_tjaenster.h"
+#include "core/tillstaand.h"
+#include "platform/filer.h"
+#include "platform/seams.h"
+#include "platform/ui/faerger.h"
+#include "platform/ui/kontroller.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+
+using namespace plattform;
+
+namespace {
+QString &sida()
+{
+    static QString s;
+    return s;
+}
+
+struct Regel {
+    Word fraan, till;
+    const char *sida;
+};
+const Regel regler[] = {
+    {22100, 22100, "Dubbelskrivning1.htm"}, {22200, 22300, "Dubbelskrivning1.htm"},
+    {23100, 23100, "Ae-ljudet.htm"},        {23200, 23200, "Aa-ljudet1.htm"},
+    {23300, 23300, "Tj-ljudet.htm"},        {23400, 23500, "Sj-ljudet1.htm"},
+    {23600, 23600, "Ng-ljudet.htm"},        {23700, 23700, "J-ljudet1.htm"},
+    {23800, 23800, "Ks-ljudet.htm"},        {36100, 36200, "Avstavning.htm"},
+    {37100, 37300, "Kortning1.htm"},        {39200, 39200, "Varvart.htm"},
+    {44000, 44000, "Genus.htm"},            {46110, 46150, "Tema1.htm"},
+    {46300, 46300, "Tema1.htm"},            {46200, 46200, "Imperativ.htm"},
+    {46400, 46400, "Transitiva.htm"},
+};
+const QString regelkatalog = QStringLiteral("\\regler\\");
+const QString felslut = QString::fromUtf8(" finns inte eller är felaktig");
+} // namespace
+
+QString Regelsida(Word programtal)
+{
+    for (const Regel &r : regler)
+        if (programtal >= r.fraan && programtal <= r.till)
+            return QString::fromLatin1(r.sida);
+    return {};
+}
+
+const QString &aktuellRegelsida() { return sida(); }
+void nollstaellRegelsida() { sida().clear(); }
+
+TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
+{
+    setObjectName(QStringLiteral("Regelform"));
+    setWindowTitle(QStringLiteral("Morvika"));
+    saettRamloes(true);
+    saettKeyPreview(true);
+    const QSize skaerm = skaermstorlek();
+    setGeometry(0, 0, skaerm.width(), skaerm.height());
+
+    Panel1 = skapaPanel(this, QStringLiteral("Panel1"), QRect(0, 0, 640, 480));
+    saettBakgrund(Panel1, clYellow);
+    Image1 = new Bildruta(Panel1, QStringLiteral("Image1"), QRect(0, 0, 640, 8));
+    WebBrowser1 = new QTextBrowser(Panel1);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setOpenExternalLinks(false);
+    ClosePanel2Knapp = skapaKnapp(Panel1, QStringLiteral("ClosePanel2Knapp"), QStringLiteral("Tillbaka"),
+                                  QRect(0, 0, 100, 30));
+    QFont fet = ClosePanel2Knapp->font();
+    fet.setBold(true);
+    ClosePanel2Knapp->setFont(fet);
+    saettBakgrund(ClosePanel2Knapp, clBtnFace);
+    connect(ClosePanel2Knapp, &QPushButton::clicked, this, &TRegelform::ClosePanel2KnappClick);
+    FormCreate();
+}
+
+void TRegelform::FormCreate()
+{
+    if (G.Skalprocent != 100)
+        tillfaelligt::ScaleBy(this, G.Skalprocent, 100);
+    const QSize skaerm = skaermstorlek();
+    Panel1->setGeometry(0, 0, skaerm.width(), skaerm.height());
+    Panel1->show();
+    Image1->setGeometry(0, 0, Panel1->width(), Image1->height());
+    Webregel();
+}
+
+void TRegelform::navigera(const QString &winSoekvaeg)
+{
+    m_visad = riktigSoekvaeg(winSoekvaeg);
+    WebBrowser1->setSource(QUrl::fromLocalFile(m_visad));
+}
+
+void TRegelform::Webregel()
+{
+    const QString ny = Regelsida(G.Programtal);
+    if (!ny.isEmpty())
+        sida() = ny;
+    const QString &namn = sida();
+    const QString cd = G.CdSoekvaeg + regelkatalog + namn;
+    const QString pc = G.PcSoekvaeg + regelkatalog + namn;
+    if (!namn.isEmpty()) {
+        // The one content file looked for on the CD first.
+        if (filFinns(cd))
+            navigera(cd);
+        else if (filFinns(pc))
+            navigera(pc);
+        else
+            visaMeddelande(QStringLiteral("Filen ") + pc + felslut);
+    } else {
+        if (filFinns(pc))
+            navigera(pc);
+        else if (filFinns(cd))
+            navigera(cd);
+        else
+            visaMeddelande(QStringLiteral("Filen ") + cd + felslut);
+    }
+
+    const int m = G.Marginal;
+    WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m, Panel1->height() - 2 * m);
+    ClosePanel2Knapp->move(ClosePanel2Knapp->x(),
+                           skaermstorlek().height() - ClosePanel2Knapp->height());
+    ClosePanel2Knapp->raise();
+}
+
+void TRegelform::showEvent(QShowEvent *e)
+{
+    Foenster::showEvent(e);
+    Webregel();
+}
+
+bool TRegelform::keyDown(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape)
+        stang();
+    return true;   // every key stops here
+}
+
+void TRegelform::escape() { ClosePanel2Knapp->click(); }
+
+void TRegelform::ClosePanel2KnappClick() { stang(); }
+
+void VisaRegelform(Word programtal)
+{
+    G.Programtal = programtal;
+    visaModalt<TRegelform>();
+}

@@ -1,0 +1,46 @@
+#include "menus/foensterregister.h"
+
+#include <array>
+
+namespace {
+constexpr int antal = int(Foenstertyp::Ingen);
+std::array<Startare, antal> &tabell()
+{
+    static std::array<Startare, antal> t;
+    return t;
+}
+bool giltig(Foenstertyp typ) { return int(typ) >= 0 && int(typ) < antal; }
+} // namespace
+
+Startare registreraFoenster(Foenstertyp typ, Startare startare)
+{
+    if (!giltig(typ))
+        return {};
+    Startare foerra = std::move(tabell()[std::size_t(typ)]);
+    tabell()[std::size_t(typ)] = std::move(startare);
+    return foerra;
+}
+
+bool finnsStartare(Foenstertyp typ) { return giltig(typ) && bool(tabell()[std::size_t(typ)]); }
+
+bool starta(Foenstertyp typ)
+{
+    if (!finnsStartare(typ))
+        return false;
+    // A copy: the window may re-register while it runs.
+    Startare s = tabell()[std::size_t(typ)];
+    s();
+    return true;
+}
+
+const char *startarnamn(Foenstertyp typ)
+{
+    static const char *const namn[] = {
+        "VisaFLERBAR", "VisaSKRIV", "VisaBilden", "VisaSkrivinf", "VisaPassAkt", "VisaSKRIVHI",
+        "VisaDiktam", "VisaKlockan", "VisaVokalex", "VisaSats", "VisaOrdna", "VisaSynon",
+        "VisaLasLjud", "VisaInseTxt", "VisaAvsloj", "VisaPrank", "VisaBeraetta", "VisaFalska",
+        "VisaKatten", "VisaKarta", "VisaFlagga", "VisaSvHymn", "VisaSpelNam", "VisaDiag",
+        "VisaManual", "VisaOmKavo"};
+    static_assert(sizeof(namn) / sizeof(namn[0]) == std::size_t(antal));
+    return giltig(typ) ? namn[int(typ)] : "";
+}

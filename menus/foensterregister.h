@@ -1,0 +1,31 @@
+#pragma once
+// The windows the menus open but do not own: every exercise window, the
+// Sweden pages, and the dialogs of other modules that the main window
+// opens. A window's module registers its launcher here (one line in
+// registreraByggdaFoenster); a menu entry whose window has no launcher yet
+// is shown disabled.
+#include <functional>
+
+enum class Foenstertyp {
+    TFLERBAR, TSKRIV, TBilden, TSkrivinf, TPassAkt, TSKRIVHI, TDiktam, TKlockan, TVokalex,
+    TSats, TOrdna, TSynon, TLasLjud, TInseTxt, Tavsloj, TPrank, Tberaetta, TFalska, Tkatten,
+    TKarta, TFlagga, TSvHymn,
+    TSpelNam,   // player names, before the odd-one-out game
+    TDiag,      // diagnosis sign-in (main window "Diagnos")
+    TManual,    // main window "Manual"
+    TOmKavo,    // main window "Om Morvika"
+    Ingen
+};
+
+using Startare = std::function<void()>;
+
+// Installs a launcher and returns the one it replaces (tests put theirs back).
+Startare registreraFoenster(Foenstertyp typ, Startare startare);
+bool finnsStartare(Foenstertyp typ);
+// Opens the window; false when it has no launcher.
+bool starta(Foenstertyp typ);
+// The launcher's name, as the window's module calls it ("VisaFLERBAR").
+const char *startarnamn(Foenstertyp typ);
+
+// The launchers of the windows built so far. Called once at program start.
+void registreraByggdaFoenster();

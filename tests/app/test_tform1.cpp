@@ -1,0 +1,318 @@
+#include "foensterhjaelp.h"
+#include "../support/miljoe.h"
+
+#include "app/tform1.h"
+#include "core/slumpordning.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "menus/undermeny.h"
+#include "platform/timer.h"
+#include "platform/ui/faerger.h"
+#include "platform/ui/kontroller.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+using namespace plattform;
+
+class Huvudfoenster : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        anvaendTraed();
+        QDir().mkpath(i("pc/RESULTAT"));
+        G.ResultatKatalog = "pc\\RESULTAT\\";
+        G.DiagnosKatalog = "pc\\RESULTAT";
+        SkapaSlumpordning(1, 900);
+    }
+    void skaerm(int w, int h) { saettSkaermstorlek([w, h] { return QSize(w, h); }); }
+    void bild(const QString &namn, QSize storlek)
+    {
+        QImage b(storlek, QImage::Format_RGB32);
+        b.fill(Qt::darkGreen);
+        QDir().mkpath(i("pc/BILD"));
+        ASSERT_TRUE(b.save(i("pc/BILD/" + namn), "BMP"));
+    }
+    // The picture numbers the main window is going to draw.
+    QList<int> kommandeBilder()
+    {
+        const int markoer = G.BildMarkoer;
+        QList<int> n;
+        {
+            TForm1 f;
+            for (int k = 0; k < 6; ++k)
+                n << G.StartbildNummer[k];
+        }
+        G.BildMarkoer = markoer;
+        meddelanden.poster.clear();
+        return n;
+    }
+    Vakthund vakt;
+};
+
+TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
+{
+    G.SekunderRaettSvar = 7;
+    G.Oeversaettning = 2;
+    G.LaddaOrdlistor = 0;
+    G.BildOrdningNy = 0;
+    {
+        TForm1 f;
+        EXPECT_EQ(Form1, &f);
+        EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
+        EXPECT_EQ(G.SekunderRaettSvar, 3);
+        EXPECT_EQ(G.LjudLaege, 1);
+        EXPECT_EQ(G.BildLaege, 1);
+        EXPECT_EQ(G.Oeversaettning, 0);
+        EXPECT_EQ(G.LaddaOrdlistor, 1);
+        EXPECT_EQ(G.RekordtabellPaa, 1);
+        EXPECT_EQ(G.ForstaRekordtabell, 1);
+        EXPECT_EQ(G.Skalprocent, 100);
+        EXPECT_GT(G.Marginal, 0);
+        EXPECT_EQ(f.geometry(), QRect(0, 0, 640, 480));
+        EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
+        EXPECT_EQ(bakgrund(&f), clBlue);
+        EXPECT_EQ(bakgrund(f.Panel1), clNavy);
+        EXPECT_EQ(f.Label1->text(), "MORVIKA");
+        const QStringList texter{"Sverige", "Stavning", "Dina ord", "Grammatik", "Diverse", "Diagnos",
+                                 QString::fromUtf8("Göra arbetsblad"), "Manual", "Om Morvika", "Avsluta"};
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(f.Button[i]->text(), texter[i - 1]);
+        // Centred panel under the top band, heading centred above the buttons.
+        EXPECT_EQ(f.Panel1->x(), (640 - f.Panel1->width()) / 2);
+        EXPECT_EQ(f.Panel1->y(), (480 - 24 - f.Panel1->height()) / 2 + 24);
+        EXPECT_EQ(f.Label1->x(), (f.Panel1->width() - f.Label1->width()) / 2);
+        EXPECT_FALSE(f.Shape1->isVisible());
+        EXPECT_GT(f.Shape1->y(), f.Panel1->y() + f.Panel1->height());
+    }
+    EXPECT_EQ(Form1, nullptr);
+
+    // Both directories missing; an empty score directory names nothing.
+    G.ResultatKatalog.clear();
+    G.DiagnosKatalog = "pc\\DIAGNOS";
+    TForm1 f;
+    EXPECT_EQ(meddelanden.texter(),
+              (QStringList{"Katalogen  finns inte.", "Katalogen pc\\DIAGNOS finns inte."}));
+}
+
+TEST_F(Huvudfoenster, StartPicturesAreChosenByScreenWidth)
+{
+    const QSize storlek[3] = {{100, 70}, {120, 80}, {150, 100}};
+    const char *prefix[3] = {"SVEL", "SVEM", "SVES"};
+    for (int p = 0; p < 3; ++p)
+        for (int n = 1; n <= 40; ++n)
+            bild(QString("%1%2.BMP").arg(prefix[p]).arg(n, 3, 10, QChar('0')), storlek[p]);
+    const std::pair<int, int> fall[] = {{640, 0}, {700, 0}, {701, 1}, {800, 1}, {899, 1}, {900, 2}, {1024, 2}};
+    for (auto [bredd, p] : fall) {
+        SCOPED_TRACE(bredd);
+        skaerm(bredd, 600);
+        TForm1 f;
+        f.show();
+        EXPECT_TRUE(G.BildNamn.startsWith(QString("\\BILD\\") + prefix[p]));
+        const int h = (600 - 24) / 3;
+        for (int k = 0; k < 6; ++k) {
+            Bildruta *b = f.BildImage[k];
+            EXPECT_TRUE(b->isVisible());
+            EXPECT_EQ(b->size(), storlek[p]);
+            EXPECT_EQ(b->y(), 24 + (k % 3) * h);
+            if (k < 3)
+                EXPECT_EQ(b->x() + b->width(), f.Panel1->x());
+            else
+                EXPECT_EQ(b->x(), f.Panel1->x() + f.Panel1->width());
+        }
+        EXPECT_FALSE(f.Image1->isVisible());
+    }
+}
+
+TEST_F(Huvudfoenster, AMissingStartPictureIsHidden)
+{
+    const QList<int> n = kommandeBilder();
+    bild(QString("SVEL%1.BMP").arg(n[4], 3, 10, QChar('0')), QSize(90, 60));
+    TForm1 f;
+    f.show();
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(f.BildImage[k]->isVisible(), k == 4) << k;
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST_F(Huvudfoenster, CaptionUnderThePictureWhileTheMouseIsOverIt)
+{
+    const QList<int> n = kommandeBilder();
+    for (int k = 0; k < 6; ++k)
+        bild(QString("SVEL%1.BMP").arg(n[k], 3, 10, QChar('0')), QSize(160, 100));
+    TForm1 f;
+    f.show();
+    EXPECT_FALSE(f.Label3->isVisible());
+    Bildruta *b = f.BildImage[1];
+    QMouseEvent flytt(QEvent::MouseMove, QPointF(10, 10), b->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &flytt);
+    EXPECT_TRUE(f.Label3->isVisible());
+    EXPECT_FALSE(f.Label3->text().isEmpty());
+    EXPECT_EQ(f.Label3->text(), G.MeningsRader[1]);
+    EXPECT_EQ(G.MusOverText, 0);
+    EXPECT_EQ(f.Label3->y(), b->y() + b->height());
+    // Narrower than the picture: centred under it.
+    EXPECT_EQ(f.Label3->x(), b->x() + (b->width() - f.Label3->width()) / 2);
+    EXPECT_FALSE(f.Label4->isVisible());
+    EXPECT_EQ(f.Label3->font().pointSize(), 8);
+    EXPECT_EQ(f.Label3->palette().color(QPalette::WindowText), clWhite);
+
+    // Right column, and the caption stays until another picture is entered.
+    f.BildImageMouseMove(5);
+    EXPECT_EQ(f.Label3->y(), f.BildImage[5]->y() + f.BildImage[5]->height());
+    EXPECT_GE(f.Label3->x(), f.Panel1->x() + f.Panel1->width());
+}
+
+TEST_F(Huvudfoenster, TheTopRightCaptionShrinksButNotBelowOnePoint)
+{
+    // A screen so narrow that no caption fits beside the panel.
+    skaerm(200, 480);
+    TForm1 f;
+    f.show();
+    for (int gaang = 0; gaang < 12; ++gaang)
+        f.BildImageMouseMove(3);
+    EXPECT_EQ(f.Label3->font().pointSize(), 1);
+    // A caption broken in two shows its second line under the first.
+    EXPECT_FALSE(G.MeningsRader[2].isEmpty());
+    EXPECT_TRUE(f.Label4->isVisible());
+    EXPECT_EQ(f.Label4->text(), G.MeningsRader[2]);
+    EXPECT_EQ(f.Label4->x(), f.Label3->x());
+    // The other captions keep their size.
+    f.BildImageMouseMove(0);
+    EXPECT_EQ(f.Label4->font().pointSize(), 8);
+}
+
+TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
+{
+    FalskaStartare falska({Foenstertyp::TDiag});
+    int toemningar = 0;
+    TomUtskriftslistorna = [&] { ++toemningar; };
+    TForm1 f;
+    f.show();
+    EXPECT_TRUE(f.Button[6]->isEnabled());
+    G.SidNummer = 4;
+    G.UtskriftAvsnitt = 3;
+    G.NySida = 0;
+    QTest::mouseClick(f.Button[7], Qt::LeftButton);
+    EXPECT_EQ(G.Arbetsbladslaege, 1);
+    EXPECT_EQ(f.Button[7]->text(), "Avaktivera arbetsblad");
+    for (int i : {1, 5, 6})
+        EXPECT_FALSE(f.Button[i]->isEnabled()) << i;
+    for (int i : {2, 3, 4, 7, 10})
+        EXPECT_TRUE(f.Button[i]->isEnabled()) << i;
+    EXPECT_EQ(bakgrund(f.Panel1), clMaroon);
+    EXPECT_TRUE(f.Shape1->isVisible());
+    EXPECT_TRUE(f.Label2->isVisible());
+    EXPECT_EQ(f.Label2->text(), "Arbetsblad aktiverat");
+    EXPECT_EQ(f.Label2->x(), f.Shape1->x() + (f.Shape1->width() - f.Label2->width()) / 2);
+    EXPECT_EQ(f.Shape1->fyllning(), clYellow);
+    EXPECT_EQ(G.SidNummer, 1);
+    EXPECT_EQ(G.UtskriftAvsnitt, 0);
+    EXPECT_EQ(G.NySida, 1);
+
+    QTest::mouseClick(f.Button[7], Qt::LeftButton);
+    EXPECT_EQ(G.Arbetsbladslaege, 0);
+    EXPECT_EQ(f.Button[7]->text(), QString::fromUtf8("Göra arbetsblad"));
+    for (int i : {1, 2, 3, 4, 5, 6})
+        EXPECT_TRUE(f.Button[i]->isEnabled()) << i;
+    EXPECT_EQ(bakgrund(f.Panel1), clNavy);
+    EXPECT_FALSE(f.Shape1->isVisible());
+    EXPECT_FALSE(f.Label2->isVisible());
+    EXPECT_EQ(toemningar, 2);
+    TomUtskriftslistorna = nullptr;
+
+    // From a diagnosis mode the toggle switches worksheet mode on.
+    G.Arbetsbladslaege = 2;
+    f.Button7Click();
+    EXPECT_EQ(G.Arbetsbladslaege, 1);
+}
+
+namespace {
+// Presses a main-menu button and reports the sub-menu that opened and the
+// mode it saw; the sub-menu is left with Esc.
+QString oeppnaOchStaeng(QPushButton *b, Byte &laege)
+{
+    QString klass;
+    naerModal([&](QWidget *w) {
+        if (auto *m = dynamic_cast<Undermeny *>(w))
+            klass = m->def().klass;
+        laege = G.Arbetsbladslaege;
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    QTest::mouseClick(b, Qt::LeftButton);
+    return klass;
+}
+} // namespace
+
+TEST_F(Huvudfoenster, MenuButtonsOpenTheSubMenusAndSetTheModeAsTheySay)
+{
+    TForm1 f;
+    f.show();
+    Byte laege = 0;
+    const char *klasser[6] = {"", "TF1", "TF2", "TF3", "TF4", "TF5"};
+    const Byte efter[6] = {0, 0, 2, 0, 0, 2};   // from mode 2
+    for (int i = 1; i <= 5; ++i) {
+        SCOPED_TRACE(i);
+        G.Arbetsbladslaege = 2;
+        EXPECT_EQ(oeppnaOchStaeng(f.Button[i], laege), klasser[i]);
+        EXPECT_EQ(laege, efter[i]);
+    }
+    // Worksheet mode stays for the buttons still open in it.
+    f.Button7Click();
+    for (int i : {2, 3, 4}) {
+        EXPECT_EQ(oeppnaOchStaeng(f.Button[i], laege), klasser[i]);
+        EXPECT_EQ(laege, 1);
+    }
+}
+
+TEST_F(Huvudfoenster, DiagnosisManualAndAboutWaitForTheirWindows)
+{
+    {
+        TForm1 f;
+        for (int i : {6, 8, 9})
+            EXPECT_FALSE(f.Button[i]->isEnabled()) << i;
+    }
+    FalskaStartare falska({Foenstertyp::TDiag, Foenstertyp::TManual, Foenstertyp::TOmKavo});
+    TForm1 f;
+    f.show();
+    G.DiagnosStaengd = 1;
+    QTest::mouseClick(f.Button[6], Qt::LeftButton);
+    EXPECT_EQ(G.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.DiagnosStaengd, 0);
+    QTest::mouseClick(f.Button[8], Qt::LeftButton);
+    QTest::mouseClick(f.Button[9], Qt::LeftButton);
+    EXPECT_EQ(falska.oeppnade,
+              (std::vector<Foenstertyp>{Foenstertyp::TDiag, Foenstertyp::TManual, Foenstertyp::TOmKavo}));
+}
+
+TEST_F(Huvudfoenster, FocusOnSverigeEscQuitsAndTheTimers)
+{
+    TForm1 f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    EXPECT_EQ(QApplication::focusWidget(), f.Button[1]);
+    EXPECT_FALSE(f.Timer1->koer());
+    EXPECT_TRUE(f.Timer2->koer());
+    EXPECT_EQ(f.Timer2->interval(), 1000);
+    G.Tidraeknare = 5;
+    f.Timer2->OnTimer();
+    EXPECT_EQ(G.Tidraeknare, 6);
+    EXPECT_FALSE(f.Timer2->koer());
+
+    // Kolla re-enables the main window after its message.
+    f.setEnabled(false);
+    G.DatFilNamn = "SVE99999.DAT";
+    EXPECT_FALSE(Kolla(G.DatFilNamn));
+    EXPECT_TRUE(f.isEnabled());
+
+    QTest::keyClick(f.Button[1], Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Rejected);
+}

@@ -1,0 +1,57 @@
+// The bundled list of data files against the menus.
+#include "../support/miljoe.h"
+
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "menus/undermeny.h"
+
+#include <QFile>
+
+TEST(Datfillistan, NamesEveryFileOfTheMenusTheDiagnosisAndThePraise)
+{
+    QFile fil(QString(MORV_CONTENT_DIR) + "/DATA/datfiler.sve");
+    ASSERT_TRUE(fil.open(QIODevice::ReadOnly));
+    const QByteArray b = fil.readAll();
+    EXPECT_EQ(b.count("\n"), b.count("\r\n"));
+    QStringList namn = QString::fromLatin1(b).split("\r\n", Qt::SkipEmptyParts);
+    QStringList vaentade;
+    for (const Menydef *d : allaUndermenyer())
+        for (const Menypost &p : d->poster)
+            if (p.datfil)
+                vaentade << p.datfil;
+    EXPECT_EQ(vaentade.size(), 102);
+    for (int n = 1; n <= 17; ++n)
+        vaentade << QString("SVDI%1.DAT").arg(n, 2, 10, QChar('0'));
+    for (int n = 101; n <= 117; ++n)
+        vaentade << QString("SVOVN%1.DAT").arg(n);
+    for (int n = 9001; n <= 9016; ++n)
+        vaentade << QString("SVOM%1.LOV").arg(n);
+    for (const QString &v : vaentade)
+        EXPECT_TRUE(namn.contains(v)) << v.toStdString();
+    EXPECT_EQ(namn.size(), vaentade.size());
+    EXPECT_EQ(namn.removeDuplicates(), 0);
+    for (const QString &n : namn)
+        EXPECT_LE(n.size(), 12);
+}
+
+class Datfiltabell : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        qputenv("WINDIR", MORV_BUILD_DIR);
+    }
+    void TearDown() override
+    {
+        qunsetenv("WINDIR");
+        Miljoe::TearDown();
+    }
+};
+
+TEST_F(Datfiltabell, TheBuiltProgramReadsTheWholeListIntoItsTables)
+{
+    ASSERT_TRUE(Uppstart());
+    EXPECT_EQ(G.AntalDatFiler, 136);
+    EXPECT_EQ(G.AntalLovordFiler, 16);
+    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
+}
