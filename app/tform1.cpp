@@ -1,6 +1,8 @@
 #include "app/tform1.h"
 
-#include "app/tillfaelliga_tjaenster.h"
+#include "core/lovord.h"
+#include "core/meningslayout.h"
+#include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "menus/foensterregister.h"
@@ -166,7 +168,9 @@ void TForm1::FormCreate()
     if (G.DiagnosKatalog.isEmpty() || !katalogFinns(G.DiagnosKatalog))
         visaMeddelande(QStringLiteral("Katalogen ") + G.DiagnosKatalog + QStringLiteral(" finns inte."));
 
-    tillfaelligt::Skaltest(this);
+    Skaltest();
+    if (G.Skalprocent != 100)
+        plattform::skalaFoenster(this, G.Skalprocent);
 
     G.SekunderRaettSvar = 3;
     G.LjudLaege = 1;
@@ -202,7 +206,7 @@ void TForm1::Startbilder()
                                                   : QStringLiteral("SVES");
     for (int k = 0; k < 6; ++k) {
         Bildruta *bild = BildImage[k];
-        G.BildNummer = tillfaelligt::haemta_Bildslumptal(G.BildMarkoer);
+        G.BildNummer = haemta_Bildslumptal(G.BildMarkoer);
         G.StartbildNummer[k] = G.BildNummer;
         G.BildNamn = QStringLiteral("\\BILD\\") + prefix
                      + QStringLiteral("%1").arg(G.BildNummer, 3, 10, QLatin1Char('0'))
@@ -230,8 +234,8 @@ void TForm1::BildImageMouseMove(int k)
         return;
     Bildruta *bild = BildImage[k];
     G.MusOverText = 1;
-    const QString text = tillfaelligt::GeBildText(G.StartbildNummer[k]);
-    tillfaelligt::dela_mening(2, Panel1->x(), text, 2);
+    const QString text = GeBildText(G.StartbildNummer[k]);
+    dela_mening(2, Panel1->x(), text, 2);
     G.MusOverText = 0;
 
     Label4->hide();

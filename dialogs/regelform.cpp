@@ -1,6 +1,6 @@
 #include "dialogs/regelform.h"
 
-#include "app/tillfaelliga_tjaenster.h"
+#include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -80,7 +80,7 @@ TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
 void TRegelform::FormCreate()
 {
     if (G.Skalprocent != 100)
-        tillfaelligt::ScaleBy(this, G.Skalprocent, 100);
+        plattform::skalaFoenster(this, G.Skalprocent);
     const QSize skaerm = skaermstorlek();
     Panel1->setGeometry(0, 0, skaerm.width(), skaerm.height());
     Panel1->show();

@@ -1,6 +1,6 @@
 #include "dialogs/stallin.h"
 
-#include "app/tillfaelliga_tjaenster.h"
+#include "core/ljud.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"
@@ -183,7 +183,7 @@ void TStallin::TysbuttonClick()
 
 void TStallin::SparaButtonClick()
 {
-    tillfaelligt::FyllEngListan();
+    FyllEngListan();
     stang();
 }
 

@@ -2,7 +2,13 @@
 // its line here, with its header above.
 #include "menus/foensterregister.h"
 
+#include "dialogs/manual.h"
+#include "dialogs/omkavo.h"
+#include "dialogs/spelnam.h"
+
 void registreraByggdaFoenster()
 {
-    // registreraFoenster(Foenstertyp::TFLERBAR, VisaFLERBAR);
+    registreraFoenster(Foenstertyp::TManual, VisaManual);
+    registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
+    registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
 }

@@ -1,6 +1,6 @@
 #include "menus/undermeny.h"
 
-#include "app/tillfaelliga_tjaenster.h"
+#include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/ui/faerger.h"
@@ -67,7 +67,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
 void Undermeny::FormCreate()
 {
     if (G.Skalprocent != 100)
-        tillfaelligt::ScaleBy(this, G.Skalprocent, 100);
+        plattform::skalaFoenster(this, G.Skalprocent);
     // The design position is on a 640-pixel screen; it follows the scale.
     const int p = G.Skalprocent == 0 ? 100 : G.Skalprocent;
     move(x() * p / 100, y() * p / 100);

@@ -31,6 +31,10 @@ struct Bildrad {
 const Bildrad bildtabell[] = {
     {"SVE%03d.BMP", 1, AntalBilder, 400, 300, Texter::Beloening, nullptr},
     {"Morv97.BMP", 0, 0, 640, 480, Texter::Fast, "Morvika - svenska för alla"},
+    // The main window's start pictures: small, middle and large screens.
+    {"SVEL%03d.BMP", 1, AntalBilder, 150, 110, Texter::Startbild, nullptr},
+    {"SVEM%03d.BMP", 1, AntalBilder, 190, 140, Texter::Startbild, nullptr},
+    {"SVES%03d.BMP", 1, AntalBilder, 240, 180, Texter::Startbild, nullptr},
 };
 
 enum class Motiv { Fjaell, Stad, Blommor, Flagga, Vinter, Vatten, Land };
