@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include "platform/media.h"
+
 #include "core/lovord.h"
 #include "core/meningslayout.h"
 #include "platform/ui/skalning.h"
@@ -143,6 +145,8 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
 
 TForm1::~TForm1()
 {
+    // The window owns the sound player: nothing plays on after it.
+    plattform::mediaspelare().stoppa();
     HuvudfoensterAktiveras = nullptr;
     if (Form1 == this)
         Form1 = nullptr;

@@ -2,6 +2,7 @@
 #include "../support/miljoe.h"
 
 #include "app/tform1.h"
+#include "platform/media.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -318,4 +319,16 @@ TEST_F(Huvudfoenster, FocusOnSverigeEscQuitsAndTheTimers)
     QTest::keyClick(f.Button[1], Qt::Key_Escape);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.result(), QDialog::Rejected);
+}
+
+TEST_F(Huvudfoenster, ClosingTheMainWindowStopsTheSound)
+{
+    plattform::InspeladMediaspelare spelare;
+    plattform::saettMediaspelare(&spelare);
+    {
+        TForm1 f;
+        EXPECT_EQ(spelare.antalStopp, 0);
+    }
+    EXPECT_EQ(spelare.antalStopp, 1);
+    plattform::saettMediaspelare(nullptr);
 }
