@@ -12,19 +12,17 @@
 #include <QFile>
 #include <QStandardPaths>
 
-class Genererat : public Miljoe {
+class Genererat : public ByggdMiljoe {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        qputenv("WINDIR", MORV_BUILD_DIR);
+        ByggdMiljoe::SetUp();
         plattform::saettMediaspelare(&spelare);
     }
     void TearDown() override
     {
         plattform::saettMediaspelare(nullptr);
-        qunsetenv("WINDIR");
-        Miljoe::TearDown();
+        ByggdMiljoe::TearDown();
     }
     plattform::InspeladMediaspelare spelare;
 };

@@ -5,19 +5,7 @@
 #include "core/uppstart.h"
 #include "core/datafiler.h"
 
-class Innehaall : public Miljoe {
-protected:
-    void SetUp() override
-    {
-        Miljoe::SetUp();
-        qputenv("WINDIR", MORV_BUILD_DIR);
-    }
-    void TearDown() override
-    {
-        qunsetenv("WINDIR");
-        Miljoe::TearDown();
-    }
-};
+using Innehaall = ByggdMiljoe;
 
 TEST_F(Innehaall, BuiltConfigurationFindsTheBundledFiles)
 {

@@ -85,20 +85,18 @@ QHash<QString, QString> laesOrdlista(const QString &namn)
     return lista;
 }
 
-class InnehaallFlerbar : public Miljoe {
+class InnehaallFlerbar : public ByggdMiljoe {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        qputenv("WINDIR", MORV_BUILD_DIR);
+        ByggdMiljoe::SetUp();
         ASSERT_TRUE(Uppstart());
         eng = laesOrdlista(QStringLiteral("MORVENG.DAT"));
         tys = laesOrdlista(QStringLiteral("MORVTYS.DAT"));
     }
     void TearDown() override
     {
-        qunsetenv("WINDIR");
-        Miljoe::TearDown();
+        ByggdMiljoe::TearDown();
     }
 
     void granska(const QString &namn, int minst, const QString &rubrik2, const QString &rubrik1 = QString());

@@ -34,19 +34,7 @@ TEST(Datfillistan, NamesEveryFileOfTheMenusTheDiagnosisAndThePraise)
         EXPECT_LE(n.size(), 12);
 }
 
-class Datfiltabell : public Miljoe {
-protected:
-    void SetUp() override
-    {
-        Miljoe::SetUp();
-        qputenv("WINDIR", MORV_BUILD_DIR);
-    }
-    void TearDown() override
-    {
-        qunsetenv("WINDIR");
-        Miljoe::TearDown();
-    }
-};
+using Datfiltabell = ByggdMiljoe;
 
 TEST_F(Datfiltabell, TheBuiltProgramReadsTheWholeListIntoItsTables)
 {

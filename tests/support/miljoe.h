@@ -38,3 +38,19 @@ protected:
 private:
     QTemporaryDir m_katalog;
 };
+
+// The bundled content as the built program sees it: the configuration
+// beside the executable in the build tree.
+class ByggdMiljoe : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        qputenv("WINDIR", MORV_BUILD_DIR);
+    }
+    void TearDown() override
+    {
+        qunsetenv("WINDIR");
+        Miljoe::TearDown();
+    }
+};
