@@ -719,7 +719,10 @@ void Ovningsram::erbjudRaettning()
 
 void Ovningsram::Avslutning()
 {
+    // Over the item; the praise and the end panel stay in front of it.
     BildPanelen->show();
+    BildPanelen->raise();
+    LovordPanel->raise();
     BildTextPanel->hide();
     visaBeloeningsbild();
     const int laege = G.Arbetsbladslaege;
