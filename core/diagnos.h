@@ -4,6 +4,8 @@
 // storing of a test round's result in the current pupil record.
 #include "core/typer.h"
 
+#include <QString>
+
 // The protocol window as the bookkeeping sees it. The window registers itself
 // in `diaprot` while it is open and removes itself when it closes.
 class Diagnosprotokoll {
@@ -12,6 +14,10 @@ public:
     virtual void aktivera() = 0;       // enable the window again after a test
     virtual void rita_prot() = 0;      // redraw the grid from the pupil record (saves when changed)
     virtual void maalaNu() = 0;        // repaint at once
+    // A passed practice: the status text in column 4 of the grid's row
+    // `test`, and the window's Panel2 hidden.
+    virtual void saettStatuscell(int test, const QString &text) = 0;
+    virtual void doljPanel2() = 0;
 };
 
 // The open protocol window; null while there is none.

@@ -10,6 +10,8 @@ public:
     void aktivera() override { anrop << "aktivera"; }
     void rita_prot() override { anrop << "rita_prot"; }
     void maalaNu() override { anrop << "maalaNu"; }
+    void saettStatuscell(int, const QString &) override { anrop << "saettStatuscell"; }
+    void doljPanel2() override { anrop << "doljPanel2"; }
     QStringList anrop;
 };
 } // namespace

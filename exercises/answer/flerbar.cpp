@@ -1,0 +1,657 @@
+#include "exercises/answer/flerbar.h"
+
+#include "core/datafiler.h"
+#include "core/diagnos.h"
+#include "core/ljud.h"
+#include "core/meningslayout.h"
+#include "core/svarstest.h"
+#include "core/textmaett.h"
+#include "core/uppstart.h"
+#include "core/widgets/qttextmaetare.h"
+#include "core/widgets/taster.h"
+#include "exercises/frame/laenkar.h"
+#include "platform/filer.h"
+#include "platform/seams.h"
+#include "platform/text1252.h"
+#include "platform/timer.h"
+#include "platform/ui/faerger.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace plattform;
+
+namespace {
+
+const QColor Ljusgroen(128, 255, 0);
+
+QString medVersal(const QString &ord)
+{
+    if (ord.isEmpty())
+        return ord;
+    return SvVersal(ord.at(0)) + ord.mid(1);
+}
+
+bool boerjarMedVersal(const QString &ord)
+{
+    if (ord.isEmpty())
+        return false;
+    const QChar c = ord.at(0);
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QChar(0xC5) || c == QChar(0xC4)
+           || c == QChar(0xD6);
+}
+
+bool byteFoere(const QString &a, const QString &b) { return till1252(a) < till1252(b); }
+
+// "w1, w2, ... eller wn ?"
+QString fraageord(const QStringList &ord)
+{
+    if (ord.isEmpty())
+        return {};
+    if (ord.size() == 1)
+        return ord.first() + QStringLiteral(" ?");
+    return ord.mid(0, ord.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" eller ")
+           + ord.last() + QStringLiteral(" ?");
+}
+
+Ramval flerbarval()
+{
+    Ramval v;
+    v.slutpanelNamn = QStringLiteral("Escapepanel");
+    v.passregel = Passregel::EnRunda;
+    v.beroemFramfoer = true;
+    v.bildIAllaLaegen = true;
+    v.svarsfaelt = false;
+    v.lampa = false;
+    v.klistra = false;
+    v.merHjaelp = false;
+    v.ljudtimerIntervall = 2;
+    return v;
+}
+
+int skala640(int v) { return v * skaermstorlek().width() / 640; }
+
+} // namespace
+
+// ---- the choice panel ------------------------------------------------------
+
+Valpanel::Valpanel(QWidget *foeraelder, const QString &namn) : QLabel(foeraelder)
+{
+    setObjectName(namn);
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setLineWidth(2);
+    saettUtseende(false);
+}
+
+void Valpanel::saettUtseende(bool vald)
+{
+    setFrameStyle(QFrame::Panel | (vald ? QFrame::Sunken : QFrame::Raised));
+    saettBakgrund(this, vald ? clYellow : Ljusgroen);
+}
+
+void Valpanel::mouseMoveEvent(QMouseEvent *e)
+{
+    e->accept();
+    if (OnMouseMove)
+        OnMouseMove();
+}
+
+void Valpanel::mousePressEvent(QMouseEvent *e)
+{
+    e->accept();
+    if (OnMouseDown && isEnabled())
+        OnMouseDown(e->button());
+}
+
+void Valpanel::mouseReleaseEvent(QMouseEvent *e) { e->accept(); }
+
+// ---- the window --------------------------------------------------------------
+
+bool TFLERBAR::EgnaVal(Word p)
+{
+    return p == 10 || p == 110 || p == 22200 || p == 22300 || p == 23101 || p == 31010 || p == 46400;
+}
+
+bool TFLERBAR::HarRegelsida(Word p)
+{
+    return p == 22200 || p == 22300 || (p >= 23100 && p <= 23800) || p == 39200 || p == 44000
+           || p == 46400;
+}
+
+bool TFLERBAR::HarOeversaettning(Word p)
+{
+    return p == 22200 || p == 22300 || (p >= 23100 && p <= 23900) || (p >= 25100 && p <= 25700);
+}
+
+bool TFLERBAR::FinnsPrep(const QString &text) { return text.contains(QLatin1Char('<')); }
+
+TFLERBAR::TFLERBAR(QWidget *parent) : Ovningsram(flerbarval(), parent)
+{
+    setObjectName(QStringLiteral("FLERBAR"));
+    Escapepanel = Slutpanel;
+    auto etikett = [this](const char *namn) {
+        QLabel *l = skapaEtikett(this, QString::fromLatin1(namn), QString(), QPoint(0, 0));
+        l->setMargin(0);
+        l->setIndent(0);
+        l->hide();
+        return l;
+    };
+    FrageLabel1 = etikett("FrageLabel1");
+    FrageLabel2 = etikett("FrageLabel2");
+    Label1 = etikett("Label1");
+    Label2 = etikett("Label2");
+    Label3 = etikett("Label3");
+    Label4 = etikett("Label4");
+    Label5 = etikett("Label5");
+    Label6 = etikett("Label6");
+    Label8 = etikett("Label8");
+    KorrektSvarLabel = etikett("KorrektSvarLabel");
+    EfterdelLabel = etikett("EfterdelLabel");
+    TestLabel = etikett("TestLabel");
+    EngLabel = etikett("EngLabel");
+    for (QLabel *l : {Label4, Label6, Label8, EfterdelLabel})
+        saettTextfaerg(l, clNavy);
+    saettTextfaerg(Label5, clMaroon);
+    saettTextfaerg(KorrektSvarLabel, clRed);
+    saettTextfaerg(EngLabel, clGreen);
+    EngLabel->setFont(typsnittTillFont(Typsnitt{QStringLiteral("Arial"), 14, true, 0}));
+
+    Panel1 = skapaPanel(this, QStringLiteral("Panel1"), QRect());
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    const char *const namn[8] = {"Panel2", "Panel3", "Panel4", "Panel5",
+                                 "Panel6", "Panel8", "Panel9", "Panel10"};
+    for (int k = 1; k <= 8; ++k) {
+        auto *p = new Valpanel(Panel1, QString::fromLatin1(namn[k - 1]));
+        p->OnMouseMove = [this, k] { PanelMouseMove(k); };
+        p->OnMouseDown = [this, k](Qt::MouseButton b) { PanelMouseDown(k, b); };
+        p->hide();
+        Valpaneler[std::size_t(k - 1)] = p;
+    }
+    VisaRegelVidFelPanel1 = skapaPanel(this, QStringLiteral("VisaRegelVidFelPanel1"), QRect());
+    VisaRegelVidFelPanel1->hide();
+
+    FormCreate();
+}
+
+QFont TFLERBAR::meningsfont() const { return Label4->font(); }
+
+void TFLERBAR::FormCreate()
+{
+    G.Programtal = GeProgramtal(G.DatFilNamn);
+    GeLjudDirectory();
+    ramSkala();
+    TestLabel->hide();
+    Inled();
+    ramSkapa();
+
+    const int p = G.Programtal;
+    const bool stor = (p >= 1 && p <= 10) || (p >= 101 && p <= 110) || (p >= 22200 && p <= 22300)
+                      || (p >= 23100 && p <= 23900) || (p >= 25100 && p <= 25700) || p == 31010
+                      || p == 39100 || p == 39200 || p == 44000 || p == 46400;
+    Typsnitt t{QStringLiteral("Arial"), stor ? 22 : 14, true, 0};
+    for (QLabel *l : {Label1, Label2, Label3, Label4, Label5, Label6, Label8, KorrektSvarLabel,
+                      EfterdelLabel})
+        l->setFont(typsnittTillFont(t));
+    for (Valpanel *v : Valpaneler)
+        v->setFont(typsnittTillFont(t));
+
+    const int M = G.Marginal;
+    if (p >= 22100 && p <= 25700) {
+        LjudOvning = 1;
+        UpprepaButton->setVisible(ljudPaa());
+        UpprepaButton->setGeometry(BitBtn2->x() + BitBtn2->width() + 2 * M, BitBtn2->y(),
+                                   UpprepaButton->width(), BitBtn2->height());
+    } else {
+        LjudOvning = 0;
+        UpprepaButton->hide();
+    }
+    FaeltVal = EgnaVal(G.Programtal) ? 1 : 0;
+    G.RaettaFel = 0;
+    G.Uppgiftsnummer = 1;
+    G.AntalRaett = 0;
+    G.AntalFel = 0;
+
+    const int laege = G.Arbetsbladslaege;
+    InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);
+    Escapepanel->hide();
+    VisaRegelVidFelPanel1->hide();
+    Panel1->move(skala640(30), Panel1->y());
+    if (laege == 0) {
+        DiagPanel1->hide();
+    } else if (laege == 1) {
+        G.UtskriftAvsnitt += 1;
+        Panel1->hide();
+        Aster1->hide();
+        Motorsort = 4;
+        saettEtikettText(InstruktionsLabel, QString());
+        DiagPanel1->hide();
+        BitBtn2->hide();
+        Label4->show();
+        if (!G.Rubrikrader[1].isEmpty())
+            G.Utskriftsrubrik = G.Rubrikrader[1] + QLatin1Char(' ') + G.Rubrikrader[2]
+                                + QLatin1Char(' ') + G.Rubrikrader[3];
+    } else {
+        Aster1->hide();
+        FrageLabel1->show();
+    }
+    if (!FaeltVal)
+        Hittapreppar();
+    if (laege == 1) {
+        QStringList ord;
+        for (int k = 1; k <= std::min(AntalPreppar, 8); ++k)
+            ord << Preppar[std::size_t(k)];
+        Fraageord = medVersal(fraageord(ord));
+        G.Fraagerad = Fraageord;
+    }
+    BitBtn2->hide();
+    BitBtn2->setText(QStringLiteral("&Regel"));
+    if (HarRegelsida(G.Programtal) && p != 39200 && p != 44000 && p != 46400 && laege != 1) {
+        BitBtn2->show();
+        BitBtn2->setEnabled(true);
+    }
+    UpprepaButton->setEnabled(ljudPaa());
+    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
+        FyllEngListan();
+        G.LaddaOrdlistor = 0;
+    }
+    NyPost();
+    startaLjudtimer();
+    Image1->move(0, 0);
+}
+
+void TFLERBAR::Hittapreppar()
+{
+    RadLaesare fil;
+    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(QStringLiteral("\\DATA\\DAT\\") + G.DatFilNamn))))
+        return;
+    AntalPreppar = 0;
+    for (QString &p : Preppar)
+        p.clear();
+    while (!fil.slut()) {
+        QString rad = fil.laesRad();
+        if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
+            rad = dekryptrad(rad);
+        if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
+            continue;
+        LetaPrep(rad);
+        const QString ord = G.LetaPrepDelar[2];
+        if (ord.isEmpty())
+            continue;
+        const QString versaler = SvVersaler(ord);
+        int i = 1;
+        while (i <= 10 && !Preppar[std::size_t(i)].isEmpty()
+               && SvVersaler(Preppar[std::size_t(i)]) != versaler)
+            ++i;
+        // The whole word is kept, so that it can be judged right.
+        if (i <= 10 && Preppar[std::size_t(i)].isEmpty()) {
+            Preppar[std::size_t(i)] = ord.toLower();
+            ++AntalPreppar;
+        }
+    }
+    for (int i = 1; i <= 10; ++i)
+        Preppar[std::size_t(i + 10)] = medVersal(Preppar[std::size_t(i)]);
+}
+
+void TFLERBAR::NollaLabeller()
+{
+    for (QLabel *l : {FrageLabel1, FrageLabel2, Label4, Label5, Label6, Label8, KorrektSvarLabel,
+                      EfterdelLabel}) {
+        l->clear();
+        l->hide();
+    }
+}
+
+void TFLERBAR::valFraanFaelten()
+{
+    if (G.Programtal == 23101 || G.Programtal == 31010)
+        Storforskjutning = 0;
+    QStringList ord;
+    ord << G.LetaPrepDelar[2];
+    for (int f = 2; f <= 8 && !G.Postfaelt[f].isEmpty(); ++f)
+        if (!ord.contains(G.Postfaelt[f]))
+            ord << G.Postfaelt[f];
+    std::stable_sort(ord.begin(), ord.end(), byteFoere);
+    for (QString &p : Preppar)
+        p.clear();
+    AntalPreppar = int(std::min<qsizetype>(ord.size(), 10));
+    for (int i = 1; i <= AntalPreppar; ++i) {
+        Preppar[std::size_t(i)] = ord.at(i - 1);
+        // A capitalised gap word takes the capitalised half, so it is filled too.
+        Preppar[std::size_t(i + 10)] = medVersal(ord.at(i - 1));
+    }
+}
+
+void TFLERBAR::laggUtMening()
+{
+    const QString mening = G.Postfaelt[1];
+    dela_mening(30, 580, mening, 2);
+    const QString rad1 = G.MeningsRader[1];
+    const QString rad2 = G.MeningsRader[2];
+    const int h = Label4->fontMetrics().height();
+    const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * (skaermstorlek().height() / 48);
+    const int x0 = skala640(30);
+    auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
+    int gapTopp = y0;
+    int sistaTopp = y0;
+    if (!rad2.isEmpty() && helRad(rad1)) {
+        LetaPrep(rad1);
+        Label8->setText(rad2);
+        Label8->adjustSize();
+        Label8->move(skala640(24), y0 + (4 * h) / 3);
+        Label8->show();
+        sistaTopp = Label8->y();
+    } else if (!rad2.isEmpty() && helRad(rad2)) {
+        Label8->setText(rad1);
+        Label8->adjustSize();
+        Label8->move(x0, y0);
+        Label8->show();
+        gapTopp = y0 + (4 * h) / 3;
+        sistaTopp = gapTopp;
+        LetaPrep(rad2);
+    } else {
+        LetaPrep(mening);
+    }
+    Label4->move(x0, gapTopp);
+    Label5->move(x0, gapTopp);
+    Label6->move(x0, gapTopp);
+    Panel1->move(skala640(30), sistaTopp + (3 * h) / 2);
+}
+
+void TFLERBAR::foeljGapet()
+{
+    const QFontMetrics fm(Label4->font());
+    auto saett = [&fm](QLabel *l, const QString &text, int x) {
+        l->setText(text);
+        l->resize(std::max(1, fm.horizontalAdvance(text)), fm.height());
+        l->move(x, l->y());
+        return x + fm.horizontalAdvance(text);
+    };
+    int x = saett(Label4, Label4->text(), Label4->x());
+    x = saett(Label5, Label5->text(), x);
+    saett(Label6, Label6->text(), x);
+    KorrektSvarLabel->move(Label5->x(), Label5->y());
+    x = saett(KorrektSvarLabel, KorrektSvarLabel->text(), Label5->x());
+    EfterdelLabel->move(x, Label5->y());
+    saett(EfterdelLabel, EfterdelLabel->text(), x);
+}
+
+void TFLERBAR::laggUtPaneler()
+{
+    const QFontMetrics fm(Valpaneler[0]->font());
+    saettEtikettText(Label2, QStringLiteral("AA"));
+    saettEtikettText(Label3, QStringLiteral("A"));
+    const int AA = fm.horizontalAdvance(QStringLiteral("AA"));
+    const int A = fm.horizontalAdvance(QStringLiteral("A"));
+    const int h = fm.height() + A / 2;
+    int x = A;
+    for (int k = 1; k <= 8; ++k) {
+        Valpanel *v = Valpaneler[std::size_t(k - 1)];
+        if (k > Valord.size()) {
+            v->hide();
+            continue;
+        }
+        const QString &ord = Valord.at(k - 1);
+        v->setText(ord);
+        v->setGeometry(x, A / 2, fm.horizontalAdvance(ord) + AA, h);
+        v->saettUtseende(false);
+        v->show();
+        v->repaint();
+        x += v->width() + A;
+    }
+    Panel1->resize(x, h + A);
+}
+
+void TFLERBAR::NyPost()
+{
+    haemtaPost();
+    Panel1->show();
+    laggUtMening();
+    const QString raettOrd = G.LetaPrepDelar[2];
+    const QString foere = G.LetaPrepDelar[1];
+    const QString efter = G.LetaPrepDelar[3];
+
+    Storforskjutning = boerjarMedVersal(raettOrd) && G.Programtal != 31010 ? 10 : 0;
+    if (FaeltVal)
+        valFraanFaelten();
+
+    // The panels show at most eight words; the right word is always among them.
+    Valord.clear();
+    for (int k = 1; k <= std::min(AntalPreppar, 8); ++k)
+        Valord << Preppar[std::size_t(k + Storforskjutning)];
+    bool finns = false;
+    for (const QString &o : Valord)
+        finns = finns || svarstest(raettOrd, o, 1) == SvarRaett;
+    if (!finns && !raettOrd.isEmpty()) {
+        if (Valord.size() < 8)
+            Valord << raettOrd;
+        else
+            Valord.last() = raettOrd;
+    }
+    laggUtPaneler();
+
+    Label4->setText(foere);
+    Label5->setText(QStringLiteral("?"));
+    Label6->setText(efter);
+    KorrektSvarLabel->setText(raettOrd);
+    EfterdelLabel->setText(efter);
+    foeljGapet();
+    KorrektSvarLabel->hide();
+    EfterdelLabel->hide();
+    for (QLabel *l : {FrageLabel1, Label4, Label5, Label6})
+        l->show();
+    TestLabel->setText(raettOrd);
+
+    const int laege = G.Arbetsbladslaege;
+    if (laege >= 2 && laege <= 4)
+        UppDateraDiagnosResultatet();
+    if (laege == 1) {
+        Panel1->setEnabled(false);
+        int laengst = 0;
+        for (const QString &o : Valord)
+            laengst = std::max(laengst, int(o.size()));
+        G.FleraBarFlagga = Byte(std::min(laengst, 255));
+        Fraageord = fraageord(Valord);
+    } else if (HarRegelsida(G.Programtal)) {
+        BitBtn2->show();
+        BitBtn2->setEnabled(true);
+    }
+    Timer5->setInterval(0);
+    if (ljudPaa())
+        UpprepaButton->setEnabled(true);
+    visaOeversaettning();
+    BitBtn2->setEnabled(true);
+}
+
+void TFLERBAR::visaOeversaettning()
+{
+    if (G.Oeversaettning == 0)
+        return;
+    EngLabel->hide();
+    if (!HarOeversaettning(G.Programtal))
+        return;
+    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    if (i < 0 || i >= G.ListBox2.size())
+        return;
+    saettEtikettText(EngLabel, G.ListBox2.at(i));
+    EngLabel->move(InstruktionsLabel->x(), Escapepanel->y() - 5 - EngLabel->height());
+    EngLabel->show();
+}
+
+// ---- pointing and choosing ----------------------------------------------------
+
+void TFLERBAR::PanelMouseMove(int val)
+{
+    if (val < 1 || val > 8)
+        return;
+    for (int k = 1; k <= 8; ++k)
+        Valpaneler[std::size_t(k - 1)]->saettUtseende(k == val);
+    if (VisatFel != 1 && val <= Valord.size()) {
+        Label5->setText(Valord.at(val - 1));
+        foeljGapet();
+    }
+    VisatFel = 0;
+}
+
+void TFLERBAR::PanelMouseDown(int val, Qt::MouseButton knapp)
+{
+    BitBtn2->setEnabled(false);
+    if (knapp == Qt::LeftButton)
+        RaettTest(val, 0);
+    else if (knapp == Qt::RightButton)
+        RaettTest(val, 1);
+}
+
+void TFLERBAR::oeppnaEscapepanel()
+{
+    Escapepanel->show();
+    Escapepanel->raise();
+    const int laege = G.Arbetsbladslaege;
+    if (laege == 0 || (laege >= 3 && laege <= 5))
+        erbjudRaettning();
+}
+
+void TFLERBAR::RaettTest(int val, int slag)
+{
+    if (val < 1 || val > Valord.size() || G.Arbetsbladslaege == 1)
+        return;
+    Timer5->setInterval(0);
+    if (slag == 0) {
+        const QString raettOrd = TestLabel->text();
+        if (svarstest(raettOrd, Valord.at(val - 1), 1) != SvarRaett) {
+            UpprepaButton->setEnabled(false);
+            BitBtn2->setEnabled(false);
+            Label5->hide();
+            Label6->hide();
+            Panel1->hide();
+            svarsboekfoering(false);
+            VisatFel = 1;
+            KorrektSvarLabel->show();
+            EfterdelLabel->show();
+        } else {
+            svarsboekfoering(true);
+            Timer1->setInterval(0);
+            VisatFel = 0;
+        }
+        efterSvar();
+        return;
+    }
+    if (G.Arbetsbladslaege == 2) {
+        diagnosback(G.AntalRaett);
+        stang();
+        return;
+    }
+    oeppnaEscapepanel();
+    efterSvar(true);
+}
+
+void TFLERBAR::mousePressEvent(QMouseEvent *e)
+{
+    FormMouseDown(e->button());
+    e->accept();
+}
+
+void TFLERBAR::FormMouseDown(Qt::MouseButton knapp)
+{
+    if (knapp != Qt::RightButton)
+        return;
+    Button1->setEnabled(G.FelAntal[G.DatFilIndex] >= 1);
+    Panel1->setEnabled(false);
+    Escapepanel->show();
+    Escapepanel->raise();
+}
+
+// ---- frame hooks -----------------------------------------------------------------
+
+void TFLERBAR::foerAvslutningEfterVaentan() { Panel1->hide(); }
+
+void TFLERBAR::vidRundansSlut()
+{
+    Panel1->hide();
+    BitBtn2->hide();
+}
+
+void TFLERBAR::foerberedRaettning()
+{
+    Panel1->show();
+    Panel1->setEnabled(true);
+    Escapepanel->hide();
+}
+
+void TFLERBAR::efterFortsaett()
+{
+    Panel1->show();
+    Panel1->setEnabled(true);
+    Escapepanel->hide();
+}
+
+void TFLERBAR::efterInstaellningar()
+{
+    const bool synlig = ljudPaa() && upprepaSynligFoere;
+    UpprepaButton->setVisible(synlig);
+    UpprepaButton->setEnabled(synlig);
+    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
+        FyllEngListan();
+        G.LaddaOrdlistor = 0;
+    }
+    visaOeversaettning();
+    Escapepanel->setVisible(!rundanPaagaar());
+}
+
+void TFLERBAR::mellanslagUnderVaentan()
+{
+    if (!rundanPaagaar())
+        return;
+    Panel1->show();
+    Panel1->setEnabled(true);
+    Panel1->setFocus();
+}
+
+void TFLERBAR::BitBtn2Click()
+{
+    if (HarRegelsida(G.Programtal)) {
+        QPointer<TFLERBAR> vakt(this);
+        VisaRegelform(G.Programtal);
+        if (!vakt || aerStangd())
+            return;
+    }
+    Panel1->show();
+}
+
+bool TFLERBAR::keyDown(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_F2 && e->modifiers() == Qt::NoModifier) {
+        if (ljudPaa() && LjudOvning == 1)
+            Ljudet();
+        return true;
+    }
+    return Ovningsram::keyDown(e);
+}
+
+void TFLERBAR::escape()
+{
+    Button1->setEnabled(G.FelAntal[G.DatFilIndex] >= 1);
+    if (!Escapepanel->isHidden()) {
+        Button3Click();
+        return;
+    }
+    Escapepanel->show();
+    Escapepanel->raise();
+    (Button1->isEnabled() ? Button1 : Button2)->setFocus();
+}
+
+int VisaFLERBAR()
+{
+    // The window shows the items of the file the caller checked; a file that
+    // was not checked is checked here, so no other file's items appear.
+    const int i = G.DatFilIndex;
+    if (!decltype(G.DatFilTabell)::inom(i) || G.DatFilTabell[i] != G.DatFilNamn) {
+        if (!Kolla(G.DatFilNamn))
+            return QDialog::Rejected;
+    }
+    return visaModalt<TFLERBAR>();
+}

@@ -1,0 +1,104 @@
+#pragma once
+// The word-choice window: a sentence with a gap and a row of up to eight
+// word panels. Pointing at a panel shows its word in the gap, a left click
+// chooses it, a right click skips the item. Sound exercises speak each item.
+#include "core/tillstaand.h"
+#include "core/typer.h"
+#include "exercises/frame/ovningsram.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+// One choice panel: it reports the pointer moving over it and the button
+// pressed on it, and keeps both events to itself.
+class Valpanel : public QLabel {
+    Q_OBJECT
+public:
+    Valpanel(QWidget *foeraelder, const QString &namn);
+    std::function<void()> OnMouseMove;
+    std::function<void(Qt::MouseButton)> OnMouseDown;
+    void saettUtseende(bool vald);
+protected:
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+};
+
+class TFLERBAR : public Ovningsram {
+    Q_OBJECT
+public:
+    explicit TFLERBAR(QWidget *parent = nullptr);
+
+    // Controls beyond the frame's.
+    QFrame *Escapepanel = nullptr;       // the frame's end and Esc panel
+    QLabel *FrageLabel1 = nullptr;
+    QLabel *FrageLabel2 = nullptr;
+    QLabel *Label1 = nullptr;            // measuring labels
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;            // text before the gap
+    QLabel *Label5 = nullptr;            // the gap: "?" or the previewed word
+    QLabel *Label6 = nullptr;            // text after the gap
+    QLabel *Label8 = nullptr;            // the other line of a two-line sentence
+    QLabel *KorrektSvarLabel = nullptr;
+    QLabel *EfterdelLabel = nullptr;
+    QLabel *TestLabel = nullptr;
+    QLabel *EngLabel = nullptr;
+    QFrame *Panel1 = nullptr;            // holds the choice panels
+    std::array<Valpanel *, 8> Valpaneler{};   // Panel2 .. Panel6, Panel8 .. Panel10
+    QFrame *VisaRegelVidFelPanel1 = nullptr;
+
+    // Window state.
+    std::array<QString, 21> Preppar;     // 1..10 the words, 11..20 capitalised
+    int AntalPreppar = 0;
+    int Storforskjutning = 0;
+    Byte FaeltVal = 0;
+    Byte VisatFel = 0;
+    QString Fraageord;
+    QStringList Valord;                  // the words on the shown panels, in order
+
+    void Hittapreppar();
+    static bool FinnsPrep(const QString &text);
+    void NyPost() override;
+    void RaettTest(int val, int slag);   // val 1..8; slag 0 judges, 1 skips
+    void PanelMouseMove(int val);
+    void PanelMouseDown(int val, Qt::MouseButton knapp);
+    void FormMouseDown(Qt::MouseButton knapp);
+    void BitBtn2Click() override;
+
+    // The programs whose choices are the item's own fields.
+    static bool EgnaVal(Word programtal);
+    static bool HarRegelsida(Word programtal);
+    static bool HarOeversaettning(Word programtal);
+
+protected:
+    void NollaLabeller() override;
+    void rensa() override {}
+    void efterNyPost() override { startaLjudtimer(); }
+    void foerAvslutningEfterVaentan() override;
+    void vidRundansSlut() override;
+    void foerberedRaettning() override;
+    void efterFortsaett() override;
+    void efterInstaellningar() override;
+    void mellanslagUnderVaentan() override;
+    bool harRegelsida() const override { return HarRegelsida(G.Programtal); }
+    bool keyDown(QKeyEvent *e) override;
+    void escape() override;
+    void mousePressEvent(QMouseEvent *e) override;
+
+private:
+    void FormCreate();
+    void laggUtMening();
+    void valFraanFaelten();
+    void laggUtPaneler();
+    void visaOeversaettning();
+    void oeppnaEscapepanel();
+    QFont meningsfont() const;
+    void foeljGapet();
+};
+
+// Opens the word-choice window for the current data file; returns when it
+// has closed.
+int VisaFLERBAR();

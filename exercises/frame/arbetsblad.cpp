@@ -1,0 +1,3 @@
+#include "exercises/frame/arbetsblad.h"
+
+std::function<Arbetsbladspanel *(Ovningsram &)> SkapaArbetsbladspanel;

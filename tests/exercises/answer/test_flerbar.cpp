@@ -1,0 +1,516 @@
+// The word-choice window driven as a pupil drives it: clicks on the choice
+// panels, Space during a wait, Esc, the end-panel buttons. Timer handlers
+// are called directly instead of waiting.
+#include "../../support/miljoe.h"
+
+#include "core/diagnos.h"
+#include "core/lovord.h"
+#include "core/meningslayout.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "core/widgets/taster.h"
+#include "exercises/answer/flerbar.h"
+#include "platform/media.h"
+#include "platform/timer.h"
+#include "platform/ui/faerger.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList aeLjudet = {
+    QStringLiteral("$Stava rätt"),
+    QStringLiteral("$Ä-ljudet"),
+    QStringLiteral("$§Klicka på det som fattas i ordet."),
+    QStringLiteral("; Ä-ljudet skrivs med ä eller e."),
+    QStringLiteral("Hon har en h<ä>st i stallet."),
+    QStringLiteral("Min s<ä>ng är mjuk."),
+    QStringLiteral("Vi har f<e>m katter."),
+    QStringLiteral("Pappa har en ny v<ä>ska."),
+    QStringLiteral("Klockan är s<e>x."),
+    QStringLiteral("Jag skriver med en p<e>nna."),
+    QStringLiteral("Det är l<ä>tt att simma."),
+    QStringLiteral("Vi går upp på ett b<e>rg."),
+    QStringLiteral("Katten sitter n<ä>ra elden."),
+    QStringLiteral("Du är så sn<e>ll."),
+    QStringLiteral("Solen v<ä>rmer skönt."),
+    QStringLiteral("Hunden sk<ä>ller högt."),
+};
+
+class InspeladProtokoll : public Diagnosprotokoll {
+public:
+    void aktivera() override { anrop << QStringLiteral("aktivera"); }
+    void rita_prot() override { anrop << QStringLiteral("rita_prot"); }
+    void maalaNu() override { anrop << QStringLiteral("maalaNu"); }
+    void saettStatuscell(int test, const QString &text) override
+    {
+        anrop << QStringLiteral("cell %1 [%2]").arg(test).arg(text);
+    }
+    void doljPanel2() override { anrop << QStringLiteral("doljPanel2"); }
+    QStringList anrop;
+};
+
+} // namespace
+
+class Flerbar : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        anvaendTraed();
+        plattform::saettSkaermstorlek([] { return QSize(800, 600); });
+        plattform::saettMediaspelare(&media);
+        for (int p = 1; p <= 900; ++p)
+            G.SlumpOrdning[p] = p;
+        for (int i = 1; i <= 140; ++i)
+            G.FilSlumpMarkoer[i] = 1;
+        G.BildOrdningNy = 1;
+        G.BildMarkoer = 1;
+        G.SekunderRaettSvar = 3;
+        G.LjudLaege = 1;
+        G.BildLaege = 1;
+        G.LaddaOrdlistor = 1;
+        Skaltest();
+        G.Skalprocent = 100;
+        // Praise for a diagnosis-item program without a pupil: 0, 1 and 2 wrong.
+        for (const char *namn : {"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"}) {
+            const QString n = QString::fromLatin1(namn);
+            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + n),
+                         {QStringLiteral("Bra gjort#") + n.mid(4, 4) + QStringLiteral("#!")});
+            G.LovordFilTabell[++G.AntalLovordFiler] = n;
+        }
+        QImage bild(64, 40, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        QDir().mkpath(i(QStringLiteral("pc/BILD")));
+        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
+        skrivBytes(i(QStringLiteral("pc/LJUD/S231/S231001.WAV")), QByteArray(64, '\0'));
+    }
+    void TearDown() override
+    {
+        diaprot = nullptr;
+        plattform::saettMediaspelare(nullptr);
+        Miljoe::TearDown();
+    }
+
+    // A data file in the content tree, entered in the table and checked.
+    void datafil(const QString &namn, const QStringList &rader)
+    {
+        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
+        G.DatFilTabell[++G.AntalDatFiler] = namn;
+        G.DatFilNamn = namn;
+        ASSERT_TRUE(Kolla(namn));
+    }
+
+    static Valpanel *panel(TFLERBAR &f, const QString &ord)
+    {
+        for (Valpanel *v : f.Valpaneler)
+            if (!v->isHidden() && v->text() == ord)
+                return v;
+        return nullptr;
+    }
+    static QStringList visade(TFLERBAR &f)
+    {
+        QStringList ut;
+        for (Valpanel *v : f.Valpaneler)
+            if (!v->isHidden())
+                ut << v->text();
+        return ut;
+    }
+    static QString fel(const QString &raett) { return raett == QStringLiteral("ä") ? QStringLiteral("e") : QStringLiteral("ä"); }
+
+    // Clicks the right (or a wrong) choice of the item on screen.
+    void svara(TFLERBAR &f, bool raett, Qt::MouseButton knapp = Qt::LeftButton)
+    {
+        const QString ord = raett ? f.TestLabel->text() : fel(f.TestLabel->text());
+        Valpanel *v = panel(f, ord);
+        ASSERT_NE(v, nullptr) << qPrintable(ord);
+        QTest::mouseClick(v, knapp);
+    }
+
+    plattform::InspeladMediaspelare media;
+    InspeladProtokoll protokoll;
+};
+
+TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
+{
+    datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
+    TFLERBAR f;
+    f.show();
+    EXPECT_EQ(G.Programtal, 23100);
+    EXPECT_EQ(G.LjudKatalog, QStringLiteral("S231"));
+    EXPECT_EQ(f.Overs1Label->text(), QStringLiteral("Stava rätt"));
+    EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Ä-ljudet"));
+    EXPECT_EQ(f.InstruktionsLabel->text(), QStringLiteral("Klicka på det som fattas i ordet."));
+    EXPECT_EQ(plattform::bakgrund(f.OverskriftInnerShape), QColor(0, 0, 128));
+    EXPECT_EQ(f.Escapepanel->objectName(), QStringLiteral("Escapepanel"));
+    EXPECT_EQ(f.Aster1->MaxAntalRutor(), 10);
+    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("ä"), QStringLiteral("e")}));
+    EXPECT_EQ(f.Label4->text(), QStringLiteral("Hon har en h"));
+    EXPECT_EQ(f.Label5->text(), QStringLiteral("?"));
+    EXPECT_EQ(f.Label6->text(), QStringLiteral("st i stallet."));
+    EXPECT_FALSE(f.UpprepaButton->isHidden());
+
+    // The first item is spoken once the sound timer has counted the seconds.
+    EXPECT_EQ(f.Timer5->interval(), 2);
+    f.Timer5Timer();
+    f.Timer5Timer();
+    EXPECT_TRUE(media.spelade.isEmpty());
+    f.Timer5Timer();
+    ASSERT_EQ(media.spelade.size(), 1);
+    EXPECT_TRUE(media.spelade.at(0).fil.endsWith(QStringLiteral("LJUD/S231/S231001.WAV")));
+    EXPECT_EQ(f.Timer5->interval(), 0);
+    QTest::keyClick(&f, Qt::Key_F2);
+    EXPECT_EQ(media.spelade.size(), 2);
+
+    // Pointing at a choice shows it in the gap.
+    QTest::mouseMove(panel(f, QStringLiteral("e")));
+    EXPECT_EQ(f.Label5->text(), QStringLiteral("e"));
+
+    // Ten items: 3 and 7 wrong.
+    for (int n = 1; n <= 10; ++n) {
+        ASSERT_EQ(G.Uppgiftsnummer, n);
+        ASSERT_EQ(G.PostNummer, n);
+        const bool raett = n != 3 && n != 7;
+        svara(f, raett);
+        if (raett)
+            continue;
+        // The sentence reads with the right word, the choices are gone.
+        EXPECT_FALSE(f.KorrektSvarLabel->isHidden());
+        EXPECT_FALSE(f.EfterdelLabel->isHidden());
+        EXPECT_TRUE(f.Label5->isHidden());
+        EXPECT_TRUE(f.Panel1->isHidden());
+        EXPECT_TRUE(f.Timer1->koer());
+        EXPECT_FALSE(f.Aster1->modell().Ratt(n));
+        if (n == 3) {
+            // The right answer stays SekunderRaettSvar seconds.
+            for (int t = 1; t < 30; ++t)
+                f.Timer1Timer();
+            EXPECT_EQ(G.PostNummer, 3);
+            f.Timer1Timer();
+            EXPECT_EQ(G.PostNummer, 4);
+        } else {
+            // Space ends the wait at the next tick.
+            QTest::keyClick(&f, Qt::Key_Space);
+            EXPECT_EQ(G.Tidraeknare, 20000);
+            EXPECT_FALSE(f.Panel1->isHidden());
+            f.Timer1Timer();
+            EXPECT_EQ(G.PostNummer, 8);
+        }
+        EXPECT_FALSE(f.Timer1->koer());
+        EXPECT_EQ(f.Timer5->interval(), 2);   // the next item's sound follows
+    }
+    EXPECT_EQ(G.AntalRaett, 8);
+    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 2);
+
+    // Praise, reward picture and the end panel with the correction round.
+    EXPECT_FALSE(f.LovordPanel->isHidden());
+    EXPECT_TRUE(f.LovordLabel1->text().startsWith(QStringLiteral("Bra gjort 9014")));
+    EXPECT_FALSE(f.BildPanelen->isHidden());
+    EXPECT_FALSE(f.Image1->isHidden());
+    EXPECT_FALSE(f.Image1->pixmap().isNull());
+    EXPECT_EQ(f.BildTextPanel->text(), VisadBildText(BeloeningsbildText(1)));
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_TRUE(f.Button1->isEnabled());
+    EXPECT_EQ(f.focusWidget(), f.Button1);
+    EXPECT_TRUE(f.Panel1->isHidden());
+
+    // "&Rätta felen" runs over exactly the two wrong items.
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    EXPECT_EQ(G.RaettaFel, 1);
+    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_TRUE(f.BildPanelen->isHidden());
+    EXPECT_TRUE(f.LovordPanel->isHidden());
+    EXPECT_TRUE(f.Escapepanel->isHidden());
+    EXPECT_EQ(G.FelPostNummer, 3);
+    EXPECT_EQ(f.Label4->text(), QStringLiteral("Vi har f"));
+    svara(f, true);
+    EXPECT_EQ(G.FelPostNummer, 7);
+    EXPECT_EQ(f.Label4->text(), QStringLiteral("Det är l"));
+    svara(f, true);
+    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_TRUE(f.LovordPanel->isHidden());   // no praise after a correction round
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.Button1->isEnabled());
+    EXPECT_EQ(f.focusWidget(), f.Button2);
+
+    // Esc with the panel open leaves the window.
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
+}
+
+TEST_F(Flerbar, WrongLastAnswerDelaysTheEndAndEscTwiceLeaves)
+{
+    G.SekunderRaettSvar = 0;
+    datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
+    TFLERBAR f;
+    f.show();
+    for (int n = 1; n <= 9; ++n)
+        svara(f, true);
+    svara(f, false);
+    EXPECT_TRUE(f.Timer3->koer());
+    EXPECT_TRUE(f.Escapepanel->isHidden());
+    f.Timer3Timer();   // one tick with the setting 0
+    EXPECT_FALSE(f.Timer3->koer());
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.LovordPanel->isHidden());   // 9 of 10
+    EXPECT_EQ(f.focusWidget(), f.Button1);
+
+    // "&Fortsätta" at the end starts a new round from the next items.
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.PostNummer, 11);
+    EXPECT_TRUE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.Panel1->isHidden());
+
+    // Esc opens the panel over the running round; a second Esc leaves.
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.aerStangd());
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.aerStangd());
+}
+
+TEST_F(Flerbar, RightClickSkipsAndFortsaettaResetsPracticeCounts)
+{
+    datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
+    TFLERBAR f;
+    f.show();
+    svara(f, true);
+    svara(f, false);
+    f.Timer1Timer();
+    G.Tidraeknare = 20000;
+    f.Timer1Timer();
+    ASSERT_EQ(G.Uppgiftsnummer, 3);
+    svara(f, true, Qt::RightButton);
+    // Done, neither right nor wrong; the next item is on screen under the panel.
+    EXPECT_EQ(G.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.PostNummer, 4);
+    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_TRUE(f.Button1->isEnabled());
+    // In practice "&Fortsätta" goes on with the round, its counts from 0.
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    EXPECT_EQ(G.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.PostNummer, 4);
+    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.AntalFel, 0);
+    EXPECT_TRUE(f.Escapepanel->isHidden());
+    // Space outside a wait does nothing.
+    QTest::keyClick(&f, Qt::Key_Space);
+    EXPECT_NE(G.Tidraeknare, 20000);
+    // A right click on the window opens the panel too and disables the choices.
+    QTest::mouseClick(&f, Qt::RightButton, {}, QPoint(5, 300));
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.Panel1->isEnabled());
+}
+
+TEST_F(Flerbar, ChoicesFromTheFileKeepWholeWordsAndAlwaysOfferTheGapWord)
+{
+    G.LjudLaege = 0;
+    QStringList rader = {QStringLiteral("$Prepositioner")};
+    const QStringList ord = {QStringLiteral("på"),  QStringLiteral("i"),    QStringLiteral("under"),
+                             QStringLiteral("på"),  QStringLiteral("över"), QStringLiteral("bakom"),
+                             QStringLiteral("framför"), QStringLiteral("bredvid"), QStringLiteral("mellan"),
+                             QStringLiteral("ovanför"), QStringLiteral("nedanför"), QStringLiteral("utanförbakom"),
+                             QStringLiteral("genom")};
+    for (const QString &o : ord)
+        rader << QStringLiteral("Katten sitter <") + o + QStringLiteral("> bordet.");
+    datafil(QStringLiteral("SVE39900.DAT"), rader);
+    TFLERBAR f;
+    f.show();
+    // The first ten distinct gap words in file order, never cut short.
+    EXPECT_EQ(f.AntalPreppar, 10);
+    EXPECT_EQ(f.Preppar[1], QStringLiteral("på"));
+    EXPECT_EQ(f.Preppar[4], QStringLiteral("över"));
+    EXPECT_EQ(f.Preppar[10], QStringLiteral("nedanför"));
+    EXPECT_EQ(f.Preppar[14], QStringLiteral("Över"));
+    EXPECT_EQ(visade(f).size(), 8);
+    EXPECT_EQ(visade(f).mid(0, 4),
+              (QStringList{QStringLiteral("på"), QStringLiteral("i"), QStringLiteral("under"),
+                           QStringLiteral("över")}));
+    // Items 9..13: words beyond the eighth panel are offered in the last one.
+    for (int n = 1; n <= 8; ++n)
+        svara(f, true);
+    for (int n = 9; n <= 10; ++n) {
+        const QString raett = f.TestLabel->text();
+        EXPECT_EQ(visade(f).last(), raett) << n;
+        svara(f, true);
+    }
+    EXPECT_EQ(G.AntalRaett, 10);
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    for (int n = 11; n <= 13; ++n) {
+        const QString raett = f.TestLabel->text();
+        EXPECT_TRUE(visade(f).contains(raett)) << qPrintable(raett);
+        EXPECT_EQ(visade(f).size(), 8);
+        svara(f, true);
+    }
+    EXPECT_EQ(f.TestLabel->text(), QStringLiteral("på"));   // 13 items: the order starts again
+    EXPECT_EQ(G.AntalRaett, 3);
+}
+
+TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
+{
+    G.LjudLaege = 0;
+    datafil(QStringLiteral("SVE25100.DAT"),
+            {QStringLiteral("<ä>ngen är grön."), QStringLiteral("Vi ser en <ö>."),
+             QStringLiteral("<Å>n rinner förbi."), QStringLiteral("Vi seglar på <å>n.")});
+    {
+        TFLERBAR f;
+        f.show();
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("ä"), QStringLiteral("ö"), QStringLiteral("å")}));
+        svara(f, true);
+        svara(f, true);
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Ä"), QStringLiteral("Ö"), QStringLiteral("Å")}));
+        svara(f, true);
+        EXPECT_EQ(G.AntalRaett, 3);
+    }
+    // Own choices (program 22200): the gap word and the item's words in byte order,
+    // capitalised as a whole when the gap word is.
+    datafil(QStringLiteral("SVE22200.DAT"),
+            {QStringLiteral("Vi har en <katt>.#hund#häst"), QStringLiteral("<Katt> är ett djur.#hund#häst")});
+    TFLERBAR f;
+    f.show();
+    EXPECT_EQ(f.FaeltVal, 1);
+    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("hund"), QStringLiteral("häst"), QStringLiteral("katt")}));
+    svara(f, true);
+    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("Hund"), QStringLiteral("Häst")}));
+    svara(f, true);
+    EXPECT_EQ(G.AntalRaett, 2);
+}
+
+TEST_F(Flerbar, MissingPraiseFileShowsNoPraisePanel)
+{
+    G.AntalLovordFiler = 0;   // no praise files at all
+    datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
+    TFLERBAR f;
+    f.show();
+    for (int n = 1; n <= 10; ++n)
+        svara(f, true);
+    EXPECT_EQ(G.AntalRaett, 10);
+    EXPECT_TRUE(f.LovordPanel->isHidden());
+    EXPECT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.Button1->isEnabled());
+}
+
+TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
+{
+    QStringList rader = {QStringLiteral("$Övning"), QStringLiteral("$Ä-ljudet")};
+    for (int n = 1; n <= 24; ++n)
+        rader << (n % 2 ? QStringLiteral("Hon har en h<ä>st.") : QStringLiteral("Vi har f<e>m katter."));
+    for (const int raett : {11, 12}) {
+        aaterstaellTillstaand();
+        SetUp();
+        diaprot = &protokoll;
+        protokoll.anrop.clear();
+        G.DiagnosNummer = 1;
+        G.Arbetsbladslaege = 3;
+        datafil(QStringLiteral("SVOVN101.DAT"), rader);
+        TFLERBAR f;
+        f.show();
+        EXPECT_EQ(plattform::bakgrund(f.OverskriftInnerShape), QColor(0, 128, 0));
+        EXPECT_FALSE(f.DiagPanel1->isHidden());
+        EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 1"));
+        EXPECT_TRUE(f.UpprepaButton->isHidden());   // no item sounds in the diagnosis files
+        for (int n = 1; n <= 20; ++n) {
+            EXPECT_EQ(f.DiagLabel3->text(), QStringLiteral("%1/20").arg(n));
+            svara(f, n <= raett);
+            if (n < 20 && n > raett) {
+                G.Tidraeknare = 20000;
+                f.Timer1Timer();
+            }
+        }
+        f.Timer3Timer();
+        G.Tidraeknare = 20000;
+        f.Timer3Timer();
+        if (raett == 11) {
+            EXPECT_FALSE(f.aerStangd());
+            EXPECT_EQ(G.Arbetsbladslaege, 3);
+            EXPECT_EQ(G.Diagnostabell.status[1], 0);
+            EXPECT_TRUE(protokoll.anrop.isEmpty());
+            // "&Avbryta" after the round does not apply the rule again.
+            QTest::mouseClick(f.Button3, Qt::LeftButton);
+            EXPECT_TRUE(f.aerStangd());
+            EXPECT_EQ(G.Diagnostabell.status[1], 0);
+        } else {
+            EXPECT_TRUE(f.aerStangd());
+            EXPECT_EQ(G.Arbetsbladslaege, 2);
+            EXPECT_EQ(G.Diagnostabell.status[1], 2);
+            EXPECT_EQ(G.OevningsNummer, 0);
+            EXPECT_EQ(G.AntalRaett, 0);
+            EXPECT_EQ(protokoll.anrop,
+                      (QStringList{QStringLiteral("cell 1 [    Testa]"), QStringLiteral("doljPanel2"),
+                                   QStringLiteral("aktivera")}));
+        }
+    }
+}
+
+TEST_F(Flerbar, DiagnosisTestReportsAndKeepsItsCountOverAPause)
+{
+    diaprot = &protokoll;
+    G.DiagnosNummer = 1;
+    G.Arbetsbladslaege = 2;
+    QStringList rader;
+    for (int n = 1; n <= 20; ++n)
+        rader << QStringLiteral("Hon har en h<ä>st.");
+    datafil(QStringLiteral("SVDI01.DAT"), rader);
+    TFLERBAR f;
+    f.show();
+    EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Diagnos: Testning"));
+    svara(f, true);
+    svara(f, true);
+    svara(f, true);
+    // Esc and "&Fortsätta" keep the right answers of a running test.
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    EXPECT_EQ(G.AntalRaett, 3);
+    EXPECT_EQ(f.DiagLabel5->text(), QStringLiteral("3"));
+    // A right click ends the test with the result so far.
+    svara(f, true, Qt::RightButton);
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_EQ(G.Diagnostabell.resultat[1], 3);
+    EXPECT_EQ(G.Diagnostabell.status[1], 3);
+    EXPECT_TRUE(protokoll.anrop.contains(QStringLiteral("rita_prot")));
+}
+
+TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
+{
+    G.Oeversaettning = 1;
+    skrivFil1252(i(QStringLiteral("cd/DATA/DAT/MORVENG.DAT")),
+                 {QStringLiteral("Hon har en h<ä>st i stallet.#She has a horse in the stable.")});
+    datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
+    TFLERBAR f;
+    f.show();
+    EXPECT_EQ(G.LaddaOrdlistor, 0);
+    EXPECT_FALSE(f.EngLabel->isHidden());
+    EXPECT_EQ(f.EngLabel->text(), QStringLiteral("She has a horse in the stable."));
+    svara(f, true);
+    EXPECT_TRUE(f.EngLabel->isHidden());   // no entry for the second item
+    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(f.aerStangd());
+    EXPECT_TRUE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.UpprepaButton->isHidden());
+    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    // The rule button opens the rule page and the choices stay.
+    EXPECT_FALSE(f.BitBtn2->isHidden());
+    EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
+    QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
+    EXPECT_FALSE(f.aerStangd());
+    EXPECT_FALSE(f.Panel1->isHidden());
+}
+
+TEST_F(Flerbar, LauncherChecksAFileThatWasNotChecked)
+{
+    G.DatFilNamn = QStringLiteral("SVE23999.DAT");
+    G.DatFilIndex = 0;
+    EXPECT_EQ(VisaFLERBAR(), int(QDialog::Rejected));
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{QStringLiteral("Filen SVE23999.DAT finns inte eller är felaktig")});
+}

@@ -1,0 +1,324 @@
+// The frame's rules as plain functions, and the frame members that the
+// word-choice window does not use (answer field, lamp, paste, the two-round
+// pass rule), through a small typing window made for the test.
+#include "../../support/miljoe.h"
+
+#include "core/diagnos.h"
+#include "core/meningslayout.h"
+#include "core/svarstest.h"
+#include "core/textmaett.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "core/widgets/qttextmaetare.h"
+#include "exercises/frame/ovningsram.h"
+#include "exercises/frame/rubriklayout.h"
+#include "exercises/frame/rundregler.h"
+#include "platform/timer.h"
+#include "platform/ui/faerger.h"
+#include "platform/ui/klickpanel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+TEST(Rundregler, CorrectionRoundLengthPraiseAndWaits)
+{
+    EXPECT_EQ(RaettningsLaengd(15, 20), 10);
+    EXPECT_EQ(RaettningsLaengd(3, 20), 3);
+    EXPECT_EQ(RaettningsLaengd(12, 10), 10);
+    EXPECT_EQ(RaettningsLaengd(4, 10), 4);
+    EXPECT_EQ(RaettningsLaengd(0, 10), 0);
+    EXPECT_TRUE(FaarBeroem(8, 10, false));
+    EXPECT_FALSE(FaarBeroem(7, 10, false));
+    EXPECT_FALSE(FaarBeroem(10, 10, true));
+    EXPECT_FALSE(VaentanSlut(29, 3, true));
+    EXPECT_TRUE(VaentanSlut(30, 3, true));
+    EXPECT_TRUE(VaentanSlut(1, 0, true));           // setting 0: the first tick
+    EXPECT_TRUE(VaentanSlut(3, 3, false));
+    EXPECT_TRUE(VaentanSlut(MellanslagTidraeknare, 9, true));
+    EXPECT_EQ(OekaHjaelp(0), 1);
+    EXPECT_EQ(OekaHjaelp(255), 255);
+}
+
+TEST(Rundregler, PassRulesAndFortsaetta)
+{
+    EXPECT_EQ(Oevningsregel(Passregel::TvaaRundor, 7, 0), Oevningsutfall::Inget);
+    EXPECT_EQ(Oevningsregel(Passregel::TvaaRundor, 8, 0), Oevningsutfall::FoerstaRundan);
+    EXPECT_EQ(Oevningsregel(Passregel::TvaaRundor, 8, 1), Oevningsutfall::Godkaend);
+    EXPECT_EQ(Oevningsregel(Passregel::TvaaRundor, 7, 1), Oevningsutfall::Inget);
+    EXPECT_EQ(Oevningsregel(Passregel::EnRunda, 11, 1), Oevningsutfall::Inget);
+    EXPECT_EQ(Oevningsregel(Passregel::EnRunda, 12, 0), Oevningsutfall::Godkaend);
+    EXPECT_TRUE(FortsaettNollar(0, false));
+    EXPECT_TRUE(FortsaettNollar(1, false));
+    for (int l = 2; l <= 5; ++l) {
+        EXPECT_FALSE(FortsaettNollar(l, false)) << l;
+        EXPECT_TRUE(FortsaettNollar(l, true)) << l;
+    }
+    EXPECT_TRUE(FortsaettNyRunda(10, 10, false));   // Esc on the last item
+    EXPECT_FALSE(FortsaettNyRunda(9, 10, false));
+    EXPECT_TRUE(FortsaettNyRunda(1, 3, true));
+    EXPECT_EQ(Laegesfaerg(0), 0x000080u);
+    EXPECT_EQ(Laegesfaerg(1), 0x800000u);
+    EXPECT_EQ(Laegesfaerg(4), 0x008000u);
+}
+
+TEST(Rubriklayout, HeadingAndPraiseShrinkToTheirFloors)
+{
+    FastTextmaetare fast;
+    fast.skalaMedStorlek = true;
+    saettTextmaetare(&fast);
+    // Wide enough: one line at 30 pt, two at 20 pt.
+    auto a = RubrikLayout(QStringLiteral("Kort"), QString(), QString(), QRect(0, 0, 2000, 200), 10);
+    EXPECT_EQ(a[0].typsnitt.punkter, 30);
+    EXPECT_FALSE(a[1].synlig);
+    a = RubrikLayout(QStringLiteral("Kort"), QStringLiteral("Rad"), QString(), QRect(0, 0, 2000, 200), 10);
+    EXPECT_EQ(a[0].typsnitt.punkter, 20);
+    EXPECT_EQ(a[1].typsnitt.punkter, 20);
+    EXPECT_GT(a[1].ram.top(), a[0].ram.top());
+    // A box too low for two lines: the height loop stops at 11 pt.
+    a = RubrikLayout(QStringLiteral("Kort"), QStringLiteral("Rad"), QString(), QRect(0, 0, 2000, 4), 40);
+    EXPECT_EQ(a[0].typsnitt.punkter, MinstaRubrikPunkter);
+    EXPECT_EQ(a[1].typsnitt.punkter, MinstaRubrikPunkter);
+    // Too narrow for anything: 11 pt, the third line 9 pt.
+    a = RubrikLayout(QStringLiteral("En mycket lång rubrikrad"), QStringLiteral("Två"),
+                     QStringLiteral("Tre långa ord"), QRect(0, 0, 30, 200), 4);
+    EXPECT_EQ(a[0].typsnitt.punkter, MinstaRubrikPunkter);
+    EXPECT_EQ(a[2].typsnitt.punkter, 9);
+    const Textplats p = LovordLayout(QStringLiteral("Mycket bra gjort, du är duktig!"), QSize(40, 10), 4);
+    EXPECT_EQ(p.typsnitt.punkter, MinstaRubrikPunkter);
+    installeraTextmaetare();
+}
+
+namespace {
+
+// A typing window on the frame: field 1 is asked, field 2 is the answer.
+class Provfoenster : public Ovningsram {
+public:
+    explicit Provfoenster(const Ramval &val = Ramval()) : Ovningsram(val)
+    {
+        G.Programtal = GeProgramtal(G.DatFilNamn);
+        ramSkala();
+        Inled();
+        ramSkapa();
+        NyPost();
+    }
+    void NyPost() override
+    {
+        haemtaPost();
+        fraaga = G.Postfaelt[1];
+        Edit1->show();
+        Edit1->setEnabled(true);
+        if (ForstaPosten == 1)
+            ForstaPosten = 0;
+        else
+            Edit1->setFocus();
+        BitBtn2->show();
+    }
+    void svara(const QString &text)
+    {
+        const bool raett = svarstest(G.Postfaelt[2], text, 3) == SvarRaett;
+        if (!raett)
+            Edit1->setEnabled(false);
+        svarsboekfoering(raett);
+        if (!raett)
+            Timer1->setInterval(100);
+        efterSvar();
+    }
+    QString fraaga;
+protected:
+    QString vaentatSvar() const override { return G.Postfaelt[2]; }
+};
+
+class InspeladProtokoll : public Diagnosprotokoll {
+public:
+    void aktivera() override { anrop << QStringLiteral("aktivera"); }
+    void rita_prot() override {}
+    void maalaNu() override {}
+    void saettStatuscell(int t, const QString &s) override { anrop << QString::number(t) + s; }
+    void doljPanel2() override { anrop << QStringLiteral("doljPanel2"); }
+    QStringList anrop;
+};
+
+} // namespace
+
+class Ram : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        anvaendTraed();
+        for (int p = 1; p <= 900; ++p)
+            G.SlumpOrdning[p] = p;
+        G.FilSlumpMarkoer[1] = 1;
+        G.SekunderRaettSvar = 3;
+        G.LjudLaege = 1;
+        G.BildLaege = 1;
+        Skaltest();
+        G.Skalprocent = 100;
+        QStringList rader = {QStringLiteral("$Plural")};
+        for (int n = 1; n <= 24; ++n)
+            rader << QStringLiteral("en bil#bilar");
+        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/SVOVN112.DAT")), rader);
+        G.DatFilTabell[1] = QStringLiteral("SVOVN112.DAT");
+        G.AntalDatFiler = 1;
+        G.DatFilNamn = QStringLiteral("SVOVN112.DAT");
+        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        G.DiagnosNummer = 12;
+    }
+    void TearDown() override
+    {
+        diaprot = nullptr;
+        Miljoe::TearDown();
+    }
+    void runda(Provfoenster &f, int raett, int antal)
+    {
+        for (int n = 1; n <= antal; ++n) {
+            f.svara(n <= raett ? QStringLiteral("bilar") : QStringLiteral("bil"));
+            if (f.aerStangd())
+                return;
+            if (n > raett) {
+                G.Tidraeknare = MellanslagTidraeknare;
+                if (n < antal)
+                    f.Timer1Timer();
+                else
+                    f.Timer3Timer();
+            }
+        }
+    }
+    InspeladProtokoll protokoll;
+};
+
+TEST_F(Ram, TwoRoundPassRuleAndAvbrytaAfterTheRound)
+{
+    diaprot = &protokoll;
+    G.Arbetsbladslaege = 3;
+    Provfoenster f;
+    f.show();
+    EXPECT_EQ(f.Slutpanel->objectName(), QStringLiteral("Panel1"));
+    EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 1"));
+    EXPECT_FALSE(f.lampknapp->isHidden());
+    runda(f, 8, 20);
+    EXPECT_FALSE(f.aerStangd());
+    EXPECT_EQ(G.OevningsNummer, 1);
+    EXPECT_FALSE(f.Slutpanel->isHidden());
+    // "&Avbryta" now must not count the same round a second time.
+    QTest::mouseClick(f.Button3, Qt::LeftButton);
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_EQ(G.Diagnostabell.status[12], 0);
+    EXPECT_EQ(G.Arbetsbladslaege, 3);
+    EXPECT_TRUE(protokoll.anrop.isEmpty());
+
+    // The next window: the header says round 2, and a good round passes.
+    Provfoenster g;
+    g.show();
+    EXPECT_EQ(g.DiagLabel1->text(), QStringLiteral("Övning 2"));
+    runda(g, 9, 20);
+    EXPECT_TRUE(g.aerStangd());
+    EXPECT_EQ(G.Diagnostabell.status[12], 2);
+    EXPECT_EQ(G.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.OevningsNummer, 0);
+    EXPECT_EQ(protokoll.anrop, (QStringList{QStringLiteral("12    Testa"), QStringLiteral("doljPanel2"),
+                                           QStringLiteral("aktivera")}));
+}
+
+TEST_F(Ram, AvbrytaDuringTheRoundAppliesTheRule)
+{
+    G.Arbetsbladslaege = 3;
+    G.OevningsNummer = 1;
+    Provfoenster f;
+    f.show();
+    runda(f, 8, 8);
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    EXPECT_FALSE(f.Slutpanel->isHidden());
+    QTest::mouseClick(f.Button3, Qt::LeftButton);
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_EQ(G.Diagnostabell.status[12], 2);
+}
+
+TEST_F(Ram, CorrectionRoundOfADiagnosisPracticeAndFortsaetta)
+{
+    G.Arbetsbladslaege = 3;
+    Provfoenster f;
+    f.show();
+    runda(f, 5, 20);   // 15 wrong: a correction round of 10
+    EXPECT_EQ(G.FelAntal[1], 15);
+    EXPECT_TRUE(f.Button1->isEnabled());
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    EXPECT_EQ(G.Arbetsbladslaege, 5);
+    EXPECT_EQ(G.AntalIRunda, 10);
+    EXPECT_EQ(G.FelPostNummer, 6);
+    f.svara(QStringLiteral("bil"));   // wrong again: to the end of the list
+    EXPECT_EQ(G.FelAntal[1], 15);
+    G.Tidraeknare = MellanslagTidraeknare;
+    f.Timer1Timer();
+    EXPECT_EQ(G.FelPostNummer, 7);
+    f.svara(QStringLiteral("bilar"));
+    EXPECT_EQ(G.FelAntal[1], 14);
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    QTest::mouseClick(f.Button2, Qt::LeftButton);   // a correction round: a new round
+    EXPECT_EQ(G.Arbetsbladslaege, 3);
+    EXPECT_EQ(G.RaettaFel, 0);
+    EXPECT_EQ(G.AntalIRunda, 20);
+    EXPECT_EQ(G.Uppgiftsnummer, 1);
+}
+
+TEST_F(Ram, LampHelpCounterAndPaste)
+{
+    G.Arbetsbladslaege = 3;
+    Provfoenster f;
+    f.show();
+    QTest::mouseClick(f.lampknapp, Qt::LeftButton);
+    EXPECT_EQ(f.LampaPaa, 1);
+    EXPECT_FALSE(f.LampShape->isHidden());
+    EXPECT_EQ(f.HjaelpAnvaend, 1);
+    QTest::keyClicks(f.Edit1, QStringLiteral("bi"));
+    EXPECT_EQ(plattform::bakgrund(f.LampShape), plattform::clLime);
+    QTest::keyClicks(f.Edit1, QStringLiteral("x"));
+    EXPECT_EQ(plattform::bakgrund(f.LampShape), plattform::clRed);
+    // With the lamp on no right answer counts in diagnosis practice.
+    f.Edit1->clear();
+    f.svara(QStringLiteral("bilar"));
+    EXPECT_EQ(G.AntalRaett, 0);
+    QTest::mouseClick(f.LampShape, Qt::LeftButton);
+    EXPECT_EQ(f.LampaPaa, 0);
+    EXPECT_FALSE(f.lampknapp->isHidden());
+    // The help counter is a byte that stops at 255.
+    for (int n = 0; n < 300; ++n)
+        f.BitBtn2Click();
+    EXPECT_EQ(f.HjaelpAnvaend, 255);
+    f.svara(QStringLiteral("bilar"));
+    EXPECT_EQ(G.AntalRaett, 0);
+
+    // "ß" with Ctrl+S and Alt+S, not with two modifiers.
+    f.Edit1->setEnabled(true);
+    f.Edit1->setFocus();
+    f.Edit1->clear();
+    QTest::keyClick(f.Edit1, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(f.Edit1, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(f.Edit1, Qt::Key_S, Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(f.Edit1, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(f.Edit1->text().count(QStringLiteral("ß")), 2);
+    f.Edit1->clear();
+    f.Klistrain1Click(QStringLiteral("Klistra in Ü"));
+    EXPECT_EQ(f.Edit1->text(), QStringLiteral("Ü"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Ü"));
+}
+
+TEST_F(Ram, PracticeRoundAndEscOnTheLastItem)
+{
+    G.Arbetsbladslaege = 0;
+    Provfoenster f;
+    f.show();
+    EXPECT_EQ(plattform::bakgrund(f.OverskriftInnerShape), plattform::clNavy);
+    EXPECT_TRUE(f.DiagPanel1->isHidden());
+    runda(f, 9, 9);
+    ASSERT_EQ(G.Uppgiftsnummer, 10);
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    QTest::mouseClick(f.Button2, Qt::LeftButton);   // Esc on the last item: a new round
+    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.PostNummer, 11);   // the item on screen is left for the next one
+}
