@@ -5,10 +5,12 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/flerbar.h"
 
 void registreraByggdaFoenster()
 {
     registreraFoenster(Foenstertyp::TManual, VisaManual);
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
+    registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
 }

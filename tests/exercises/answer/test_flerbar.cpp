@@ -2,6 +2,7 @@
 // panels, Space during a wait, Esc, the end-panel buttons. Timer handlers
 // are called directly instead of waiting.
 #include "../../support/miljoe.h"
+#include "../../support/vakt.h"
 
 #include "core/diagnos.h"
 #include "core/lovord.h"
@@ -493,7 +494,10 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     EXPECT_EQ(f.EngLabel->text(), QStringLiteral("She has a horse in the stable."));
     svara(f, true);
     EXPECT_TRUE(f.EngLabel->isHidden());   // no entry for the second item
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    {
+        Vakt vakt(100);   // closes the settings window
+        QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    }
     EXPECT_FALSE(f.aerStangd());
     EXPECT_TRUE(f.Escapepanel->isHidden());
     EXPECT_FALSE(f.UpprepaButton->isHidden());
@@ -501,7 +505,10 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     // The rule button opens the rule page and the choices stay.
     EXPECT_FALSE(f.BitBtn2->isHidden());
     EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
-    QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
+    {
+        Vakt vakt(100);   // closes the rule page
+        QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
+    }
     EXPECT_FALSE(f.aerStangd());
     EXPECT_FALSE(f.Panel1->isHidden());
 }
