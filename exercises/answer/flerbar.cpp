@@ -383,7 +383,38 @@ void TFLERBAR::foeljGapet()
 
 void TFLERBAR::laggUtPaneler()
 {
-    const QFontMetrics fm(Valpaneler[0]->font());
+    // The row of choices must not reach the progress squares at the right
+    // edge: long words get a smaller font, down to 8 points.
+    if (!m_harValtypsnitt) {
+        m_valtypsnitt = Valpaneler[0]->font();   // as the window's scaling left it
+        m_harValtypsnitt = true;
+    }
+    QFont font = m_valtypsnitt;
+    auto mindre = [&font] {
+        if (font.pixelSize() > 0) {
+            if (font.pixelSize() <= 11)
+                return false;
+            font.setPixelSize(font.pixelSize() - 1);
+        } else {
+            if (font.pointSize() <= 8)
+                return false;
+            font.setPointSize(font.pointSize() - 1);
+        }
+        return true;
+    };
+    const int rum = (Aster1 ? Aster1->x() : width()) - Panel1->x();
+    auto radbredd = [this](const QFontMetrics &m) {
+        const int a = m.horizontalAdvance(QStringLiteral("A"));
+        int b = a;
+        for (const QString &ord : Valord)
+            b += m.horizontalAdvance(ord) + m.horizontalAdvance(QStringLiteral("AA")) + a;
+        return b;
+    };
+    while (radbredd(QFontMetrics(font)) > rum && mindre()) {
+    }
+    for (Valpanel *v : Valpaneler)
+        v->setFont(font);
+    const QFontMetrics fm(font);
     saettEtikettText(Label2, QStringLiteral("AA"));
     saettEtikettText(Label3, QStringLiteral("A"));
     const int AA = fm.horizontalAdvance(QStringLiteral("AA"));

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 // The word-choice window: a sentence with a gap and a row of up to eight
 // word panels. Pointing at a panel shows its word in the gap, a left click
 // chooses it, a right click skips the item. Sound exercises speak each item.
@@ -58,6 +59,8 @@ public:
     Byte VisatFel = 0;
     QString Fraageord;
     QStringList Valord;                  // the words on the shown panels, in order
+    QFont m_valtypsnitt;                 // the choices' font before any fitting
+    bool m_harValtypsnitt = false;
 
     void Hittapreppar();
     static bool FinnsPrep(const QString &text);

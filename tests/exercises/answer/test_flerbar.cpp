@@ -521,3 +521,20 @@ TEST_F(Flerbar, LauncherChecksAFileThatWasNotChecked)
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QStringLiteral("Filen SVE23999.DAT finns inte eller är felaktig")});
 }
+
+TEST_F(Flerbar, EightLongChoicesStayClearOfTheProgressSquares)
+{
+    QStringList rader{QStringLiteral("$Stava rätt"), QStringLiteral("$Långa ord")};
+    for (const char *ord : {"skrivbordet", "hemläxorna", "bokhyllan", "fönsterbrädan", "trädgården",
+                            "sommarlovet", "vintergatan", "kylskåpet"})
+        rader << QStringLiteral("Här står <%1> i meningen.").arg(QString::fromUtf8(ord));
+    datafil(QStringLiteral("SVE23200.DAT"), rader);
+    TFLERBAR f;
+    f.show();
+    EXPECT_EQ(visade(f).size(), 8);
+    EXPECT_LE(f.Panel1->x() + f.Panel1->width(), f.Aster1->x());
+    // The next item starts again from the window's own font size.
+    const int foerst = f.Valpaneler[0]->font().pointSize();
+    svara(f, true);
+    EXPECT_EQ(f.Valpaneler[0]->font().pointSize(), foerst);
+}
