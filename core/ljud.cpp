@@ -69,20 +69,29 @@ bool SpelasTillSlut(Word p)
     return p == 11500 || p == 11600 || (p >= 31100 && p <= 31400) || p == 54100 || p == 54200;
 }
 
+namespace {
+// The sound under the PC path, else under the CD path; a sound under
+// neither is reported with the CD path's name.
+void spelaUnderBaserna(const QString &rest, const QString &foereText)
+{
+    const QString pc = G.PcSoekvaeg + rest;
+    const QString cd = G.CdSoekvaeg + rest;
+    if (filFinns(pc))
+        spela(pc);
+    else if (filFinns(cd))
+        spela(cd);
+    else
+        visaInformation(saknasText(foereText, cd));
+}
+} // namespace
+
 void GeLjudDirectory() { G.LjudKatalog = LjudKatalogFoer(G.Programtal); }
 
 void SpelaUppWavLjud(const QString &namn)
 {
     if (G.RaktLjud == 1) {
         G.RaktLjud = 0;
-        const QString pc = G.PcSoekvaeg + ljud + namn;
-        const QString cd = G.CdSoekvaeg + ljud + namn;
-        if (filFinns(pc))
-            spela(pc);
-        else if (filFinns(cd))
-            spela(cd);
-        else
-            visaInformation(saknasText(QStringLiteral("Ljudfilen "), cd));
+        spelaUnderBaserna(ljud + namn, QStringLiteral("Ljudfilen "));
         return;
     }
     QString under = G.LjudKatalog;
@@ -93,14 +102,7 @@ void SpelaUppWavLjud(const QString &namn)
         under += QStringLiteral("\\L") + QString::number(n / 100);
     }
     const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
-    const QString pc = G.PcSoekvaeg + rest;
-    const QString cd = G.CdSoekvaeg + rest;
-    if (filFinns(pc))
-        spela(pc);
-    else if (filFinns(cd))
-        spela(cd);
-    else
-        visaInformation(saknasText(QStringLiteral("Ljudfilen  "), cd));
+    spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "));
     G.RaktLjud = 0;
 }
 
