@@ -11,3 +11,25 @@ const QString &Statustexter(int status)
     static const QString tom;
     return status >= 0 && status <= 3 ? texter[status] : tom;
 }
+
+Laege laege() { return static_cast<Laege>(G.Arbetsbladslaege); }
+
+void saettLaege(Laege l) { G.Arbetsbladslaege = static_cast<Byte>(l); }
+
+bool aerArbetsblad(Laege l) { return l == Laege::Arbetsblad; }
+
+bool aerDiagnoslaege(Laege l)
+{
+    return l == Laege::Diagnostest || l == Laege::Diagnosoevning || l == Laege::OevningGodkaend;
+}
+
+bool aerOevningslaege(Laege l)
+{
+    return l == Laege::Oevning || l == Laege::Diagnosoevning || l == Laege::OevningGodkaend
+           || l == Laege::OevningRaettning;
+}
+
+bool aerDiagnosomraade(Laege l)
+{
+    return l >= Laege::Diagnostest && l <= Laege::OevningRaettning;
+}

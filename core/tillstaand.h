@@ -27,6 +27,26 @@ struct Rekordpost {
     std::int32_t resultat = 0;
 };
 
+// The mode of the exercise windows, stored in G.Arbetsbladslaege as its byte.
+enum class Laege : Byte {
+    Oevning = 0,               // practice from a menu
+    Arbetsblad = 1,            // worksheet mode: the windows print instead of running
+    Diagnostest = 2,           // a diagnosis test
+    Diagnosoevning = 3,        // the practice of a diagnosis test
+    OevningGodkaend = 4,       // that practice passed, held only while its round ends
+    OevningRaettning = 5,      // that practice in a correction round
+};
+
+// G.Arbetsbladslaege read as a mode, and set from one.
+Laege laege();
+void saettLaege(Laege l);
+
+// The mode predicates every window shares.
+bool aerArbetsblad(Laege l);           // worksheet mode
+bool aerDiagnoslaege(Laege l);         // a diagnosis round is being reported: test or passed practice
+bool aerOevningslaege(Laege l);        // practice, from a menu or for a diagnosis
+bool aerDiagnosomraade(Laege l);       // anything inside the diagnosis module (2..5): 20-item rounds
+
 struct Felpost {
     int postnummer = 0;     // 0 marks an empty slot
     int filindex = 0;

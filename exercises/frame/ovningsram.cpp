@@ -44,8 +44,8 @@ QFont arial(int punkter, bool fet)
     return typsnittTillFont(t);
 }
 
-bool diagnoslaege(int l) { return l >= 2 && l <= 4; }
-bool oevningslaege(int l) { return l == 0 || (l >= 3 && l <= 5); }
+bool diagnoslaege(int l) { return aerDiagnoslaege(static_cast<Laege>(l)); }
+bool oevningslaege(int l) { return aerOevningslaege(static_cast<Laege>(l)); }
 
 QFrame *ram(QWidget *foeraelder, const char *namn, const QColor &faerg)
 {
