@@ -22,33 +22,41 @@ QString DataUnderkatalog(const QString &namn)
                                         : QStringLiteral("\\DATA\\LOV\\");
 }
 
-void haemtaord(const QString &namn, int n)
+std::optional<QString> laesPostrad(const QString &namn, int n)
 {
     RadLaesare fil;
     if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn))))
-        return;
+        return std::nullopt;
+    QString rad;
     int antal = 1;
     while (!fil.slut() && antal <= n) {
-        G.HaemtadRad = fil.laesRad();
-        if (!G.HaemtadRad.isEmpty() && !G.HaemtadRad.startsWith(QLatin1Char(';'))
-            && !G.HaemtadRad.startsWith(QLatin1Char('$')))
+        rad = fil.laesRad();
+        if (!rad.isEmpty() && !rad.startsWith(QLatin1Char(';')) && !rad.startsWith(QLatin1Char('$')))
             ++antal;
     }
+    return rad;
 }
 
-void str_postarray(const QString &raaRad)
+bool haemtaord(const QString &namn, int n)
 {
-    G.AntalAlternativ = 0;
+    if (n < 1)
+        return true;   // nothing to read: the line stays as it was
+    const std::optional<QString> rad = laesPostrad(namn, n);
+    G.HaemtadRad = rad.value_or(QString());
+    return rad.has_value();
+}
+
+Postdelar delaPostrad(const QString &raaRad)
+{
+    Postdelar ut;
     bool alternativ = false;
-    for (QString &f : G.Postfaelt)
-        f.clear();
     int k = 1;
     QString rad = raaRad;
     if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
         rad = dekryptrad(rad);
     qsizetype p = 0;
     while (p < rad.size()) {
-        QString &faelt = G.Postfaelt[k];
+        QString &faelt = ut.faelt[k];
         while (p < rad.size() && rad.at(p) != QLatin1Char('#'))
             faelt.append(rad.at(p++));
         // Leading blanks go; a field of blanks only keeps one.
@@ -61,26 +69,37 @@ void str_postarray(const QString &raaRad)
             alternativ = true;
         }
         if (alternativ)
-            ++G.AntalAlternativ;
+            ++ut.antalAlternativ;
         if (k < 10)
             ++k;
         ++p;   // past the "#"
     }
-    G.AntalFaelt = Word(k - 1);
+    ut.antalFaelt = Word(k - 1);
+    return ut;
 }
 
-void LetaPrep(const QString &text)
+void str_postarray(const QString &rad)
 {
-    for (QString &d : G.LetaPrepDelar)
-        d.clear();
+    Postdelar d = delaPostrad(rad);
+    G.Postfaelt = std::move(d.faelt);
+    G.AntalFaelt = d.antalFaelt;
+    G.AntalAlternativ = d.antalAlternativ;
+}
+
+Arr<QString, 1, 5> delaVidMarkeringar(const QString &text)
+{
+    Arr<QString, 1, 5> delar;
     int del = 1;
     for (QChar c : text) {
         if (c == QLatin1Char('<') || c == QLatin1Char('>'))
             ++del;
-        else
-            G.LetaPrepDelar[del].append(c);
+        else if (decltype(delar)::inom(del))
+            delar[del].append(c);
     }
+    return delar;
 }
+
+void LetaPrep(const QString &text) { G.LetaPrepDelar = delaVidMarkeringar(text); }
 
 namespace {
 bool oeroerd(const QByteArray &rad)

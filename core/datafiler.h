@@ -4,6 +4,9 @@
 // line scrambling in which item lines may be stored.
 #include <QByteArray>
 #include <QString>
+#include <optional>
+
+#include "core/typer.h"
 
 // The base-path lookup every content file uses: PC path + rest when that
 // file exists, else CD path + rest (not tested further).
@@ -12,7 +15,29 @@ QString SoekInnehaall(const QString &underkatalogOchNamn);
 // "\DATA\DAT\" for a ".DAT" name, else "\DATA\LOV\".
 QString DataUnderkatalog(const QString &namn);
 
-void haemtaord(const QString &namn, int n);
+// An item line split into its fields: 1..10 the text fields ("#" between
+// them, leading blanks off), the field count and the count of alternative
+// answers (the fields from the first one marked "&" on).
+struct Postdelar {
+    Arr<QString, 1, 10> faelt;
+    Word antalFaelt = 0;
+    Word antalAlternativ = 0;
+};
+
+// The n-th item line of a data or praise file (comments and header lines
+// skipped); nullopt when the file cannot be opened. A file with fewer items
+// gives its last one.
+std::optional<QString> laesPostrad(const QString &namn, int n);
+// The fields of an item line; a scrambled line is unscrambled first.
+Postdelar delaPostrad(const QString &rad);
+// A text split at its "<" and ">" marks: 1 before, 2 the marked part, 3 after...
+Arr<QString, 1, 5> delaVidMarkeringar(const QString &text);
+
+// The same, into the shared state the windows read (HaemtadRad, Postfaelt,
+// AntalFaelt, AntalAlternativ, LetaPrepDelar). haemtaord empties HaemtadRad
+// when the file cannot be opened, so no earlier item shows again; it then
+// returns false.
+bool haemtaord(const QString &namn, int n);
 void str_postarray(const QString &rad);
 void LetaPrep(const QString &text);
 

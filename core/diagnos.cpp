@@ -72,3 +72,17 @@ void diagnosback(int resultat)
         diaprot->maalaNu();
     }
 }
+
+void bokaGodkaendOevning()
+{
+    const int test = G.DiagnosNummer;
+    if (decltype(G.Diagnostabell.status)::inom(test)) {
+        G.Diagnostabell.status[test] = 2;
+        G.ProtokollAendrat = 1;
+    }
+    G.OevningsNummer = 0;
+    saettLaege(Laege::Diagnostest);
+    G.AntalRaett = 0;
+    if (diaprot)
+        diaprot->oevningGodkaend(test);
+}

@@ -55,6 +55,22 @@ QChar SvVersal(QChar c)
     }
 }
 
+QString medVersal(const QString &ord)
+{
+    if (ord.isEmpty())
+        return ord;
+    return SvVersal(ord.at(0)) + ord.mid(1);
+}
+
+bool boerjarMedVersal(const QString &ord)
+{
+    if (ord.isEmpty())
+        return false;
+    const QChar c = ord.at(0);
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QChar(0xC5) || c == QChar(0xC4)
+           || c == QChar(0xD6);
+}
+
 QString SvVersaler(const QString &text)
 {
     QString ut = text;
@@ -89,7 +105,8 @@ Word svarstest(const QString &vaentat, const QString &svar, int laege)
         return SvarTomt;
     Word resultat = SvarFel;
     const int rundor = G.AntalAlternativ + 1;
-    QString a = svar;
+    // A letter typed as base and combining mark ("a" + ring) is the letter.
+    QString a = svar.normalized(QString::NormalizationForm_C);
 
     // The last non-empty field among 3..10 (2 when all of them are empty).
     int sista = 2;
@@ -111,7 +128,7 @@ Word svarstest(const QString &vaentat, const QString &svar, int laege)
             if (e.startsWith(QLatin1Char('&')))
                 e.remove(0, 1);
         }
-        e = MellanslagBort(e);
+        e = MellanslagBort(e.normalized(QString::NormalizationForm_C));
         a = MellanslagBort(a);
         if (laege == 1 || laege == 3 || laege == 4) {
             skalaSkiljetecken(e);
@@ -149,7 +166,7 @@ Byte GreenRedTest(const QString &delsvar, const QString &vaentat)
 {
     if (delsvar.isEmpty())
         return 2;
-    QString d = delsvar;
+    QString d = delsvar.normalized(QString::NormalizationForm_C);
     if (d.startsWith(Blank))
         d.remove(0, 1);
     auto boerjarMed = [&d](const QString &t) { return t.left(d.size()) == d; };

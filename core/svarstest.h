@@ -9,7 +9,8 @@ inline constexpr Word SvarRaett = 0;
 inline constexpr Word SvarTomt = 6000;
 inline constexpr Word SvarFel = 60000;
 
-// Compares the answer with the expected text under a mode (0 exact,
+// Compares the answer with the expected text, both in composed Unicode form,
+// under a mode (0 exact,
 // 1 exact without outer punctuation, 2 letter case ignored, 3 both,
 // 4 as 3 but counting missing word-initial capitals), then with the current
 // item's alternatives (`Postfaelt`), from its last non-empty field backwards.
@@ -27,3 +28,8 @@ Byte GreenRedTest(const QString &delsvar, const QString &vaentat);
 // place and the length never changes ("ß" and "µ" stay as they are).
 QChar SvVersal(QChar c);
 QString SvVersaler(const QString &text);
+
+// The word with its first letter in upper case; whether it begins with an
+// upper-case letter A..Z, Å, Ä or Ö.
+QString medVersal(const QString &ord);
+bool boerjarMedVersal(const QString &ord);

@@ -16,6 +16,7 @@
 #include "platform/text1252.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
+#include "platform/ui/skalning.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -26,24 +27,6 @@
 using namespace plattform;
 
 namespace {
-
-const QColor Ljusgroen(128, 255, 0);
-
-QString medVersal(const QString &ord)
-{
-    if (ord.isEmpty())
-        return ord;
-    return SvVersal(ord.at(0)) + ord.mid(1);
-}
-
-bool boerjarMedVersal(const QString &ord)
-{
-    if (ord.isEmpty())
-        return false;
-    const QChar c = ord.at(0);
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QChar(0xC5) || c == QChar(0xC4)
-           || c == QChar(0xD6);
-}
 
 bool byteFoere(const QString &a, const QString &b) { return till1252(a) < till1252(b); }
 
@@ -62,7 +45,7 @@ Ramval flerbarval()
 {
     Ramval v;
     v.slutpanelNamn = QStringLiteral("Escapepanel");
-    v.passregel = Passregel::EnRunda;
+    v.runda.passregel = Passregel::EnRunda;
     v.beroemFramfoer = true;
     v.bildIAllaLaegen = true;
     v.svarsfaelt = false;
@@ -70,46 +53,11 @@ Ramval flerbarval()
     v.klistra = false;
     v.merHjaelp = false;
     v.ljudtimerIntervall = 2;
+    v.f2Ljud = true;
     return v;
 }
 
-int skala640(int v) { return v * skaermstorlek().width() / 640; }
-
 } // namespace
-
-// ---- the choice panel ------------------------------------------------------
-
-Valpanel::Valpanel(QWidget *foeraelder, const QString &namn) : QLabel(foeraelder)
-{
-    setObjectName(namn);
-    setAlignment(Qt::AlignCenter);
-    setAutoFillBackground(true);
-    setMouseTracking(true);
-    setLineWidth(2);
-    saettUtseende(false);
-}
-
-void Valpanel::saettUtseende(bool vald)
-{
-    setFrameStyle(QFrame::Panel | (vald ? QFrame::Sunken : QFrame::Raised));
-    saettBakgrund(this, vald ? clYellow : Ljusgroen);
-}
-
-void Valpanel::mouseMoveEvent(QMouseEvent *e)
-{
-    e->accept();
-    if (OnMouseMove)
-        OnMouseMove();
-}
-
-void Valpanel::mousePressEvent(QMouseEvent *e)
-{
-    e->accept();
-    if (OnMouseDown && isEnabled())
-        OnMouseDown(e->button());
-}
-
-void Valpanel::mouseReleaseEvent(QMouseEvent *e) { e->accept(); }
 
 // ---- the window --------------------------------------------------------------
 
@@ -135,13 +83,7 @@ TFLERBAR::TFLERBAR(QWidget *parent) : Ovningsram(flerbarval(), parent)
 {
     setObjectName(QStringLiteral("FLERBAR"));
     Escapepanel = Slutpanel;
-    auto etikett = [this](const char *namn) {
-        QLabel *l = skapaEtikett(this, QString::fromLatin1(namn), QString(), QPoint(0, 0));
-        l->setMargin(0);
-        l->setIndent(0);
-        l->hide();
-        return l;
-    };
+    auto etikett = [this](const char *namn) { return skapaTaetEtikett(this, QString::fromLatin1(namn)); };
     FrageLabel1 = etikett("FrageLabel1");
     FrageLabel2 = etikett("FrageLabel2");
     Label1 = etikett("Label1");
@@ -217,18 +159,17 @@ void TFLERBAR::FormCreate()
     G.AntalRaett = 0;
     G.AntalFel = 0;
 
-    const int laege = G.Arbetsbladslaege;
+    const Laege laege = ::laege();
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);
     Escapepanel->hide();
     VisaRegelVidFelPanel1->hide();
-    Panel1->move(skala640(30), Panel1->y());
-    if (laege == 0) {
+    Panel1->move(designX(30), Panel1->y());
+    if (laege == Laege::Oevning) {
         DiagPanel1->hide();
-    } else if (laege == 1) {
+    } else if (aerArbetsblad(laege)) {
         G.UtskriftAvsnitt += 1;
         Panel1->hide();
         Aster1->hide();
-        Motorsort = 4;
         saettEtikettText(InstruktionsLabel, QString());
         DiagPanel1->hide();
         BitBtn2->hide();
@@ -242,7 +183,7 @@ void TFLERBAR::FormCreate()
     }
     if (!FaeltVal)
         Hittapreppar();
-    if (laege == 1) {
+    if (aerArbetsblad(laege)) {
         QStringList ord;
         for (int k = 1; k <= std::min(AntalPreppar, 8); ++k)
             ord << Preppar[std::size_t(k)];
@@ -251,7 +192,7 @@ void TFLERBAR::FormCreate()
     }
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    if (HarRegelsida(G.Programtal) && p != 39200 && p != 44000 && p != 46400 && laege != 1) {
+    if (HarRegelsida(G.Programtal) && p != 39200 && p != 44000 && p != 46400 && !aerArbetsblad(laege)) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }
@@ -335,7 +276,7 @@ void TFLERBAR::laggUtMening()
     const QString rad2 = G.MeningsRader[2];
     const int h = Label4->fontMetrics().height();
     const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * (skaermstorlek().height() / 48);
-    const int x0 = skala640(30);
+    const int x0 = designX(30);
     auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
     int gapTopp = y0;
     int sistaTopp = y0;
@@ -343,7 +284,7 @@ void TFLERBAR::laggUtMening()
         LetaPrep(rad1);
         Label8->setText(rad2);
         Label8->adjustSize();
-        Label8->move(skala640(24), y0 + (4 * h) / 3);
+        Label8->move(designX(24), y0 + (4 * h) / 3);
         Label8->show();
         sistaTopp = Label8->y();
     } else if (!rad2.isEmpty() && helRad(rad2)) {
@@ -360,7 +301,7 @@ void TFLERBAR::laggUtMening()
     Label4->move(x0, gapTopp);
     Label5->move(x0, gapTopp);
     Label6->move(x0, gapTopp);
-    Panel1->move(skala640(30), sistaTopp + (3 * h) / 2);
+    Panel1->move(designX(30), sistaTopp + (3 * h) / 2);
 }
 
 void TFLERBAR::foeljGapet()
@@ -478,10 +419,9 @@ void TFLERBAR::NyPost()
         l->show();
     TestLabel->setText(raettOrd);
 
-    const int laege = G.Arbetsbladslaege;
-    if (laege >= 2 && laege <= 4)
+    if (aerDiagnoslaege(laege()))
         UppDateraDiagnosResultatet();
-    if (laege == 1) {
+    if (aerArbetsblad(laege())) {
         Panel1->setEnabled(false);
         int laengst = 0;
         for (const QString &o : Valord)
@@ -542,14 +482,13 @@ void TFLERBAR::oeppnaEscapepanel()
 {
     Escapepanel->show();
     Escapepanel->raise();
-    const int laege = G.Arbetsbladslaege;
-    if (laege == 0 || (laege >= 3 && laege <= 5))
+    if (aerOevningslaege(laege()))
         erbjudRaettning();
 }
 
 void TFLERBAR::RaettTest(int val, int slag)
 {
-    if (val < 1 || val > Valord.size() || G.Arbetsbladslaege == 1)
+    if (val < 1 || val > Valord.size() || aerArbetsblad(laege()))
         return;
     Timer5->setInterval(0);
     if (slag == 0) {
@@ -572,13 +511,14 @@ void TFLERBAR::RaettTest(int val, int slag)
         efterSvar();
         return;
     }
-    if (G.Arbetsbladslaege == 2) {
-        diagnosback(G.AntalRaett);
-        stang();
+    // A skipped item ends a test with the result so far; in practice it
+    // counts as done and the flow goes on as after the answer before it.
+    if (laege() == Laege::Diagnostest) {
+        Button3Click();
         return;
     }
     oeppnaEscapepanel();
-    efterSvar(true);
+    efterSvar();
 }
 
 void TFLERBAR::mousePressEvent(QMouseEvent *e)
@@ -621,9 +561,23 @@ void TFLERBAR::efterFortsaett()
     Escapepanel->hide();
 }
 
+void TFLERBAR::BitBtn1Click()
+{
+    m_upprepaSynligFoere = !UpprepaButton->isHidden();
+    Ovningsram::BitBtn1Click();
+}
+
+void TFLERBAR::Avslutning()
+{
+    // After a test round its practice starts again from the first round.
+    if (laege() == Laege::Diagnostest)
+        G.OevningsNummer = 0;
+    Ovningsram::Avslutning();
+}
+
 void TFLERBAR::efterInstaellningar()
 {
-    const bool synlig = ljudPaa() && upprepaSynligFoere;
+    const bool synlig = ljudPaa() && m_upprepaSynligFoere;
     UpprepaButton->setVisible(synlig);
     UpprepaButton->setEnabled(synlig);
     if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
@@ -654,36 +608,4 @@ void TFLERBAR::BitBtn2Click()
     Panel1->show();
 }
 
-bool TFLERBAR::keyDown(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_F2 && e->modifiers() == Qt::NoModifier) {
-        if (ljudPaa() && LjudOvning == 1)
-            Ljudet();
-        return true;
-    }
-    return Ovningsram::keyDown(e);
-}
-
-void TFLERBAR::escape()
-{
-    Button1->setEnabled(G.FelAntal[G.DatFilIndex] >= 1);
-    if (!Escapepanel->isHidden()) {
-        Button3Click();
-        return;
-    }
-    Escapepanel->show();
-    Escapepanel->raise();
-    (Button1->isEnabled() ? Button1 : Button2)->setFocus();
-}
-
-int VisaFLERBAR()
-{
-    // The window shows the items of the file the caller checked; a file that
-    // was not checked is checked here, so no other file's items appear.
-    const int i = G.DatFilIndex;
-    if (!decltype(G.DatFilTabell)::inom(i) || G.DatFilTabell[i] != G.DatFilNamn) {
-        if (!Kolla(G.DatFilNamn))
-            return QDialog::Rejected;
-    }
-    return visaModalt<TFLERBAR>();
-}
+int VisaFLERBAR() { return visaOevning<TFLERBAR>(); }

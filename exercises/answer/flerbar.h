@@ -1,31 +1,18 @@
 #pragma once
-#include <QFont>
 // The word-choice window: a sentence with a gap and a row of up to eight
 // word panels. Pointing at a panel shows its word in the gap, a left click
 // chooses it, a right click skips the item. Sound exercises speak each item.
 #include "core/tillstaand.h"
 #include "core/typer.h"
 #include "exercises/frame/ovningsram.h"
+#include "platform/ui/valpanel.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QStringList>
 #include <array>
-#include <functional>
 
-// One choice panel: it reports the pointer moving over it and the button
-// pressed on it, and keeps both events to itself.
-class Valpanel : public QLabel {
-    Q_OBJECT
-public:
-    Valpanel(QWidget *foeraelder, const QString &namn);
-    std::function<void()> OnMouseMove;
-    std::function<void(Qt::MouseButton)> OnMouseDown;
-    void saettUtseende(bool vald);
-protected:
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-};
+using plattform::Valpanel;
 
 class TFLERBAR : public Ovningsram {
     Q_OBJECT
@@ -57,6 +44,7 @@ public:
     int Storforskjutning = 0;
     Byte FaeltVal = 0;
     Byte VisatFel = 0;
+    Byte LjudOvning = 0;                 // the items are spoken
     QString Fraageord;
     QStringList Valord;                  // the words on the shown panels, in order
     QFont m_valtypsnitt;                 // the choices' font before any fitting
@@ -69,7 +57,9 @@ public:
     void PanelMouseMove(int val);
     void PanelMouseDown(int val, Qt::MouseButton knapp);
     void FormMouseDown(Qt::MouseButton knapp);
+    void BitBtn1Click() override;
     void BitBtn2Click() override;
+    void Avslutning() override;
 
     // The programs whose choices are the item's own fields.
     static bool EgnaVal(Word programtal);
@@ -79,7 +69,7 @@ public:
 protected:
     void NollaLabeller() override;
     void rensa() override {}
-    void efterNyPost() override { startaLjudtimer(); }
+    bool ljudOevning() const override { return LjudOvning == 1; }
     void foerAvslutningEfterVaentan() override;
     void vidRundansSlut() override;
     void foerberedRaettning() override;
@@ -87,8 +77,7 @@ protected:
     void efterInstaellningar() override;
     void mellanslagUnderVaentan() override;
     bool harRegelsida() const override { return HarRegelsida(G.Programtal); }
-    bool keyDown(QKeyEvent *e) override;
-    void escape() override;
+    void escape() override { escTvaaSteg(); }
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
@@ -100,6 +89,8 @@ private:
     void oeppnaEscapepanel();
     QFont meningsfont() const;
     void foeljGapet();
+
+    bool m_upprepaSynligFoere = false;   // UpprepaButton before the settings window
 };
 
 // Opens the word-choice window for the current data file; returns when it

@@ -3,17 +3,11 @@
 #include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "core/ljud.h"
-#include "core/lovord.h"
-#include "core/slumpordning.h"
 #include "core/svarstest.h"
-#include "core/tillstaand.h"
 #include "core/widgets/qttextmaetare.h"
 #include "core/widgets/taster.h"
-#include "exercises/frame/arbetsblad.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
-#include "exercises/frame/rubriklayout.h"
-#include "platform/filer.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
@@ -27,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 
@@ -37,15 +30,14 @@ namespace {
 
 QFont arial(int punkter, bool fet)
 {
-    Typsnitt t;
-    t.familj = QStringLiteral("Arial");
-    t.punkter = punkter;
-    t.fet = fet;
-    return typsnittTillFont(t);
+    return typsnittTillFont(Typsnitt{QStringLiteral("Arial"), punkter, fet, 0});
 }
 
-bool diagnoslaege(int l) { return aerDiagnoslaege(static_cast<Laege>(l)); }
-bool oevningslaege(int l) { return aerOevningslaege(static_cast<Laege>(l)); }
+bool diagnoslaege() { return aerDiagnoslaege(laege()); }
+bool oevningslaege() { return aerOevningslaege(laege()); }
+// Diagnosis practice outside its correction round.
+bool diagnosoevning() { return laege() == Laege::Diagnosoevning || laege() == Laege::OevningGodkaend; }
+bool lampaUtanFunktion() { return laege() == Laege::Arbetsblad || laege() == Laege::Diagnostest; }
 
 QFrame *ram(QWidget *foeraelder, const char *namn, const QColor &faerg)
 {
@@ -61,16 +53,12 @@ QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = QSt
 
 } // namespace
 
-QColor Rubrikfaerg(int laege)
-{
-    const quint32 rgb = Laegesfaerg(laege);
-    return QColor(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
-}
-
-Ovningsram::Ovningsram(const Ramval &val, QWidget *parent) : Foenster(parent), m_val(val)
+Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
+    : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
+      runda(val.runda), m_val(val)
 {
     saettRamloes(true);
-    saettKeyPreview(true);
+    saettKeyPreview(m_val.tangentfoerhandsvisning);
     setWindowTitle(Programtitel);
     const QSize s = skaermstorlek();
     setGeometry(0, 0, s.width(), s.height());
@@ -81,25 +69,13 @@ Ovningsram::Ovningsram(const Ramval &val, QWidget *parent) : Foenster(parent), m
 
 Ovningsram::~Ovningsram() = default;
 
-QPushButton *Ovningsram::slutknapp(const QString &namn, const QString &text, int nummer)
-{
-    QPushButton *b = skapaKnapp(Slutpanel, namn, text, QRect());
-    b->setProperty("slutplats", nummer);
-    return b;
-}
-
 void Ovningsram::byggKontroller()
 {
-    OverskriftYtterShape = ram(this, "OverskriftYtterShape", clSilver);
-    OverskriftYtterShape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    OverskriftInnerShape = ram(this, "OverskriftInnerShape", clNavy);
-    Overs1Label = etikett(this, "Overs1Label");
-    Overs2Label = etikett(this, "Overs2Label");
-    Overs3Label = etikett(this, "Overs3Label");
-    for (QLabel *l : {Overs1Label, Overs2Label, Overs3Label}) {
-        saettTextfaerg(l, clWhite);
-        l->setAlignment(Qt::AlignCenter);
-    }
+    OverskriftYtterShape = Rubrik.OverskriftYtterShape;
+    OverskriftInnerShape = Rubrik.OverskriftInnerShape;
+    Overs1Label = Rubrik.Overs1Label;
+    Overs2Label = Rubrik.Overs2Label;
+    Overs3Label = Rubrik.Overs3Label;
     InstruktionsLabel = etikett(this, "InstruktionsLabel");
     InstruktionsLabel->setFont(arial(12, true));
     saettTextfaerg(InstruktionsLabel, clGreen);
@@ -107,11 +83,6 @@ void Ovningsram::byggKontroller()
     Aster1 = new TAster(this);
     Aster1->setObjectName(QStringLiteral("Aster1"));
 
-    if (m_val.svarsfaelt) {
-        Edit1 = skapaRuta(this, QStringLiteral("Edit1"), QRect());
-        Edit1->setFont(arial(16, true));
-        connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
-    }
     if (m_val.klistra) {
         PopupMenu1 = new QMenu(this);
         PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -122,11 +93,11 @@ void Ovningsram::byggKontroller()
                 const QString caption = QString::fromUtf8(t);
                 m->addAction(caption, this, [this, caption] { Klistrain1Click(caption); });
             }
-        if (Edit1) {
-            Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(Edit1, &QWidget::customContextMenuRequested, this,
-                    [this](const QPoint &p) { PopupMenu1->popup(Edit1->mapToGlobal(p)); });
-        }
+    }
+    if (m_val.svarsfaelt) {
+        Edit1 = skapaRuta(this, QStringLiteral("Edit1"), QRect());
+        Edit1->setFont(arial(16, true));
+        laeggTillSvarsfaelt(Edit1);
     }
 
     DiagPanel1 = ram(this, "DiagPanel1", clSilver);
@@ -153,6 +124,8 @@ void Ovningsram::byggKontroller()
     if (m_val.lampa) {
         lampknapp = skapaKnapp(this, QStringLiteral("lampknapp"), QString(), QRect());
         lampknapp->setToolTip(QStringLiteral("Felvarning"));
+        // A speed button: it never keeps the focus from the answer field.
+        lampknapp->setFocusPolicy(Qt::NoFocus);
         connect(lampknapp, &QPushButton::clicked, this, [this] { LampknappClick(); });
         LampShape = new Klickpanel(this, QStringLiteral("LampShape"), QString(), QRect());
         LampShape->setToolTip(QStringLiteral("Klicka här så försvinner felvarningen"));
@@ -169,25 +142,16 @@ void Ovningsram::byggKontroller()
     connect(UpprepaButton, &QPushButton::clicked, this, [this] { UpprepaButtonClick(); });
     UpprepaButton->hide();
 
-    BildPanelen = ram(this, "BildPanelen", clBtnFace);
-    Image1 = etikett(BildPanelen, "Image1");
-    Image1->setScaledContents(true);
-    BildTextPanel = etikett(BildPanelen, "BildTextPanel");
-    BildTextPanel->setFont(arial(10, true));
-    BildTextPanel->setAlignment(Qt::AlignCenter);
-    BildTextPanel->setAutoFillBackground(true);
-    saettBakgrund(BildTextPanel, clYellow);
-    BildLabel = etikett(BildPanelen, "BildLabel");
-    BildLabel->setFont(BildTextPanel->font());
-    BildLabel->hide();
-    BildPanelen->hide();
+    BildPanelen = Bild.BildPanelen;
+    Image1 = Bild.Image1;
+    BildTextPanel = Bild.BildTextPanel;
+    BildLabel = Bild.BildLabel;
 
-    LovordPanel = ram(this, "LovordPanel", clBtnFace);
-    LovordYttershape = ram(LovordPanel, "LovordYttershape", clNavy);
-    lovordinnershape = ram(LovordYttershape, "lovordinnershape", clYellow);
-    LovordLabel1 = etikett(lovordinnershape, "LovordLabel1");
-    saettTextfaerg(LovordLabel1, clNavy);
-    LovordPanel->hide();
+    LovordPanel = Lovord.LovordPanel;
+    LovordYttershape = Lovord.LovordYttershape;
+    lovordinnershape = Lovord.lovordinnershape;
+    LovordLabel1 = Lovord.LovordLabel1;
+    Lovord.framfoer = m_val.beroemFramfoer;
 
     SkrivutOverskriftShape1 = ram(this, "SkrivutOverskriftShape1", clMaroon);
     SkrivutOverskriftShape2 = ram(SkrivutOverskriftShape1, "SkrivutOverskriftShape2", clWhite);
@@ -196,25 +160,19 @@ void Ovningsram::byggKontroller()
     SkrivutOverskriftLabel->setFont(arial(14, true));
     SkrivutOverskriftShape1->hide();
 
-    Slutpanel = ram(this, "Slutpanel", clNavy);
-    Slutpanel->setObjectName(m_val.slutpanelNamn);
-    Slutpanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Button1 = slutknapp(QStringLiteral("Button1"), QStringLiteral("&Rätta felen"), 0);
-    Button2 = slutknapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), 1);
-    Button3 = slutknapp(QStringLiteral("Button3"), QStringLiteral("&Avbryta"), 2);
-    BitBtn1 = slutknapp(QStringLiteral("BitBtn1"), QStringLiteral("&Inställningar"), 3);
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    Slutpanel->hide();
+    Slutpanel = Slut.panel;
+    Slutpanel->raise();
+    Button1 = Slut.knapp(QStringLiteral("Button1"), QStringLiteral("&Rätta felen"), [this] { Button1Click(); });
+    Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });
+    Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Avbryta"), [this] { Button3Click(); });
+    BitBtn1 = Slut.knapp(QStringLiteral("BitBtn1"), QStringLiteral("&Inställningar"), [this] { BitBtn1Click(); });
 
     Timer1 = new Timer(this, 0, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->OnTimer = [this] { Timer1Timer(); };
-    Timer3 = new Timer(this, 0, false);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->OnTimer = [this] { Timer3Timer(); };
+    Sluttimer = new Timer(this, 0, false);
+    Sluttimer->setObjectName(m_val.slutTimerNamn);
+    Sluttimer->OnTimer = [this] { SluttimerTimer(); };
     Timer5 = new Timer(this, 0, true);
     Timer5->setObjectName(QStringLiteral("Timer5"));
     Timer5->OnTimer = [this] { Timer5Timer(); };
@@ -223,7 +181,7 @@ void Ovningsram::byggKontroller()
 void Ovningsram::ramSkala()
 {
     if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaFoenster(this, G.Skalprocent);
+        skalaInomSkaermen(this, G.Skalprocent);
 }
 
 // ---- layout ------------------------------------------------------------
@@ -239,21 +197,14 @@ void Ovningsram::Inled()
     const int asterBredd = std::max(1, asterHoejd / 10 - M / 5);
     Aster1->setGeometry(s.width() - asterBredd - M / 2, M, asterBredd, asterHoejd);
 
-    Slutpanel->setGeometry(M, s.height() - 4 * H - M / 5, 58 * W, 4 * H);
-    const int knappBredd = (58 * W - 5 * M) / 4;
-    for (QPushButton *b : {Button1, Button2, Button3, BitBtn1}) {
-        const int n = b->property("slutplats").toInt();
-        b->setGeometry(M + n * (knappBredd + M), H / 2, knappBredd, 3 * H);
-    }
+    Slut.placera(QRect(M, s.height() - 4 * H - M / 5, 58 * W, 4 * H), H, M);
     Slutpanel->raise();
 
-    BildPanelen->setGeometry(M, 10 * H - M / 2, 58 * W, 35 * H + M / 2);
-    Image1->setGeometry(0, 0, 58 * W, 35 * H);
+    Bild.placera(QRect(M, 10 * H - M / 2, 58 * W, 35 * H + M / 2), QSize(58 * W, 35 * H));
     LovordPanel->setGeometry(M, s.height() - Slutpanel->height() - 5 * H - M / 5,
                              BildPanelen->width(), 5 * H);
 
-    OverskriftYtterShape->setGeometry(M, M / 2, 58 * W, 7 * H);
-    OverskriftInnerShape->setGeometry(M + M / 2, M, 58 * W - M, 7 * H - M);
+    Rubrik.placera(QRect(M, M / 2, 58 * W, 7 * H), M);
     InstruktionsLabel->move(M, OverskriftYtterShape->geometry().bottom() + 5);
 
     DiagPanel1->setGeometry(46 * W, 27 * H, 13 * W, 12 * H);
@@ -288,34 +239,12 @@ void Ovningsram::Inled()
 
 void Ovningsram::RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3)
 {
-    const auto platser = RubrikLayout(rad1, rad2, rad3, OverskriftInnerShape->geometry(), G.Marginal);
-    QLabel *const etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
-    for (int i = 0; i < 3; ++i) {
-        QLabel *l = etiketter[i];
-        const Textplats &p = platser[std::size_t(i)];
-        l->setVisible(p.synlig);
-        if (!p.synlig)
-            continue;
-        l->setFont(typsnittTillFont(p.typsnitt));
-        l->setText(p.text);
-        l->setGeometry(p.ram);
-        l->raise();
-    }
+    Rubrik.rita(rad1, rad2, rad3);
 }
 
 void Ovningsram::RitaLovord(const QString &del1, const QString &del2, const QString &del3)
 {
-    const int M = G.Marginal;
-    LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
-    lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
-    const QString text = del1 + QLatin1Char(' ') + del2 + QLatin1Char(' ') + del3;
-    const Textplats p = LovordLayout(text, lovordinnershape->size(), M);
-    LovordLabel1->setFont(typsnittTillFont(p.typsnitt));
-    LovordLabel1->setText(p.text);
-    LovordLabel1->setGeometry(p.ram);
-    LovordLabel1->adjustSize();
-    if (m_val.beroemFramfoer)
-        LovordPanel->raise();
+    Lovord.rita(del1, del2, del3);
 }
 
 void Ovningsram::RitaUtskriftOverskriftRuta(bool visa)
@@ -335,18 +264,15 @@ void Ovningsram::RitaUtskriftOverskriftRuta(bool visa)
 void Ovningsram::ramSkapa()
 {
     BitBtn1->setEnabled(true);
-    G.RaettaFel = 0;
+    runda.starta();
     LampaPaa = 0;
     ForstaPosten = 1;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
     DiagPanel1->hide();
     if (Edit1)
         Edit1->clear();
     RitaUtskriftOverskriftRuta(false);
-    const int laege = G.Arbetsbladslaege;
-    if (laege == 1) {
+    const Laege l = laege();
+    if (aerArbetsblad(l)) {
         G.MedSvar = 0;
         if (Edit1) {
             Edit1->setEnabled(false);
@@ -361,7 +287,6 @@ void Ovningsram::ramSkapa()
             lampknapp->hide();
             LampShape->hide();
         }
-        G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
         NyStartaAster(false);
         Aster1->hide();
         InstruktionsLabel->hide();
@@ -369,18 +294,17 @@ void Ovningsram::ramSkapa()
         InstruktionsLabel->show();
     }
     saettEtikettText(InstruktionsLabel, G.Instruktion);
-    RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
-    saettBakgrund(OverskriftInnerShape, Rubrikfaerg(laege));
-    if (laege == 0) {
-        G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
+    if (m_val.rubrik)
+        RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
+    Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
+    if (l == Laege::Oevning) {
         NyStartaAster(true);
         if (lampknapp)
             lampknapp->show();
-    } else if (laege >= 2) {
+    } else if (aerDiagnosomraade(l)) {
         NyStartaAster(false);
         if (lampknapp)
-            lampknapp->setVisible(laege != 2);
-        G.StandardAntal = G.AntalIRunda = Tillstaand::DiagnosLaengd;
+            lampknapp->setVisible(l != Laege::Diagnostest);
         TestOverSkrift();
         UppDateraDiagnosResultatet();
     }
@@ -431,52 +355,41 @@ void Ovningsram::UppDateraDiagnosResultatet()
 
 void Ovningsram::TestOverSkrift()
 {
-    const int laege = G.Arbetsbladslaege;
-    if (!diagnoslaege(laege)) {
+    if (!diagnoslaege()) {
         DiagPanel2->hide();
         return;
     }
     DiagPanel2->show();
-    DiagLabel1->setText(laege == 2 ? QStringLiteral("Diagnos: Testning")
-                                   : QStringLiteral("Övning ") + QString::number(G.OevningsNummer + 1));
+    DiagLabel1->setText(laege() == Laege::Diagnostest
+                            ? QStringLiteral("Diagnos: Testning")
+                            : QStringLiteral("Övning ") + QString::number(G.OevningsNummer + 1));
 }
 
 // ---- items and answers ---------------------------------------------------
 
-void Ovningsram::nollstaellVaentan()
+void Ovningsram::haemtaRad()
 {
-    Timer1->setInterval(0);
-    Timer3->setInterval(0);
-    Timer3->setEnabled(false);
-    G.Tidraeknare = 0;
+    str_postarray(runda.haemtaRad());
 }
 
-void Ovningsram::haemtaPost()
+void Ovningsram::foerberedPost()
 {
     Timer5->setInterval(0);
-    if (lampknapp)
-        lampknapp->setEnabled(true);
-    if (G.RaettaFel == 1) {
-        haemtafel(G.DatFilNamn, FelHaemta);
-    } else {
-        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-        haemtaord(G.DatFilNamn, G.PostNummer);
-    }
-    str_postarray(G.HaemtadRad);
-    nollstaellVaentan();
+    Timer1->setInterval(0);
+    Sluttimer->setInterval(0);
+    Sluttimer->setEnabled(false);
+    runda.foerberedPost(LampaPaa == 1);
     NollaLabeller();
-    const int laege = G.Arbetsbladslaege;
-    if (diagnoslaege(laege))
+    if (diagnoslaege())
         UppDateraDiagnosResultatet();
-    if (lampknapp && oevningslaege(laege))
+    if (lampknapp && oevningslaege())
         lampknapp->setEnabled(true);
-    HjaelpAnvaend = (laege == 3 || laege == 4) && LampaPaa == 1 ? 1 : 0;
 }
 
 void Ovningsram::NollaLabeller()
 {
-    if (Edit1)
-        Edit1->clear();
+    for (QLineEdit *f : m_svarsfaelt)
+        f->clear();
     Button1->setEnabled(false);
     Slutpanel->hide();
     BitBtn2->hide();
@@ -485,100 +398,79 @@ void Ovningsram::NollaLabeller()
 
 void Ovningsram::svarsboekfoering(bool raett)
 {
-    const int laege = G.Arbetsbladslaege;
-    if (raett) {
-        G.SenastRaett = 1;
-        if (HjaelpAnvaend == 0)
-            ++G.AntalRaett;
-        if (laege == 0 || laege == 5)
-            stegaAster(true);
-        if (G.RaettaFel == 1)
-            haemtafel(G.DatFilNamn, FelTaBort);
-    } else {
-        G.SenastRaett = 0;
-        ++G.AntalFel;
-        if (laege == 0 || laege == 5)
-            stegaAster(false);
-        if (G.RaettaFel == 1)
-            haemtafel(G.DatFilNamn, FelFlyttaSist);
-        else if (G.Uppgiftsnummer <= G.AntalIRunda)
-            haemtafel(G.DatFilNamn, FelLaeggTill);
-    }
-    if (diagnoslaege(laege))
+    runda.boka(raett);
+    if (runda.rutorFoeljer())
+        stegaAster(raett);
+    if (diagnoslaege())
         UppDateraDiagnosResultatet();
 }
 
-void Ovningsram::efterSvar(bool direkt)
+void Ovningsram::efterSvar()
 {
     Timer5->setInterval(0);
-    ++G.Uppgiftsnummer;
-    const bool vidare = direkt || G.SenastRaett == 1;
-    if (G.Uppgiftsnummer <= G.AntalIRunda) {
-        if (vidare) {
-            NyPost();
-            efterNyPost();
-        } else {
-            Timer1->setEnabled(true);
-            Timer1->setInterval(100);
-        }
+    utfoer(runda.efterSvar());
+}
+
+void Ovningsram::visaNaestaPost()
+{
+    NyPost();
+    startaLjudtimer();
+}
+
+void Ovningsram::utfoer(Naesta steg)
+{
+    switch (steg) {
+    case Naesta::Inget:
         return;
+    case Naesta::NyPost:
+        visaNaestaPost();
+        return;
+    case Naesta::Vaenta:
+        Timer1->setEnabled(true);
+        Timer1->setInterval(m_val.vaentIntervall);
+        return;
+    case Naesta::Slutfoerdroejning:
+        if (lampknapp)
+            lampknapp->setEnabled(false);
+        Timer1->setEnabled(false);
+        Timer1->setInterval(0);
+        Sluttimer->setEnabled(true);
+        Sluttimer->setInterval(m_val.vaentIntervall);
+        return;
+    case Naesta::Avsluta:
+        break;
     }
     if (lampknapp)
         lampknapp->setEnabled(false);
-    if (!vidare) {
-        Timer1->setEnabled(false);
+    // After the end delay the wait timer is left enabled and stopped.
+    const bool efterDroejning = Sluttimer->isEnabled();
+    if (efterDroejning) {
+        Timer1->setEnabled(true);
         Timer1->setInterval(0);
-        Timer3->setEnabled(true);
-        Timer3->setInterval(100);
-        return;
+        foerAvslutningEfterVaentan();
+        Sluttimer->setInterval(0);
     }
     Avslutning();
     if (aerStangd())
         return;
-    Timer1->setEnabled(false);
+    if (!efterDroejning)
+        Timer1->setEnabled(false);
     vidRundansSlut();
 }
 
 void Ovningsram::vidRundansSlut()
 {
-    if (Edit1)
-        Edit1->setEnabled(false);
+    for (QLineEdit *f : m_svarsfaelt)
+        f->setEnabled(false);
     BitBtn2->setEnabled(false);
     BitBtn3->setEnabled(false);
 }
 
-bool Ovningsram::rundanPaagaar() const
-{
-    return G.Uppgiftsnummer <= G.AntalIRunda;
-}
-
 // ---- waits -----------------------------------------------------------------
 
-void Ovningsram::Timer1Timer()
-{
-    ++G.Tidraeknare;
-    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, m_val.tiondelsVaentan))
-        return;
-    if (m_val.vaentanKraeverUppgift && !rundanPaagaar())
-        return;
-    NyPost();
-    efterNyPost();
-}
+void Ovningsram::Timer1Timer() { utfoer(runda.vaentTick()); }
 
-void Ovningsram::Timer3Timer()
-{
-    ++G.Tidraeknare;
-    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, true))
-        return;
-    Timer1->setEnabled(true);
-    Timer1->setInterval(0);
-    foerAvslutningEfterVaentan();
-    Timer3->setInterval(0);
-    Avslutning();
-    if (aerStangd())
-        return;
-    vidRundansSlut();
-}
+void Ovningsram::SluttimerTimer() { utfoer(runda.slutTick()); }
 
 void Ovningsram::foerAvslutningEfterVaentan()
 {
@@ -597,7 +489,7 @@ void Ovningsram::Timer5Timer()
 
 void Ovningsram::startaLjudtimer()
 {
-    if (m_val.ljudtimerIntervall > 0 && LjudOvning == 1 && ljudPaa() && G.Arbetsbladslaege == 0) {
+    if (m_val.ljudtimerIntervall > 0 && ljudtimerVidNyPost() && ljudPaa()) {
         G.Tidraeknare = 0;
         Timer5->setEnabled(true);
         Timer5->setInterval(m_val.ljudtimerIntervall);
@@ -624,96 +516,17 @@ void Ovningsram::UpprepaButtonClick() { Ljudet(); }
 
 void Ovningsram::visaBeloeningsbild()
 {
-    const int laege = G.Arbetsbladslaege;
     const bool bildPaa = G.BildLaege == 1 || G.BildLaege == 3;
-    const bool laegeMedBild = m_val.bildIAllaLaegen || oevningslaege(laege);
-    if (!m_val.beloeningsbild || !bildPaa || !laegeMedBild) {
-        Image1->hide();
-        BildTextPanel->hide();
-        return;
-    }
-    G.BildNummer = haemta_Bildslumptal(G.BildMarkoer);
-    if (G.BildMarkoer == 0) {
-        Image1->hide();
-        BildTextPanel->hide();
-        return;
-    }
-    const int M = G.Marginal;
-    BildTextPanel->move(0, 0);
-    BildTextPanel->show();
-    const QString text = VisadBildText(G.BildText);
-    saettEtikettText(BildLabel, text);
-    BildTextPanel->setText(text);
-    BildTextPanel->resize(BildLabel->width() + 2 * M, BildLabel->height() + M);
-    G.BildNamn = QStringLiteral("\\BILD\\SVE%1.BMP").arg(G.BildNummer, 3, 10, QLatin1Char('0'));
-    QString soekvaeg;
-    if (filFinns(G.PcSoekvaeg + G.BildNamn))
-        soekvaeg = G.PcSoekvaeg + G.BildNamn;
-    else if (filFinns(G.CdSoekvaeg + G.BildNamn))
-        soekvaeg = G.CdSoekvaeg + G.BildNamn;
-    const QPixmap bild = soekvaeg.isEmpty() ? QPixmap() : QPixmap(riktigSoekvaeg(soekvaeg));
-    if (bild.isNull()) {
-        Image1->clear();
-        Image1->hide();
-    } else {
-        Image1->setPixmap(bild);
-        Image1->show();
-    }
-    BildTextPanel->move(Image1->width() - BildTextPanel->width(), 0);
-    BildTextPanel->raise();
-}
-
-void Ovningsram::visaBeroem()
-{
-    if (!FaarBeroem(G.AntalRaett, G.AntalIRunda, G.RaettaFel == 1))
-        return;
-    HaemtaLovordFilNamn();
-    if (!KollaLovOrd(G.LovordFilNamn)) {
-        // No praise file: no praise panel, and never the last round's text.
-        LovordPanel->hide();
-        return;
-    }
-    LovordPanel->show();
-    G.PostNummer = Word(haemta_Lovordslumptal(G.LovordMarkoer[G.LovordIndex], G.LovordIndex));
-    haemtaord(G.LovordFilNamn, G.PostNummer);
-    str_postarray(G.HaemtadRad);
-    RitaLovord(LovordMen(G.Postfaelt[1]), LovordMen(G.Postfaelt[2]), LovordMen(G.Postfaelt[3]));
-}
-
-bool Ovningsram::tillaempaPassregel()
-{
-    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, G.AntalRaett, G.OevningsNummer);
-    if (utfall == Oevningsutfall::Inget) {
-        DiagPanel1->raise();
-        return false;
-    }
-    if (utfall == Oevningsutfall::FoerstaRundan) {
-        G.OevningsNummer = 1;
-        DiagPanel1->raise();
-        return false;
-    }
-    const int test = G.DiagnosNummer;
-    if (decltype(G.Diagnostabell.status)::inom(test)) {
-        G.Diagnostabell.status[test] = 2;
-        G.ProtokollAendrat = 1;
-    }
-    // The practice is done: its round count starts again for the next one.
-    G.OevningsNummer = 0;
-    if (diaprot) {
-        diaprot->saettStatuscell(test, QStringLiteral("    ") + Statustexter(2));
-        diaprot->doljPanel2();
-    }
-    G.Arbetsbladslaege = 2;
-    G.AntalRaett = 0;
-    if (diaprot)
-        diaprot->aktivera();
-    stang();
-    return true;
+    const bool laegeMedBild = m_val.bildIAllaLaegen || oevningslaege();
+    if (!m_val.beloeningsbild || !bildPaa || !laegeMedBild)
+        Bild.dolj();
+    else
+        Bild.visa();
 }
 
 void Ovningsram::erbjudRaettning()
 {
-    const bool fel = m_val.raettning && G.FelAntal[G.DatFilIndex] > 0;
+    const bool fel = m_val.raettning && runda.raettningFinns();
     Button1->setEnabled(fel);
     (fel ? Button1 : Button2)->setFocus();
 }
@@ -726,23 +539,18 @@ void Ovningsram::Avslutning()
     LovordPanel->raise();
     BildTextPanel->hide();
     visaBeloeningsbild();
-    const int laege = G.Arbetsbladslaege;
-    if (m_val.diagnosbokfoering) {
-        if (laege == 2 && m_val.passregel == Passregel::EnRunda)
-            G.OevningsNummer = 0;
-        if ((laege == 3 || laege == 4) && G.RaettaFel == 0 && tillaempaPassregel())
-            return;
-        if (laege == 2) {
-            diagnosback(G.AntalRaett);
-            stang();
-            return;
-        }
+    const Rundslut slut = runda.avsluta();
+    if (slut == Rundslut::Stang) {
+        stang();
+        return;
     }
-    if (laege == 0 && m_val.beroem)
-        visaBeroem();
+    if (slut == Rundslut::EjGodkaend)
+        DiagPanel1->raise();
+    if (m_val.beroem && runda.faarBeroem())
+        Lovord.visaBeroem();
     Slutpanel->show();
     Slutpanel->raise();
-    if (oevningslaege(laege))
+    if (oevningslaege())
         erbjudRaettning();
 }
 
@@ -750,33 +558,31 @@ void Ovningsram::Avslutning()
 
 void Ovningsram::Button1Click()
 {
-    const int laege = G.Arbetsbladslaege;
-    if (!oevningslaege(laege) || G.FelAntal[G.DatFilIndex] <= 0)
+    const bool oevning = laege() == Laege::Oevning;
+    if (!runda.startaRaettning())
         return;
     BildPanelen->hide();
-    if (laege == 0)
+    if (oevning)
         LovordPanel->hide();
-    G.AntalRaett = 0;
-    G.RaettaFel = 1;
-    G.AntalIRunda = RaettningsLaengd(G.FelAntal[G.DatFilIndex], G.StandardAntal);
-    G.Uppgiftsnummer = 1;
     NyStartaAster(true);
-    if (laege == 3 || laege == 4)
-        G.Arbetsbladslaege = 5;
     foerberedRaettning();
     Slutpanel->hide();
     BitBtn1->setEnabled(true);
-    NyPost();
-    efterNyPost();
+    visaNaestaPost();
 }
 
 void Ovningsram::foerberedRaettning()
 {
     rensa();
-    if (Edit1) {
-        Edit1->show();
-        Edit1->setEnabled(true);
-        Edit1->setFocus();
+    fokusTillSvarsfaelt();
+}
+
+void Ovningsram::fokusTillSvarsfaelt()
+{
+    if (QLineEdit *f = aktivtSvarsfaelt()) {
+        f->show();
+        f->setEnabled(true);
+        f->setFocus();
     }
 }
 
@@ -784,8 +590,7 @@ void Ovningsram::rensa()
 {
     if (!lampknapp)
         return;
-    const int laege = G.Arbetsbladslaege;
-    if (laege == 1 || laege == 2) {
+    if (lampaUtanFunktion()) {
         lampknapp->hide();
         LampShape->hide();
         return;
@@ -798,33 +603,21 @@ void Ovningsram::rensa()
 void Ovningsram::Button2Click()
 {
     Slutpanel->hide();
-    const bool nyRunda = FortsaettNyRunda(G.Uppgiftsnummer, G.AntalIRunda, G.RaettaFel == 1);
-    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda)) {
-        G.AntalRaett = 0;
-        G.AntalFel = 0;
-    }
-    if (nyRunda) {
+    if (runda.fortsaett()) {
         BildPanelen->hide();
-        if (G.Arbetsbladslaege == 0)
+        if (laege() == Laege::Oevning)
             LovordPanel->hide();
-        G.RaettaFel = 0;
-        G.AntalIRunda = G.StandardAntal;
-        if (G.Arbetsbladslaege == 5)
-            G.Arbetsbladslaege = 3;
-        const int laege = G.Arbetsbladslaege;
-        if (diagnoslaege(laege))
+        if (diagnoslaege())
             UppDateraDiagnosResultatet();
-        if (laege == 0) {
+        if (laege() == Laege::Oevning) {
             NyStartaAster(true);
         } else {
             NyStartaAster(false);
             TestOverSkrift();
         }
-        G.Uppgiftsnummer = 1;
         if (!DiagPanel1->isHidden())
             Aster1->hide();
-        NyPost();
-        efterNyPost();
+        visaNaestaPost();
     }
     efterFortsaett();
 }
@@ -832,9 +625,9 @@ void Ovningsram::Button2Click()
 void Ovningsram::efterFortsaett()
 {
     rensa();
-    if (Edit1) {
-        Edit1->setEnabled(true);
-        Edit1->setFocus();
+    if (QLineEdit *f = aktivtSvarsfaelt()) {
+        f->setEnabled(true);
+        f->setFocus();
     }
     BitBtn1->setEnabled(true);
     BitBtn2->setEnabled(true);
@@ -843,23 +636,13 @@ void Ovningsram::efterFortsaett()
 
 void Ovningsram::Button3Click()
 {
-    if (m_val.diagnosbokfoering) {
-        const int laege = G.Arbetsbladslaege;
-        if (laege == 2) {
-            diagnosback(G.AntalRaett);
-        } else if ((laege == 3 || laege == 4) && rundanPaagaar()) {
-            // After the end of a round the rule has been applied already.
-            if (tillaempaPassregel())
-                return;
-        }
-    }
+    runda.avbryt();
     stang();
 }
 
 void Ovningsram::BitBtn1Click()
 {
-    upprepaSynligFoere = !UpprepaButton->isHidden();
-    if (G.Arbetsbladslaege != 1) {
+    if (!aerArbetsblad(laege())) {
         QPointer<Ovningsram> vakt(this);
         VisaStallin();
         if (!vakt)
@@ -873,9 +656,9 @@ void Ovningsram::efterInstaellningar()
     UpprepaButton->setEnabled(ljudPaa());
     if (ljudPaa())
         UpprepaButton->show();
-    if (Edit1) {
-        Edit1->setEnabled(true);
-        Edit1->setFocus();
+    if (QLineEdit *f = aktivtSvarsfaelt()) {
+        f->setEnabled(true);
+        f->setFocus();
     }
     if (rundanPaagaar())
         Slutpanel->hide();
@@ -883,15 +666,15 @@ void Ovningsram::efterInstaellningar()
 
 void Ovningsram::BitBtn2Click()
 {
-    const int laege = G.Arbetsbladslaege;
-    if (diagnoslaege(laege))
-        HjaelpAnvaend = OekaHjaelp(HjaelpAnvaend);
+    if (diagnoslaege())
+        runda.hjaelp();
     visaHjaelp(1);
     BitBtn2->hide();
     if (m_val.merHjaelp && AntalHjaelp == 2)
         BitBtn3->show();
-    if (Edit1 && Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
+    QLineEdit *f = aktivtSvarsfaelt();
+    if (f && f->isVisible() && f->isEnabled())
+        f->setFocus();
     if (harRegelsida()) {
         QPointer<Ovningsram> vakt(this);
         VisaRegelform(G.Programtal);
@@ -904,13 +687,61 @@ void Ovningsram::BitBtn2Click()
 
 void Ovningsram::BitBtn3Click()
 {
-    const int laege = G.Arbetsbladslaege;
-    if (laege == 3 || laege == 4)
-        HjaelpAnvaend = OekaHjaelp(HjaelpAnvaend);
+    if (diagnosoevning())
+        runda.hjaelp();
     visaHjaelp(2);
     BitBtn3->hide();
-    if (Edit1 && Edit1->isVisible() && Edit1->isEnabled())
-        Edit1->setFocus();
+    QLineEdit *f = aktivtSvarsfaelt();
+    if (f && f->isVisible() && f->isEnabled())
+        f->setFocus();
+}
+
+// ---- answer fields -------------------------------------------------------------
+
+void Ovningsram::laeggTillSvarsfaelt(QLineEdit *faelt)
+{
+    m_svarsfaelt.append(faelt);
+    if (!m_senastAktiva)
+        m_senastAktiva = faelt;
+    connect(faelt, &QLineEdit::textChanged, this, [this, faelt] { svarsfaeltAendrat(faelt); });
+    if (PopupMenu1) {
+        faelt->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(faelt, &QWidget::customContextMenuRequested, this, [this, faelt](const QPoint &p) {
+            m_senastAktiva = faelt;
+            PopupMenu1->popup(faelt->mapToGlobal(p));
+        });
+    }
+}
+
+QLineEdit *Ovningsram::svarsfaeltMedFokus() const
+{
+    QWidget *f = focusWidget();
+    for (QLineEdit *e : m_svarsfaelt)
+        if (e == f)
+            return e;
+    return nullptr;
+}
+
+QLineEdit *Ovningsram::aktivtSvarsfaelt() const
+{
+    if (QLineEdit *f = svarsfaeltMedFokus())
+        return f;
+    return m_senastAktiva;
+}
+
+void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
+{
+    m_senastAktiva = faelt;
+    if (!LampShape || LampShape->isHidden())
+        return;
+    const Laege l = laege();
+    if (l == Laege::Oevning || diagnosoevning())
+        faergaLampa();
+}
+
+Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
+{
+    return {{G.Postfaelt[1]}, {G.Postfaelt[2]}};
 }
 
 // ---- lamp and paste ------------------------------------------------------------
@@ -921,18 +752,17 @@ void Ovningsram::LampknappClick()
         return;
     lampknapp->hide();
     LampaPaa = LampaPaa == 1 ? 0 : 1;
-    const int laege = G.Arbetsbladslaege;
     if (LampaPaa == 1) {
         LampShape->show();
-        if (oevningslaege(laege))
+        if (oevningslaege())
             faergaLampa();
-        if (laege == 3 || laege == 4)
-            HjaelpAnvaend = OekaHjaelp(HjaelpAnvaend);
+        if (diagnosoevning())
+            runda.hjaelp();
     } else {
         LampShape->hide();
     }
-    if (Edit1)
-        Edit1->setFocus();
+    if (QLineEdit *f = aktivtSvarsfaelt())
+        f->setFocus();
 }
 
 void Ovningsram::LampShapeMouseDown()
@@ -946,17 +776,9 @@ void Ovningsram::LampShapeMouseDown()
 
 void Ovningsram::faergaLampa()
 {
-    const QString text = Edit1 ? Edit1->text() : QString();
-    saettBakgrund(LampShape, GreenRedTest(text, vaentatSvar()) == 1 ? clLime : clRed);
-}
-
-void Ovningsram::Edit1Change()
-{
-    if (!LampShape || LampShape->isHidden())
-        return;
-    const int laege = G.Arbetsbladslaege;
-    if (laege == 0 || laege == 3 || laege == 4)
-        faergaLampa();
+    const QLineEdit *f = aktivtSvarsfaelt();
+    const QString text = f ? f->text() : QString();
+    saettBakgrund(LampShape, GreenRedTest(text, vaentatSvar(f)) == 1 ? clLime : clRed);
 }
 
 void Ovningsram::Klistrain1Click(const QString &caption)
@@ -966,24 +788,56 @@ void Ovningsram::Klistrain1Click(const QString &caption)
     QGuiApplication::clipboard()->setText(caption.right(1));
     if (auto *ruta = qobject_cast<QLineEdit *>(focusWidget()))
         ruta->paste();
-    else if (Edit1 && Edit1->isEnabled())
-        Edit1->paste();
+    else if (QLineEdit *f = aktivtSvarsfaelt(); f && f->isEnabled())
+        f->paste();
 }
 
 // ---- keys ------------------------------------------------------------------------
 
+namespace {
+bool aerKlistertangent(const QKeyEvent *e)
+{
+    const auto mod = e->modifiers() & ~Qt::KeypadModifier;
+    return e->key() == Qt::Key_S && (mod == Qt::ControlModifier || mod == Qt::AltModifier);
+}
+} // namespace
+
+bool Ovningsram::tarTangent(QKeyEvent *e)
+{
+    return m_val.klistra && svarsfaeltMedFokus() && aerKlistertangent(e);
+}
+
 bool Ovningsram::keyDown(QKeyEvent *e)
 {
     const auto mod = e->modifiers() & ~Qt::KeypadModifier;
-    if (e->key() == Qt::Key_Space && mod == Qt::NoModifier && m_val.mellanslag
-        && (Timer1->koer() || Timer3->koer())) {
-        G.Tidraeknare = MellanslagTidraeknare;
-        mellanslagUnderVaentan();
+    QLineEdit *faelt = svarsfaeltMedFokus();
+    if (faelt)
+        m_senastAktiva = faelt;
+    if (e->key() == Qt::Key_Space && mod == Qt::NoModifier && m_val.mellanslag) {
+        if (runda.mellanslag()) {
+            mellanslagUnderVaentan();
+            return true;
+        }
+        // Outside a wait Space is only typed, never a click on the focused button.
+        return !qobject_cast<QLineEdit *>(focusWidget());
+    }
+    if (m_val.klistra && faelt && aerKlistertangent(e)) {
+        Klistrain1Click(QStringLiteral("ß"));
         return true;
     }
-    if (m_val.klistra && Edit1 && focusWidget() == Edit1 && e->key() == Qt::Key_S
-        && (mod == Qt::ControlModifier || mod == Qt::AltModifier)) {
-        Klistrain1Click(QStringLiteral("ß"));
+    if (faelt && mod == Qt::NoModifier && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        faelt->setEnabled(false);
+        setFocus();
+        svarInmatat(faelt);
+        return true;
+    }
+    if (faelt && mod == Qt::NoModifier && e->key() == Qt::Key_Escape) {
+        escISvarsfaelt(faelt);
+        return true;
+    }
+    if (m_val.f2Ljud && e->key() == Qt::Key_F2 && mod == Qt::NoModifier) {
+        if (ljudPaa() && ljudOevning())
+            Ljudet();
         return true;
     }
     if (Arbetsblad && Arbetsblad->antalPanelSynlig()
@@ -999,14 +853,33 @@ bool Ovningsram::keyDown(QKeyEvent *e)
 
 void Ovningsram::visaSlutpanelVidEsc()
 {
-    const int laege = G.Arbetsbladslaege;
+    // A wait under the panel would show the next item over it at its end.
+    utfoer(runda.avslutaVaentan());
+    if (aerStangd())
+        return;
     if (rundanPaagaar())
         Slutpanel->show();
-    if (oevningslaege(laege))
+    if (oevningslaege())
         erbjudRaettning();
+}
+
+void Ovningsram::escTvaaSteg()
+{
+    Button1->setEnabled(runda.raettningFinns());
+    if (!Slutpanel->isHidden()) {
+        Button3Click();
+        return;
+    }
+    utfoer(runda.avslutaVaentan());
+    if (aerStangd())
+        return;
+    Slutpanel->show();
+    Slutpanel->raise();
+    (Button1->isEnabled() ? Button1 : Button2)->setFocus();
 }
 
 void Ovningsram::escape()
 {
-    visaSlutpanelVidEsc();
+    if (!m_val.escBaraISvarsfaelt)
+        visaSlutpanelVidEsc();
 }

@@ -1,14 +1,20 @@
 #pragma once
-// The frame every exercise window is built on: the heading, the progress
-// squares, the end-of-round panel with its correction round, the praise
-// text and reward picture, the diagnosis panel and pass rule, the waits,
-// the error lamp, the "ß" paste and the sound buttons. An exercise window
-// fills in its settings (Ramval), shows its own items (NyPost), judges its
-// own answers and calls the frame's bookkeeping; where it differs from the
-// frame it overrides one of the hooks below.
-#include "exercises/frame/rundregler.h"
+// The frame every exercise window with a round is built on. The round
+// itself (counters, waits, correction round, pass rule) is a `Runda`; the
+// frame shows it: the heading, the progress squares, the end panel, the
+// praise text and reward picture, the diagnosis panel, the error lamp, the
+// "ß" paste and the sound buttons. An exercise window fills in its settings
+// (Ramval), shows its own items (NyPost), judges its own answers and hands
+// them to the frame's bookkeeping; where it differs from the frame it
+// overrides the members below.
+#include "core/runda.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "exercises/frame/arbetsblad.h"
+#include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
 
+#include <QList>
 #include <QString>
 
 class QFrame;
@@ -17,37 +23,46 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class TAster;
-class Arbetsbladspanel;
 namespace plattform { class Timer; class Klickpanel; }
 
-// What differs between the windows at frame level.
+// What differs between the windows at frame level. It is fixed when the
+// window is made, so a window whose settings depend on its program number
+// computes GeProgramtal(G.DatFilNamn) in its factory of settings.
 struct Ramval {
+    Rundval runda;                   // the round's own rules
     QString slutpanelNamn = QStringLiteral("Panel1");   // "Escapepanel" in some windows
-    Passregel passregel = Passregel::TvaaRundor;
-    bool diagnosbokfoering = true;   // reports tests, applies the pass rule
+    QString slutTimerNamn = QStringLiteral("Timer3");   // the end delay: "Timer2", "Timer4" elsewhere
+    bool rubrik = true;              // the frame draws the heading
     bool beroem = true;              // praise at the end of a practice round
     bool beroemFramfoer = false;     // the praise panel is raised after drawing
     bool beloeningsbild = true;
     bool bildIAllaLaegen = false;    // the picture also in the test mode
     bool dolDiagMedAster = true;     // showing the squares hides the diagnosis panel
-    bool tiondelsVaentan = true;     // waits count to ten times the seconds
-    bool vaentanKraeverUppgift = false;   // the wait ends only inside the round
     bool mellanslag = true;          // Space ends a running wait
     bool svarsfaelt = true;          // Edit1
     bool lampa = true;               // lampknapp and LampShape
     bool klistra = true;             // "ß", "Ü", "ü" paste
     bool merHjaelp = true;           // BitBtn3
     bool raettning = true;           // correction rounds are offered
+    bool tangentfoerhandsvisning = true;   // keys reach keyDown before the focused control
+    bool escBaraISvarsfaelt = false; // typing windows: Esc counts only in an answer field
+    bool f2Ljud = false;             // F2 plays the item's sound
+    int vaentIntervall = 100;        // ms per tick of the waits
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
 };
 
-class Ovningsram : public plattform::Foenster {
+class Ovningsram : public plattform::Foenster, public Arbetsbladsfoenster {
     Q_OBJECT
 public:
     explicit Ovningsram(const Ramval &val, QWidget *parent = nullptr);
     ~Ovningsram() override;
 
-    // ---- the frame's controls
+    // ---- the frame's pieces, and their controls under the windows' names
+    Rubrikruta Rubrik;
+    Lovordsruta Lovord;
+    Beloeningsbild Bild;
+    Slutknappar Slut;
+
     TAster *Aster1 = nullptr;
     QFrame *OverskriftYtterShape = nullptr;
     QFrame *OverskriftInnerShape = nullptr;
@@ -88,7 +103,7 @@ public:
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;
     plattform::Timer *Timer1 = nullptr;        // wait after a wrong answer
-    plattform::Timer *Timer3 = nullptr;        // end delay after a wrong last answer
+    plattform::Timer *Sluttimer = nullptr;     // end delay after a wrong last answer
     plattform::Timer *Timer5 = nullptr;        // delayed item sound
     QFrame *SkrivutOverskriftShape1 = nullptr;
     QFrame *SkrivutOverskriftShape2 = nullptr;
@@ -96,17 +111,16 @@ public:
     Arbetsbladspanel *Arbetsblad = nullptr;    // only in worksheet mode, when the module exists
 
     // ---- window state
+    Runda runda;
+    Byte &HjaelpAnvaend = runda.hjaelpAnvaend;
     Byte LampaPaa = 0;
-    Byte HjaelpAnvaend = 0;
     int AntalHjaelp = 0;
     Byte ForstaPosten = 1;
-    Byte LjudOvning = 0;
-    int Motorsort = 0;
 
     // ---- members
     virtual void NyPost() = 0;
-    void Inled();
-    void RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3);
+    virtual void Inled();
+    virtual void RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3);
     void RitaLovord(const QString &del1, const QString &del2, const QString &del3);
     void RitaUtskriftOverskriftRuta(bool visa);
     void NyStartaAster(bool visa);
@@ -114,58 +128,82 @@ public:
     void TestOverSkrift();
     virtual void Avslutning();
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void BitBtn1Click();
+    virtual void Button1Click();
+    virtual void Button2Click();
+    virtual void Button3Click();
+    virtual void BitBtn1Click();
     virtual void BitBtn2Click();
-    void BitBtn3Click();
-    void Timer1Timer();
-    void Timer3Timer();
-    void Timer5Timer();
-    void Ljudet();
+    virtual void BitBtn3Click();
+    virtual void Timer1Timer();
+    virtual void SluttimerTimer();
+    virtual void Timer5Timer();
+    virtual void Ljudet();
     virtual void UpprepaButtonClick();
-    void LampknappClick();
+    virtual void LampknappClick();
     void LampShapeMouseDown();
-    void Edit1Change();
     void Klistrain1Click(const QString &caption);
 
+    // ---- answer fields: each gets the paste menu, Ctrl/Alt+S, the lamp's
+    // colouring while typing, and Enter and Esc routed to the hooks below.
+    void laeggTillSvarsfaelt(QLineEdit *faelt);
+    // The field the lamp and the paste serve: the last one that had the focus.
+    virtual QLineEdit *aktivtSvarsfaelt() const;
+    virtual void svarsfaeltAendrat(QLineEdit *faelt);
+    // Enter in a field: the frame has disabled it and taken the focus to the
+    // window (never to the lamp button); the window judges the answer.
+    virtual void svarInmatat(QLineEdit *) {}
+    // Esc in a field (the key consumed): by default the end panel.
+    virtual void escISvarsfaelt(QLineEdit *) { visaSlutpanelVidEsc(); }
+
+    // ---- the worksheet panel's questions to the window
+    Arbetsbladsrader arbetsbladsrader(bool fraanKlart) override;
+    void naestaArbetsbladspost() override { NyPost(); }
+
     const Ramval &ramval() const { return m_val; }
-    bool rundanPaagaar() const;
+    bool rundanPaagaar() const { return runda.paagaar(); }
+    bool tarTangent(QKeyEvent *e) override;
 
 protected:
     // Creation steps every window shares, after its own flags are set:
     // counters, heading, mode colour, squares or diagnosis panel, worksheet
     // heading. The window then shows its first item.
     void ramSkapa();
+    // Scales the controls by Skalprocent; the window stays the screen's size.
     void ramSkala();
 
-    // The frame's steps of NyPost: timers stopped, item fetched (from the
-    // random order or, in a correction round, the wrong-answer list), fields
-    // split, counters for the help and lamp.
-    void haemtaPost();
-    void nollstaellVaentan();
+    // The frame's steps of NyPost: the item line (from the random order or,
+    // in a correction round, the wrong-answer list) split into its fields;
+    // then the per-item reset: timers, labels, lamp button, help counter.
+    // Windows that find their items themselves call only foerberedPost.
+    void haemtaRad();
+    void foerberedPost();
+    void haemtaPost() { haemtaRad(); foerberedPost(); }
 
-    // Bookkeeping of an answer (right or wrong) and what follows it:
-    // squares, wrong-answer list, diagnosis panel, the wait, the next item
-    // or the end of the round. Returns at once when the window has closed.
+    // An answer (right or wrong): counters, squares, wrong-answer list,
+    // diagnosis panel. efterSvar then goes on: the wait, the next item or
+    // the end of the round. A skipped item calls only efterSvar.
     void svarsboekfoering(bool raett);
-    // `direkt`: the flow goes on at once as after a right answer (a skipped item).
-    void efterSvar(bool direkt = false);
+    void efterSvar();
     void stegaAster(bool raett);
+    // Carries out what the round says comes next. Returns at once when the
+    // window has closed.
+    void utfoer(Naesta steg);
+    // The next item shown by the flow, and its sound when the window has one.
+    void visaNaestaPost();
 
     // End-of-round pieces.
     void visaBeloeningsbild();
-    void visaBeroem();
-    bool tillaempaPassregel();          // true: the window has closed
     void erbjudRaettning();             // "&Rätta felen" or "&Fortsätta" takes the focus
+    // Esc: a running wait ends first, then the end panel shows over the round.
     void visaSlutpanelVidEsc();
+    // Esc as the word-choice windows have it: the panel, or when it is
+    // open, "&Avbryta".
+    void escTvaaSteg();
 
     // Hooks: the frame's behaviour by default.
-    virtual QString vaentatSvar() const { return {}; }   // for the lamp
+    virtual QString vaentatSvar(const QLineEdit *) const { return {}; }   // for the lamp
     virtual void NollaLabeller();
     virtual void rensa();                    // lamp button back
-    virtual void efterNyPost() {}            // after an item shown by the flow (sounds)
     virtual void foerAvslutningEfterVaentan();   // the end delay is over
     virtual void vidRundansSlut();           // after Avslutning, the round over
     virtual void foerberedRaettning();       // "&Rätta felen" after the counters
@@ -174,21 +212,41 @@ protected:
     virtual void mellanslagUnderVaentan() {}
     virtual void visaHjaelp(int /*steg*/) {}
     virtual bool harRegelsida() const { return false; }
+    // The window's items have sounds; the first-sound timer runs for each
+    // new item when ljudtimerVidNyPost says so.
+    virtual bool ljudOevning() const { return false; }
+    virtual bool ljudtimerVidNyPost() const { return ljudOevning() && laege() == Laege::Oevning; }
 
     void startaLjudtimer();
     bool ljudPaa() const;
-    bool upprepaSynligFoere = false;   // UpprepaButton before the settings window
 
     bool keyDown(QKeyEvent *e) override;
     void escape() override;
+    // Any close (Alt+F4, the window manager) is "&Avbryta", so a diagnosis
+    // result is never dropped.
+    void stangBegaert() override { Button3Click(); }
 
 private:
     void byggKontroller();
-    QPushButton *slutknapp(const QString &namn, const QString &text, int nummer);
     void faergaLampa();
+    void fokusTillSvarsfaelt();
+    QLineEdit *svarsfaeltMedFokus() const;
 
     Ramval m_val;
+    QList<QLineEdit *> m_svarsfaelt;
+    QLineEdit *m_senastAktiva = nullptr;
 };
 
-// The mode colour of the heading box.
-QColor Rubrikfaerg(int laege);
+// The launcher of an exercise window: the current data file is checked
+// first when the caller has not (so no other file's items appear), then the
+// window is shown modally.
+template <typename T>
+int visaOevning()
+{
+    const int i = G.DatFilIndex;
+    if (!decltype(G.DatFilTabell)::inom(i) || G.DatFilTabell[i] != G.DatFilNamn) {
+        if (!Kolla(G.DatFilNamn))
+            return QDialog::Rejected;
+    }
+    return plattform::visaModalt<T>();
+}

@@ -23,6 +23,7 @@ inline const QColor clPurple(128, 0, 128);
 inline const QColor clTeal(0, 128, 128);
 inline const QColor clOlive(128, 128, 0);
 inline const QColor clFuchsia(255, 0, 255);
+inline const QColor clLjusgroen(128, 255, 0);   // the choice panels
 // Pinned, so that pictures of windows look the same on every desktop.
 inline const QColor clBtnFace(240, 240, 240);
 

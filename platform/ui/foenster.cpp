@@ -1,6 +1,7 @@
 #include "platform/ui/foenster.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,7 +13,7 @@ namespace plattform {
 bool foerhandsvisaTangent(QObject *mottagare, QEvent *e)
 {
     const auto typ = e->type();
-    if (typ != QEvent::KeyPress && typ != QEvent::KeyRelease)
+    if (typ != QEvent::KeyPress && typ != QEvent::KeyRelease && typ != QEvent::ShortcutOverride)
         return false;
     auto *w = qobject_cast<QWidget *>(mottagare);
     if (!w)
@@ -21,6 +22,14 @@ bool foerhandsvisaTangent(QObject *mottagare, QEvent *e)
     if (!f || !f->keyPreview() || f->aerStangd() || !f->isEnabled())
         return false;
     auto *k = static_cast<QKeyEvent *>(e);
+    if (typ == QEvent::ShortcutOverride) {
+        // Accepted, the key comes as a KeyPress instead of firing a
+        // mnemonic or shortcut; not accepted, Qt goes on as usual.
+        if (!f->tarTangent(k))
+            return false;
+        k->accept();
+        return true;
+    }
     if (typ == QEvent::KeyRelease)
         return f->keyUp(k);
     QPointer<Foenster> vakt(f);
@@ -68,7 +77,18 @@ void Foenster::stang()
 bool Foenster::keyDown(QKeyEvent *) { return false; }
 bool Foenster::keyPress(QChar) { return false; }
 bool Foenster::keyUp(QKeyEvent *) { return false; }
+bool Foenster::tarTangent(QKeyEvent *) { return false; }
 void Foenster::escape() { reject(); }
+void Foenster::stangBegaert() { reject(); }
+
+void Foenster::closeEvent(QCloseEvent *e)
+{
+    // The window closes through done() in every case, so the launcher and
+    // aerStangd() see one way out.
+    e->ignore();
+    if (!m_stangd)
+        stangBegaert();
+}
 
 int Foenster::exec()
 {
@@ -148,6 +168,15 @@ QLineEdit *skapaRuta(QWidget *foeraelder, const QString &namn, const QRect &ram)
     e->setObjectName(namn);
     e->setGeometry(ram);
     return e;
+}
+
+QLabel *skapaTaetEtikett(QWidget *foeraelder, const QString &namn)
+{
+    QLabel *l = skapaEtikett(foeraelder, namn, QString(), QPoint(0, 0));
+    l->setMargin(0);
+    l->setIndent(0);
+    l->hide();
+    return l;
 }
 
 void saettEtikettText(QLabel *etikett, const QString &text)

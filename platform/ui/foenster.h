@@ -49,8 +49,16 @@ public:
     virtual bool keyPress(QChar tecken);
     virtual bool keyUp(QKeyEvent *e);
 
+    // The key preview asks this first for Alt and Ctrl combinations: a
+    // window that answers true gets the key as a KeyPress even where a
+    // button's mnemonic or a shortcut would take it.
+    virtual bool tarTangent(QKeyEvent *e);
+
     // What Esc does when nothing handled it first (default: close).
     virtual void escape();
+    // A close from outside (Alt+F4, the window manager): by default the
+    // window closes; windows that must report first close themselves.
+    virtual void stangBegaert();
 
     int exec() override;
 
@@ -58,6 +66,7 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void done(int r) override;
+    void closeEvent(QCloseEvent *e) override;
 
 private:
     bool m_keyPreview = false;
@@ -88,6 +97,10 @@ QLabel *skapaEtikett(QWidget *foeraelder, const QString &namn, const QString &te
                      const QPoint &plats);
 QFrame *skapaPanel(QWidget *foeraelder, const QString &namn, const QRect &ram);
 QLineEdit *skapaRuta(QWidget *foeraelder, const QString &namn, const QRect &ram);
+
+// A label without margin or indent, hidden, for text the window lays out
+// itself to the pixel.
+QLabel *skapaTaetEtikett(QWidget *foeraelder, const QString &namn);
 
 // A label that sizes itself to its text, as the windows' labels do.
 void saettEtikettText(QLabel *etikett, const QString &text);

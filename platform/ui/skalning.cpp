@@ -1,5 +1,7 @@
 #include "platform/ui/skalning.h"
 
+#include "platform/seams.h"
+
 #include <QFont>
 #include <QLayout>
 #include <QList>
@@ -85,6 +87,20 @@ void skalaFoenster(QWidget *foenster, int procent)
         saettStorlek(w, QSize(b, h));
     }
     saettStorlek(foenster, QSize(skala(foenster->width(), procent), skala(foenster->height(), procent)));
+}
+
+void skalaInomSkaermen(QWidget *foenster, int procent)
+{
+    if (!foenster)
+        return;
+    const QRect foere = foenster->geometry();
+    skalaFoenster(foenster, procent);
+    foenster->setGeometry(foere);
+}
+
+int designX(int v, int designbredd)
+{
+    return designbredd > 0 ? v * skaermstorlek().width() / designbredd : v;
 }
 
 } // namespace plattform

@@ -113,9 +113,10 @@ TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)
     haemtaord("SVE99001.DAT", 1);
     EXPECT_EQ(G.HaemtadRad, QString::fromUtf8("från pc"));
 
+    // A file that cannot be opened never leaves the previous item behind.
     G.HaemtadRad = "kvar";
-    haemtaord("SVE00000.DAT", 1);
-    EXPECT_EQ(G.HaemtadRad, "kvar");
+    EXPECT_FALSE(haemtaord("SVE00000.DAT", 1));
+    EXPECT_TRUE(G.HaemtadRad.isEmpty());
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 

@@ -1,4 +1,4 @@
-#include "exercises/frame/rundregler.h"
+#include "core/rundregler.h"
 
 #include "core/tillstaand.h"
 

@@ -1,0 +1,199 @@
+#include "core/runda.h"
+
+#include "core/datafiler.h"
+#include "core/diagnos.h"
+#include "core/slumpordning.h"
+#include "core/tillstaand.h"
+
+namespace {
+// Diagnosis practice outside its correction round: the pass rule applies.
+bool diagnosoevning(Laege l) { return l == Laege::Diagnosoevning || l == Laege::OevningGodkaend; }
+} // namespace
+
+void Runda::starta()
+{
+    G.RaettaFel = 0;
+    G.Uppgiftsnummer = 1;
+    G.AntalRaett = 0;
+    G.AntalFel = 0;
+    G.StandardAntal = G.AntalIRunda
+        = aerDiagnosomraade(::laege()) ? Tillstaand::DiagnosLaengd : Tillstaand::AntalPerRunda;
+    m_laege = Rundlaege::VaentarSvar;
+}
+
+QString Runda::haemtaRad()
+{
+    if (G.RaettaFel == 1) {
+        haemtafel(G.DatFilNamn, FelHaemta);
+    } else {
+        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
+        haemtaord(G.DatFilNamn, G.PostNummer);
+    }
+    return G.HaemtadRad;
+}
+
+void Runda::foerberedPost(bool lampaPaa)
+{
+    G.Tidraeknare = 0;
+    m_laege = Rundlaege::VaentarSvar;
+    hjaelpAnvaend = diagnosoevning(::laege()) && lampaPaa ? 1 : 0;
+}
+
+void Runda::boka(bool raett)
+{
+    if (raett) {
+        G.SenastRaett = 1;
+        if (hjaelpAnvaend == 0)
+            ++G.AntalRaett;
+        if (G.RaettaFel == 1)
+            haemtafel(G.DatFilNamn, FelTaBort);
+        return;
+    }
+    G.SenastRaett = 0;
+    ++G.AntalFel;
+    if (!m_val.felLista)
+        return;
+    if (G.RaettaFel == 1)
+        haemtafel(G.DatFilNamn, FelFlyttaSist);
+    else if (paagaar())
+        haemtafel(G.DatFilNamn, FelLaeggTill);
+}
+
+Naesta Runda::efterSvar()
+{
+    ++G.Uppgiftsnummer;
+    const bool raett = G.SenastRaett == 1;
+    if (paagaar()) {
+        if (raett || !m_val.vaentanEfterFel)
+            return Naesta::NyPost;
+        m_laege = Rundlaege::Vaentan;
+        return Naesta::Vaenta;
+    }
+    if (!raett) {
+        m_laege = Rundlaege::Slutfoerdroejning;
+        return Naesta::Slutfoerdroejning;
+    }
+    m_laege = Rundlaege::Slut;
+    return Naesta::Avsluta;
+}
+
+Naesta Runda::vaentTick()
+{
+    if (m_laege != Rundlaege::Vaentan)
+        return Naesta::Inget;
+    ++G.Tidraeknare;
+    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, m_val.tiondelsVaentan))
+        return Naesta::Inget;
+    if (m_val.vaentanKraeverUppgift && !paagaar())
+        return Naesta::Inget;
+    return Naesta::NyPost;
+}
+
+Naesta Runda::slutTick()
+{
+    if (m_laege != Rundlaege::Slutfoerdroejning)
+        return Naesta::Inget;
+    ++G.Tidraeknare;
+    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, true))
+        return Naesta::Inget;
+    m_laege = Rundlaege::Slut;
+    return Naesta::Avsluta;
+}
+
+bool Runda::mellanslag()
+{
+    if (!vaentarKoer())
+        return false;
+    G.Tidraeknare = MellanslagTidraeknare;
+    return true;
+}
+
+Naesta Runda::avslutaVaentan()
+{
+    if (!mellanslag())
+        return Naesta::Inget;
+    return m_laege == Rundlaege::Vaentan ? vaentTick() : slutTick();
+}
+
+Oevningsutfall Runda::passregel()
+{
+    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, G.AntalRaett, G.OevningsNummer);
+    if (utfall == Oevningsutfall::FoerstaRundan)
+        G.OevningsNummer = 1;
+    else if (utfall == Oevningsutfall::Godkaend)
+        bokaGodkaendOevning();
+    return utfall;
+}
+
+Rundslut Runda::avsluta()
+{
+    m_laege = Rundlaege::Slut;
+    if (!m_val.diagnosbokfoering)
+        return Rundslut::Slutpanel;
+    const Laege l = ::laege();
+    if (diagnosoevning(l) && G.RaettaFel == 0)
+        return passregel() == Oevningsutfall::Godkaend ? Rundslut::Stang : Rundslut::EjGodkaend;
+    if (l == Laege::Diagnostest) {
+        diagnosback(G.AntalRaett);
+        return Rundslut::Stang;
+    }
+    return Rundslut::Slutpanel;
+}
+
+void Runda::avbryt()
+{
+    if (!m_val.diagnosbokfoering)
+        return;
+    const Laege l = ::laege();
+    if (l == Laege::Diagnostest)
+        diagnosback(G.AntalRaett);
+    else if (diagnosoevning(l) && paagaar())
+        passregel();   // after the end of a round the rule has been applied already
+}
+
+bool Runda::startaRaettning()
+{
+    const Laege l = ::laege();
+    if (!aerOevningslaege(l) || G.FelAntal[G.DatFilIndex] <= 0)
+        return false;
+    G.AntalRaett = 0;
+    G.RaettaFel = 1;
+    G.AntalIRunda = RaettningsLaengd(G.FelAntal[G.DatFilIndex], G.StandardAntal);
+    G.Uppgiftsnummer = 1;
+    if (diagnosoevning(l))
+        saettLaege(Laege::OevningRaettning);
+    m_laege = Rundlaege::VaentarSvar;
+    return true;
+}
+
+bool Runda::fortsaett()
+{
+    const bool nyRunda = FortsaettNyRunda(G.Uppgiftsnummer, G.AntalIRunda, G.RaettaFel == 1);
+    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda)) {
+        G.AntalRaett = 0;
+        G.AntalFel = 0;
+    }
+    if (!nyRunda)
+        return false;
+    G.RaettaFel = 0;
+    G.AntalIRunda = G.StandardAntal;
+    if (::laege() == Laege::OevningRaettning)
+        saettLaege(Laege::Diagnosoevning);
+    G.Uppgiftsnummer = 1;
+    m_laege = Rundlaege::VaentarSvar;
+    return true;
+}
+
+bool Runda::raettningFinns() const { return G.FelAntal[G.DatFilIndex] > 0; }
+
+bool Runda::faarBeroem() const
+{
+    return ::laege() == Laege::Oevning && FaarBeroem(G.AntalRaett, G.AntalIRunda, G.RaettaFel == 1);
+}
+
+bool Runda::rutorFoeljer() const
+{
+    return ::laege() == Laege::Oevning || ::laege() == Laege::OevningRaettning;
+}
+
+bool Runda::paagaar() const { return G.Uppgiftsnummer <= G.AntalIRunda; }
