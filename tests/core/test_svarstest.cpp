@@ -102,3 +102,15 @@ TEST(SvVersaler, TheWindowsLetterPairs)
     EXPECT_EQ(SvVersaler(QString::fromUtf8("1.?ÅÄÖ")), QString::fromUtf8("1.?ÅÄÖ"));
     EXPECT_EQ(SvVersaler(QString::fromUtf8("gatan ß")).size(), 7);
 }
+
+TEST_F(Svarstest, DecomposedLettersAreTheLetters)
+{
+    // "a" + combining ring is "å", in the answer and in the expected text.
+    const QString gaa = QStringLiteral("g") + QChar(u'a') + QChar(u'\u030A');
+    EXPECT_EQ(svarstest(QStringLiteral("gå"), gaa, 0), SvarRaett);
+    EXPECT_EQ(svarstest(gaa, QStringLiteral("gå"), 0), SvarRaett);
+    EXPECT_EQ(GreenRedTest(gaa, QStringLiteral("gått")), 1);
+    EXPECT_EQ(medVersal(QStringLiteral("åka")), QStringLiteral("Åka"));
+    EXPECT_TRUE(boerjarMedVersal(QStringLiteral("Ö")));
+    EXPECT_FALSE(boerjarMedVersal(QStringLiteral("ö")));
+}

@@ -214,6 +214,11 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
     EXPECT_TRUE(f.Button1->isEnabled());
     EXPECT_EQ(f.focusWidget(), f.Button1);
     EXPECT_TRUE(f.Panel1->isHidden());
+    // F2 after the praise still plays the last item's sound.
+    skrivBytes(i(QStringLiteral("pc/LJUD/S231/S231010.WAV")), QByteArray(64, '\0'));
+    QTest::keyClick(&f, Qt::Key_F2);
+    ASSERT_FALSE(media.spelade.isEmpty());
+    EXPECT_TRUE(media.spelade.last().fil.endsWith(QStringLiteral("S231010.WAV")));
 
     // "&Rätta felen" runs over exactly the two wrong items.
     QTest::mouseClick(f.Button1, Qt::LeftButton);

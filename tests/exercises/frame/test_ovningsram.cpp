@@ -3,6 +3,7 @@
 // pass rule), through a small typing window made for the test.
 #include "../../support/miljoe.h"
 
+#include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "core/meningslayout.h"
 #include "core/svarstest.h"
@@ -319,4 +320,147 @@ TEST_F(Ram, PracticeRoundAndEscOnTheLastItem)
     EXPECT_EQ(G.Uppgiftsnummer, 1);
     EXPECT_EQ(G.AntalRaett, 0);
     EXPECT_EQ(G.PostNummer, 11);   // the item on screen is left for the next one
+}
+
+namespace {
+
+// Two gaps, as in the gap-sentence window: field 2 answers the first, field 1
+// the second.
+class TvaaFaelt : public Provfoenster {
+public:
+    TvaaFaelt()
+    {
+        Edit2 = plattform::skapaRuta(this, QStringLiteral("Edit2"), QRect(10, 10, 100, 20));
+        laeggTillSvarsfaelt(Edit2);
+    }
+    QLineEdit *Edit2 = nullptr;
+    QList<QLineEdit *> inmatade;
+protected:
+    QString vaentatSvar(const QLineEdit *f) const override { return G.Postfaelt[f == Edit2 ? 1 : 2]; }
+    void svarInmatat(QLineEdit *f) override { inmatade << f; }
+};
+
+} // namespace
+
+TEST_F(Ram, TwoAnswerFieldsEachWithLampPasteEnterAndEsc)
+{
+    TvaaFaelt f;
+    f.show();
+    str_postarray(QStringLiteral("en bil#bilar#bilen"));
+    QTest::mouseClick(f.lampknapp, Qt::LeftButton);
+    EXPECT_EQ(f.lampknapp->focusPolicy(), Qt::NoFocus);
+    // The lamp follows the gap being typed in.
+    f.Edit2->setFocus();
+    QTest::keyClicks(f.Edit2, QStringLiteral("en b"));
+    EXPECT_EQ(plattform::bakgrund(f.LampShape), plattform::clLime);
+    f.Edit1->setFocus();
+    QTest::keyClicks(f.Edit1, QStringLiteral("en b"));
+    EXPECT_EQ(plattform::bakgrund(f.LampShape), plattform::clRed);
+    // Paste and Ctrl+S land in the field that has the focus.
+    f.Edit2->setFocus();
+    QTest::keyClick(f.Edit2, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(f.Edit2->text(), QStringLiteral("en bß"));
+    EXPECT_EQ(f.aktivtSvarsfaelt(), f.Edit2);
+    EXPECT_EQ(f.Edit2->contextMenuPolicy(), Qt::CustomContextMenu);
+    // Enter: the field is locked, the focus goes to the window, the window judges.
+    QTest::keyClick(f.Edit2, Qt::Key_Return);
+    EXPECT_EQ(f.inmatade, QList<QLineEdit *>{f.Edit2});
+    EXPECT_FALSE(f.Edit2->isEnabled());
+    EXPECT_NE(f.focusWidget(), f.lampknapp);
+    // Esc in a field: the end panel.
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    EXPECT_FALSE(f.Slutpanel->isHidden());
+}
+
+TEST_F(Ram, AltSPastesBesideAButtonWithTheSameMnemonic)
+{
+    Provfoenster f;
+    auto *se = plattform::skapaKnapp(&f, QStringLiteral("SeKnapp"), QStringLiteral("Bara &se ordet"),
+                                     QRect(300, 10, 120, 30));
+    int klick = 0;
+    QObject::connect(se, &QPushButton::clicked, [&klick] { ++klick; });
+    f.show();
+    f.Edit1->setFocus();
+    QTest::keyClick(f.Edit1, Qt::Key_S, Qt::AltModifier);
+    QTest::qWait(200);   // a mnemonic click would arrive animated
+    EXPECT_EQ(f.Edit1->text(), QStringLiteral("ß"));
+    EXPECT_EQ(klick, 0);
+}
+
+TEST_F(Ram, ScaledWindowStaysTheSizeOfTheScreen)
+{
+    plattform::saettSkaermstorlek([] { return QSize(800, 600); });
+    G.Skalprocent = 150;
+    Provfoenster f;
+    EXPECT_EQ(f.size(), QSize(800, 600));
+    EXPECT_LE(f.Slutpanel->geometry().right(), 800);
+    EXPECT_GT(f.Button1->font().pointSizeF(), QApplication::font().pointSizeF());
+    plattform::saettSkaermstorlek(nullptr);
+}
+
+TEST_F(Ram, ClosingATestFromOutsideReportsIt)
+{
+    diaprot = &protokoll;
+    G.Arbetsbladslaege = 2;
+    Provfoenster f;
+    f.show();
+    f.svara(QStringLiteral("bilar"));
+    f.svara(QStringLiteral("bilar"));
+    f.close();   // Alt+F4 or the window manager
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_EQ(G.Diagnostabell.resultat[12], 2);
+}
+
+TEST_F(Ram, EscDuringTheWaitEndsItAndSpaceNeverClicks)
+{
+    G.Arbetsbladslaege = 3;
+    Provfoenster f;
+    f.show();
+    f.svara(QStringLiteral("bil"));
+    ASSERT_TRUE(f.Timer1->koer());
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_FALSE(f.Timer1->koer());
+    EXPECT_EQ(G.PostNummer, 2);   // the next item is under the panel
+    EXPECT_FALSE(f.Slutpanel->isHidden());
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    EXPECT_TRUE(f.Slutpanel->isHidden());
+    // Space outside a wait never reaches a focused button.
+    f.BitBtn2->setFocus();
+    QTest::keyClick(f.BitBtn2, Qt::Key_Space);
+    EXPECT_EQ(f.HjaelpAnvaend, 0);
+}
+
+TEST_F(Ram, PiecesOnAWindowWithoutARound)
+{
+    // A game window: its own names for the praise parts and its own end panel.
+    plattform::Foenster f;
+    Rubrikruta rubrik(&f);
+    Lovordsruta lovord(&f, {QStringLiteral("LovordPanel"), QStringLiteral("LovordYttershape"),
+                            QStringLiteral("LovordInnerPanel"), QStringLiteral("LovordLabel")});
+    Beloeningsbild bild(&f);
+    Slutknappar slut(&f, QStringLiteral("Panel1"));
+    int nyaNamn = 0;
+    slut.knapp(QStringLiteral("Button1"), QStringLiteral("&Fortsätta"), [] {});
+    QPushButton *b2 = slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Nya namn"), [&nyaNamn] { ++nyaNamn; });
+    f.setGeometry(0, 0, 640, 480);
+    rubrik.placera(QRect(10, 5, 600, 70), 10);
+    rubrik.rita(QStringLiteral("Udda ord"), QString(), QString());
+    slut.placera(QRect(10, 400, 600, 40), 10, 10);
+    lovord.LovordPanel->setGeometry(10, 340, 600, 50);
+    lovord.rita(QStringLiteral("Bra"), QStringLiteral("gjort"), QStringLiteral("!"));
+    f.show();
+    slut.panel->show();
+    EXPECT_EQ(f.findChild<QLabel *>(QStringLiteral("LovordLabel")), lovord.LovordLabel1);
+    EXPECT_EQ(lovord.LovordLabel1->text(), QStringLiteral("Bra gjort !"));
+    EXPECT_EQ(rubrik.Overs1Label->text(), QStringLiteral("Udda ord"));
+    EXPECT_TRUE(rubrik.Overs2Label->isHidden());
+    EXPECT_TRUE(slut.panel->geometry().contains(b2->geometry().translated(slut.panel->pos())));
+    QTest::mouseClick(b2, Qt::LeftButton);
+    EXPECT_EQ(nyaNamn, 1);
+    // No praise file: no praise panel.
+    EXPECT_FALSE(lovord.visaBeroem());
+    EXPECT_TRUE(lovord.LovordPanel->isHidden());
+    G.BildMarkoer = 0;
+    bild.visa();
+    EXPECT_TRUE(bild.Image1->isHidden());
 }

@@ -1,0 +1,134 @@
+// A round as the window sees it, without a window: answers in, what to
+// show next out.
+#include "../support/miljoe.h"
+
+#include "core/diagnos.h"
+#include "core/runda.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+
+class Rundflode : public Miljoe {
+protected:
+    void SetUp() override
+    {
+        Miljoe::SetUp();
+        anvaendTraed();
+        for (int p = 1; p <= 900; ++p)
+            G.SlumpOrdning[p] = p;
+        G.FilSlumpMarkoer[1] = 1;
+        G.SekunderRaettSvar = 3;
+        QStringList rader;
+        for (int n = 1; n <= 30; ++n)
+            rader << QStringLiteral("rad %1").arg(n);
+        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/SVE99100.DAT")), rader);
+        G.DatFilTabell[1] = QStringLiteral("SVE99100.DAT");
+        G.AntalDatFiler = 1;
+        G.DatFilNamn = G.DatFilTabell[1];
+        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        G.DiagnosNummer = 4;
+    }
+    // Answers the item on screen; returns what followed.
+    Naesta svara(bool raett)
+    {
+        r.boka(raett);
+        return r.efterSvar();
+    }
+    void post()
+    {
+        r.haemtaRad();
+        r.foerberedPost(false);
+    }
+    Runda r;
+};
+
+TEST_F(Rundflode, RightWrongWaitsAndTheEnd)
+{
+    r.starta();
+    EXPECT_EQ(G.AntalIRunda, 10);
+    post();
+    EXPECT_EQ(G.HaemtadRad, QStringLiteral("rad 1"));
+    EXPECT_EQ(svara(true), Naesta::NyPost);
+    post();
+    EXPECT_EQ(svara(false), Naesta::Vaenta);
+    EXPECT_EQ(r.rundlaege(), Rundlaege::Vaentan);
+    for (int t = 1; t < 30; ++t)
+        ASSERT_EQ(r.vaentTick(), Naesta::Inget);
+    EXPECT_EQ(r.vaentTick(), Naesta::NyPost);
+    post();
+    EXPECT_FALSE(r.mellanslag());   // no wait: Space does nothing
+    EXPECT_EQ(G.FelAntal[1], 1);
+    for (int n = 3; n <= 9; ++n) {
+        ASSERT_EQ(svara(true), Naesta::NyPost);
+        post();
+    }
+    // A wrong last answer: the end delay, which Space cuts short.
+    EXPECT_EQ(svara(false), Naesta::Slutfoerdroejning);
+    EXPECT_TRUE(r.mellanslag());
+    EXPECT_EQ(r.slutTick(), Naesta::Avsluta);
+    EXPECT_EQ(r.avsluta(), Rundslut::Slutpanel);
+    EXPECT_TRUE(r.faarBeroem());   // 8 of 10
+    EXPECT_EQ(G.AntalRaett, 8);
+    EXPECT_EQ(G.PostNummer, 10);
+
+    // The correction round over the two wrong items; one stays wrong.
+    ASSERT_TRUE(r.startaRaettning());
+    EXPECT_EQ(G.AntalIRunda, 2);
+    post();
+    EXPECT_EQ(G.FelPostNummer, 2);
+    EXPECT_EQ(svara(false), Naesta::Vaenta);
+    EXPECT_EQ(r.avslutaVaentan(), Naesta::NyPost);   // Esc: the wait ends at once
+    post();
+    EXPECT_EQ(G.FelPostNummer, 10);
+    EXPECT_EQ(svara(true), Naesta::Avsluta);
+    EXPECT_FALSE(r.faarBeroem());
+    EXPECT_EQ(G.FelAntal[1], 1);
+    EXPECT_TRUE(r.fortsaett());
+    EXPECT_EQ(G.AntalIRunda, 10);
+    EXPECT_EQ(G.RaettaFel, 0);
+}
+
+TEST_F(Rundflode, SkipFollowsTheAnswerBeforeIt)
+{
+    r.starta();
+    post();
+    svara(false);
+    r.avslutaVaentan();
+    post();
+    // A skip after a wrong answer waits as that answer did.
+    EXPECT_EQ(r.efterSvar(), Naesta::Vaenta);
+    EXPECT_EQ(G.AntalFel, 1);
+    // Without a wait after wrong answers the next item comes at once.
+    Runda utan({.vaentanEfterFel = false});
+    utan.starta();
+    utan.boka(false);
+    EXPECT_EQ(utan.efterSvar(), Naesta::NyPost);
+    Runda utanLista({.felLista = false});
+    utanLista.starta();
+    G.FelAntal[1] = 0;
+    utanLista.boka(false);
+    EXPECT_EQ(G.FelAntal[1], 0);
+}
+
+TEST_F(Rundflode, DiagnosisPracticePassesInTheSecondGoodRound)
+{
+    saettLaege(Laege::Diagnosoevning);
+    r.starta();
+    EXPECT_EQ(G.AntalIRunda, 20);
+    G.AntalRaett = 8;
+    G.Uppgiftsnummer = 21;
+    EXPECT_EQ(r.avsluta(), Rundslut::EjGodkaend);
+    EXPECT_EQ(G.OevningsNummer, 1);
+    r.avbryt();   // after the round: not counted twice
+    EXPECT_EQ(G.Diagnostabell.status[4], 0);
+    EXPECT_TRUE(r.fortsaett());
+    G.AntalRaett = 8;
+    r.avbryt();   // during the round the rule applies
+    EXPECT_EQ(G.Diagnostabell.status[4], 2);
+    EXPECT_EQ(laege(), Laege::Diagnostest);
+    EXPECT_EQ(G.OevningsNummer, 0);
+
+    // The test itself reports its count, at the end and on "&Avbryta".
+    G.AntalRaett = 16;
+    EXPECT_EQ(r.avsluta(), Rundslut::Stang);
+    EXPECT_EQ(G.Diagnostabell.resultat[4], 16);
+}
