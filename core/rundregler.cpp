@@ -31,7 +31,8 @@ Oevningsutfall Oevningsregel(Passregel regel, int antalRaett, int oevningsNummer
 
 bool FortsaettNollar(int laege, bool nyRunda)
 {
-    return nyRunda || laege == 0 || laege == 1;
+    const Laege l = static_cast<Laege>(laege);
+    return nyRunda || l == Laege::Oevning || aerArbetsblad(l);
 }
 
 bool FortsaettNyRunda(int uppgiftsnummer, int antalIRunda, bool raettningsrunda)
@@ -46,9 +47,10 @@ Byte OekaHjaelp(Byte h)
 
 quint32 Laegesfaerg(int laege)
 {
-    if (laege == 0)
+    const Laege l = static_cast<Laege>(laege);
+    if (l == Laege::Oevning)
         return 0x000080;
-    if (laege == 1)
+    if (aerArbetsblad(l))
         return 0x800000;
     return 0x008000;
 }
