@@ -1,30 +1,21 @@
 // A round as the window sees it, without a window: answers in, what to
 // show next out.
-#include "../support/miljoe.h"
+#include "../support/provrunda.h"
 
 #include "core/diagnos.h"
 #include "core/runda.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 
-class Rundflode : public Miljoe {
+class Rundflode : public Provrunda {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        G.FilSlumpMarkoer[1] = 1;
-        G.SekunderRaettSvar = 3;
+        Provrunda::SetUp();
         QStringList rader;
         for (int n = 1; n <= 30; ++n)
             rader << QStringLiteral("rad %1").arg(n);
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/SVE99100.DAT")), rader);
-        G.DatFilTabell[1] = QStringLiteral("SVE99100.DAT");
-        G.AntalDatFiler = 1;
-        G.DatFilNamn = G.DatFilTabell[1];
-        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        datafil(QStringLiteral("SVE99100.DAT"), rader);
         G.DiagnosNummer = 4;
     }
     // Answers the item on screen; returns what followed.

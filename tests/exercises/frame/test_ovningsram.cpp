@@ -1,7 +1,7 @@
 // The frame's rules as plain functions, and the frame members that the
 // word-choice window does not use (answer field, lamp, paste, the two-round
 // pass rule), through a small typing window made for the test.
-#include "../../support/miljoe.h"
+#include "../../support/provrunda.h"
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
@@ -144,16 +144,11 @@ public:
 
 } // namespace
 
-class Ram : public Miljoe {
+class Ram : public Provrunda {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        G.FilSlumpMarkoer[1] = 1;
-        G.SekunderRaettSvar = 3;
+        Provrunda::SetUp();
         G.LjudLaege = 1;
         G.BildLaege = 1;
         Skaltest();
@@ -161,11 +156,7 @@ protected:
         QStringList rader = {QStringLiteral("$Plural")};
         for (int n = 1; n <= 24; ++n)
             rader << QStringLiteral("en bil#bilar");
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/SVOVN112.DAT")), rader);
-        G.DatFilTabell[1] = QStringLiteral("SVOVN112.DAT");
-        G.AntalDatFiler = 1;
-        G.DatFilNamn = QStringLiteral("SVOVN112.DAT");
-        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        datafil(QStringLiteral("SVOVN112.DAT"), rader);
         G.DiagnosNummer = 12;
     }
     void TearDown() override
