@@ -54,6 +54,7 @@ Ramval flerbarval()
     v.merHjaelp = false;
     v.ljudtimerIntervall = 2;
     v.f2Ljud = true;
+    v.luckord = true;
     return v;
 }
 

@@ -369,7 +369,14 @@ void Ovningsram::TestOverSkrift()
 
 void Ovningsram::haemtaRad()
 {
-    str_postarray(runda.haemtaRad());
+    // An item that cannot be answered is passed over like a comment, as long
+    // as the file has others.
+    const int antal = G.FilAntalPoster[G.DatFilIndex];
+    for (int foersoek = 0;; ++foersoek) {
+        str_postarray(runda.haemtaRad());
+        if (G.RaettaFel == 1 || !m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
+            break;
+    }
 }
 
 void Ovningsram::foerberedPost()

@@ -48,6 +48,7 @@ struct Ramval {
     bool escBaraISvarsfaelt = false; // typing windows: Esc counts only in an answer field
     bool f2Ljud = false;             // F2 plays the item's sound
     int vaentIntervall = 100;        // ms per tick of the waits
+    bool luckord = false;            // items without a gap word are passed over
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
 };
 

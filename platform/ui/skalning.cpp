@@ -93,9 +93,9 @@ void skalaInomSkaermen(QWidget *foenster, int procent)
 {
     if (!foenster)
         return;
-    const QRect foere = foenster->geometry();
+    const QSize foere = foenster->size();
     skalaFoenster(foenster, procent);
-    foenster->setGeometry(foere);
+    saettStorlek(foenster, foere);
 }
 
 int designX(int v, int designbredd)

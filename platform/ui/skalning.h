@@ -11,9 +11,10 @@ namespace plattform {
 // Qt's own inner parts of composite controls are left to their owners.
 void skalaFoenster(QWidget *foenster, int procent);
 
-// As skalaFoenster, for a window that covers the screen: the controls and
-// fonts scale, the window keeps the size it had (the screen's).
+// As skalaFoenster, but the window keeps the size it had before scaling:
+// for windows that were set to the screen's size, which stays their size.
 void skalaInomSkaermen(QWidget *foenster, int procent);
+
 
 // A position in a window designed `designbredd` pixels wide, on this screen.
 int designX(int v, int designbredd = 640);
