@@ -84,10 +84,10 @@ void Foenster::stangBegaert() { reject(); }
 void Foenster::closeEvent(QCloseEvent *e)
 {
     // The window closes through done() in every case, so the launcher and
-    // aerStangd() see one way out.
-    e->ignore();
+    // aerStangd() see one way out; a window that stays open refuses.
     if (!m_stangd)
         stangBegaert();
+    e->setAccepted(!isVisible());
 }
 
 int Foenster::exec()

@@ -116,3 +116,24 @@ TEST_F(Diagnosbokfoering, NewRecordKeepsTheDates)
     EXPECT_EQ(G.Diagnostabell.aar[3], 2026);
     EXPECT_EQ(G.Diagnostabell.minut[3], 7);
 }
+
+TEST_F(Diagnosbokfoering, PassedPracticeIsBookedAndTheWindowRegistersForItsLifetime)
+{
+    diaprot = nullptr;
+    {
+        Protokollregistrering reg(&protokoll);
+        G.DiagnosNummer = 6;
+        G.OevningsNummer = 1;
+        G.AntalRaett = 9;
+        saettLaege(Laege::Diagnosoevning);
+        bokaGodkaendOevning();
+        EXPECT_EQ(diaprot, &protokoll);
+    }
+    EXPECT_EQ(diaprot, nullptr);
+    EXPECT_EQ(G.Diagnostabell.status[6], 2);
+    EXPECT_EQ(G.ProtokollAendrat, 1);
+    EXPECT_EQ(G.OevningsNummer, 0);
+    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(laege(), Laege::Diagnostest);
+    EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 6")});
+}
