@@ -54,7 +54,6 @@ protected:
         meddelanden.poster.clear();
         return n;
     }
-    Vakthund vakt;
 };
 
 TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
@@ -197,7 +196,7 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
 {
     FalskaStartare falska({Foenstertyp::TDiag});
     int toemningar = 0;
-    TomUtskriftslistorna = [&] { ++toemningar; };
+    Byt toemning(TomUtskriftslistorna, [&] { ++toemningar; });
     TForm1 f;
     f.show();
     EXPECT_TRUE(f.Button[6]->isEnabled());
@@ -230,7 +229,6 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
     EXPECT_FALSE(f.Shape1->isVisible());
     EXPECT_FALSE(f.Label2->isVisible());
     EXPECT_EQ(toemningar, 2);
-    TomUtskriftslistorna = nullptr;
 
     // From a diagnosis mode the toggle switches worksheet mode on.
     G.Arbetsbladslaege = 2;
@@ -324,11 +322,10 @@ TEST_F(Huvudfoenster, FocusOnSverigeEscQuitsAndTheTimers)
 TEST_F(Huvudfoenster, ClosingTheMainWindowStopsTheSound)
 {
     plattform::InspeladMediaspelare spelare;
-    plattform::saettMediaspelare(&spelare);
+    Saett<plattform::Mediaspelare> g(&spelare);
     {
         TForm1 f;
         EXPECT_EQ(spelare.antalStopp, 0);
     }
     EXPECT_EQ(spelare.antalStopp, 1);
-    plattform::saettMediaspelare(nullptr);
 }

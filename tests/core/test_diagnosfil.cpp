@@ -61,10 +61,7 @@ QByteArray initialLaerarfil()
     return b;
 }
 
-struct Graens {
-    explicit Graens(qint64 n) { plattform::saettSkrivgraens(n); }
-    ~Graens() { plattform::saettSkrivgraens(-1); }
-};
+using Graens = Saett<Skrivgraens>;
 } // namespace
 
 class Diagnosfiler : public Miljoe {
@@ -290,7 +287,7 @@ TEST_F(Diagnosfiler, ReadOnlyDirectoryLeavesTheOldFile)
 
 TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
 {
-    plattform::Skrivlaas::saettVaentetid(50);
+    Saett<Laasvaentan> kort(50);
     skrivBytes(dia(), Bo);
     QLockFile annan(i("Diag/SDIAG.LCK"));
     ASSERT_TRUE(annan.tryLock(0));
@@ -301,7 +298,6 @@ TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
     EXPECT_EQ(meddelanden.poster.size(), 1);
     annan.unlock();
     EXPECT_TRUE(SparaProtokoll());
-    plattform::Skrivlaas::saettVaentetid(5000);
 }
 
 TEST_F(Diagnosfiler, CaseVariantsOfTheFilesAreWrittenInTheirOwnSpelling)

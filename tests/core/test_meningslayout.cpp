@@ -9,16 +9,11 @@ protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        saettTextmaetare(&maetare);
         G.Programtal = 23100;
-    }
-    void TearDown() override
-    {
-        saettTextmaetare(nullptr);
-        Miljoe::TearDown();
     }
     QStringList rader() const { return {G.MeningsRader[1], G.MeningsRader[2], G.MeningsRader[3]}; }
     FastTextmaetare maetare;
+    Saett<const Textmaetare> m_maetare{&maetare};
 };
 
 TEST(Avrundning, HalvesGoToTheEvenNeighbour)

@@ -16,10 +16,7 @@ QByteArray laes(const QString &fil)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<saknas>");
 }
 
-struct Graens {
-    explicit Graens(qint64 n) { saettSkrivgraens(n); }
-    ~Graens() { saettSkrivgraens(-1); }
-};
+using Graens = Saett<Skrivgraens>;
 } // namespace
 
 using Saekerskrivning = Miljoe;
@@ -96,7 +93,7 @@ TEST_F(Saekerskrivning, RenameNeverReplaces)
 
 TEST_F(Saekerskrivning, LockIsExclusiveAndReleased)
 {
-    Skrivlaas::saettVaentetid(50);
+    Saett<Laasvaentan> kort(50);
     const QString fil = i("SDIAG.LCK");
     {
         QLockFile annan(fil);
@@ -109,5 +106,4 @@ TEST_F(Saekerskrivning, LockIsExclusiveAndReleased)
         EXPECT_TRUE(l.haalls());
     }
     EXPECT_FALSE(QFileInfo::exists(fil));
-    Skrivlaas::saettVaentetid(5000);
 }
