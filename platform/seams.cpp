@@ -44,11 +44,11 @@ void visaVarning(const QString &text) { meddelanden().visa(Rutetyp::Varning, tex
 void visaFel(const QString &text) { meddelanden().visa(Rutetyp::Fel, text); }
 bool fraagaJaNej(const QString &text) { return meddelanden().fraaga(text); }
 
+// Wall time in nanoseconds: it differs between starts of the program and,
+// at this resolution, between calls in quick succession.
 qint64 Klocka::nanosekunder() const
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch()).count()
-         ^ std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
