@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 using namespace plattform;
 
@@ -32,7 +33,8 @@ protected:
         G.DiagnosKatalog = "pc\\RESULTAT";
         SkapaSlumpordning(1, 900);
     }
-    void skaerm(int w, int h) { saettSkaermstorlek([w, h] { return QSize(w, h); }); }
+    // The screen for the rest of the test (the fixture puts the old one back).
+    void skaerm(int w, int h) { m_skaerm.emplace([w, h] { return QSize(w, h); }); }
     void bild(const QString &namn, QSize storlek)
     {
         QImage b(storlek, QImage::Format_RGB32);
@@ -54,6 +56,7 @@ protected:
         meddelanden.poster.clear();
         return n;
     }
+    std::optional<Saett<Skaerm>> m_skaerm;
 };
 
 TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
