@@ -70,6 +70,7 @@ Ramval flerbarval()
     v.klistra = false;
     v.merHjaelp = false;
     v.ljudtimerIntervall = 2;
+    v.luckord = true;
     return v;
 }
 
