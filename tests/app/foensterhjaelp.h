@@ -35,3 +35,32 @@ public:
 private:
     std::map<Foenstertyp, Startare> m_foerra;
 };
+
+// The launchers of the windows built so far, for the scope; the registry
+// is put back after, so a later test sees what it saw before.
+class ByggdaFoenster {
+public:
+    ByggdaFoenster()
+    {
+        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
+            m_foerra.push_back(registreraFoenster(Foenstertyp(t), {}));
+        registreraByggdaFoenster();
+    }
+    ~ByggdaFoenster()
+    {
+        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
+            registreraFoenster(Foenstertyp(t), m_foerra[t]);
+    }
+private:
+    std::vector<Startare> m_foerra;
+};
+
+// A window without its launcher for the scope (its menu entry disabled).
+class UtanStartare {
+public:
+    explicit UtanStartare(Foenstertyp t) : m_typ(t), m_foerra(registreraFoenster(t, {})) {}
+    ~UtanStartare() { registreraFoenster(m_typ, m_foerra); }
+private:
+    Foenstertyp m_typ;
+    Startare m_foerra;
+};

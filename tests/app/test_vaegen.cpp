@@ -3,7 +3,7 @@
 // wrong answers, praise and reward picture, a correction round over exactly
 // the wrong items, and back to the sub-menu with Esc.
 #include "../support/miljoe.h"
-#include "../support/ui/modal.h"
+#include "foensterhjaelp.h"
 
 #include "app/tform1.h"
 #include "core/tillstaand.h"
@@ -50,7 +50,6 @@ protected:
     {
         ByggdMiljoe::SetUp();
         ASSERT_TRUE(Uppstart());
-        registreraByggdaFoenster();
     }
 
     // The round inside the exercise window.
@@ -115,6 +114,7 @@ protected:
 
     plattform::InspeladMediaspelare media;
     Saett<plattform::Mediaspelare> m_media{&media};
+    ByggdaFoenster m_foenster;
     bool klar = false;
 };
 
