@@ -1,8 +1,9 @@
 // The word-choice window driven as a pupil drives it: clicks on the choice
 // panels, Space during a wait, Esc, the end-panel buttons. Timer handlers
 // are called directly instead of waiting.
+#include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
-#include "../../support/vakt.h"
+#include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
 #include "core/lovord.h"
@@ -40,15 +41,6 @@ const QStringList aeLjudet = {
     QStringLiteral("Du är så sn<e>ll."),
     QStringLiteral("Solen v<ä>rmer skönt."),
     QStringLiteral("Hunden sk<ä>ller högt."),
-};
-
-class InspeladProtokoll : public Diagnosprotokoll {
-public:
-    void aktivera() override { anrop << QStringLiteral("aktivera"); }
-    void rita_prot() override { anrop << QStringLiteral("rita_prot"); }
-    void maalaNu() override { anrop << QStringLiteral("maalaNu"); }
-    void oevningGodkaend(int test) override { anrop << QStringLiteral("godkaend %1").arg(test); }
-    QStringList anrop;
 };
 
 } // namespace
@@ -517,7 +509,7 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     svara(f, true);
     EXPECT_TRUE(f.EngLabel->isHidden());   // no entry for the second item
     {
-        Vakt vakt(100);   // closes the settings window
+        staengNaestaModal();   // the settings window
         QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
     }
     EXPECT_FALSE(f.aerStangd());
@@ -528,7 +520,7 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     EXPECT_FALSE(f.BitBtn2->isHidden());
     EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
     {
-        Vakt vakt(100);   // closes the rule page
+        staengNaestaModal();   // the rule page
         QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
     }
     EXPECT_FALSE(f.aerStangd());

@@ -1,7 +1,9 @@
 // The frame's rules as plain functions, and the frame members that the
 // word-choice window does not use (answer field, lamp, paste, the two-round
 // pass rule), through a small typing window made for the test.
+#include "../../support/protokoll.h"
 #include "../../support/provrunda.h"
+#include "../../support/saett.h"
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
@@ -131,15 +133,6 @@ public:
     QString fraaga;
 protected:
     QString vaentatSvar(const QLineEdit *) const override { return G.Postfaelt[2]; }
-};
-
-class InspeladProtokoll : public Diagnosprotokoll {
-public:
-    void aktivera() override { anrop << QStringLiteral("aktivera"); }
-    void rita_prot() override {}
-    void maalaNu() override {}
-    void oevningGodkaend(int test) override { anrop << QStringLiteral("godkaend %1").arg(test); }
-    QStringList anrop;
 };
 
 } // namespace
@@ -380,18 +373,17 @@ TEST_F(Ram, AltSPastesBesideAButtonWithTheSameMnemonic)
 
 TEST_F(Ram, ScaledWindowStaysTheSizeOfTheScreen)
 {
-    plattform::saettSkaermstorlek([] { return QSize(800, 600); });
+    Saett<Skaerm> skaerm([] { return QSize(800, 600); });
     G.Skalprocent = 150;
     Provfoenster f;
     EXPECT_EQ(f.size(), QSize(800, 600));
     EXPECT_LE(f.Slutpanel->geometry().right(), 800);
     EXPECT_GT(f.Button1->font().pointSizeF(), QApplication::font().pointSizeF());
-    plattform::saettSkaermstorlek(nullptr);
 }
 
 TEST_F(Ram, ClosingATestFromOutsideReportsIt)
 {
-    diaprot = &protokoll;
+    Protokollregistrering reg(&protokoll);
     G.Arbetsbladslaege = 2;
     Provfoenster f;
     f.show();
