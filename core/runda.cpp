@@ -21,14 +21,15 @@ void Runda::starta()
     m_laege = Rundlaege::VaentarSvar;
 }
 
-QString Runda::haemtaRad()
+std::optional<QString> Runda::haemtaRad()
 {
     if (G.RaettaFel == 1) {
         haemtafel(G.DatFilNamn, FelHaemta);
-    } else {
-        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-        haemtaord(G.DatFilNamn, G.PostNummer);
+        return G.HaemtadRad;
     }
+    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
+    if (!haemtaord(G.DatFilNamn, G.PostNummer))
+        return std::nullopt;
     return G.HaemtadRad;
 }
 

@@ -8,6 +8,7 @@
 #include "core/typer.h"
 
 #include <QString>
+#include <optional>
 
 // Where a round stands.
 enum class Rundlaege {
@@ -52,8 +53,9 @@ public:
     void starta();
 
     // The next item's line (HaemtadRad): from the file's random order, or in
-    // a correction round the first recorded wrong answer.
-    QString haemtaRad();
+    // a correction round the first recorded wrong answer. Nothing when the
+    // data file cannot be read.
+    std::optional<QString> haemtaRad();
     // Every item: the waits end, the help counter starts (the lamp counts as
     // help in diagnosis practice).
     void foerberedPost(bool lampaPaa);

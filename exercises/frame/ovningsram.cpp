@@ -373,7 +373,13 @@ void Ovningsram::haemtaRad()
     // as the file has others.
     const int antal = G.FilAntalPoster[G.DatFilIndex];
     for (int foersoek = 0;; ++foersoek) {
-        str_postarray(runda.haemtaRad());
+        const std::optional<QString> rad = runda.haemtaRad();
+        str_postarray(rad.value_or(QString()));
+        if (!rad) {
+            // The file went away during the round: an empty item, never the last one.
+            visaMeddelande(QStringLiteral("Filen ") + G.DatFilNamn + QStringLiteral(" finns inte eller är felaktig"));
+            break;
+        }
         if (G.RaettaFel == 1 || !m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
             break;
     }

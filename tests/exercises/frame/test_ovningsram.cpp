@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -446,4 +447,16 @@ TEST_F(Ram, PiecesOnAWindowWithoutARound)
     G.BildMarkoer = 0;
     bild.visa();
     EXPECT_TRUE(bild.Image1->isHidden());
+}
+
+TEST_F(Ram, AFileGoneDuringTheRoundShowsNoOldItem)
+{
+    Provfoenster f;
+    f.show();
+    ASSERT_EQ(f.fraaga, QStringLiteral("en bil"));
+    QFile::remove(i(QStringLiteral("cd/DATA/DAT/SVOVN112.DAT")));
+    f.svara(QStringLiteral("bilar"));
+    EXPECT_TRUE(f.fraaga.isEmpty());
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{QStringLiteral("Filen SVOVN112.DAT finns inte eller är felaktig")});
 }
