@@ -1,5 +1,6 @@
 #include "core/ljud.h"
 
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/media.h"
@@ -14,10 +15,7 @@ const QString IngenLjudutgaangText =
 namespace {
 const QString ljud = QStringLiteral("\\LJUD\\");
 
-bool ljudIKatalogenSjaelv(Word p)
-{
-    return p == 22300 || p == 23500 || p == 23800 || p == 23900 || p == 24300 || p == 25600;
-}
+bool ljudIKatalogenSjaelv(Word p) { return program(p).ljudUtanNivaaer; }
 
 QString saknasText(const QString &foere, const QString &soekvaeg)
 {
@@ -42,7 +40,7 @@ void spela(const QString &soekvaeg)
 QString LjudKatalogFoer(Word programtal)
 {
     const QString siffror = QString::number(programtal);
-    QString k = QStringLiteral("S") + siffror.left(programtal == 23101 ? 4 : 3);
+    QString k = QStringLiteral("S") + siffror.left(program(programtal).ljudFyraSiffror ? 4 : 3);
     if (k == QLatin1String("S11"))
         k = QStringLiteral("S111");
     return k;
@@ -64,10 +62,7 @@ QString PostLjudNamn(const QString &ljudKatalog, int postnummer)
            + QStringLiteral(".WAV");
 }
 
-bool SpelasTillSlut(Word p)
-{
-    return p == 11500 || p == 11600 || (p >= 31100 && p <= 31400) || p == 54100 || p == 54200;
-}
+bool SpelasTillSlut(Word p) { return program(p).spelasTillSlut; }
 
 namespace {
 // The sound under the PC path, else under the CD path; a sound under

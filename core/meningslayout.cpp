@@ -1,5 +1,6 @@
 #include "core/meningslayout.h"
 
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 
@@ -61,24 +62,13 @@ void Skaltest()
 
 int MeningsPunkter(Word programtal)
 {
-    const int p = programtal;
-    const bool stor = p == 17 || p == 117 || (p >= 21100 && p <= 21300) || p == 22100
-                      || p == 25500 || (p >= 31110 && p <= 31180) || p == 32300 || p == 32400
-                      || p == 34200 || p == 39100 || p == 39200;
-    if (stor)
-        return 22;
-    if (p == 47400)
-        return 18;
-    if (p == 51000)
-        return 12;
-    return 14;
+    return program(programtal).meningsPunkter;
 }
 
 int MeningsBredd(int vaenster, int hoeger)
 {
     const int spann = hoeger - vaenster;
-    const Word p = G.Programtal;
-    if (G.MusOverText == 1 || p == 38100 || p == 38200 || p == 51000)
+    if (G.MusOverText == 1 || program(G.Programtal).oskaladRadbredd)
         return spann;
     return int(avrundaJaemnt(qint64(plattform::skaermstorlek().width()) * spann, 640));
 }

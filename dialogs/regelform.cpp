@@ -1,6 +1,7 @@
 #include "dialogs/regelform.h"
 
 #include "platform/ui/skalning.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -22,32 +23,11 @@ QString &sida()
     return s;
 }
 
-struct Regel {
-    Word fraan, till;
-    const char *sida;
-};
-const Regel regler[] = {
-    {22100, 22100, "Dubbelskrivning1.htm"}, {22200, 22300, "Dubbelskrivning1.htm"},
-    {23100, 23100, "Ae-ljudet.htm"},        {23200, 23200, "Aa-ljudet1.htm"},
-    {23300, 23300, "Tj-ljudet.htm"},        {23400, 23500, "Sj-ljudet1.htm"},
-    {23600, 23600, "Ng-ljudet.htm"},        {23700, 23700, "J-ljudet1.htm"},
-    {23800, 23800, "Ks-ljudet.htm"},        {36100, 36200, "Avstavning.htm"},
-    {37100, 37300, "Kortning1.htm"},        {39200, 39200, "Varvart.htm"},
-    {44000, 44000, "Genus.htm"},            {46110, 46150, "Tema1.htm"},
-    {46300, 46300, "Tema1.htm"},            {46200, 46200, "Imperativ.htm"},
-    {46400, 46400, "Transitiva.htm"},
-};
 const QString regelkatalog = QStringLiteral("\\regler\\");
 const QString felslut = QString::fromUtf8(" finns inte eller är felaktig");
 } // namespace
 
-QString Regelsida(Word programtal)
-{
-    for (const Regel &r : regler)
-        if (programtal >= r.fraan && programtal <= r.till)
-            return QString::fromLatin1(r.sida);
-    return {};
-}
+QString Regelsida(Word programtal) { return QString::fromLatin1(program(programtal).regelsida); }
 
 const QString &aktuellRegelsida() { return sida(); }
 void nollstaellRegelsida() { sida().clear(); }
