@@ -2,6 +2,7 @@
 
 #include "platform/media.h"
 
+#include "core/innehaall.h"
 #include "core/lovord.h"
 #include "core/meningslayout.h"
 #include "platform/ui/skalning.h"
@@ -217,11 +218,7 @@ void TForm1::Startbilder()
                      + QStringLiteral(".BMP");
         bild->setGeometry(bild->x(), Panel9->height() + (k % 3) * h, Panel1->x(), h);
         bild->move(k < 3 ? Panel1->x() - BildImage[0]->width() : x, bild->y());
-        QString fil;
-        if (filFinns(G.PcSoekvaeg + G.BildNamn))
-            fil = G.PcSoekvaeg + G.BildNamn;
-        else if (filFinns(G.CdSoekvaeg + G.BildNamn))
-            fil = G.CdSoekvaeg + G.BildNamn;
+        const QString fil = HittaInnehaall(G.BildNamn);
         if (fil.isEmpty() || !bild->laddaFil(riktigSoekvaeg(fil))) {
             bild->hide();
             continue;

@@ -1,11 +1,11 @@
 #include "core/ljud.h"
 
+#include "core/innehaall.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/media.h"
 #include "platform/seams.h"
-#include "platform/text1252.h"
 
 using namespace plattform;
 
@@ -69,14 +69,11 @@ namespace {
 // neither is reported with the CD path's name.
 void spelaUnderBaserna(const QString &rest, const QString &foereText)
 {
-    const QString pc = G.PcSoekvaeg + rest;
-    const QString cd = G.CdSoekvaeg + rest;
-    if (filFinns(pc))
-        spela(pc);
-    else if (filFinns(cd))
-        spela(cd);
+    const QString fil = HittaInnehaall(rest);
+    if (fil.isEmpty())
+        visaInformation(saknasText(foereText, G.CdSoekvaeg + rest));
     else
-        visaInformation(saknasText(foereText, cd));
+        spela(fil);
 }
 } // namespace
 
@@ -99,36 +96,4 @@ void SpelaUppWavLjud(const QString &namn)
     const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
     spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "));
     G.RaktLjud = 0;
-}
-
-void FyllEngListan()
-{
-    QString fil;
-    if (G.Oeversaettning == 1)
-        fil = QStringLiteral("MORVENG.DAT");
-    else if (G.Oeversaettning == 2)
-        fil = QStringLiteral("MORVTYS.DAT");
-    else
-        return;
-    const QString under = QStringLiteral("\\DATA\\DAT\\") + fil;
-    QString soekvaeg = G.PcSoekvaeg + under;
-    if (!filFinns(soekvaeg)) {
-        soekvaeg = G.CdSoekvaeg + under;
-        if (!filFinns(soekvaeg))
-            return;
-    }
-    RadLaesare laesare;
-    if (!laesare.oeppna(riktigSoekvaeg(soekvaeg)))
-        return;
-    G.ListBox1.clear();
-    G.ListBox2.clear();
-    for (int rader = 0; rader < 3000 && !laesare.slut(); ++rader) {
-        const QString rad = laesare.laesRad().left(220);
-        const qsizetype hash = rad.left(219).indexOf(QLatin1Char('#'));
-        // Position 2..189 counted from 1.
-        if (hash >= 1 && hash <= 188) {
-            G.ListBox1 << rad.left(hash);
-            G.ListBox2 << rad.mid(hash + 1);
-        }
-    }
 }

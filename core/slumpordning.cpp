@@ -1,5 +1,6 @@
 #include "core/slumpordning.h"
 
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -80,13 +81,9 @@ void haemta(const QString &namn, int fil)
     if (G.FelPostNummer <= 0 || G.FelPostNummer > G.FilAntalPoster[fil])
         return;
     const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
-    QString soekvaeg = G.PcSoekvaeg + undervaeg;
-    if (!plattform::filFinns(soekvaeg))
-        soekvaeg = G.CdSoekvaeg + undervaeg;
     plattform::RadLaesare fil1;
-    if (!fil1.oeppna(plattform::riktigSoekvaeg(soekvaeg))) {
-        plattform::visaMeddelande(QStringLiteral("Filen ") + G.CdSoekvaeg + undervaeg
-                                  + QStringLiteral(" finns inte eller är felaktig"));
+    if (!fil1.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(undervaeg)))) {
+        plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
         return;
     }
     if (G.Programtal == 55000)

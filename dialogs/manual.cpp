@@ -1,5 +1,6 @@
 #include "dialogs/manual.h"
 
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -21,7 +22,6 @@ const QString Manualnamn = QStringLiteral("\\DATA\\SVEMAN2.TXT");
 constexpr int Knappbredd = 150;
 constexpr int Knapphoejd = 32;
 
-QString manualSoekvaeg(const QString &bas) { return (bas + Manualnamn).left(97); }
 
 // A line wider than the page breaks at blanks; the further parts keep the
 // two-blank indent of the text box.
@@ -47,13 +47,7 @@ QStringList brytRad(Skrivare &p, const QString &rad, int maxbredd)
 }
 } // namespace
 
-QString Manualfil()
-{
-    const QString pc = manualSoekvaeg(G.PcSoekvaeg);
-    if (filFinns(pc))
-        return pc;
-    return manualSoekvaeg(G.CdSoekvaeg);
-}
+QString Manualfil() { return SoekInnehaall(Manualnamn); }
 
 TManual::TManual(QWidget *parent) : Foenster(parent)
 {
@@ -102,8 +96,7 @@ void TManual::FormCreate()
 {
     RadLaesare fil;
     if (!fil.oeppna(riktigSoekvaeg(Manualfil()))) {
-        visaMeddelande(QStringLiteral("Filen ") + manualSoekvaeg(G.CdSoekvaeg)
-                       + QStringLiteral(" finns inte eller är felaktig"));
+        visaMeddelande(saknadFil(G.CdSoekvaeg + Manualnamn));
         stang();
         return;
     }

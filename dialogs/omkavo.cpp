@@ -1,5 +1,6 @@
 #include "dialogs/omkavo.h"
 
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -13,10 +14,6 @@
 using namespace plattform;
 
 namespace {
-QString bildSoekvaeg(const QString &bas)
-{
-    return (bas + QStringLiteral("\\BILD\\")).left(96) + QStringLiteral("Morv97.BMP");
-}
 } // namespace
 
 TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
@@ -57,11 +54,9 @@ void TOmKavo::FormCreate()
     Image1->setGeometry(0, 0, W, H);
     // PC path first, then CD path; without the picture the window shows
     // its silver background.
-    QString fil = bildSoekvaeg(G.PcSoekvaeg);
-    if (!filFinns(fil))
-        fil = bildSoekvaeg(G.CdSoekvaeg);
+    const QString fil = HittaInnehaall(QStringLiteral("\\BILD\\Morv97.BMP"));
     QPixmap bild;
-    if (filFinns(fil))
+    if (!fil.isEmpty())
         bild.load(riktigSoekvaeg(fil));
     m_harBild = !bild.isNull();
     if (m_harBild)

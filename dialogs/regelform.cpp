@@ -1,6 +1,7 @@
 #include "dialogs/regelform.h"
 
 #include "platform/ui/skalning.h"
+#include "core/innehaall.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
@@ -24,7 +25,6 @@ QString &sida()
 }
 
 const QString regelkatalog = QStringLiteral("\\regler\\");
-const QString felslut = QString::fromUtf8(" finns inte eller är felaktig");
 } // namespace
 
 QString Regelsida(Word programtal) { return QString::fromLatin1(program(programtal).regelsida); }
@@ -80,24 +80,15 @@ void TRegelform::Webregel()
     if (!ny.isEmpty())
         sida() = ny;
     const QString &namn = sida();
-    const QString cd = G.CdSoekvaeg + regelkatalog + namn;
-    const QString pc = G.PcSoekvaeg + regelkatalog + namn;
-    if (!namn.isEmpty()) {
-        // The one content file looked for on the CD first.
-        if (filFinns(cd))
-            navigera(cd);
-        else if (filFinns(pc))
-            navigera(pc);
-        else
-            visaMeddelande(QStringLiteral("Filen ") + pc + felslut);
-    } else {
-        if (filFinns(pc))
-            navigera(pc);
-        else if (filFinns(cd))
-            navigera(cd);
-        else
-            visaMeddelande(QStringLiteral("Filen ") + cd + felslut);
-    }
+    // A page is looked for on the CD first; the message names the base path
+    // tried last.
+    const Basordning ordning = namn.isEmpty() ? Basordning::PcFoerst : Basordning::CdFoerst;
+    const QString fil = HittaInnehaall(regelkatalog + namn, ordning);
+    if (!fil.isEmpty())
+        navigera(fil);
+    else
+        visaMeddelande(saknadFil((ordning == Basordning::CdFoerst ? G.PcSoekvaeg : G.CdSoekvaeg) + regelkatalog
+                                 + namn));
 
     const int m = G.Marginal;
     WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m, Panel1->height() - 2 * m);

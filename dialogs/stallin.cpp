@@ -1,6 +1,6 @@
 #include "dialogs/stallin.h"
 
-#include "core/ljud.h"
+#include "core/oeversaettning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"

@@ -3,6 +3,7 @@
 #include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "core/ljud.h"
+#include "core/oeversaettning.h"
 #include "core/meningslayout.h"
 #include "core/program.h"
 #include "core/svarstest.h"

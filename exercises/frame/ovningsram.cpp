@@ -646,11 +646,7 @@ void Ovningsram::visaBeloeningsbild()
     BildTextPanel->setText(text);
     BildTextPanel->resize(BildLabel->width() + 2 * M, BildLabel->height() + M);
     G.BildNamn = QStringLiteral("\\BILD\\SVE%1.BMP").arg(G.BildNummer, 3, 10, QLatin1Char('0'));
-    QString soekvaeg;
-    if (filFinns(G.PcSoekvaeg + G.BildNamn))
-        soekvaeg = G.PcSoekvaeg + G.BildNamn;
-    else if (filFinns(G.CdSoekvaeg + G.BildNamn))
-        soekvaeg = G.CdSoekvaeg + G.BildNamn;
+    const QString soekvaeg = HittaInnehaall(G.BildNamn);
     const QPixmap bild = soekvaeg.isEmpty() ? QPixmap() : QPixmap(riktigSoekvaeg(soekvaeg));
     if (bild.isNull()) {
         Image1->clear();
