@@ -192,7 +192,7 @@ void TForm1::FormCreate()
     Panel1->move(Panel1->x(), ((H - Panel9->height()) - Panel1->height()) / 2 + Panel9->height());
     Label1->move((Panel1->width() - Label1->width()) / 2, (Button[1]->y() - Label1->height()) / 2);
 
-    if (G.BildLaege == 1 || G.BildLaege == 3) {
+    if (bildPaa()) {
         Startbilder();
         Image1->hide();
     } else {
@@ -274,8 +274,8 @@ void TForm1::BildImageMouseMove(int k)
 
 void TForm1::Button7Click()
 {
-    G.Arbetsbladslaege = G.Arbetsbladslaege == 1 ? 0 : 1;
-    if (G.Arbetsbladslaege == 1) {
+    saettLaege(aerArbetsblad(laege()) ? Laege::Oevning : Laege::Arbetsblad);
+    if (aerArbetsblad(laege())) {
         Button[7]->setText(QStringLiteral("Avaktivera arbetsblad"));
         saettEtikettText(Label2, QStringLiteral("Arbetsblad aktiverat"));
         Label2->move(Shape1->x() + (Shape1->width() - Label2->width()) / 2,
@@ -303,7 +303,7 @@ void TForm1::aktiveraKnappar()
 {
     // Worksheet mode closes Sverige, Diverse and Diagnos. A window that has
     // not been built yet keeps its button disabled.
-    const bool arbetsblad = G.Arbetsbladslaege == 1;
+    const bool arbetsblad = aerArbetsblad(laege());
     Button[1]->setEnabled(!arbetsblad);
     Button[5]->setEnabled(!arbetsblad);
     Button[6]->setEnabled(!arbetsblad && finnsStartare(Foenstertyp::TDiag));
@@ -323,8 +323,7 @@ void TForm1::escape() { Button[10]->click(); }
 
 void TForm1::Button1Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF1();
 }
 
@@ -332,15 +331,13 @@ void TForm1::Button2Click() { VisaF2(); }
 
 void TForm1::Button3Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF3();
 }
 
 void TForm1::Button4Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF4();
 }
 
@@ -349,7 +346,7 @@ void TForm1::Button5Click() { VisaF5(); }
 void TForm1::Button6Click()
 {
     G.DiagnosStaengd = 0;
-    G.Arbetsbladslaege = 2;
+    saettLaege(Laege::Diagnostest);
     starta(Foenstertyp::TDiag);
 }
 

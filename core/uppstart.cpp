@@ -110,7 +110,7 @@ bool Uppstart()
     G.BildNummer = 1;
     G.ValtTest = 1;
     G.NySida = 0;
-    G.Arbetsbladslaege = 0;
+    saettLaege(Laege::Oevning);
     HaemtaSoekvaegar();
     if (!HaemtaDatFiler())
         return false;

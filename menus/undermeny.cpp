@@ -76,7 +76,7 @@ void Undermeny::FormCreate()
     Label1->resize(Panel1->width() - G.Marginal, Label1->height());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    const bool arbetsblad = G.Arbetsbladslaege == 1;
+    const bool arbetsblad = aerArbetsblad(laege());
     saettBakgrund(Panel1, arbetsblad ? clMaroon : clNavy);
 
     for (int i = 0; i < m_knappar.size(); ++i) {
