@@ -1,6 +1,6 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
 #include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 

@@ -5,6 +5,7 @@
 #include "core/innehaall.h"
 #include "core/lovord.h"
 #include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -15,6 +16,7 @@
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,14 +38,6 @@ constexpr int panelBredd = 210;
 constexpr int knappTopp = 50;
 constexpr int knappHoejd = 28;
 constexpr int bandHoejd = 24;
-
-QFont arial(int punkter, bool fet = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(punkter);
-    f.setBold(fet);
-    return f;
-}
 
 // The picture shown instead of the Sweden pictures when pictures are off.
 QPixmap flaggbild()
@@ -71,7 +65,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setGeometry(0, 0, skaerm.width(), bandHoejd);
     Panel9->setAlignment(Qt::AlignCenter);
-    Panel9->setFont(arial(10, true));
+    Panel9->setFont(arial(Punkter{10}, true));
     saettBakgrund(Panel9, clNavy);
     saettTextfaerg(Panel9, clWhite);
 
@@ -81,10 +75,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Panel1->setLineWidth(1);
     saettBakgrund(Panel1, clNavy);
     Label1 = skapaEtikett(Panel1, QStringLiteral("Label1"), QStringLiteral("MORVIKA"), QPoint(5, 5));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setBold(true);
-    rubrik.setPixelSize(28);
-    Label1->setFont(rubrik);
+    Label1->setFont(arial(Pixlar{28}, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
     saettTextfaerg(Label1, clYellow);
@@ -92,7 +83,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
         Button[i] = skapaKnapp(Panel1, QStringLiteral("Button%1").arg(i),
                                QString::fromUtf8(knapptexter[i]),
                                QRect(15, knappTopp + (i - 1) * knappHoejd, panelBredd - 30, knappHoejd));
-        Button[i]->setFont(arial(10));
+        Button[i]->setFont(arial(Punkter{10}));
         saettBakgrund(Button[i], clBtnFace);
         saettTextfaerg(Button[i], clBlack);
     }
@@ -117,7 +108,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Label3 = skapaEtikett(this, QStringLiteral("Label3"), QString(), QPoint(0, 0));
     Label4 = skapaEtikett(this, QStringLiteral("Label4"), QString(), QPoint(0, 0));
     for (QLabel *l : {Label3, Label4}) {
-        l->setFont(arial(8));
+        l->setFont(arial(Punkter{8}));
         saettTextfaerg(l, clWhite);
     }
 
@@ -125,7 +116,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
                        Figur::Form::RundadRektangel, clYellow);
     Shape1->hide();
     Label2 = skapaEtikett(this, QStringLiteral("Label2"), QString(), QPoint(0, 0));
-    Label2->setFont(arial(11, true));
+    Label2->setFont(arial(Punkter{11}, true));
     saettTextfaerg(Label2, clBlack);
     Label2->hide();
 

@@ -7,8 +7,8 @@
 #include "platform/text1252.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/utskrift.h"
+#include "platform/ui/typsnitt.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,9 +59,7 @@ TManual::TManual(QWidget *parent) : Foenster(parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setPixelSize(35);
-    rubrik.setBold(true);
+    QFont rubrik = arial(Pixlar{35}, true);
     rubrik.setItalic(true);
     Label1->setFont(rubrik);
     saettTextfaerg(Label1, clNavy);
@@ -72,7 +70,7 @@ TManual::TManual(QWidget *parent) : Foenster(parent)
         m->setObjectName(QString::fromLatin1(namn));
         m->setReadOnly(true);
         m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m->setFont(QFont(QStringLiteral("Arial"), 11));
+        m->setFont(arial(Punkter{11}));
         return m;
     };
     Memo1 = textruta("Memo1");

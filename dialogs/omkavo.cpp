@@ -5,8 +5,8 @@
 #include "platform/filer.h"
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"
+#include "platform/ui/typsnitt.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -30,9 +30,7 @@ TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(37);
-    Label1->setFont(f);
+    Label1->setFont(arial(Pixlar{37}));
     saettTextfaerg(Label1, clNavy);
     saettEtikettText(Label1, QStringLiteral("Morvika 3.1"));
 

@@ -4,22 +4,13 @@
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/ui/faerger.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 using namespace plattform;
-
-namespace {
-QFont arialFet(int px)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setBold(true);
-    f.setPixelSize(px);
-    return f;
-}
-} // namespace
 
 Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_def(def)
 {
@@ -40,7 +31,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
     saettBakgrund(Panel1, clNavy);
 
     Label1 = skapaEtikett(Panel1, QStringLiteral("Label1"), QString::fromUtf8(def.rubrik), QPoint(0, 0));
-    Label1->setFont(arialFet(def.rubrikPx));
+    Label1->setFont(arial(Pixlar{def.rubrikPx}, true));
     saettTextfaerg(Label1, clYellow);
     Label1->adjustSize();
     Label1->move(0, (def.foersta - Label1->height()) / 2);
@@ -51,7 +42,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
         QPushButton *b = skapaKnapp(Panel1, QStringLiteral("Button%1").arg(p.knapp),
                                     QString::fromUtf8(p.text),
                                     QRect(kant, y, def.bredd - 2 * kant, def.knappHoejd));
-        b->setFont(arialFet(def.knappPx));
+        b->setFont(arial(Pixlar{def.knappPx}, true));
         saettBakgrund(b, clBtnFace);
         saettTextfaerg(b, clBlack);
         y += def.knappHoejd;

@@ -5,11 +5,12 @@
 
 #include "core/diagnos.h"
 #include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "core/svarstest.h"
 #include "core/textmaett.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
 #include "exercises/frame/ovningsram.h"
 #include "exercises/frame/rubriklayout.h"
 #include "exercises/frame/rundregler.h"
