@@ -4,6 +4,7 @@
 #include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 
+#include "platform/seams.h"
 #include "platform/ui/foenster.h"
 
 #include <QApplication>
@@ -12,8 +13,8 @@
 int main(int argc, char **argv)
 {
     plattform::Programmet app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvika"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
+    QApplication::setApplicationName(plattform::Programtitel);
+    QApplication::setApplicationDisplayName(plattform::Programtitel);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     plattform::installeraFoensterSkikt();
     installeraTextmaetare();

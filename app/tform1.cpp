@@ -55,7 +55,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
 {
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Morvika"));
+    setWindowTitle(Programtitel);
     saettRamloes(true);
     saettBakgrund(this, clBlue);
     const QSize skaerm = skaermstorlek();

@@ -5,6 +5,7 @@
 #include "platform/filer.h"
 #include "platform/seams.h"
 #include "platform/text1252.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/utskrift.h"
 #include "platform/ui/typsnitt.h"
@@ -51,10 +52,7 @@ QString Manualfil() { return SoekInnehaall(Manualnamn); }
 
 TManual::TManual(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Manual"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Manual"));
     saettBakgrund(this, clWhite);
 
     Label1 = new QLabel(this);

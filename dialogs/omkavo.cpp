@@ -4,6 +4,7 @@
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/typsnitt.h"
 
@@ -18,10 +19,7 @@ namespace {
 
 TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("OmKavo"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("OmKavo"));
     saettBakgrund(this, clSilver);
 
     Image1 = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "dialogs/regelform.h"
 
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/skalning.h"
 #include "core/innehaall.h"
 #include "core/program.h"
@@ -34,10 +35,7 @@ void nollstaellRegelsida() { sida().clear(); }
 
 TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Regelform"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Regelform"));
     const QSize skaerm = skaermstorlek();
     setGeometry(0, 0, skaerm.width(), skaerm.height());
 
@@ -84,11 +82,11 @@ void TRegelform::Webregel()
     // tried last.
     const Basordning ordning = namn.isEmpty() ? Basordning::PcFoerst : Basordning::CdFoerst;
     const QString fil = HittaInnehaall(regelkatalog + namn, ordning);
+    const QString sist = ordning == Basordning::CdFoerst ? G.PcSoekvaeg : G.CdSoekvaeg;
     if (!fil.isEmpty())
         navigera(fil);
     else
-        visaMeddelande(saknadFil((ordning == Basordning::CdFoerst ? G.PcSoekvaeg : G.CdSoekvaeg) + regelkatalog
-                                 + namn));
+        visaMeddelande(saknadFil(sist + regelkatalog + namn));
 
     const int m = G.Marginal;
     WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m, Panel1->height() - 2 * m);

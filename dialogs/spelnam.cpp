@@ -2,6 +2,7 @@
 
 #include "core/tillstaand.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/typsnitt.h"
@@ -40,13 +41,8 @@ QLineEdit *namnfaelt(QWidget *foeraelder, const char *namn, int y)
 
 TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("SpelNam"));
-    setWindowTitle(QStringLiteral("Vem eller vilka ska spela?"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    const QSize skaerm = skaermstorlek();
-    setGeometry((skaerm.width() - Bredd) / 2, (skaerm.height() - Hoejd) / 2, Bredd, Hoejd);
-    setFixedSize(Bredd, Hoejd);
+    foerberedDialog(this, QStringLiteral("SpelNam"), QSize(Bredd, Hoejd),
+                    QStringLiteral("Vem eller vilka ska spela?"));
 
     NamnPanelen = skapaPanel(this, QStringLiteral("NamnPanelen"), QRect(0, 0, Bredd, Hoejd));
     NamnPanelen->setFrameStyle(QFrame::Panel | QFrame::Raised);

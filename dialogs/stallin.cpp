@@ -3,6 +3,7 @@
 #include "core/oeversaettning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
 #include "platform/ui/typsnitt.h"
@@ -29,14 +30,8 @@ QLabel *text(QWidget *p, const char *namn, const char *t, int x, int y)
 
 TStallin::TStallin(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Stallin"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Stallin"), QSize(bredd, hoejd));
     saettBakgrund(this, clBlue);
-    const QSize skaerm = skaermstorlek();
-    setGeometry((skaerm.width() - bredd) / 2, (skaerm.height() - hoejd) / 2, bredd, hoejd);
-    setFixedSize(bredd, hoejd);
 
     YtterPanel = skapaPanel(this, QStringLiteral("YtterPanel"), QRect(0, 0, bredd, hoejd));
     saettBakgrund(YtterPanel, clYellow);

@@ -3,6 +3,7 @@
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
+#include "platform/seams.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/typsnitt.h"
 
@@ -15,7 +16,7 @@ using namespace plattform;
 Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_def(def)
 {
     setObjectName(QString::fromLatin1(def.klass).mid(1));
-    setWindowTitle(QStringLiteral("Morvika"));
+    setWindowTitle(Programtitel);
     saettRamloes(true);
     const int antal = int(def.poster.size());
     const int hoejd = def.foersta + antal * def.knappHoejd + def.foersta / 4;
