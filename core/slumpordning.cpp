@@ -153,6 +153,17 @@ void laeggTill(int fil)
 
 } // namespace
 
+int nteIOrdningen(int n, int antal, int plaster)
+{
+    int funna = 0;
+    for (int p = 1; p <= plaster; ++p) {
+        const int tal = G.SlumpOrdning[p];
+        if (tal >= 1 && tal <= antal && ++funna == n)
+            return tal;
+    }
+    return 0;
+}
+
 int haemta_slumptal(int cursor, int fil)
 {
     if (!aerFil(fil))
@@ -165,22 +176,12 @@ int haemta_slumptal(int cursor, int fil)
     // A cursor outside the file's items starts the order again.
     if (cursor < 1 || cursor > c)
         cursor = 1;
-    int resultat = 1;
-    int raeknade = 0;
-    for (int p = 1; p <= HoegstaPost; ++p) {
-        const int tal = G.SlumpOrdning[p];
-        if (tal < 1 || tal > c)
-            continue;
-        if (++raeknade == cursor) {
-            resultat = tal;
-            break;
-        }
-    }
+    const int resultat = std::max(nteIOrdningen(cursor, c, HoegstaPost), 1);
     G.FilSlumpMarkoer[fil] = G.FilSlumpMarkoer[fil] < c ? G.FilSlumpMarkoer[fil] + 1 : 1;
     return resultat;
 }
 
-void haemtafel(const QString &namn, int operation)
+void haemtafel(const QString &namn, Felfunktion operation)
 {
     const int fil = G.DatFilIndex;
     if (!aerFil(fil))

@@ -155,6 +155,8 @@ void TStallin::TysbuttonClick()
     case 1:
         G.LaddaOrdlistor = 1;
         Tysbutton->setText(QStringLiteral("Ja"));
+        // "No" and "Nein" (here and below) are the program's own captions,
+        // the answer in the other language; they are not slips for "Nej".
         EngButton->setText(QStringLiteral("No"));
         EngButton->repaint();
         G.Oeversaettning = 2;
