@@ -61,6 +61,8 @@ TEST(Programtabell, EachFactOnItsPrograms)
               "22100 22200 22300 23100 23200 23300 23400 23500 23600 23700 23800 36100 36200 37100 37200 "
               "37300 46110-46150 46200 46300");
     EXPECT_EQ(med([](auto &r) { return r.regelknapp == Regelknapp::EfterPost; }), "39200 44000 46400");
+    // "Homonymer" has no rule page, so no rule button.
+    EXPECT_EQ(program(23101).regelknapp, Regelknapp::Ingen);
     EXPECT_EQ(med([](auto &r) { return r.oeversaettning; }),
               "21200 22100 22200 22300 23100 23101 23200 23300 23400 23500 23600 23700 23800 23900 24100 "
               "24200 24300 25100 25200 25300 25400 25500 25600 25700");
