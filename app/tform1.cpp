@@ -166,7 +166,7 @@ void TForm1::FormCreate()
 
     Skaltest();
     if (G.Skalprocent != 100)
-        plattform::skalaFoenster(this, G.Skalprocent);
+        plattform::skalaInomSkaermen(this, G.Skalprocent);
 
     G.SekunderRaettSvar = 3;
     G.LjudLaege = 1;
@@ -176,6 +176,9 @@ void TForm1::FormCreate()
     const QSize skaerm = skaermstorlek();
     const int W = skaerm.width();
     const int H = skaerm.height();
+    // The banner and the flag picture span the screen, not its scaled size.
+    Panel9->resize(W, Panel9->height());
+    Image1->setGeometry(0, Panel9->height(), W, H - Panel9->height());
     Panel1->move((W - Panel1->width()) / 2, Panel1->y());
     Label1->setGeometry(5, Label1->y(), Panel1->width() - 15, Label1->height());
     const int B = Panel1->y() + Panel1->height();

@@ -4,6 +4,8 @@
 #include "platform/filer.h"
 #include "platform/text1252.h"
 
+#include <algorithm>
+
 using namespace plattform;
 
 QString DataUnderkatalog(const QString &namn)
@@ -59,6 +61,18 @@ void str_postarray(const QString &raaRad)
     G.AntalFaelt = Word(k - 1);
 }
 
+bool harLuckord(const QString &mening)
+{
+    // The gap word is what LetaPrep puts in its second part: the text
+    // between the first two marks.
+    const auto markering = [](QChar c) { return c == QLatin1Char('<') || c == QLatin1Char('>'); };
+    const qsizetype foersta = std::find_if(mening.begin(), mening.end(), markering) - mening.begin();
+    if (foersta >= mening.size())
+        return false;
+    const qsizetype andra = std::find_if(mening.begin() + foersta + 1, mening.end(), markering) - mening.begin();
+    return !mening.mid(foersta + 1, andra - foersta - 1).trimmed().isEmpty();
+}
+
 void LetaPrep(const QString &text)
 {
     for (QString &d : G.LetaPrepDelar)
@@ -79,7 +93,9 @@ bool oeroerd(const QByteArray &rad)
 }
 
 // Position i (from 1) takes the key i div 2 + 10 when odd, i div 2 + 8 when
-// even; a result below 32 keeps the input byte.
+// even; a result below 32 keeps the input byte. A control character is kept
+// too: from column 44 on the key would lift it above 32, and unscrambling
+// could not tell it back.
 QByteArray omvandla(const QByteArray &in)
 {
     QByteArray ut = in;
@@ -88,7 +104,7 @@ QByteArray omvandla(const QByteArray &in)
         const unsigned k = unsigned((i % 2 ? i / 2 + 10 : i / 2 + 8) % 256);
         const unsigned char b = static_cast<unsigned char>(in.at(j));
         const unsigned char x = static_cast<unsigned char>(b ^ k);
-        ut[j] = char(x < 32 ? b : x);
+        ut[j] = char(x < 32 || b < 32 ? b : x);
     }
     return ut;
 }

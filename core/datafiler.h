@@ -14,6 +14,11 @@ void haemtaord(const QString &namn, int n);
 void str_postarray(const QString &rad);
 void LetaPrep(const QString &text);
 
+// True when the sentence has a gap word (LetaPrep's second part) that is not
+// empty or blank. A gap item without one cannot be answered and is passed
+// over like a comment.
+bool harLuckord(const QString &mening);
+
 QByteArray kryptrad(const QByteArray &rad);
 QByteArray dekryptrad(const QByteArray &rad);
 QString kryptrad(const QString &rad);

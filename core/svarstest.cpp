@@ -149,10 +149,11 @@ Byte GreenRedTest(const QString &delsvar, const QString &vaentat)
 {
     if (delsvar.isEmpty())
         return 2;
-    QString d = delsvar;
-    if (d.startsWith(Blank))
-        d.remove(0, 1);
-    auto boerjarMed = [&d](const QString &t) { return t.left(d.size()) == d; };
+    // One leading blank is dropped from both sides, so that a gap written
+    // with a blank before its word can still become right.
+    auto utanBlank = [](const QString &t) { return t.startsWith(Blank) ? t.mid(1) : t; };
+    const QString d = utanBlank(delsvar);
+    auto boerjarMed = [&d, &utanBlank](const QString &t) { return utanBlank(t).left(d.size()) == d; };
     if (boerjarMed(vaentat))
         return 1;
     if (G.AntalAlternativ > 0) {

@@ -29,26 +29,83 @@ void sortera(Tabell &t, int antal)
         t[i] = l.at(i - 1);
 }
 
-QString saknadData() { return QStringLiteral("Kan inte hitta katalogen ") + G.CdSoekvaeg + QStringLiteral("\\DATA"); }
+// The configuration's base paths and directories are at most this long.
+constexpr int SoekvaegGraens = 80;
+const QString IniNamn = QStringLiteral("Morv2010.Ini");
+
+// What the configuration lacks, said when the "\DATA" directory is then not
+// found: a missing file, section or base-path key is the likely cause.
+QString konfigurationsbrist;
+
+QString saknadData()
+{
+    QString text = QStringLiteral("Kan inte hitta katalogen ") + G.CdSoekvaeg + QStringLiteral("\\DATA");
+    if (!konfigurationsbrist.isEmpty())
+        text += QStringLiteral("\n\n") + konfigurationsbrist;
+    return text;
+}
+
+QString brist(const QString &ini, const IniFil &fil, bool laest, const QString &sektion,
+              const QStringList &baskycklar)
+{
+    if (!laest)
+        return QStringLiteral("Inställningsfilen ") + ini + QStringLiteral(" finns inte.");
+    if (!fil.harSektion(sektion))
+        return QStringLiteral("I inställningsfilen ") + ini + QStringLiteral(" saknas avsnittet [")
+               + sektion + QStringLiteral("].");
+    QStringList saknade;
+    for (const QString &n : baskycklar)
+        if (!fil.harNyckel(sektion, n))
+            saknade << n;
+    if (saknade.isEmpty())
+        return {};
+    return QStringLiteral("I inställningsfilen ") + ini + QStringLiteral(" saknas under [") + sektion
+           + (saknade.size() == 1 ? QStringLiteral("] nyckeln ") : QStringLiteral("] nycklarna "))
+           + saknade.join(QStringLiteral(" och ")) + QLatin1Char('.');
+}
 } // namespace
 
-void HaemtaSoekvaegar()
+bool HaemtaSoekvaegar()
 {
-    const QString ini = iniSoekvaeg(QStringLiteral("Morv2010.Ini"));
+    const QString ini = iniSoekvaeg(IniNamn);
     saettAnkare(QFileInfo(ini).absolutePath());
     IniFil fil;
-    fil.laes(ini);
+    const bool laest = fil.laes(ini);
     const QString sektion = QStringLiteral("Path");
-    G.CdSoekvaeg = fil.vaerde(sektion, QStringLiteral("Morv2010CDPath"));
-    G.PcSoekvaeg = fil.vaerde(sektion, QStringLiteral("Morv2010PCPath"));
-    G.ResultatKatalog = fil.vaerde(sektion, QStringLiteral("MORV2010ScoreDirectory"));
+    const QStringList nycklar{QStringLiteral("Morv2010CDPath"), QStringLiteral("Morv2010PCPath"),
+                              QStringLiteral("MORV2010ScoreDirectory"), QStringLiteral("MORV2010DiagnosPath")};
+    konfigurationsbrist = brist(ini, fil, laest, sektion, nycklar.mid(0, 2));
+
+    // A longer path would be cut to one nobody configured: it is refused whole.
+    QStringList vaerden;
+    QStringList foerLaanga;
+    for (const QString &n : nycklar) {
+        QString v = fil.vaerde(sektion, n);
+        if (v.size() > SoekvaegGraens) {
+            foerLaanga << QStringLiteral("Sökvägen %1 i %2 är %3 tecken lång, men får vara högst %4 tecken:\n%5")
+                              .arg(n, IniNamn)
+                              .arg(v.size())
+                              .arg(SoekvaegGraens)
+                              .arg(v);
+            v.clear();
+        }
+        vaerden << v;
+    }
+    G.CdSoekvaeg = vaerden[0];
+    G.PcSoekvaeg = vaerden[1];
+    G.ResultatKatalog = vaerden[2];
     if (!G.ResultatKatalog.isEmpty() && !G.ResultatKatalog.endsWith(QLatin1Char('\\')))
         G.ResultatKatalog += QLatin1Char('\\');
-    G.DiagnosKatalog = fil.vaerde(sektion, QStringLiteral("MORV2010DiagnosPath"));
+    G.DiagnosKatalog = vaerden[3];
     if (G.DiagnosKatalog.endsWith(QLatin1Char('\\')))
         G.DiagnosKatalog.chop(1);
     if (G.DiagnosKatalog.isEmpty())
         G.DiagnosKatalog = (G.PcSoekvaeg + QStringLiteral("\\RESULTAT")).left(89);
+    if (foerLaanga.isEmpty())
+        return true;
+    visaVarning(foerLaanga.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nRätta inställningsfilen ") + ini
+                + QStringLiteral(" och starta Morvika igen."));
+    return false;
 }
 
 bool HaemtaDatFiler()
@@ -111,7 +168,8 @@ bool Uppstart()
     G.ValtTest = 1;
     G.NySida = 0;
     saettLaege(Laege::Oevning);
-    HaemtaSoekvaegar();
+    if (!HaemtaSoekvaegar())
+        return false;
     if (!HaemtaDatFiler())
         return false;
     HaemtaLovordFiler();

@@ -6,11 +6,14 @@
 #include <QString>
 #include <functional>
 
-// The main module's initialisation. False when the program cannot run
-// (no list file and no "\DATA" directory); the warning has been shown.
+// The main module's initialisation. False when the program cannot run (a
+// configured path too long, or no list file and no "\DATA" directory); the
+// warning has been shown.
 bool Uppstart();
 
-void HaemtaSoekvaegar();
+// False when a configured path or directory is longer than 80 characters:
+// it is refused (left empty), not cut, and a warning names it.
+bool HaemtaSoekvaegar();
 bool HaemtaDatFiler();      // false: no list file and no "\DATA" directory
 void HaemtaLovordFiler();
 

@@ -58,7 +58,7 @@ TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
 void TRegelform::FormCreate()
 {
     if (G.Skalprocent != 100)
-        plattform::skalaFoenster(this, G.Skalprocent);
+        plattform::skalaInomSkaermen(this, G.Skalprocent);
     const QSize skaerm = skaermstorlek();
     Panel1->setGeometry(0, 0, skaerm.width(), skaerm.height());
     Panel1->show();

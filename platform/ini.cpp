@@ -10,6 +10,7 @@ namespace plattform {
 bool IniFil::laes(const QString &riktigSoekvaeg)
 {
     m_vaerden.clear();
+    m_sektioner.clear();
     RadLaesare l;
     if (!l.oeppna(riktigSoekvaeg))
         return false;
@@ -21,6 +22,7 @@ bool IniFil::laes(const QString &riktigSoekvaeg)
         if (rad.startsWith(QLatin1Char('['))) {
             const qsizetype slut = rad.indexOf(QLatin1Char(']'));
             sektion = rad.mid(1, slut < 0 ? -1 : slut - 1).trimmed().toLower();
+            m_sektioner.insert(sektion);
             continue;
         }
         const qsizetype lika = rad.indexOf(QLatin1Char('='));
@@ -36,6 +38,13 @@ bool IniFil::laes(const QString &riktigSoekvaeg)
 QString IniFil::vaerde(const QString &sektion, const QString &nyckel, const QString &standard) const
 {
     return m_vaerden.value(sektion.toLower() + QLatin1Char('\n') + nyckel.toLower(), standard);
+}
+
+bool IniFil::harSektion(const QString &sektion) const { return m_sektioner.contains(sektion.toLower()); }
+
+bool IniFil::harNyckel(const QString &sektion, const QString &nyckel) const
+{
+    return m_vaerden.contains(sektion.toLower() + QLatin1Char('\n') + nyckel.toLower());
 }
 
 QString iniSoekvaeg(const QString &filnamn)

@@ -3,6 +3,7 @@
 // without regard to letter case, values raw (backslashes kept, nothing cut
 // at ";"). Surrounding blanks of keys and values are dropped.
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace plattform {
@@ -12,8 +13,11 @@ public:
     bool laes(const QString &riktigSoekvaeg);
     QString vaerde(const QString &sektion, const QString &nyckel,
                    const QString &standard = QString()) const;
+    bool harSektion(const QString &sektion) const;
+    bool harNyckel(const QString &sektion, const QString &nyckel) const;
 private:
     QHash<QString, QString> m_vaerden;   // "sektion\nnyckel", lower case
+    QSet<QString> m_sektioner;           // lower case
 };
 
 // The INI file of that bare name in the Windows directory.

@@ -1,7 +1,10 @@
 #include "platform/saekerskrivning.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <cerrno>
 #include <cstdio>
@@ -13,7 +16,13 @@ namespace plattform {
 
 namespace {
 qint64 skrivgraens = -1;
-int laasVaentetid = 5000;
+int laasVaentetid = 15000;
+// Waiting copies look again at a short fixed interval, so that under
+// contention each gets its turn soon after the holder lets go.
+constexpr int laasIntervallMs = 20;
+// A lock file that names no holder is either being written this very moment
+// or was left by a copy that died in between; after this long it is the latter.
+constexpr qint64 tomLaasGraensMs = 3000;
 
 QByteArray systemnamn(const QString &s) { return QFile::encodeName(s); }
 
@@ -52,6 +61,24 @@ void synkaKatalog(const QString &fil)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// The lock file names no holder (empty, unreadable or not a lock) and is
+// more than a few seconds old.
+bool laasUtanInnehaavare(const QString &laasfil)
+{
+    const QFileInfo info(laasfil);
+    if (!info.isFile())
+        return false;
+    const qint64 aalder = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    if (qAbs(aalder) < tomLaasGraensMs)
+        return false;
+    QFile f(laasfil);
+    if (!f.open(QIODevice::ReadOnly))
+        return true;
+    bool ok = false;
+    const qint64 pid = f.readLine(32).trimmed().toLongLong(&ok);
+    return !ok || pid <= 0;
 }
 } // namespace
 
@@ -119,8 +146,31 @@ void saettSkrivgraens(qint64 antalBytes) { skrivgraens = antalBytes; }
 
 Skrivlaas::Skrivlaas(const QString &laasfil) : m_fil(laasfil)
 {
+    // A holder that is alive keeps its lock; one that died is seen by its
+    // process id, and a lock file without one by its age.
     m_fil.setStaleLockTime(30000);
-    m_haalls = m_fil.tryLock(laasVaentetid);
+    const QDeadlineTimer frist(laasVaentetid);
+    for (;;) {
+        if (m_fil.tryLock(0)) {
+            m_haalls = true;
+            return;
+        }
+        if (m_fil.error() != QLockFile::LockFailedError)
+            return;
+        if (laasUtanInnehaavare(laasfil)) {
+            // Two waiting copies must not both remove it: the second would
+            // remove the lock the first has just taken.
+            QLockFile borttagning(laasfil + QStringLiteral(".rmlock"));
+            if (borttagning.tryLock(0) && laasUtanInnehaavare(laasfil)) {
+                QFile::remove(laasfil);
+                continue;
+            }
+        }
+        const qint64 kvar = frist.remainingTime();
+        if (kvar <= 0)
+            return;
+        QThread::msleep(unsigned(qMin<qint64>(kvar, laasIntervallMs)));
+    }
 }
 
 Skrivlaas::~Skrivlaas()

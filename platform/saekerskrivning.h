@@ -37,7 +37,8 @@ void saettSkrivgraens(qint64 antalBytes);
 
 // Holds the lock file at the real path `laasfil` for its lifetime, waiting at
 // most the set time for another copy of the program to let it go. A lock
-// left behind by a copy that died is taken over.
+// left behind by a copy that died is taken over, an empty or unreadable one
+// as soon as it is a few seconds old.
 class Skrivlaas {
 public:
     explicit Skrivlaas(const QString &laasfil);
@@ -46,7 +47,7 @@ public:
     Skrivlaas &operator=(const Skrivlaas &) = delete;
     bool haalls() const { return m_haalls; }
 
-    // How long a lock waits, in milliseconds (5000 at start).
+    // How long a lock waits, in milliseconds (15000 at start).
     static void saettVaentetid(int ms);
 private:
     QLockFile m_fil;

@@ -59,6 +59,9 @@ bool RadLaesare::oeppna(const QString &riktigSoekvaeg)
         return false;
     m_data = f.readAll();
     m_oeppen = true;
+    m_utf8 = m_data.startsWith("\xEF\xBB\xBF");
+    if (m_utf8)
+        m_pos = 3;
     return true;
 }
 
@@ -77,13 +80,18 @@ QByteArray RadLaesare::laesRadBytes()
     return rad;
 }
 
-QString RadLaesare::laesRad() { return fraan1252(laesRadBytes()); }
+QString RadLaesare::laesRad()
+{
+    const QByteArray rad = laesRadBytes();
+    return m_utf8 ? QString::fromUtf8(rad) : fraan1252(rad);
+}
 
 void RadLaesare::staeng()
 {
     m_data.clear();
     m_pos = 0;
     m_oeppen = false;
+    m_utf8 = false;
 }
 
 bool laesRader(const QString &riktigSoekvaeg, QStringList &rader)

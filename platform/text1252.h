@@ -14,6 +14,8 @@ char tecken1252(QChar c);                    // one character to its byte
 QChar fraanByte(unsigned char b);
 
 // Reads a text file line by line (CR LF or LF). The path is a real path.
+// A file that begins with the UTF-8 byte-order mark (what today's editors
+// write) is read as UTF-8; any other as Windows-1252.
 class RadLaesare {
 public:
     RadLaesare() = default;
@@ -22,12 +24,13 @@ public:
     bool aerOeppen() const { return m_oeppen; }
     bool slut() const { return !m_oeppen || m_pos >= m_data.size(); }
     QString laesRad();
-    QByteArray laesRadBytes();
+    QByteArray laesRadBytes();   // as stored (UTF-8 in a file with the mark)
     void staeng();
 private:
     QByteArray m_data;
     qsizetype m_pos = 0;
     bool m_oeppen = false;
+    bool m_utf8 = false;
 };
 
 // Whole files of lines; false when the file does not open.

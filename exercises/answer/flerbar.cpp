@@ -72,6 +72,7 @@ Ramval flerbarval()
     v.klistra = false;
     v.merHjaelp = false;
     v.ljudtimerIntervall = 2;
+    v.luckord = true;
     return v;
 }
 

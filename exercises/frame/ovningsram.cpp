@@ -458,11 +458,19 @@ void Ovningsram::haemtaPost()
         lampknapp->setEnabled(true);
     if (G.RaettaFel == 1) {
         haemtafel(G.DatFilNamn, FelHaemta);
+        str_postarray(G.HaemtadRad);
     } else {
-        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-        haemtaord(G.DatFilNamn, G.PostNummer);
+        // An item that cannot be answered is passed over like a comment, as
+        // long as the file has others.
+        const int antal = G.FilAntalPoster[G.DatFilIndex];
+        for (int foersoek = 0;; ++foersoek) {
+            G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
+            haemtaord(G.DatFilNamn, G.PostNummer);
+            str_postarray(G.HaemtadRad);
+            if (!m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
+                break;
+        }
     }
-    str_postarray(G.HaemtadRad);
     nollstaellVaentan();
     NollaLabeller();
     const int laege = G.Arbetsbladslaege;

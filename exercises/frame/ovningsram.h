@@ -38,6 +38,7 @@ struct Ramval {
     bool klistra = true;             // "ß", "Ü", "ü" paste
     bool merHjaelp = true;           // BitBtn3
     bool raettning = true;           // correction rounds are offered
+    bool luckord = false;            // items without a gap word are passed over
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
 };
 

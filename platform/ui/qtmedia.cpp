@@ -17,15 +17,24 @@ constexpr int marginalMs = 3000;       // beyond the sound's length
 constexpr int okaendLaengdMs = 60000;  // until the player knows the length
 } // namespace
 
-QtMediaspelare::QtMediaspelare(QObject *foraelder)
-    : QObject(foraelder), m_spelare(new QMediaPlayer(this)), m_utgaang(new QAudioOutput(this))
+QtMediaspelare::QtMediaspelare(QObject *foraelder) : QObject(foraelder)
 {
-    m_spelare->setAudioOutput(m_utgaang);
     m_tidsgraens.setSingleShot(true);
     connect(&m_tidsgraens, &QTimer::timeout, this, [this] {
         m_spelare->stop();
         avslutaVaentan();
     });
+}
+
+QMediaPlayer *QtMediaspelare::spelaren()
+{
+    // The media backend costs start-up time and memory; it is set up when
+    // the first sound is asked for, not before the main window shows.
+    if (m_spelare)
+        return m_spelare;
+    m_spelare = new QMediaPlayer(this);
+    m_utgaang = new QAudioOutput(this);
+    m_spelare->setAudioOutput(m_utgaang);
     connect(m_spelare, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus s) {
         if (s == QMediaPlayer::EndOfMedia)
             avslutaVaentan();
@@ -37,11 +46,13 @@ QtMediaspelare::QtMediaspelare(QObject *foraelder)
         if (m_slinga && ms > 0)
             m_tidsgraens.start(int(qMin<qint64>(ms, 3600000)) + marginalMs);
     });
+    return m_spelare;
 }
 
 QtMediaspelare::~QtMediaspelare()
 {
-    m_spelare->stop();
+    if (m_spelare)
+        m_spelare->stop();
     avslutaVaentan();
     if (&mediaspelare() == this)
         saettMediaspelare(nullptr);
@@ -84,7 +95,7 @@ bool QtMediaspelare::spela(const QString &riktigSoekvaeg, bool vaenta)
     }
     m_fel.clear();
     m_iAnrop = true;
-    m_spelare->stop();
+    spelaren()->stop();
     QEventLoop slinga;
     if (vaenta)
         m_slinga = &slinga;
@@ -104,7 +115,8 @@ bool QtMediaspelare::spela(const QString &riktigSoekvaeg, bool vaenta)
 
 void QtMediaspelare::stoppa()
 {
-    m_spelare->stop();
+    if (m_spelare)
+        m_spelare->stop();
     avslutaVaentan();
 }
 

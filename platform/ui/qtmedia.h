@@ -26,8 +26,10 @@ private:
     void avslutaVaentan();
     void felUppstod();
 
-    QMediaPlayer *m_spelare;
-    QAudioOutput *m_utgaang;
+    QMediaPlayer *spelaren();
+
+    QMediaPlayer *m_spelare = nullptr;   // made with the first sound
+    QAudioOutput *m_utgaang = nullptr;
     QEventLoop *m_slinga = nullptr;
     bool m_iAnrop = false;        // inside spela(), before it returns
     QTimer m_tidsgraens;

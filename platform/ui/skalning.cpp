@@ -87,4 +87,13 @@ void skalaFoenster(QWidget *foenster, int procent)
     saettStorlek(foenster, QSize(skala(foenster->width(), procent), skala(foenster->height(), procent)));
 }
 
+void skalaInomSkaermen(QWidget *foenster, int procent)
+{
+    if (!foenster)
+        return;
+    const QSize foere = foenster->size();
+    skalaFoenster(foenster, procent);
+    saettStorlek(foenster, foere);
+}
+
 } // namespace plattform

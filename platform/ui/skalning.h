@@ -11,6 +11,10 @@ namespace plattform {
 // Qt's own inner parts of composite controls are left to their owners.
 void skalaFoenster(QWidget *foenster, int procent);
 
+// As skalaFoenster, but the window keeps the size it had before scaling:
+// for windows that were set to the screen's size, which stays their size.
+void skalaInomSkaermen(QWidget *foenster, int procent);
+
 // v × procent / 100, rounded, halves away from zero.
 int skala(int v, int procent);
 

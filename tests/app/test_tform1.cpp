@@ -102,6 +102,17 @@ TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
               (QStringList{"Katalogen  finns inte.", "Katalogen pc\\DIAGNOS finns inte."}));
 }
 
+TEST_F(Huvudfoenster, ScaledWindowKeepsTheScreensSize)
+{
+    skaerm(1024, 768);
+    TForm1 f;
+    ASSERT_GT(G.Skalprocent, 100);
+    EXPECT_EQ(f.geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(f.Panel9->width(), 1024);   // the banner's title centred on the screen
+    EXPECT_EQ(f.Panel1->x(), (1024 - f.Panel1->width()) / 2);
+    EXPECT_GT(f.Panel1->height(), 338);   // the controls did scale
+}
+
 TEST_F(Huvudfoenster, StartPicturesAreChosenByScreenWidth)
 {
     const QSize storlek[3] = {{100, 70}, {120, 80}, {150, 100}};

@@ -35,6 +35,26 @@ TEST(Radkryptering, SwedishTextRoundTripsThroughQString)
     EXPECT_EQ(dekryptrad(kryptrad(lang)), lang);
 }
 
+TEST(Radkryptering, EveryByteAtEveryColumnComesBack)
+{
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray rad = QByteArray("x") + QByteArray(600, char(b));
+        ASSERT_EQ(dekryptrad(kryptrad(rad)), rad) << "byte " << b;
+    }
+    QByteArray alla("x");
+    for (int b = 0; b < 256; ++b)
+        alla += QByteArray(3, char(b));
+    EXPECT_EQ(dekryptrad(kryptrad(alla)), alla);
+}
+
+TEST(Markeringar, GapWordMustBeThere)
+{
+    EXPECT_TRUE(harLuckord(QStringLiteral("Han <gick> hem")));
+    EXPECT_TRUE(harLuckord(QStringLiteral("<Per> kom")));
+    for (const char *utan : {"Han gick hem", "Han <> hem", "Han <  > hem", "", "Han >< hem"})
+        EXPECT_FALSE(harLuckord(QString::fromLatin1(utan))) << utan;
+}
+
 TEST(Postfaelt, AlternativesAndBlanks)
 {
     aaterstaellTillstaand();

@@ -7,7 +7,9 @@
 #include "core/tillstaand.h"
 #include "platform/saekerskrivning.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -301,7 +303,32 @@ TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
     EXPECT_EQ(meddelanden.poster.size(), 1);
     annan.unlock();
     EXPECT_TRUE(SparaProtokoll());
-    plattform::Skrivlaas::saettVaentetid(5000);
+    plattform::Skrivlaas::saettVaentetid(15000);
+}
+
+TEST_F(Diagnosfiler, EmptyLockOfACopyThatDiedDoesNotHoldUpTheSave)
+{
+    skrivBytes(dia(), Bo);
+    const QString laas = i("Diag/SDIAG.LCK");
+    skrivBytes(laas, QByteArray());
+    HaemtaDiagnospost("Bo");
+    G.Diagnostabell.resultat[1] = 9;
+    // Just made, it may be a copy about to write into it: respected.
+    plattform::Skrivlaas::saettVaentetid(200);
+    EXPECT_FALSE(SparaProtokoll());
+    plattform::Skrivlaas::saettVaentetid(15000);
+    meddelanden.poster.clear();
+
+    QFile f(laas);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    f.close();
+    QElapsedTimer tid;
+    tid.start();
+    EXPECT_TRUE(SparaProtokoll());
+    EXPECT_LT(tid.elapsed(), 2000);
+    EXPECT_NE(laes(dia()), Bo);
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
 TEST_F(Diagnosfiler, CaseVariantsOfTheFilesAreWrittenInTheirOwnSpelling)

@@ -35,7 +35,7 @@ const Fil menyfiler[] = {
     {"SVE23500.DAT", 12, "SJ-ljudet - alla varianter"},
     {"SVE23600.DAT", 12, "NG-ljudet"},
     {"SVE23700.DAT", 12, "J-ljudet"},
-    {"SVE23800.DAT", 12, "KS-'ljudet'"},
+    {"SVE23800.DAT", 12, "KS-\"ljudet\""},
     {"SVE23900.DAT", 12, "S-ljudet"},
     {"SVE23101.DAT", 12, "Homonymer"},
     {"SVE25100.DAT", 12, "B - P"},
@@ -53,7 +53,7 @@ const Fil menyfiler[] = {
 
 // Diagnosis tests 1..10 and their practice; the second title line is the
 // area of the test.
-const char *const omraaden[] = {"Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljudet", "SJ-ljudet",
+const char *const omraaden[] = {"Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljudet 1", "SJ-ljudet 2",
                                 "NG-ljudet", "J-ljudet", "KS-\"ljudet\"", "S-ljudet", "Dubbelskrivning"};
 
 // A translation list as the program loads it.

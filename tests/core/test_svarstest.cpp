@@ -76,6 +76,10 @@ TEST_F(Svarstest, TheLamp)
     EXPECT_EQ(GreenRedTest("", "katten"), 2);
     EXPECT_EQ(GreenRedTest("Kat", "katten"), 2);
     EXPECT_EQ(GreenRedTest("kattens", "katten"), 2);
+    // A gap written with a blank before its word.
+    EXPECT_EQ(GreenRedTest("kat", " katten"), 1);
+    EXPECT_EQ(GreenRedTest(" kat", " katten"), 1);
+    EXPECT_EQ(GreenRedTest("kas", " katten"), 2);
     str_postarray(QStringLiteral("katt#&katten#&katter"));
     EXPECT_EQ(GreenRedTest("katte", "katt"), 1);
     EXPECT_EQ(GreenRedTest("katter", "katt"), 1);

@@ -1,5 +1,6 @@
 #include "../support/miljoe.h"
 
+#include "core/datafiler.h"
 #include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -24,9 +25,9 @@ protected:
 
 TEST_F(Start, ConfigurationRules)
 {
-    ini({"[Path]", "Morv2010CDPath=" + QString(90, 'c'), "morv2010pcpath=C:\\MORV",
+    ini({"[Path]", "Morv2010CDPath=" + QString(80, 'c'), "morv2010pcpath=C:\\MORV",
          "MORV2010ScoreDirectory=C:\\MORV\\POANG", "MORV2010DiagnosPath=C:\\MORV\\DIAG\\"});
-    HaemtaSoekvaegar();
+    EXPECT_TRUE(HaemtaSoekvaegar());
     EXPECT_EQ(G.CdSoekvaeg.length(), 80);
     EXPECT_EQ(G.PcSoekvaeg, "C:\\MORV");
     EXPECT_EQ(G.ResultatKatalog, "C:\\MORV\\POANG\\");
@@ -39,6 +40,37 @@ TEST_F(Start, ConfigurationRules)
     EXPECT_EQ(G.ResultatKatalog, "");
     EXPECT_EQ(G.DiagnosKatalog, "pc\\RESULTAT");
     EXPECT_EQ(G.CdSoekvaeg, "");
+}
+
+TEST_F(Start, OverlongPathsAreRefusedByName)
+{
+    const QString pc = "C:\\" + QString(117, 'p');
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=" + pc, "MORV2010DiagnosPath=" + QString(81, 'd')});
+    skrivFil1252(i("cd/DATA/datfiler.sve"), {"SVE23100.DAT"});
+    EXPECT_FALSE(Uppstart());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    const QString text = meddelanden.poster[0].text;
+    EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Varning);
+    for (const QString &del : {QString("Morv2010PCPath"), QString("Morv2010.Ini"), pc, QString("80 tecken"),
+                               QString("MORV2010DiagnosPath"), QString(81, 'd')})
+        EXPECT_TRUE(text.contains(del)) << del.toStdString();
+    EXPECT_TRUE(G.PcSoekvaeg.isEmpty()) << "never cut to a path nobody configured";
+}
+
+TEST_F(Start, MissingSectionOrKeyIsNamedWhenNoDataIsFound)
+{
+    ini({"[Sökväg]", "Morv2010CDPath=cd"});
+    EXPECT_FALSE(Uppstart());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_TRUE(meddelanden.poster[0].text.startsWith("Kan inte hitta katalogen \\DATA\n"));
+    EXPECT_TRUE(meddelanden.poster[0].text.contains("saknas avsnittet [Path]"));
+    EXPECT_TRUE(meddelanden.poster[0].text.contains(i("MORV2010.INI")));
+
+    meddelanden.poster.clear();
+    ini({"[Path]", "Morv2010PCPath=pc"});
+    EXPECT_FALSE(Uppstart());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_TRUE(meddelanden.poster[0].text.endsWith("saknas under [Path] nyckeln Morv2010CDPath."));
 }
 
 TEST_F(Start, ListFileFillsBothTablesInItsOrder)
@@ -143,6 +175,20 @@ TEST_F(Kollen, CountsOnceThenReadsHeadersOnly)
     EXPECT_EQ(G.FilAntalPoster[2], 3);                // not counted again
     EXPECT_EQ(G.Rubrikrader[2], "");                  // the late title is past line 6
     EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST_F(Kollen, FileWithTheUtf8MarkIsReadAsUtf8)
+{
+    skrivBytes(i("cd/DATA/DAT/SVE23100.DAT"),
+               QByteArray("\xEF\xBB\xBF") + QString::fromUtf8("$Å-ljudet\r\n$§Välj\r\nHan bor <på> ön\r\n").toUtf8());
+    skrivBytes(i("cd/DATA/DAT/SVE23200.DAT"), QByteArray("$\xC5-ljudet\r\nHan bor <p\xE5> \xF6n\r\n"));
+    for (const char *namn : {"SVE23100.DAT", "SVE23200.DAT"}) {
+        ASSERT_TRUE(kolla(namn)) << namn;
+        EXPECT_EQ(G.FilAntalPoster[G.DatFilIndex], 1);
+        EXPECT_EQ(G.Rubrikrader[1], QString::fromUtf8("Å-ljudet"));
+        haemtaord(namn, 1);
+        EXPECT_EQ(G.HaemtadRad, QString::fromUtf8("Han bor <på> ön"));
+    }
 }
 
 TEST_F(Kollen, HeaderModeKeepsTheLastOfManyTitlesAndStopsAtAnEmptyLine)

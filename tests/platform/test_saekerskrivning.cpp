@@ -5,7 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
 #include <QLockFile>
+
+#include <csignal>
+#include <ctime>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace plattform;
 
@@ -109,5 +115,38 @@ TEST_F(Saekerskrivning, LockIsExclusiveAndReleased)
         EXPECT_TRUE(l.haalls());
     }
     EXPECT_FALSE(QFileInfo::exists(fil));
-    Skrivlaas::saettVaentetid(5000);
+    Skrivlaas::saettVaentetid(15000);
+}
+
+TEST_F(Saekerskrivning, LockOfAnotherLiveCopyIsWaitedFor)
+{
+    const QString fil = i("SDIAG.LCK");
+    // What a copy of this program writes into its lock, for another process.
+    QByteArray mall;
+    {
+        QLockFile egen(i("mall.lck"));
+        ASSERT_TRUE(egen.tryLock(0));
+        mall = laes(i("mall.lck"));
+    }
+    const QByteArray namn = QFile::encodeName(fil);
+    const pid_t barn = ::fork();
+    ASSERT_GE(barn, 0);
+    if (barn == 0) {
+        // Holds the lock for a while, then lets go as a copy does.
+        const timespec paus{0, 800 * 1000 * 1000};
+        ::nanosleep(&paus, nullptr);
+        ::unlink(namn.constData());
+        ::_exit(0);
+    }
+    skrivBytes(fil, QByteArray::number(qint64(barn)) + mall.mid(mall.indexOf('\n')));
+    QElapsedTimer tid;
+    tid.start();
+    {
+        Skrivlaas l(fil);
+        EXPECT_TRUE(l.haalls());
+        EXPECT_GE(tid.elapsed(), 500);
+        EXPECT_LT(tid.elapsed(), 5000);
+    }
+    int status = 0;
+    ::waitpid(barn, &status, 0);
 }

@@ -358,6 +358,24 @@ TEST_F(Flerbar, ChoicesFromTheFileKeepWholeWordsAndAlwaysOfferTheGapWord)
     EXPECT_EQ(G.AntalRaett, 3);
 }
 
+TEST_F(Flerbar, ItemsWithoutAGapWordArePassedOver)
+{
+    G.LjudLaege = 0;
+    datafil(QStringLiteral("SVE39900.DAT"),
+            {QStringLiteral("$Prepositioner"), QStringLiteral("Katten sitter <på> bordet."),
+             QStringLiteral("Katten sitter <> bordet."), QStringLiteral("Katten sitter under bordet."),
+             QStringLiteral("Katten hoppar <över> bordet.")});
+    TFLERBAR f;
+    f.show();
+    QStringList ord;
+    for (int n = 1; n <= 4; ++n) {
+        ord << f.TestLabel->text();
+        svara(f, true);
+    }
+    EXPECT_EQ(ord, (QStringList{QStringLiteral("på"), QStringLiteral("över"), QStringLiteral("på"),
+                                QStringLiteral("över")}));
+}
+
 TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
 {
     G.LjudLaege = 0;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -45,11 +46,15 @@ TEST(QtMediaspelare, WaitingReturnsWhenTheSoundEndsOrFails)
 TEST(QtMediaspelare, MissingFileFailsWithAReason)
 {
     plattform::QtMediaspelare spelare;
+    // The media backend is set up with the first sound, not at start.
+    spelare.stoppa();
+    EXPECT_TRUE(spelare.findChildren<QMediaPlayer *>().isEmpty());
     QElapsedTimer tid;
     tid.start();
     EXPECT_FALSE(spelare.spela("/nonexistent/dir/none.wav", true));
     EXPECT_FALSE(spelare.felText().isEmpty());
     EXPECT_LT(tid.elapsed(), 10000);
+    EXPECT_EQ(spelare.findChildren<QMediaPlayer *>().size(), 1);
     spelare.stoppa();
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// The checks every bundled exercise file must pass, read through the
+// program's own readers. Each fault is one line "NAME:LINE: what", so a
+// failing test says where to look.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+struct Innehaallsregler {
+    bool lucka = true;        // every item marks its answer between "<" and ">"
+    bool egnaVal = false;     // every item carries its own wrong choices after "#"
+    int flestOrd = 8;         // files without own choices: distinct gap words at most
+    int minstPoster = 40;     // items at least, unless a comment says why fewer
+    int minstPerOrd = 0;      // files without own choices: items per gap word at least
+};
+
+// The sentence of each item (field 1, lower case, blanks tidied) with its line.
+using Meningar = QHash<QString, int>;
+
+// One data file of the current content (G's base paths). The file must pass
+// Kolla and have its two title lines. A comment line "; Färre poster: …"
+// says why the file may hold fewer items than the rules ask.
+QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler,
+                           Meningar *meningar = nullptr);
+
+// Sentences that stand in both files: a diagnosis pool must share none with
+// the files that train for it.
+QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
+                               const Meningar &b);
