@@ -1,6 +1,7 @@
 #include "core/slumpordning.h"
 
 #include "core/innehaall.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -86,7 +87,7 @@ void haemta(const QString &namn, int fil)
         plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
         return;
     }
-    if (G.Programtal == 55000)
+    if (program(G.Programtal).foenster == Foenstertyp::TKlockan)
         G.KlockPost = G.FelPostNummer;
     // Items are counted as the item reader counts them: comment and header
     // lines and empty lines are not items.
