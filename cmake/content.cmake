@@ -3,7 +3,7 @@
 # run again only when their generator or their source content changes.
 
 # Every tools/*.cpp is a generator program of its own.
-file(GLOB MORV_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*.cpp)
+file(GLOB MORV_TOOLS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/*.cpp)
 foreach(src ${MORV_TOOLS})
   get_filename_component(tool ${src} NAME_WE)
   add_executable(${tool} ${src})
@@ -23,7 +23,7 @@ add_custom_target(morvika_bilder ALL DEPENDS ${MORV_BILD_STAMP})
 
 # The sounds follow the data files. Without espeak-ng the generator says so
 # and writes no stamp, so it looks again at the next build.
-file(GLOB MORV_DATAFILER CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/content/DATA/DAT/*.DAT)
+file(GLOB MORV_DATAFILER CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/content/DATA/DAT/*.DAT)
 set(MORV_LJUD_STAMP ${CMAKE_BINARY_DIR}/tools/ljudgen.stamp)
 find_program(MORV_ESPEAK espeak-ng)
 if(MORV_ESPEAK)
@@ -34,7 +34,7 @@ else()
 endif()
 add_custom_command(
   OUTPUT ${MORV_LJUD_STAMP}
-  COMMAND $<TARGET_FILE:ljudgen> ${CMAKE_SOURCE_DIR}/content ${MORV_PC}
+  COMMAND $<TARGET_FILE:ljudgen> ${PROJECT_SOURCE_DIR}/content ${MORV_PC}
   ${MORV_LJUD_TOUCH}
   DEPENDS ljudgen ${MORV_DATAFILER}
   COMMENT "Speaking the item sounds into pc/LJUD"

@@ -26,21 +26,9 @@ const Textmaetare *aktuell = &uppskattning;
 } // namespace
 
 const Textmaetare &textmaetare() { return *aktuell; }
-void saettTextmaetare(const Textmaetare *m) { aktuell = m ? m : &uppskattning; }
-
-QSize FastTextmaetare::storlek(const QString &text, const Typsnitt &t) const
+const Textmaetare *saettTextmaetare(const Textmaetare *m)
 {
-    anvaendaTypsnitt.append(t);
-    int b = 0;
-    for (QChar c : text) {
-        int w = tecken;
-        for (const auto &[tc, tw] : bredder)
-            if (tc == c)
-                w = tw;
-        b += w;
-    }
-    const int h = t.pixelhoejd();
-    if (skalaMedStorlek)
-        b = b * h / grundhoejd;
-    return QSize(b, h);
+    const Textmaetare *foerra = aktuell == &uppskattning ? nullptr : aktuell;
+    aktuell = m ? m : &uppskattning;
+    return foerra;
 }

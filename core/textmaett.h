@@ -1,7 +1,7 @@
 #pragma once
 // Measuring text in pixels, behind a replaceable seam: the program installs
 // one that uses the real font metrics (platform/ui/qttextmaetare.h); the
-// logic tests install a fake with fixed character widths.
+// logic tests install one with fixed character widths.
 #include <QSize>
 #include <QList>
 #include <QPair>
@@ -32,17 +32,4 @@ public:
 // The one in use. Before one is installed: a rough estimate from the
 // character count, so that logic without a window system still runs.
 const Textmaetare &textmaetare();
-void saettTextmaetare(const Textmaetare *m);   // nullptr: the estimate
-
-// The test double: every character is `tecken` pixels wide, times the
-// pixel height divided by `grundhoejd` when `skalaMedStorlek` is set;
-// characters listed in `bredder` have their own width.
-class FastTextmaetare : public Textmaetare {
-public:
-    QSize storlek(const QString &text, const Typsnitt &t) const override;
-    int tecken = 10;
-    bool skalaMedStorlek = false;
-    int grundhoejd = 19;
-    QList<QPair<QChar, int>> bredder;
-    mutable QList<Typsnitt> anvaendaTypsnitt;   // every font asked for
-};
+const Textmaetare *saettTextmaetare(const Textmaetare *m);   // nullptr: the estimate; returns the one replaced

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <utility>
 
 namespace plattform {
 
@@ -31,7 +32,7 @@ QString hittaNamn(const QString &katalog, const QString &namn)
 }
 } // namespace
 
-void saettAnkare(const QString &riktigKatalog) { ankarKatalog() = riktigKatalog; }
+QString saettAnkare(const QString &riktigKatalog) { return std::exchange(ankarKatalog(), riktigKatalog); }
 QString ankare() { return ankarKatalog(); }
 
 QString riktigSoekvaeg(const QString &winSoekvaeg)

@@ -10,7 +10,7 @@ namespace plattform {
 
 // The directory that relative base paths are resolved against (the one that
 // holds the configuration file). Empty: the current directory.
-void saettAnkare(const QString &riktigKatalog);
+QString saettAnkare(const QString &riktigKatalog);   // returns the one replaced
 QString ankare();
 
 // A composed path as a real path. Components that exist in another letter

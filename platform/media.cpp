@@ -19,7 +19,12 @@ Mediaspelare *aktuell = &tyst;
 } // namespace
 
 Mediaspelare &mediaspelare() { return *aktuell; }
-void saettMediaspelare(Mediaspelare *m) { aktuell = m ? m : &tyst; }
+Mediaspelare *saettMediaspelare(Mediaspelare *m)
+{
+    Mediaspelare *foerra = aktuell == &tyst ? nullptr : aktuell;
+    aktuell = m ? m : &tyst;
+    return foerra;
+}
 
 qint64 wavLaengdMs(const QString &riktigSoekvaeg)
 {

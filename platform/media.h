@@ -1,6 +1,6 @@
 #pragma once
 // Sound playback behind a replaceable seam. The program installs the real
-// player (platform/ui/qtmedia.h); tests install the recording double.
+// player (platform/ui/qtmedia.h); tests install a recording double.
 #include <QList>
 #include <QString>
 
@@ -22,26 +22,7 @@ public:
 };
 
 Mediaspelare &mediaspelare();
-void saettMediaspelare(Mediaspelare *m);        // nullptr: a silent player
-
-// The test double: records what was played and answers as told.
-class InspeladMediaspelare : public Mediaspelare {
-public:
-    struct Uppspelning { QString fil; bool vaentade; };
-    bool spela(const QString &riktigSoekvaeg, bool vaenta) override
-    {
-        spelade.append({riktigSoekvaeg, vaenta});
-        return fel.isEmpty();
-    }
-    void stoppa() override { ++antalStopp; }
-    QString felText() const override { return fel; }
-    bool harLjudutgaang() const override { return utgaang; }
-
-    QList<Uppspelning> spelade;
-    int antalStopp = 0;
-    QString fel;            // not empty: every play fails with this text
-    bool utgaang = true;
-};
+Mediaspelare *saettMediaspelare(Mediaspelare *m);   // nullptr: a silent player; returns the one replaced
 
 // The length in milliseconds of a PCM WAV file from its header, or -1.
 qint64 wavLaengdMs(const QString &riktigSoekvaeg);

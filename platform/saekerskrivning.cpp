@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace plattform {
 
@@ -142,7 +143,7 @@ bool bytNamnUtanErsaettning(const QString &fraan, const QString &till)
     return true;
 }
 
-void saettSkrivgraens(qint64 antalBytes) { skrivgraens = antalBytes; }
+qint64 saettSkrivgraens(qint64 antalBytes) { return std::exchange(skrivgraens, antalBytes); }
 
 Skrivlaas::Skrivlaas(const QString &laasfil) : m_fil(laasfil)
 {
@@ -179,6 +180,6 @@ Skrivlaas::~Skrivlaas()
         m_fil.unlock();
 }
 
-void Skrivlaas::saettVaentetid(int ms) { laasVaentetid = ms; }
+int Skrivlaas::saettVaentetid(int ms) { return std::exchange(laasVaentetid, ms); }
 
 } // namespace plattform

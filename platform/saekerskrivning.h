@@ -33,7 +33,7 @@ bool bytNamnUtanErsaettning(const QString &fraan, const QString &till);
 // For tests: every later write of `skrivHelFil` fails once this many bytes of
 // the scratch file are written (the bytes before the limit do reach the
 // scratch file). Negative: no limit.
-void saettSkrivgraens(qint64 antalBytes);
+qint64 saettSkrivgraens(qint64 antalBytes);   // returns the limit replaced
 
 // Holds the lock file at the real path `laasfil` for its lifetime, waiting at
 // most the set time for another copy of the program to let it go. A lock
@@ -48,7 +48,7 @@ public:
     bool haalls() const { return m_haalls; }
 
     // How long a lock waits, in milliseconds (15000 at start).
-    static void saettVaentetid(int ms);
+    static int saettVaentetid(int ms);   // returns the time replaced
 private:
     QLockFile m_fil;
     bool m_haalls = false;

@@ -31,7 +31,12 @@ std::function<QSize()> skaermKaella;
 } // namespace
 
 Meddelanden &meddelanden() { return *aktuellaMeddelanden; }
-void saettMeddelanden(Meddelanden *m) { aktuellaMeddelanden = m ? m : &standardMeddelanden; }
+Meddelanden *saettMeddelanden(Meddelanden *m)
+{
+    Meddelanden *foerra = aktuellaMeddelanden == &standardMeddelanden ? nullptr : aktuellaMeddelanden;
+    aktuellaMeddelanden = m ? m : &standardMeddelanden;
+    return foerra;
+}
 
 void visaMeddelande(const QString &text) { meddelanden().visa(Rutetyp::Vanlig, text); }
 void visaInformation(const QString &text) { meddelanden().visa(Rutetyp::Information, text); }
@@ -39,16 +44,21 @@ void visaVarning(const QString &text) { meddelanden().visa(Rutetyp::Varning, tex
 void visaFel(const QString &text) { meddelanden().visa(Rutetyp::Fel, text); }
 bool fraagaJaNej(const QString &text) { return meddelanden().fraaga(text); }
 
+// Wall time in nanoseconds: it differs between starts of the program and,
+// at this resolution, between calls in quick succession.
 qint64 Klocka::nanosekunder() const
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch()).count()
-         ^ std::chrono::duration_cast<std::chrono::nanoseconds>(
                std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
 Klocka &klocka() { return *aktuellKlocka; }
-void saettKlocka(Klocka *k) { aktuellKlocka = k ? k : &standardKlocka; }
+Klocka *saettKlocka(Klocka *k)
+{
+    Klocka *foerra = aktuellKlocka == &standardKlocka ? nullptr : aktuellKlocka;
+    aktuellKlocka = k ? k : &standardKlocka;
+    return foerra;
+}
 
 void Slumpkaella::randomize()
 {
@@ -66,9 +76,18 @@ int Slumpkaella::slump(int n)
 }
 
 Slumpkaella &slumpkaella() { return *aktuellSlump; }
-void saettSlumpkaella(Slumpkaella *s) { aktuellSlump = s ? s : &standardSlump; }
+Slumpkaella *saettSlumpkaella(Slumpkaella *s)
+{
+    Slumpkaella *foerra = aktuellSlump == &standardSlump ? nullptr : aktuellSlump;
+    aktuellSlump = s ? s : &standardSlump;
+    return foerra;
+}
 
 QSize skaermstorlek() { return skaermKaella ? skaermKaella() : QSize(640, 480); }
-void saettSkaermstorlek(std::function<QSize()> kaella) { skaermKaella = std::move(kaella); }
+std::function<QSize()> saettSkaermstorlek(std::function<QSize()> kaella)
+{
+    std::swap(skaermKaella, kaella);
+    return kaella;
+}
 
 } // namespace plattform

@@ -8,7 +8,6 @@ Timer::Timer(QObject *parent, int intervall, bool paa)
     connect(&m_qt, &QTimer::timeout, this, [this] {
         if (OnTimer)
             OnTimer();
-        emit timeout();
     });
     uppdatera();
 }

@@ -17,9 +17,7 @@ public:
     void setEnabled(bool paa);
     bool isEnabled() const { return m_paa; }
     bool koer() const { return m_qt.isActive(); }
-    std::function<void()> OnTimer;
-signals:
-    void timeout();
+    std::function<void()> OnTimer;   // the handler; windows set it, never a signal
 private:
     void uppdatera();
     QTimer m_qt;

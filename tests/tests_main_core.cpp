@@ -1,3 +1,5 @@
+#include "support/varningar.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -5,5 +7,6 @@ int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
+    installeraVarningsvakt();
     return RUN_ALL_TESTS();
 }

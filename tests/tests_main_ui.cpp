@@ -1,5 +1,7 @@
 #include "platform/ui/qttextmaetare.h"
 #include "platform/ui/foenster.h"
+#include "support/ui/modal.h"
+#include "support/varningar.h"
 
 #include <QApplication>
 #include <QFont>
@@ -15,5 +17,7 @@ int main(int argc, char **argv)
     plattform::Programmet app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     installeraTextmaetare();
+    installeraVarningsvakt();
+    installeraModalvakter();
     return RUN_ALL_TESTS();
 }

@@ -44,7 +44,6 @@ void Klickpanel::mouseReleaseEvent(QMouseEvent *e)
     e->accept();
     if (!klick)
         return;
-    emit klickad();
     if (OnClick)
         OnClick();
 }

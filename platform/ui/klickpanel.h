@@ -13,9 +13,7 @@ public:
     Klickpanel(QWidget *foeraelder, const QString &namn, const QString &caption, const QRect &ram);
     void saettCaption(const QString &caption);
     const QString &caption() const { return m_caption; }
-    std::function<void()> OnClick;
-signals:
-    void klickad();
+    std::function<void()> OnClick;   // the handler; windows set it, never a signal
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;

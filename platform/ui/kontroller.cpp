@@ -1,8 +1,13 @@
 #include "platform/ui/kontroller.h"
 
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace plattform {
 
@@ -102,6 +107,104 @@ void Bildruta::mouseMoveEvent(QMouseEvent *e)
     if (OnMouseMove)
         OnMouseMove(e->position().toPoint());
     e->accept();
+}
+
+// ---- gauge ------------------------------------------------------------------
+
+Maetare::Maetare(QWidget *foeraelder, const QString &namn, const QRect &ram) : QWidget(foeraelder)
+{
+    setObjectName(namn);
+    setGeometry(ram);
+}
+
+void Maetare::saettMin(int v)
+{
+    m_min = v;
+    saettProgress(m_progress);
+}
+
+void Maetare::saettMax(int v)
+{
+    m_max = v;
+    saettProgress(m_progress);
+}
+
+void Maetare::saettProgress(int v)
+{
+    m_progress = std::clamp(v, m_min, std::max(m_min, m_max));
+    update();
+}
+
+int Maetare::procent() const
+{
+    return m_max > m_min ? (m_progress - m_min) * 100 / (m_max - m_min) : 0;
+}
+
+void Maetare::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    const int fylld = width() * procent() / 100;
+    p.fillRect(QRect(0, 0, fylld, height()), foerg);
+    const QString text = QString::number(procent()) + QLatin1Char('%');
+    // The text is drawn inverted over the filled part, as a gauge does.
+    p.setPen(Qt::black);
+    p.setClipRect(QRect(fylld, 0, width() - fylld, height()));
+    p.drawText(rect(), Qt::AlignCenter, text);
+    p.setPen(Qt::white);
+    p.setClipRect(QRect(0, 0, fylld, height()));
+    p.drawText(rect(), Qt::AlignCenter, text);
+    p.setClipping(false);
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// ---- paint box --------------------------------------------------------------
+
+Ritruta::Ritruta(QWidget *foeraelder, const QString &namn, const QRect &ram) : QWidget(foeraelder)
+{
+    setObjectName(namn);
+    setGeometry(ram);
+}
+
+void Ritruta::paintEvent(QPaintEvent *)
+{
+    if (!OnPaint)
+        return;
+    QPainter p(this);
+    OnPaint(p);
+}
+
+// ---- password field ----------------------------------------------------------
+
+namespace {
+// The window system's own bullet would differ from the described "*".
+class Stjaernstil : public QProxyStyle {
+public:
+    int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
+    {
+        if (h == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+} // namespace
+
+QLineEdit *losenordsruta(QWidget *foeraelder, const QString &namn, const QRect &ram, int maxLaengd)
+{
+    static QPointer<Stjaernstil> stil;
+    if (!stil) {
+        stil = new Stjaernstil;
+        stil->setParent(QCoreApplication::instance());
+    }
+    auto *e = new QLineEdit(foeraelder);
+    e->setObjectName(namn);
+    e->setGeometry(ram);
+    e->setStyle(stil);
+    e->setEchoMode(QLineEdit::Password);
+    if (maxLaengd > 0)
+        e->setMaxLength(maxLaengd);
+    return e;
 }
 
 } // namespace plattform

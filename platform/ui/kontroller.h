@@ -1,12 +1,15 @@
 #pragma once
 // Controls the windows are described with that Qt has no direct match for:
-// an up/down arrow pair, a filled figure, and a picture area that loads a
-// bitmap file and reports the mouse moving over it.
+// an up/down arrow pair, a filled figure, a picture area that loads a
+// bitmap file and reports the mouse moving over it, a gauge, a paint box and
+// a password field.
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
 #include <functional>
 
+class QLineEdit;
+class QPainter;
 class QToolButton;
 
 namespace plattform {
@@ -65,5 +68,39 @@ private:
     QPixmap m_bild;
     bool m_autoSize = false;
 };
+
+// A bar that fills from the left with the progress between the minimum and
+// the maximum, the percentage written in it. Progress outside the range is
+// kept to it, so one step past the maximum (the top reached) shows full.
+class Maetare : public QWidget {
+    Q_OBJECT
+public:
+    Maetare(QWidget *foeraelder, const QString &namn, const QRect &ram);
+    void saettMin(int v);
+    void saettMax(int v);
+    void saettProgress(int v);
+    int progress() const { return m_progress; }
+    int procent() const;
+    QColor foerg = Qt::black;          // ForeColor: the filled part
+protected:
+    void paintEvent(QPaintEvent *e) override;
+private:
+    int m_min = 0;
+    int m_max = 100;
+    int m_progress = 0;
+};
+
+// A surface the window draws on itself whenever it is painted.
+class Ritruta : public QWidget {
+    Q_OBJECT
+public:
+    Ritruta(QWidget *foeraelder, const QString &namn, const QRect &ram);
+    std::function<void(QPainter &)> OnPaint;
+protected:
+    void paintEvent(QPaintEvent *e) override;
+};
+
+// An entry field that shows "*" for every character typed.
+QLineEdit *losenordsruta(QWidget *foeraelder, const QString &namn, const QRect &ram, int maxLaengd = 0);
 
 } // namespace plattform

@@ -34,10 +34,8 @@
 //
 // Backends: the real one (Pappersskrivare) prints through QPrinter to a CUPS
 // printer, or to a PDF file where there is none; documents printed to one
-// PDF file after one dialog become pages of that file. The test backend
-// (Provskrivare) records documents, pages and drawing calls and can also
-// write every document to a numbered PDF file. Tests install it with
-// saettSkrivare() and answer the dialog with a Provdialog.
+// PDF file after one dialog become pages of that file. Tests install a
+// recording backend with saettSkrivare() and answer the dialog themselves.
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -174,9 +172,9 @@ public:
 
 // ---- seams ---------------------------------------------------------------
 Skrivare &skrivare();
-void saettSkrivare(Skrivare *s);                     // nullptr: the real printer
+Skrivare *saettSkrivare(Skrivare *s);                // nullptr: the real printer; returns the one replaced
 Utskriftsdialog &utskriftsdialog();
-void saettUtskriftsdialog(Utskriftsdialog *d);       // nullptr: the real dialog
+Utskriftsdialog *saettUtskriftsdialog(Utskriftsdialog *d);   // nullptr: the real dialog
 // Runs the print dialog on the current printer.
 bool koerUtskriftsdialog();
 
@@ -201,38 +199,6 @@ private:
 class Qtutskriftsdialog : public Utskriftsdialog {
 public:
     bool koer(Skrivare &skrivare) override;
-};
-
-// ---- the test backend ----------------------------------------------------
-class Provskrivare : public Skrivare {
-public:
-    // An A4 PDF device at the given resolution. With a directory, every
-    // document is also written as dok-001.pdf, dok-002.pdf, ... there.
-    explicit Provskrivare(int dpi = 300, const QString &pdfKatalog = QString());
-    ~Provskrivare() override;
-    QList<Utskriftsdokument> dokument;
-    // All pages of all documents in order.
-    QList<Utskriftssida> allaSidor() const;
-protected:
-    QPrinter &enhet() const override;
-    bool oeppnaDokument(QPainter &p, const QString &titel) override;
-    void nySida(QPainter &p) override;
-    void staengDokument(QPainter &p) override;
-    void ritat(const Ritning &r) override;
-private:
-    std::unique_ptr<QPrinter> m_printer;
-    QString m_katalog;
-};
-
-// The test dialog: answers from a queue (accepted?, copies), then the
-// default answer; counts how often it was shown.
-class Provdialog : public Utskriftsdialog {
-public:
-    struct Svar { bool skriv = true; int kopior = 1; };
-    bool koer(Skrivare &skrivare) override;
-    QList<Svar> svar;
-    Svar standard;
-    int visningar = 0;
 };
 
 } // namespace plattform

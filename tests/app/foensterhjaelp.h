@@ -1,51 +1,13 @@
 #pragma once
-// Driving modal windows in tests: a launcher blocks in its own event loop,
-// so what the test does inside the window is queued before the window opens.
+// Driving windows in tests: the modal helper, and launchers that record
+// instead of opening.
+#include "../support/ui/modal.h"
+
 #include "menus/foensterregister.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <vector>
-
-// Runs f on the next modal window that opens over the current one.
-inline void naerModal(std::function<void(QWidget *)> f, int foersoek = 400)
-{
-    QWidget *under = QApplication::activeModalWidget();
-    QTimer::singleShot(5, [f, under, foersoek] {
-        QWidget *m = QApplication::activeModalWidget();
-        if (m && m != under && m->isVisible())
-            f(m);
-        else if (foersoek > 0)
-            naerModal(f, foersoek - 1);
-        else
-            ADD_FAILURE() << "no modal window opened";
-    });
-}
-
-// Closes every modal window still open after a while, so that a window
-// that does not close fails the test instead of hanging it. It watches as
-// long as it lives.
-class Vakthund {
-public:
-    explicit Vakthund(int ms = 15000)
-    {
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, [] {
-            while (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                ADD_FAILURE() << "window left open: " << d->objectName().toStdString();
-                d->reject();
-                QApplication::processEvents();
-            }
-        });
-        m_timer.start(ms);
-    }
-private:
-    QTimer m_timer;
-};
 
 // Launchers that record what was opened, for every window of the registry
 // (or only the given ones); the real ones come back at the end.
@@ -72,4 +34,33 @@ public:
     std::map<Foenstertyp, std::function<void()>> vid;   // what a window does when it opens
 private:
     std::map<Foenstertyp, Startare> m_foerra;
+};
+
+// The launchers of the windows built so far, for the scope; the registry
+// is put back after, so a later test sees what it saw before.
+class ByggdaFoenster {
+public:
+    ByggdaFoenster()
+    {
+        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
+            m_foerra.push_back(registreraFoenster(Foenstertyp(t), {}));
+        registreraByggdaFoenster();
+    }
+    ~ByggdaFoenster()
+    {
+        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
+            registreraFoenster(Foenstertyp(t), m_foerra[t]);
+    }
+private:
+    std::vector<Startare> m_foerra;
+};
+
+// A window without its launcher for the scope (its menu entry disabled).
+class UtanStartare {
+public:
+    explicit UtanStartare(Foenstertyp t) : m_typ(t), m_foerra(registreraFoenster(t, {})) {}
+    ~UtanStartare() { registreraFoenster(m_typ, m_foerra); }
+private:
+    Foenstertyp m_typ;
+    Startare m_foerra;
 };

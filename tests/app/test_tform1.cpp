@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 using namespace plattform;
 
@@ -32,7 +33,8 @@ protected:
         G.DiagnosKatalog = "pc\\RESULTAT";
         SkapaSlumpordning(1, 900);
     }
-    void skaerm(int w, int h) { saettSkaermstorlek([w, h] { return QSize(w, h); }); }
+    // The screen for the rest of the test (the fixture puts the old one back).
+    void skaerm(int w, int h) { m_skaerm.emplace([w, h] { return QSize(w, h); }); }
     void bild(const QString &namn, QSize storlek)
     {
         QImage b(storlek, QImage::Format_RGB32);
@@ -54,7 +56,7 @@ protected:
         meddelanden.poster.clear();
         return n;
     }
-    Vakthund vakt;
+    std::optional<Saett<Skaerm>> m_skaerm;
 };
 
 TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
@@ -208,7 +210,7 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
 {
     FalskaStartare falska({Foenstertyp::TDiag});
     int toemningar = 0;
-    TomUtskriftslistorna = [&] { ++toemningar; };
+    Byt toemning(TomUtskriftslistorna, [&] { ++toemningar; });
     TForm1 f;
     f.show();
     EXPECT_TRUE(f.Button[6]->isEnabled());
@@ -241,7 +243,6 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
     EXPECT_FALSE(f.Shape1->isVisible());
     EXPECT_FALSE(f.Label2->isVisible());
     EXPECT_EQ(toemningar, 2);
-    TomUtskriftslistorna = nullptr;
 
     // From a diagnosis mode the toggle switches worksheet mode on.
     G.Arbetsbladslaege = 2;
@@ -335,11 +336,10 @@ TEST_F(Huvudfoenster, FocusOnSverigeEscQuitsAndTheTimers)
 TEST_F(Huvudfoenster, ClosingTheMainWindowStopsTheSound)
 {
     plattform::InspeladMediaspelare spelare;
-    plattform::saettMediaspelare(&spelare);
+    Saett<plattform::Mediaspelare> g(&spelare);
     {
         TForm1 f;
         EXPECT_EQ(spelare.antalStopp, 0);
     }
     EXPECT_EQ(spelare.antalStopp, 1);
-    plattform::saettMediaspelare(nullptr);
 }

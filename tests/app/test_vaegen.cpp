@@ -3,6 +3,7 @@
 // wrong answers, praise and reward picture, a correction round over exactly
 // the wrong items, and back to the sub-menu with Esc.
 #include "../support/miljoe.h"
+#include "foensterhjaelp.h"
 
 #include "app/tform1.h"
 #include "core/tillstaand.h"
@@ -14,8 +15,6 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 namespace {
 
@@ -25,15 +24,6 @@ QPushButton *knappMedText(QWidget *foenster, const QString &text)
         if (b->isVisible() && b->text().remove(QLatin1Char('&')) == text)
             return b;
     return nullptr;
-}
-
-// Runs `steg` inside the modal window that the next click opens.
-void iNaestaModala(std::function<void(QWidget *)> steg)
-{
-    QTimer::singleShot(0, [steg] {
-        QWidget *w = QApplication::activeModalWidget();
-        steg(w);
-    });
 }
 
 Valpanel *valMed(TFLERBAR &f, const QString &ord)
@@ -59,14 +49,7 @@ protected:
     void SetUp() override
     {
         ByggdMiljoe::SetUp();
-        plattform::saettMediaspelare(&media);
         ASSERT_TRUE(Uppstart());
-        registreraByggdaFoenster();
-    }
-    void TearDown() override
-    {
-        plattform::saettMediaspelare(nullptr);
-        ByggdMiljoe::TearDown();
     }
 
     // The round inside the exercise window.
@@ -130,6 +113,8 @@ protected:
     }
 
     plattform::InspeladMediaspelare media;
+    Saett<plattform::Mediaspelare> m_media{&media};
+    ByggdaFoenster m_foenster;
     bool klar = false;
 };
 
@@ -138,12 +123,12 @@ TEST_F(Vaegen, FromTheMainWindowThroughARoundAndBack)
     TForm1 huvud;
     huvud.show();
     QWidget *stavning = nullptr;
-    iNaestaModala([&](QWidget *tf2) {
+    naerModal([&](QWidget *tf2) {
         stavning = tf2;
         ASSERT_NE(tf2, nullptr);
-        iNaestaModala([&](QWidget *staVaRaett) {
+        naerModal([&](QWidget *staVaRaett) {
             ASSERT_NE(staVaRaett, nullptr);
-            iNaestaModala([&](QWidget *w) {
+            naerModal([&](QWidget *w) {
                 auto *f = dynamic_cast<TFLERBAR *>(w);
                 ASSERT_NE(f, nullptr);
                 runda(*f);
@@ -161,14 +146,6 @@ TEST_F(Vaegen, FromTheMainWindowThroughARoundAndBack)
         EXPECT_EQ(QApplication::activeModalWidget(), tf2);
         QTest::keyClick(tf2, Qt::Key_Escape);
     });
-    // Whatever goes wrong, no window stays open past a few seconds.
-    QTimer vakt;
-    vakt.setSingleShot(true);
-    QObject::connect(&vakt, &QTimer::timeout, [] {
-        while (QWidget *w = QApplication::activeModalWidget())
-            w->close();
-    });
-    vakt.start(10000);
     QTest::mouseClick(huvud.Button[2], Qt::LeftButton);
     EXPECT_NE(stavning, nullptr);
     EXPECT_TRUE(klar);

@@ -1,4 +1,5 @@
 #include "../support/miljoe.h"
+#include "../support/varningar.h"
 
 #include "core/datafiler.h"
 #include "core/tillstaand.h"
@@ -153,6 +154,7 @@ TEST(Texter, BoundedTextsAreCut)
 TEST(Texter, IndexOutsideItsRangeTouchesNothing)
 {
     aaterstaellTillstaand();
+    VaentadVarning v(QStringLiteral("outside 1..140"));
     G.FelAntal[0] = 5;
     G.FelAntal[141] = 5;
     int summa = 0;
@@ -160,4 +162,5 @@ TEST(Texter, IndexOutsideItsRangeTouchesNothing)
         summa += v;
     EXPECT_EQ(summa, 0);
     EXPECT_EQ(G.FelAntal[0], 0);
+    EXPECT_EQ(v.antal(), 3);
 }

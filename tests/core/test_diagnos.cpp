@@ -1,35 +1,20 @@
 #include "../support/miljoe.h"
+#include "../support/varningar.h"
+#include "../support/protokoll.h"
 
 #include "core/diagnos.h"
 #include "core/diagnosfil.h"
 #include "core/tillstaand.h"
-
-namespace {
-class InspeladProtokoll : public Diagnosprotokoll {
-public:
-    void aktivera() override { anrop << "aktivera"; }
-    void rita_prot() override { anrop << "rita_prot"; }
-    void maalaNu() override { anrop << "maalaNu"; }
-    void saettStatuscell(int, const QString &) override { anrop << "saettStatuscell"; }
-    void doljPanel2() override { anrop << "doljPanel2"; }
-    QStringList anrop;
-};
-} // namespace
 
 class Diagnosbokfoering : public Miljoe {
 protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        diaprot = &protokoll;
         klocka.tid = QDateTime(QDate(2026, 3, 5), QTime(9, 7, 30));
     }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        Miljoe::TearDown();
-    }
     InspeladProtokoll protokoll;
+    Byt<Diagnosprotokoll *> m_diaprot{diaprot, &protokoll};
 };
 
 TEST(GeDiagnosNummer, ItemsOfTheTable)
@@ -86,12 +71,14 @@ TEST_F(Diagnosbokfoering, StoresResultStatusAndTimeAndRedraws)
 
 TEST_F(Diagnosbokfoering, OutOfRangeTestOrNoWindowIsHarmless)
 {
+    VaentadVarning v(QStringLiteral("outside 1..20"));
     for (int fel : {0, -1, 21, 1000}) {
         G.DiagnosNummer = fel;
         G.ProtokollAendrat = 0;
         diagnosback(12);
         EXPECT_EQ(G.ProtokollAendrat, 0) << fel;
     }
+    EXPECT_EQ(v.antal(), 4);
     for (int n = 1; n <= 20; ++n) {
         EXPECT_EQ(G.Diagnostabell.resultat[n], 0);
         EXPECT_EQ(G.Diagnostabell.aar[n], 0);

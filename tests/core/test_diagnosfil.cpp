@@ -63,10 +63,7 @@ QByteArray initialLaerarfil()
     return b;
 }
 
-struct Graens {
-    explicit Graens(qint64 n) { plattform::saettSkrivgraens(n); }
-    ~Graens() { plattform::saettSkrivgraens(-1); }
-};
+using Graens = Saett<Skrivgraens>;
 } // namespace
 
 class Diagnosfiler : public Miljoe {
@@ -292,7 +289,7 @@ TEST_F(Diagnosfiler, ReadOnlyDirectoryLeavesTheOldFile)
 
 TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
 {
-    plattform::Skrivlaas::saettVaentetid(50);
+    Saett<Laasvaentan> kort(50);
     skrivBytes(dia(), Bo);
     QLockFile annan(i("Diag/SDIAG.LCK"));
     ASSERT_TRUE(annan.tryLock(0));
@@ -303,7 +300,6 @@ TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
     EXPECT_EQ(meddelanden.poster.size(), 1);
     annan.unlock();
     EXPECT_TRUE(SparaProtokoll());
-    plattform::Skrivlaas::saettVaentetid(15000);
 }
 
 TEST_F(Diagnosfiler, EmptyLockOfACopyThatDiedDoesNotHoldUpTheSave)
@@ -314,9 +310,10 @@ TEST_F(Diagnosfiler, EmptyLockOfACopyThatDiedDoesNotHoldUpTheSave)
     HaemtaDiagnospost("Bo");
     G.Diagnostabell.resultat[1] = 9;
     // Just made, it may be a copy about to write into it: respected.
-    plattform::Skrivlaas::saettVaentetid(200);
-    EXPECT_FALSE(SparaProtokoll());
-    plattform::Skrivlaas::saettVaentetid(15000);
+    {
+        Saett<Laasvaentan> kort(200);
+        EXPECT_FALSE(SparaProtokoll());
+    }
     meddelanden.poster.clear();
 
     QFile f(laas);

@@ -14,17 +14,8 @@
 
 class Genererat : public ByggdMiljoe {
 protected:
-    void SetUp() override
-    {
-        ByggdMiljoe::SetUp();
-        plattform::saettMediaspelare(&spelare);
-    }
-    void TearDown() override
-    {
-        plattform::saettMediaspelare(nullptr);
-        ByggdMiljoe::TearDown();
-    }
     plattform::InspeladMediaspelare spelare;
+    Saett<plattform::Mediaspelare> m_spelare{&spelare};
 };
 
 TEST_F(Genererat, RewardPicturesAreBitmaps)

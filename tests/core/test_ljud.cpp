@@ -15,14 +15,8 @@ protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        plattform::saettMediaspelare(&spelare);
         anvaendTraed();
         G.DatFilIndex = 1;
-    }
-    void TearDown() override
-    {
-        plattform::saettMediaspelare(nullptr);
-        Miljoe::TearDown();
     }
     void program(Word p, int antalPoster, int post)
     {
@@ -39,6 +33,7 @@ protected:
         return spelare.spelade.last().fil.mid(rot().size() + 1);
     }
     plattform::InspeladMediaspelare spelare;
+    Saett<plattform::Mediaspelare> m_spelare{&spelare};
 };
 
 TEST_F(Ljud, SoundDirectoryOfAProgram)

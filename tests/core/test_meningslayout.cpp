@@ -10,16 +10,11 @@ protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        saettTextmaetare(&maetare);
         G.Programtal = 23100;
-    }
-    void TearDown() override
-    {
-        saettTextmaetare(nullptr);
-        Miljoe::TearDown();
     }
     QStringList rader() const { return {G.MeningsRader[1], G.MeningsRader[2], G.MeningsRader[3]}; }
     FastTextmaetare maetare;
+    Saett<const Textmaetare> m_maetare{&maetare};
 };
 
 TEST(Avrundning, HalvesGoToTheEvenNeighbour)
@@ -56,7 +51,7 @@ TEST_F(Meningslayout, ScaleFromTheCountOfLetters)
 
     maetare.tecken = 13;
     maetare.anvaendaTypsnitt.clear();
-    plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
+    Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     Skaltest();
     EXPECT_EQ(G.Skalprocent, 156);
     EXPECT_EQ(G.Marginal, 13);
@@ -67,7 +62,7 @@ TEST_F(Meningslayout, ScaleFromTheCountOfLetters)
 TEST_F(Meningslayout, WidthLimitFollowsTheScreen)
 {
     EXPECT_EQ(MeningsBredd(20, 700), 680);
-    plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
+    Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     EXPECT_EQ(MeningsBredd(20, 700), 1088);
     EXPECT_EQ(MeningsBredd(20, 650), 1008);
     G.Programtal = 38100;

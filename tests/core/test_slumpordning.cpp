@@ -75,8 +75,8 @@ TEST_F(Slumpordning, AShortDrawKeepsTheRestOfTheOrder)
 
 TEST_F(Slumpordning, RealDrawsInQuickSuccessionDiffer)
 {
-    plattform::saettSlumpkaella(nullptr);
-    plattform::saettKlocka(nullptr);
+    Saett<plattform::Slumpkaella> riktigSlump(nullptr);
+    Saett<plattform::Klocka> riktigKlocka(nullptr);
     SkapaSlumpordning(1, 900);
     const auto foersta = G.SlumpOrdning;
     SkapaSlumpordning(1, 900);

@@ -221,13 +221,12 @@ TEST_F(Kollen, UnknownNamesAreRefusedEveryTime)
 TEST_F(Kollen, MissingOrEmptyFilesAreReported)
 {
     bool aktiverad = false;
-    HuvudfoensterAktiveras = [&] { aktiverad = true; };
+    Byt aktivering(HuvudfoensterAktiveras, [&] { aktiverad = true; });
     EXPECT_FALSE(kolla("SVE23300.DAT"));
     EXPECT_EQ(meddelanden.texter(),
               (QStringList{QString::fromUtf8("Filen \\DATA\\DAT\\SVE23300.DAT finns inte eller är felaktig"),
                            QString::fromUtf8("Filen SVE23300.DAT finns inte eller är felaktig")}));
     EXPECT_TRUE(aktiverad);
-    HuvudfoensterAktiveras = nullptr;
 
     meddelanden.poster.clear();
     skrivFil1252(i("cd/DATA/DAT/SVE23300.DAT"), {"$Bara rubrik", "; och kommentar"});

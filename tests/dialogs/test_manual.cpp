@@ -1,5 +1,6 @@
 #include "../support/miljoe.h"
-#include "../support/vakt.h"
+#include "../support/ui/modal.h"
+#include "../support/ui/provskrivare.h"
 
 #include "core/tillstaand.h"
 #include "dialogs/manual.h"
@@ -27,14 +28,6 @@ protected:
     {
         Miljoe::SetUp();
         anvaendTraed();
-        saettSkrivare(&skrivaren);
-        saettUtskriftsdialog(&dialog);
-    }
-    void TearDown() override
-    {
-        saettSkrivare(nullptr);
-        saettUtskriftsdialog(nullptr);
-        Miljoe::TearDown();
     }
     static QStringList numrerade(int n)
     {
@@ -45,6 +38,8 @@ protected:
     }
     Provskrivare skrivaren{300};
     Provdialog dialog;
+    Saett<Skrivare> m_skrivaren{&skrivaren};
+    Saett<Utskriftsdialog> m_dialog{&dialog};
 };
 
 // The mm position at which a page's text lines stand.
@@ -62,7 +57,7 @@ TEST_F(Manual, MissingManualGivesTheMessageAndNoWindow)
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QStringLiteral("Filen cd\\DATA\\SVEMAN2.TXT finns inte eller är felaktig")});
     bool visades = false;
-    QTimer::singleShot(0, [&] { visades = QApplication::activeModalWidget() != nullptr; });
+    QTimer::singleShot(0, testkontext(), [&] { visades = QApplication::activeModalWidget() != nullptr; });
     VisaManual();
     QApplication::processEvents();
     EXPECT_FALSE(visades);
@@ -190,15 +185,14 @@ TEST_F(Manual, TheProgramsManualPrintsToPdfWithEveryLine)
     ASSERT_TRUE(QFile::copy(kaella, i("cd/DATA/SVEMAN2.TXT")));
     QTemporaryDir pdfer;
     Provskrivare pdf(150, pdfer.path());
-    saettSkrivare(&pdf);
+    Saett<Skrivare> tillPdf(&pdf);
     {
-        QTimer::singleShot(0, [] {
-            auto *f = dynamic_cast<TManual *>(QApplication::activeModalWidget());
+        naerModal([](QWidget *w) {
+            auto *f = dynamic_cast<TManual *>(w);
             ASSERT_NE(f, nullptr);
             QTest::mouseClick(f->Button2, Qt::LeftButton);
             QTest::mouseClick(f->Button1, Qt::LeftButton);
         });
-        Vakt vakt(20000);
         VisaManual();
     }
     ASSERT_GT(pdf.dokument.size(), 1);

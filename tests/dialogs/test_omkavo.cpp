@@ -1,5 +1,5 @@
 #include "../support/miljoe.h"
-#include "../support/vakt.h"
+#include "../support/ui/modal.h"
 
 #include "core/tillstaand.h"
 #include "dialogs/omkavo.h"
@@ -58,8 +58,8 @@ TEST_F(OmKavo, EscAndAvbrytBothClose)
     bild(i("cd/BILD/Morv97.BMP"), Qt::blue);
     for (int vaeg = 0; vaeg < 2; ++vaeg) {
         bool oeppen = false;
-        QTimer::singleShot(0, [&, vaeg] {
-            auto *f = dynamic_cast<TOmKavo *>(QApplication::activeModalWidget());
+        naerModal([&, vaeg](QWidget *w) {
+            auto *f = dynamic_cast<TOmKavo *>(w);
             ASSERT_NE(f, nullptr);
             oeppen = f->isVisible();
             if (vaeg == 0)
@@ -67,7 +67,6 @@ TEST_F(OmKavo, EscAndAvbrytBothClose)
             else
                 QTest::mouseClick(f->Button1, Qt::LeftButton);
         });
-        Vakt vakt(3000);
         VisaOmKavo();
         EXPECT_TRUE(oeppen);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

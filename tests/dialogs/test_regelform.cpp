@@ -18,26 +18,22 @@ const char *const allaSidor[] = {"Dubbelskrivning1.htm", "Ae-ljudet.htm", "Aa-lj
                                  "Genus.htm", "Tema1.htm", "Imperativ.htm", "Transitiva.htm"};
 }
 
-class Regelsidor : public Miljoe {
+class Regelsidor : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        G.Skalprocent = 100;
-        G.Marginal = 10;
+        StartatProgram::SetUp();
         nollstaellRegelsida();
     }
     void TearDown() override
     {
         nollstaellRegelsida();
-        Miljoe::TearDown();
+        StartatProgram::TearDown();
     }
     void sida(const QString &bas, const QString &namn, const QString &text)
     {
         skrivFil1252(i(bas + "/regler/" + namn), {"<html><body><p>" + text + "</p></body></html>"});
     }
-    Vakthund vakt;
 };
 
 TEST(Regeltabell, PagesByProgramNumber)

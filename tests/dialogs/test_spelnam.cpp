@@ -1,5 +1,5 @@
 #include "../support/miljoe.h"
-#include "../support/vakt.h"
+#include "../support/ui/modal.h"
 
 #include "core/tillstaand.h"
 #include "dialogs/spelnam.h"
@@ -190,8 +190,8 @@ TEST_F(SpelNam, LauncherAvbrytAndEnterNeverPressesIt)
 {
     G.AntalSpelare = 1;
     G.Spelarnamn[1] = QStringLiteral("Sam");
-    QTimer::singleShot(0, [] {
-        auto *f = dynamic_cast<TSpelNam *>(QApplication::activeModalWidget());
+    naerModal([](QWidget *w) {
+        auto *f = dynamic_cast<TSpelNam *>(w);
         ASSERT_NE(f, nullptr);
         f->Edit1->setFocus();
         QTest::keyClicks(f->Edit1, QStringLiteral("x"));
@@ -201,7 +201,6 @@ TEST_F(SpelNam, LauncherAvbrytAndEnterNeverPressesIt)
         EXPECT_FALSE(f->aerStangd());
         QTest::mouseClick(f->Button2, Qt::LeftButton);
     });
-    Vakt vakt(3000);
     VisaSpelNam();
     EXPECT_EQ(G.SpelnamnAvbrutet, 1);
     EXPECT_EQ(G.AntalSpelare, 1);

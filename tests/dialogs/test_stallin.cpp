@@ -18,7 +18,6 @@ protected:
         G.Marginal = 10;
         G.SekunderRaettSvar = 3;
     }
-    Vakthund vakt;
 };
 
 TEST_F(Installningar, OpeningShowsTheSettingsAndTurnsPicturesOn)

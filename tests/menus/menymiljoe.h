@@ -9,14 +9,11 @@
 
 #include <QSet>
 
-class Menymiljoe : public Miljoe {
+class Menymiljoe : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        G.Skalprocent = 100;
-        G.Marginal = 10;
+        StartatProgram::SetUp();
         QSet<QString> filer;
         for (const Menydef *d : allaUndermenyer())
             for (const Menypost &p : d->poster)
@@ -30,5 +27,4 @@ protected:
         }
     }
     bool skrivSVE23100 = true;
-    Vakthund vakt;
 };

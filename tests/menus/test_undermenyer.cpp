@@ -172,7 +172,7 @@ TEST_F(Undermenyer, EveryExerciseEntryWithItsLauncher)
             antal += p.slag == Menypost::Slag::Oevning;
     EXPECT_EQ(antal, int(std::size(allaOvningar)));
 
-    registreraByggdaFoenster();
+    ByggdaFoenster byggda;
     for (const Ovningspost &o : allaOvningar) {
         SCOPED_TRACE(std::string(o.meny) + " Button" + std::to_string(o.knapp));
         const Menydef *d = undermenydef(o.meny);
@@ -454,7 +454,7 @@ TEST_F(Undermenyer, TheGameStartsOnlyWhenThePlayerNamesWereGiven)
 TEST(Undermenyregister, TheGameEntryNeedsBothWindows)
 {
     FalskaStartare bara({Foenstertyp::Tkatten});
-    registreraFoenster(Foenstertyp::TSpelNam, {});
+    UtanStartare utan(Foenstertyp::TSpelNam);
     G.Skalprocent = 100;
     TF322 m;
     EXPECT_FALSE(m.knapp(1)->isEnabled());

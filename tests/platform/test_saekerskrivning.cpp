@@ -22,10 +22,7 @@ QByteArray laes(const QString &fil)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<saknas>");
 }
 
-struct Graens {
-    explicit Graens(qint64 n) { saettSkrivgraens(n); }
-    ~Graens() { saettSkrivgraens(-1); }
-};
+using Graens = Saett<Skrivgraens>;
 } // namespace
 
 using Saekerskrivning = Miljoe;
@@ -102,7 +99,7 @@ TEST_F(Saekerskrivning, RenameNeverReplaces)
 
 TEST_F(Saekerskrivning, LockIsExclusiveAndReleased)
 {
-    Skrivlaas::saettVaentetid(50);
+    Saett<Laasvaentan> kort(50);
     const QString fil = i("SDIAG.LCK");
     {
         QLockFile annan(fil);
@@ -115,7 +112,6 @@ TEST_F(Saekerskrivning, LockIsExclusiveAndReleased)
         EXPECT_TRUE(l.haalls());
     }
     EXPECT_FALSE(QFileInfo::exists(fil));
-    Skrivlaas::saettVaentetid(15000);
 }
 
 TEST_F(Saekerskrivning, LockOfAnotherLiveCopyIsWaitedFor)

@@ -1,6 +1,8 @@
 #include "miljoe.h"
 
+#include "core/skaermskala.h"
 #include "core/tillstaand.h"
+#include "core/uppstart.h"
 #include "platform/filer.h"
 #include "platform/text1252.h"
 
@@ -28,21 +30,9 @@ void Miljoe::SetUp()
 {
     ASSERT_TRUE(m_katalog.isValid());
     aaterstaellTillstaand();
-    plattform::saettMeddelanden(&meddelanden);
-    plattform::saettKlocka(&klocka);
-    plattform::saettSlumpkaella(&slump);
-    plattform::saettSkaermstorlek([] { return QSize(640, 480); });
-    plattform::saettAnkare(m_katalog.path());
 }
 
-void Miljoe::TearDown()
-{
-    plattform::saettMeddelanden(nullptr);
-    plattform::saettKlocka(nullptr);
-    plattform::saettSlumpkaella(nullptr);
-    plattform::saettAnkare(QString());
-    aaterstaellTillstaand();
-}
+void Miljoe::TearDown() { aaterstaellTillstaand(); }
 
 void Miljoe::anvaendTraed()
 {
@@ -50,4 +40,27 @@ void Miljoe::anvaendTraed()
     QDir().mkpath(i(QStringLiteral("cd")));
     G.PcSoekvaeg = QStringLiteral("pc");
     G.CdSoekvaeg = QStringLiteral("cd");
+}
+
+void StartatProgram::SetUp()
+{
+    Miljoe::SetUp();
+    anvaendTraed();
+    for (int p = 1; p <= 900; ++p)
+        G.SlumpOrdning[p] = p;
+    for (int f = 1; f <= 140; ++f)
+        G.FilSlumpMarkoer[f] = 1;
+    G.SekunderRaettSvar = 3;
+    G.LjudLaege = 1;
+    G.BildLaege = 1;
+    Skaltest();
+    G.Skalprocent = 100;
+}
+
+void StartatProgram::datafil(const QString &namn, const QStringList &rader)
+{
+    skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
+    G.DatFilTabell[++G.AntalDatFiler] = namn;
+    G.DatFilNamn = namn;
+    ASSERT_TRUE(Kolla(namn));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Test surroundings: a fresh shared state, recorded message boxes, a fixed
 // clock and random source, and a throw-away content tree on disk.
-#include "platform/seams.h"
+#include "dubbler.h"
+#include "saett.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,6 +38,22 @@ protected:
     plattform::FastSlump slump;
 private:
     QTemporaryDir m_katalog;
+    Saett<plattform::Meddelanden> m_meddelanden{&meddelanden};
+    Saett<plattform::Klocka> m_klocka{&klocka};
+    Saett<plattform::Slumpkaella> m_slump{&slump};
+    Saett<Skaerm> m_skaerm{[] { return QSize(640, 480); }};
+    Saett<Ankare> m_ankare{m_katalog.path()};
+};
+
+// The shared state of a started program on the tree: scaled at 100 % with
+// the margin measured, every random order the identity, the default
+// seconds, sound and pictures.
+class StartatProgram : public Miljoe {
+protected:
+    void SetUp() override;
+    // A data file in the content tree, entered in the table, made current
+    // and checked.
+    void datafil(const QString &namn, const QStringList &rader);
 };
 
 // The bundled content as the built program sees it: the configuration

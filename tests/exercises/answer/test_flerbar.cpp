@@ -2,7 +2,7 @@
 // panels, Space during a wait, Esc, the end-panel buttons. Timer handlers
 // are called directly instead of waiting.
 #include "../../support/miljoe.h"
-#include "../../support/vakt.h"
+#include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
 #include "core/lovord.h"
@@ -514,7 +514,7 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     svara(f, true);
     EXPECT_TRUE(f.EngLabel->isHidden());   // no entry for the second item
     {
-        Vakt vakt(100);   // closes the settings window
+        staengNaestaModal();   // the settings window
         QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
     }
     EXPECT_FALSE(f.aerStangd());
@@ -525,7 +525,7 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     EXPECT_FALSE(f.BitBtn2->isHidden());
     EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
     {
-        Vakt vakt(100);   // closes the rule page
+        staengNaestaModal();   // the rule page
         QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
     }
     EXPECT_FALSE(f.aerStangd());

@@ -1,4 +1,5 @@
 #include "../../support/miljoe.h"
+#include "../../support/ui/modal.h"
 
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
@@ -107,7 +108,7 @@ TEST(Foenster, EnterNeverPressesAButtonAndEscIsTheWindows)
 TEST(Foenster, ClosedDuringCreationIsNeverShown)
 {
     bool visades = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, testkontext(), [&] {
         if (QApplication::activeModalWidget()) {
             visades = true;
             QApplication::activeModalWidget()->close();
@@ -121,14 +122,10 @@ TEST(Foenster, ClosedDuringCreationIsNeverShown)
 
 TEST(Foenster, LauncherShowsModallyUntilTheWindowCloses)
 {
-    QTimer::singleShot(0, [] {
-        auto *f = dynamic_cast<Provfoenster *>(QApplication::activeModalWidget());
+    naerModal([](QWidget *w) {
+        auto *f = dynamic_cast<Provfoenster *>(w);
         ASSERT_NE(f, nullptr);
         QTest::mouseClick(f->Avbryt, Qt::LeftButton);
-    });
-    QTimer::singleShot(3000, [] {
-        if (auto *w = QApplication::activeModalWidget())
-            w->close();
     });
     EXPECT_EQ(visaModalt<Provfoenster>(), QDialog::Rejected);
 }

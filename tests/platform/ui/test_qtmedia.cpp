@@ -1,5 +1,6 @@
 // The real player: it must come back in time whatever the machine has.
 #include "../../support/miljoe.h"
+#include "../../support/varningar.h"
 
 #include "platform/ui/qtmedia.h"
 
@@ -8,6 +9,12 @@
 #include <QMediaPlayer>
 #include <QTemporaryDir>
 #include <QtEndian>
+
+// The real backend tells through Qt's warnings what the machine's sound
+// system lacks (no server, no device); that is the machine's, not ours.
+class QtMediaspelare : public ::testing::Test {
+    VaentadVarning m_ljudsystemet;
+};
 
 namespace {
 // A PCM WAV of silence, 8 kHz mono 16 bit.
@@ -24,7 +31,7 @@ QByteArray tystWav(int ms)
 }
 } // namespace
 
-TEST(QtMediaspelare, WaitingReturnsWhenTheSoundEndsOrFails)
+TEST_F(QtMediaspelare, WaitingReturnsWhenTheSoundEndsOrFails)
 {
     QTemporaryDir katalog;
     const QString fil = katalog.filePath("tyst.wav");
@@ -43,7 +50,7 @@ TEST(QtMediaspelare, WaitingReturnsWhenTheSoundEndsOrFails)
     }
 }
 
-TEST(QtMediaspelare, MissingFileFailsWithAReason)
+TEST_F(QtMediaspelare, MissingFileFailsWithAReason)
 {
     plattform::QtMediaspelare spelare;
     // The media backend is set up with the first sound, not at start.
@@ -58,7 +65,7 @@ TEST(QtMediaspelare, MissingFileFailsWithAReason)
     spelare.stoppa();
 }
 
-TEST(QtMediaspelare, InstalledPlayerLeavesTheSeamWhenDestroyed)
+TEST_F(QtMediaspelare, InstalledPlayerLeavesTheSeamWhenDestroyed)
 {
     auto *spelare = new plattform::QtMediaspelare;
     plattform::saettMediaspelare(spelare);
@@ -67,10 +74,10 @@ TEST(QtMediaspelare, InstalledPlayerLeavesTheSeamWhenDestroyed)
     EXPECT_NE(&plattform::mediaspelare(), static_cast<plattform::Mediaspelare *>(spelare));
 }
 
-TEST(QtMediaspelare, UnwaitedSoundThatFailsLaterIsReportedOnce)
+TEST_F(QtMediaspelare, UnwaitedSoundThatFailsLaterIsReportedOnce)
 {
     plattform::InspeladeMeddelanden meddelanden;
-    plattform::saettMeddelanden(&meddelanden);
+    Saett<plattform::Meddelanden> g(&meddelanden);
     {
         plattform::QtMediaspelare spelare;
         const bool ok = spelare.spela("/nonexistent/dir/none.wav", false);
@@ -86,5 +93,4 @@ TEST(QtMediaspelare, UnwaitedSoundThatFailsLaterIsReportedOnce)
             EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Fel);
         }
     }
-    plattform::saettMeddelanden(nullptr);
 }

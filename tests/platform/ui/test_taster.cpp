@@ -54,7 +54,7 @@ protected:
 TEST_F(TAsterKontroll, CreationFollowsTheScreen)
 {
     EXPECT_EQ(q, 38);   // a 480-pixel-high screen
-    plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
+    Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     TAster stor;
     EXPECT_EQ(stor.rutstorlek(), 62);
     EXPECT_TRUE(stor.Visa());

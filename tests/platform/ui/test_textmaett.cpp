@@ -31,7 +31,7 @@ TEST_F(RiktigaMaatt, ScreenScale)
     EXPECT_EQ(Skalprocent({1280, 1024}), 208);
     EXPECT_EQ(Skalprocent({800, 600}), 122);
 
-    plattform::saettSkaermstorlek([] { return QSize(640, 480); });
+    Saett<Skaerm> skaerm([] { return QSize(640, 480); });
     Skaltest();
     EXPECT_EQ(G.Skalprocent, 100);
     EXPECT_EQ(G.Marginal, 10);   // "L" in Arial bold 12 points

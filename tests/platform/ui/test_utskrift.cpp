@@ -13,7 +13,9 @@
 #include <QPrintDialog>
 #include <gtest/gtest.h>
 
-#include "../../support/vakt.h"
+#include "../../support/ui/modal.h"
+#include "../../support/varningar.h"
+#include "../../support/ui/provskrivare.h"
 
 using namespace plattform;
 
@@ -48,7 +50,11 @@ TEST(Utskrift, RecordsDocumentsPagesAndCalls)
     EXPECT_EQ(p.YmmTillPixel(297), p.pageHeight());
     EXPECT_EQ(p.YPixelTillmm(p.YmmTillPixel(100)), 100);
 
-    p.textOut(10, 10, QStringLiteral("före"));   // outside a document: ignored
+    {
+        VaentadVarning v(QStringLiteral("outside a document"));
+        p.textOut(10, 10, QStringLiteral("före"));   // outside a document: ignored
+        EXPECT_EQ(v.antal(), 1);
+    }
     ASSERT_TRUE(p.beginDoc(QStringLiteral("Prov")));
     EXPECT_TRUE(p.printing());
     p.saettTypsnitt(QStringLiteral("Arial"), 14, true);
@@ -112,8 +118,8 @@ TEST(Utskrift, CopiesArePrintedOnceNotNTimesN)
     Provskrivare p;
     Provdialog d;
     d.svar = {{true, 3}, {false, 1}};
-    saettSkrivare(&p);
-    saettUtskriftsdialog(&d);
+    Saett<Skrivare> gs(&p);
+    Saett<Utskriftsdialog> gd(&d);
     ASSERT_TRUE(koerUtskriftsdialog());
     EXPECT_EQ(p.antalKopior(), 3);
     // A printout that leaves the copies to the device: one document, 3 copies.
@@ -132,8 +138,6 @@ TEST(Utskrift, CopiesArePrintedOnceNotNTimesN)
         EXPECT_EQ(p.dokument[k].enhetskopior, 1);
     EXPECT_FALSE(koerUtskriftsdialog());   // cancelled
     EXPECT_EQ(d.visningar, 2);
-    saettSkrivare(nullptr);
-    saettUtskriftsdialog(nullptr);
 }
 
 TEST(Utskrift, TextStandsBelowItsTopLeftCorner)
@@ -200,16 +204,14 @@ TEST(Utskrift, RealDialogReadsCopiesAndLeavesTheDeviceAtOne)
     p.qprinter().setOutputFormat(QPrinter::PdfFormat);
     p.qprinter().setOutputFileName(dir.filePath(QStringLiteral("d.pdf")));
     bool saag = false;
-    QTimer::singleShot(0, [&] {
-        auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+    naerModal([&](QWidget *w) {
+        auto *d = qobject_cast<QPrintDialog *>(w);
+        ASSERT_NE(d, nullptr);
         saag = true;
         if (auto *kopior = d->findChild<QSpinBox *>(QStringLiteral("copies")))
             kopior->setValue(2);
         d->accept();
     });
-    Vakt vakt(5000);
     Qtutskriftsdialog dialog;
     ASSERT_TRUE(dialog.koer(p));
     EXPECT_TRUE(saag);
