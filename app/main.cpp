@@ -1,9 +1,10 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
 #include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 
+#include "platform/seams.h"
 #include "platform/ui/foenster.h"
 
 #include <QApplication>
@@ -12,8 +13,8 @@
 int main(int argc, char **argv)
 {
     plattform::Programmet app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvika"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Morvika"));
+    QApplication::setApplicationName(plattform::Programtitel);
+    QApplication::setApplicationDisplayName(plattform::Programtitel);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     plattform::installeraFoensterSkikt();
     installeraTextmaetare();

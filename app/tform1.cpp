@@ -2,8 +2,10 @@
 
 #include "platform/media.h"
 
+#include "core/innehaall.h"
 #include "core/lovord.h"
 #include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -14,6 +16,7 @@
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,14 +39,6 @@ constexpr int knappTopp = 50;
 constexpr int knappHoejd = 28;
 constexpr int bandHoejd = 24;
 
-QFont arial(int punkter, bool fet = false)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(punkter);
-    f.setBold(fet);
-    return f;
-}
-
 // The picture shown instead of the Sweden pictures when pictures are off.
 QPixmap flaggbild()
 {
@@ -60,7 +55,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
 {
     Form1 = this;
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Morvika"));
+    setWindowTitle(Programtitel);
     saettRamloes(true);
     saettBakgrund(this, clBlue);
     const QSize skaerm = skaermstorlek();
@@ -70,7 +65,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setGeometry(0, 0, skaerm.width(), bandHoejd);
     Panel9->setAlignment(Qt::AlignCenter);
-    Panel9->setFont(arial(10, true));
+    Panel9->setFont(arial(Punkter{10}, true));
     saettBakgrund(Panel9, clNavy);
     saettTextfaerg(Panel9, clWhite);
 
@@ -80,10 +75,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Panel1->setLineWidth(1);
     saettBakgrund(Panel1, clNavy);
     Label1 = skapaEtikett(Panel1, QStringLiteral("Label1"), QStringLiteral("MORVIKA"), QPoint(5, 5));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setBold(true);
-    rubrik.setPixelSize(28);
-    Label1->setFont(rubrik);
+    Label1->setFont(arial(Pixlar{28}, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->adjustSize();
     saettTextfaerg(Label1, clYellow);
@@ -91,7 +83,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
         Button[i] = skapaKnapp(Panel1, QStringLiteral("Button%1").arg(i),
                                QString::fromUtf8(knapptexter[i]),
                                QRect(15, knappTopp + (i - 1) * knappHoejd, panelBredd - 30, knappHoejd));
-        Button[i]->setFont(arial(10));
+        Button[i]->setFont(arial(Punkter{10}));
         saettBakgrund(Button[i], clBtnFace);
         saettTextfaerg(Button[i], clBlack);
     }
@@ -116,7 +108,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Label3 = skapaEtikett(this, QStringLiteral("Label3"), QString(), QPoint(0, 0));
     Label4 = skapaEtikett(this, QStringLiteral("Label4"), QString(), QPoint(0, 0));
     for (QLabel *l : {Label3, Label4}) {
-        l->setFont(arial(8));
+        l->setFont(arial(Punkter{8}));
         saettTextfaerg(l, clWhite);
     }
 
@@ -124,7 +116,7 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
                        Figur::Form::RundadRektangel, clYellow);
     Shape1->hide();
     Label2 = skapaEtikett(this, QStringLiteral("Label2"), QString(), QPoint(0, 0));
-    Label2->setFont(arial(11, true));
+    Label2->setFont(arial(Punkter{11}, true));
     saettTextfaerg(Label2, clBlack);
     Label2->hide();
 
@@ -194,7 +186,7 @@ void TForm1::FormCreate()
     Panel1->move(Panel1->x(), ((H - Panel9->height()) - Panel1->height()) / 2 + Panel9->height());
     Label1->move((Panel1->width() - Label1->width()) / 2, (Button[1]->y() - Label1->height()) / 2);
 
-    if (G.BildLaege == 1 || G.BildLaege == 3) {
+    if (bildPaa()) {
         Startbilder();
         Image1->hide();
     } else {
@@ -220,11 +212,7 @@ void TForm1::Startbilder()
                      + QStringLiteral(".BMP");
         bild->setGeometry(bild->x(), Panel9->height() + (k % 3) * h, Panel1->x(), h);
         bild->move(k < 3 ? Panel1->x() - BildImage[0]->width() : x, bild->y());
-        QString fil;
-        if (filFinns(G.PcSoekvaeg + G.BildNamn))
-            fil = G.PcSoekvaeg + G.BildNamn;
-        else if (filFinns(G.CdSoekvaeg + G.BildNamn))
-            fil = G.CdSoekvaeg + G.BildNamn;
+        const QString fil = HittaInnehaall(G.BildNamn);
         if (fil.isEmpty() || !bild->laddaFil(riktigSoekvaeg(fil))) {
             bild->hide();
             continue;
@@ -280,8 +268,8 @@ void TForm1::BildImageMouseMove(int k)
 
 void TForm1::Button7Click()
 {
-    G.Arbetsbladslaege = G.Arbetsbladslaege == 1 ? 0 : 1;
-    if (G.Arbetsbladslaege == 1) {
+    saettLaege(aerArbetsblad(laege()) ? Laege::Oevning : Laege::Arbetsblad);
+    if (aerArbetsblad(laege())) {
         Button[7]->setText(QStringLiteral("Avaktivera arbetsblad"));
         saettEtikettText(Label2, QStringLiteral("Arbetsblad aktiverat"));
         Label2->move(Shape1->x() + (Shape1->width() - Label2->width()) / 2,
@@ -309,7 +297,7 @@ void TForm1::aktiveraKnappar()
 {
     // Worksheet mode closes Sverige, Diverse and Diagnos. A window that has
     // not been built yet keeps its button disabled.
-    const bool arbetsblad = G.Arbetsbladslaege == 1;
+    const bool arbetsblad = aerArbetsblad(laege());
     Button[1]->setEnabled(!arbetsblad);
     Button[5]->setEnabled(!arbetsblad);
     Button[6]->setEnabled(!arbetsblad && finnsStartare(Foenstertyp::TDiag));
@@ -329,8 +317,7 @@ void TForm1::escape() { Button[10]->click(); }
 
 void TForm1::Button1Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF1();
 }
 
@@ -338,15 +325,13 @@ void TForm1::Button2Click() { VisaF2(); }
 
 void TForm1::Button3Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF3();
 }
 
 void TForm1::Button4Click()
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
     VisaF4();
 }
 
@@ -355,7 +340,7 @@ void TForm1::Button5Click() { VisaF5(); }
 void TForm1::Button6Click()
 {
     G.DiagnosStaengd = 0;
-    G.Arbetsbladslaege = 2;
+    saettLaege(Laege::Diagnostest);
     starta(Foenstertyp::TDiag);
 }
 

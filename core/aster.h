@@ -1,6 +1,6 @@
 #pragma once
 // The progress squares of a round: what each square shows and the drawing
-// that shows it. The control (core/widgets/taster.h) paints this drawing and
+// that shows it. The control (platform/ui/taster.h) paints this drawing and
 // holds no state of its own.
 #include "core/typer.h"
 

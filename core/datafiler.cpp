@@ -8,19 +8,9 @@
 
 using namespace plattform;
 
-QString SoekInnehaall(const QString &underkatalogOchNamn)
-{
-    const QString pc = G.PcSoekvaeg + underkatalogOchNamn;
-    if (filFinns(pc))
-        return pc;
-    return G.CdSoekvaeg + underkatalogOchNamn;
-}
-
 QString DataUnderkatalog(const QString &namn)
 {
-    const qsizetype punkt = namn.lastIndexOf(QLatin1Char('.'));
-    const QString ext = punkt < 0 ? QString() : namn.mid(punkt).toUpper();
-    return ext == QLatin1String(".DAT") ? QStringLiteral("\\DATA\\DAT\\")
+    return versalExt(namn) == QLatin1String(".DAT") ? QStringLiteral("\\DATA\\DAT\\")
                                         : QStringLiteral("\\DATA\\LOV\\");
 }
 

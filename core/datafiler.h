@@ -2,15 +2,13 @@
 // Data files and item lines: fetching the n-th item of a file, splitting an
 // item line into its fields, splitting a text at its "<" ">" marks, and the
 // line scrambling in which item lines may be stored.
+#include "core/innehaall.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
 #include "core/typer.h"
-
-// The base-path lookup every content file uses: PC path + rest when that
-// file exists, else CD path + rest (not tested further).
-QString SoekInnehaall(const QString &underkatalogOchNamn);
 
 // "\DATA\DAT\" for a ".DAT" name, else "\DATA\LOV\".
 QString DataUnderkatalog(const QString &namn);

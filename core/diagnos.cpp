@@ -1,5 +1,6 @@
 #include "core/diagnos.h"
 
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 
@@ -7,32 +8,7 @@
 
 Diagnosprotokoll *diaprot = nullptr;
 
-int GeDiagnosNummer(Word program)
-{
-    const int p = program;
-    switch (p) {
-    case 23100: return 1;
-    case 23200: return 2;
-    case 23300: return 3;
-    case 23400: return 4;
-    case 23500: return 5;
-    case 23600: return 6;
-    case 23700: return 7;
-    case 23800: return 8;
-    case 23900: return 9;
-    case 22200:
-    case 22300: return 10;
-    case 24300: return 11;
-    case 45000: return 12;
-    case 42000: return 14;
-    case 32400: return 15;
-    default: break;
-    }
-    if (p >= 43100 && p <= 43300) return 13;
-    if (p >= 33100 && p <= 33300) return 16;
-    if (p >= 34100 && p <= 34800) return 17;
-    return 0;
-}
+int GeDiagnosNummer(Word programtal) { return program(programtal).diagnosnummer; }
 
 Byte GeStatusTal(int test)
 {

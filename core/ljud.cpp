@@ -1,10 +1,11 @@
 #include "core/ljud.h"
 
+#include "core/innehaall.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/media.h"
 #include "platform/seams.h"
-#include "platform/text1252.h"
 
 using namespace plattform;
 
@@ -14,10 +15,7 @@ const QString IngenLjudutgaangText =
 namespace {
 const QString ljud = QStringLiteral("\\LJUD\\");
 
-bool ljudIKatalogenSjaelv(Word p)
-{
-    return p == 22300 || p == 23500 || p == 23800 || p == 23900 || p == 24300 || p == 25600;
-}
+bool ljudIKatalogenSjaelv(Word p) { return program(p).ljudUtanNivaaer; }
 
 QString saknasText(const QString &foere, const QString &soekvaeg)
 {
@@ -42,7 +40,7 @@ void spela(const QString &soekvaeg)
 QString LjudKatalogFoer(Word programtal)
 {
     const QString siffror = QString::number(programtal);
-    QString k = QStringLiteral("S") + siffror.left(programtal == 23101 ? 4 : 3);
+    QString k = QStringLiteral("S") + siffror.left(program(programtal).ljudFyraSiffror ? 4 : 3);
     if (k == QLatin1String("S11"))
         k = QStringLiteral("S111");
     return k;
@@ -64,24 +62,18 @@ QString PostLjudNamn(const QString &ljudKatalog, int postnummer)
            + QStringLiteral(".WAV");
 }
 
-bool SpelasTillSlut(Word p)
-{
-    return p == 11500 || p == 11600 || (p >= 31100 && p <= 31400) || p == 54100 || p == 54200;
-}
+bool SpelasTillSlut(Word p) { return program(p).spelasTillSlut; }
 
 namespace {
 // The sound under the PC path, else under the CD path; a sound under
 // neither is reported with the CD path's name.
 void spelaUnderBaserna(const QString &rest, const QString &foereText)
 {
-    const QString pc = G.PcSoekvaeg + rest;
-    const QString cd = G.CdSoekvaeg + rest;
-    if (filFinns(pc))
-        spela(pc);
-    else if (filFinns(cd))
-        spela(cd);
+    const QString fil = HittaInnehaall(rest);
+    if (fil.isEmpty())
+        visaInformation(saknasText(foereText, G.CdSoekvaeg + rest));
     else
-        visaInformation(saknasText(foereText, cd));
+        spela(fil);
 }
 } // namespace
 
@@ -104,36 +96,4 @@ void SpelaUppWavLjud(const QString &namn)
     const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
     spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "));
     G.RaktLjud = 0;
-}
-
-void FyllEngListan()
-{
-    QString fil;
-    if (G.Oeversaettning == 1)
-        fil = QStringLiteral("MORVENG.DAT");
-    else if (G.Oeversaettning == 2)
-        fil = QStringLiteral("MORVTYS.DAT");
-    else
-        return;
-    const QString under = QStringLiteral("\\DATA\\DAT\\") + fil;
-    QString soekvaeg = G.PcSoekvaeg + under;
-    if (!filFinns(soekvaeg)) {
-        soekvaeg = G.CdSoekvaeg + under;
-        if (!filFinns(soekvaeg))
-            return;
-    }
-    RadLaesare laesare;
-    if (!laesare.oeppna(riktigSoekvaeg(soekvaeg)))
-        return;
-    G.ListBox1.clear();
-    G.ListBox2.clear();
-    for (int rader = 0; rader < 3000 && !laesare.slut(); ++rader) {
-        const QString rad = laesare.laesRad().left(220);
-        const qsizetype hash = rad.left(219).indexOf(QLatin1Char('#'));
-        // Position 2..189 counted from 1.
-        if (hash >= 1 && hash <= 188) {
-            G.ListBox1 << rad.left(hash);
-            G.ListBox2 << rad.mid(hash + 1);
-        }
-    }
 }

@@ -1,8 +1,7 @@
 #pragma once
-// Item sounds and the word-translation lists. Sounds lie below "\LJUD\"
-// under a base path, in the program's sound directory (LjudKatalog) and,
-// for data files of more than 99 items, one level deeper in "\L" + item
-// number div 100.
+// Item sounds. Sounds lie below "\LJUD\" under a base path, in the
+// program's sound directory (LjudKatalog) and, for data files of more than
+// 99 items, one level deeper in "\L" + item number div 100.
 #include "core/typer.h"
 
 #include <QString>
@@ -14,10 +13,6 @@ void GeLjudDirectory();
 // ".WAV"; with RaktLjud 1 a file directly in "\LJUD\"). A missing file is
 // reported and nothing plays; RaktLjud is 0 afterwards.
 void SpelaUppWavLjud(const QString &namn);
-
-// Loads MORVENG.DAT or MORVTYS.DAT (by Oeversaettning) into G.ListBox1 and
-// G.ListBox2; a missing list leaves them as they were.
-void FyllEngListan();
 
 // ---- the rules above as plain functions (also used by the sound generator)
 

@@ -1,6 +1,7 @@
 #include "core/lovord.h"
 
 #include "core/diagnos.h"
+#include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 
@@ -157,17 +158,7 @@ int haemta_Lovordslumptal(int markoer, int index)
     const int antal = G.LovordAntalRader[index];
     if (antal <= 0)
         return 0;
-    int resultat = 0;
-    int funna = 0;
-    for (int p = 1; p <= 900; ++p) {
-        const int tal = G.SlumpOrdning[p];
-        if (tal < 1 || tal > antal)
-            continue;
-        if (++funna == markoer) {
-            resultat = tal;
-            break;
-        }
-    }
+    int resultat = nteIOrdningen(markoer, antal, 900);
     // A cursor past the count (or an order that is not drawn yet) still
     // gives a line of the file.
     if (resultat == 0)

@@ -1,84 +1,21 @@
 #include "core/meningslayout.h"
 
+#include "core/program.h"
+#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 
 #include <algorithm>
 
-qint64 avrundaJaemnt(qint64 taeljare, qint64 naemnare)
-{
-    const bool negativ = (taeljare < 0) != (naemnare < 0);
-    taeljare = taeljare < 0 ? -taeljare : taeljare;
-    naemnare = naemnare < 0 ? -naemnare : naemnare;
-    qint64 kvot = taeljare / naemnare;
-    const qint64 rest2 = 2 * (taeljare % naemnare);
-    if (rest2 > naemnare || (rest2 == naemnare && kvot % 2 != 0))
-        ++kvot;
-    return negativ ? -kvot : kvot;
-}
-
-Typsnitt SkaltestTypsnitt()
-{
-    // The label is laid out at a character height of 19 pixels; with the
-    // metrics of the Arial-compatible fonts on this system, 18 pixels is the
-    // height at which a 640-pixel screen comes out at 100 %.
-    Typsnitt t;
-    t.familj = QStringLiteral("Arial");
-    t.fet = true;
-    t.pixlar = 18;
-    return t;
-}
-
-Word Skalprocent(const QSize &skaerm)
-{
-    const Textmaetare &m = textmaetare();
-    const Typsnitt t = SkaltestTypsnitt();
-    QString rad;
-    int n = 0;
-    // Each "A" is at least a pixel wide; the bound keeps a broken measure
-    // from looping for ever.
-    while (skaerm.width() > m.bredd(rad, t) && n <= skaerm.width()) {
-        rad.append(QLatin1Char('A'));
-        ++n;
-    }
-    qint64 p = 2 * (n - 1);
-    if (p > 156)
-        p = avrundaJaemnt(qint64(skaerm.height()) * 156, 768);
-    if (p >= 96 && p <= 101)
-        p = 100;
-    return Word(std::clamp<qint64>(p, 1, 65535));
-}
-
-void Skaltest()
-{
-    G.Skalprocent = Skalprocent(plattform::skaermstorlek());
-    Typsnitt t;
-    t.familj = QStringLiteral("Arial");
-    t.fet = true;
-    t.punkter = 12;
-    G.Marginal = Word(textmaetare().bredd(QStringLiteral("L"), t));
-}
-
 int MeningsPunkter(Word programtal)
 {
-    const int p = programtal;
-    const bool stor = p == 17 || p == 117 || (p >= 21100 && p <= 21300) || p == 22100
-                      || p == 25500 || (p >= 31110 && p <= 31180) || p == 32300 || p == 32400
-                      || p == 34200 || p == 39100 || p == 39200;
-    if (stor)
-        return 22;
-    if (p == 47400)
-        return 18;
-    if (p == 51000)
-        return 12;
-    return 14;
+    return program(programtal).meningsPunkter;
 }
 
 int MeningsBredd(int vaenster, int hoeger)
 {
     const int spann = hoeger - vaenster;
-    const Word p = G.Programtal;
-    if (G.MusOverText == 1 || p == 38100 || p == 38200 || p == 51000)
+    if (G.MusOverText == 1 || program(G.Programtal).oskaladRadbredd)
         return spann;
     return int(avrundaJaemnt(qint64(plattform::skaermstorlek().width()) * spann, 640));
 }

@@ -1,5 +1,7 @@
 #include "core/slumpordning.h"
 
+#include "core/innehaall.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -80,16 +82,12 @@ void haemta(const QString &namn, int fil)
     if (G.FelPostNummer <= 0 || G.FelPostNummer > G.FilAntalPoster[fil])
         return;
     const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
-    QString soekvaeg = G.PcSoekvaeg + undervaeg;
-    if (!plattform::filFinns(soekvaeg))
-        soekvaeg = G.CdSoekvaeg + undervaeg;
     plattform::RadLaesare fil1;
-    if (!fil1.oeppna(plattform::riktigSoekvaeg(soekvaeg))) {
-        plattform::visaMeddelande(QStringLiteral("Filen ") + G.CdSoekvaeg + undervaeg
-                                  + QStringLiteral(" finns inte eller är felaktig"));
+    if (!fil1.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(undervaeg)))) {
+        plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
         return;
     }
-    if (G.Programtal == 55000)
+    if (program(G.Programtal).foenster == Foenstertyp::TKlockan)
         G.KlockPost = G.FelPostNummer;
     // Items are counted as the item reader counts them: comment and header
     // lines and empty lines are not items.
@@ -156,6 +154,17 @@ void laeggTill(int fil)
 
 } // namespace
 
+int nteIOrdningen(int n, int antal, int plaster)
+{
+    int funna = 0;
+    for (int p = 1; p <= plaster; ++p) {
+        const int tal = G.SlumpOrdning[p];
+        if (tal >= 1 && tal <= antal && ++funna == n)
+            return tal;
+    }
+    return 0;
+}
+
 int haemta_slumptal(int cursor, int fil)
 {
     if (!aerFil(fil))
@@ -168,22 +177,12 @@ int haemta_slumptal(int cursor, int fil)
     // A cursor outside the file's items starts the order again.
     if (cursor < 1 || cursor > c)
         cursor = 1;
-    int resultat = 1;
-    int raeknade = 0;
-    for (int p = 1; p <= HoegstaPost; ++p) {
-        const int tal = G.SlumpOrdning[p];
-        if (tal < 1 || tal > c)
-            continue;
-        if (++raeknade == cursor) {
-            resultat = tal;
-            break;
-        }
-    }
+    const int resultat = std::max(nteIOrdningen(cursor, c, HoegstaPost), 1);
     G.FilSlumpMarkoer[fil] = G.FilSlumpMarkoer[fil] < c ? G.FilSlumpMarkoer[fil] + 1 : 1;
     return resultat;
 }
 
-void haemtafel(const QString &namn, int operation)
+void haemtafel(const QString &namn, Felfunktion operation)
 {
     const int fil = G.DatFilIndex;
     if (!aerFil(fil))

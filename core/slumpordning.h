@@ -10,10 +10,15 @@ void SkapaSlumpordning(int lo, int hi);
 // callers pass the file's own cursor. 0 when `fil` is no file or has no items.
 int haemta_slumptal(int cursor, int fil);
 
-// The wrong-answer list of the current file (`DatFilIndex`): 0 fetches its
-// first entry into `HaemtadRad` (`namn` is the data file), 1 removes that
-// entry, 2 moves it to the end, 3 appends the current item (`PostNummer`).
-void haemtafel(const QString &namn, int operation);
+// The n-th entry (from 1) of the shared order that lies in 1..antal, looked
+// for among the order's first `plaster` positions; 0 when there is none.
+int nteIOrdningen(int n, int antal, int plaster);
 
 // The list's operations by name.
-enum Felfunktion { FelHaemta = 0, FelTaBort = 1, FelFlyttaSist = 2, FelLaeggTill = 3 };
+enum Felfunktion : int { FelHaemta = 0, FelTaBort = 1, FelFlyttaSist = 2, FelLaeggTill = 3 };
+
+// The wrong-answer list of the current file (`DatFilIndex`): FelHaemta
+// fetches its first entry into `HaemtadRad` (`namn` is the data file),
+// FelTaBort removes that entry, FelFlyttaSist moves it to the end,
+// FelLaeggTill appends the current item (`PostNummer`).
+void haemtafel(const QString &namn, Felfunktion operation);

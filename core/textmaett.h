@@ -1,6 +1,6 @@
 #pragma once
 // Measuring text in pixels, behind a replaceable seam: the program installs
-// one that uses the real font metrics (core/widgets/qttextmaetare.h); the
+// one that uses the real font metrics (platform/ui/qttextmaetare.h); the
 // logic tests install one with fixed character widths.
 #include <QSize>
 #include <QList>

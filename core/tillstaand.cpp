@@ -33,3 +33,12 @@ bool aerDiagnosomraade(Laege l)
 {
     return l >= Laege::Diagnostest && l <= Laege::OevningRaettning;
 }
+
+void oevningUtomArbetsblad()
+{
+    if (!aerArbetsblad(laege()))
+        saettLaege(Laege::Oevning);
+}
+
+bool ljudPaa() { return G.LjudLaege == 1 || G.LjudLaege == 3; }
+bool bildPaa() { return G.BildLaege == 1 || G.BildLaege == 3; }

@@ -47,6 +47,14 @@ bool aerDiagnoslaege(Laege l);         // a diagnosis round is being reported: t
 bool aerOevningslaege(Laege l);        // practice, from a menu or for a diagnosis
 bool aerDiagnosomraade(Laege l);       // anything inside the diagnosis module (2..5): 20-item rounds
 
+// Practice mode, unless worksheet mode is on: what a menu sets before it
+// opens an exercise.
+void oevningUtomArbetsblad();
+
+// Sounds and pictures are on in the settings 1 and 3 of LjudLaege and BildLaege.
+bool ljudPaa();
+bool bildPaa();
+
 struct Felpost {
     int postnummer = 0;     // 0 marks an empty slot
     int filindex = 0;

@@ -1,5 +1,6 @@
 #include "core/uppstart.h"
 
+#include "core/innehaall.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
@@ -15,12 +16,6 @@ using namespace plattform;
 std::function<void()> HuvudfoensterAktiveras;
 
 namespace {
-QString versal_ext(const QString &namn)
-{
-    const qsizetype punkt = namn.lastIndexOf(QLatin1Char('.'));
-    return punkt < 0 ? QString() : namn.mid(punkt).toUpper();
-}
-
 bool byteOrdning(const QString &a, const QString &b) { return till1252(a) < till1252(b); }
 
 template <typename Tabell>
@@ -32,17 +27,6 @@ void sortera(Tabell &t, int antal)
     std::sort(l.begin(), l.end(), byteOrdning);
     for (int i = 1; i <= antal; ++i)
         t[i] = l.at(i - 1);
-}
-
-// The "\DATA" directory that a listing runs in: under the PC path, else
-// under the CD path; empty when neither exists.
-QString dataKatalog()
-{
-    if (katalogFinns(G.PcSoekvaeg + QStringLiteral("\\DATA")))
-        return G.PcSoekvaeg + QStringLiteral("\\DATA");
-    if (katalogFinns(G.CdSoekvaeg + QStringLiteral("\\DATA")))
-        return G.CdSoekvaeg + QStringLiteral("\\DATA");
-    return {};
 }
 
 // The configuration's base paths and directories are at most this long.
@@ -128,14 +112,12 @@ bool HaemtaDatFiler()
 {
     G.AntalDatFiler = 0;
     G.AntalLovordFiler = 0;
-    const QString lista = filFinns(G.PcSoekvaeg + QStringLiteral("\\data\\datfiler.sve"))
-                              ? G.PcSoekvaeg + QStringLiteral("\\DATA\\datfiler.sve")
-                              : G.CdSoekvaeg + QStringLiteral("\\DATA\\datfiler.sve");
+    const QString lista = SoekInnehaall(QStringLiteral("\\DATA\\datfiler.sve"));
     RadLaesare fil;
     if (fil.oeppna(riktigSoekvaeg(lista))) {
         while (!fil.slut()) {
             const QString namn = fil.laesRad().trimmed().left(12);
-            const QString ext = versal_ext(namn);
+            const QString ext = versalExt(namn);
             // Names past the table's end are ignored.
             if (ext == QLatin1String(".DAT") && G.AntalDatFiler < 140)
                 G.DatFilTabell[++G.AntalDatFiler] = namn;
@@ -144,7 +126,7 @@ bool HaemtaDatFiler()
         }
         return true;
     }
-    const QString katalog = dataKatalog();
+    const QString katalog = HittaKatalog(QStringLiteral("\\DATA"));
     if (katalog.isEmpty()) {
         visaVarning(saknadData());
         return false;
@@ -163,7 +145,7 @@ void HaemtaLovordFiler()
 {
     if (G.AntalLovordFiler != 0)
         return;
-    const QString katalog = dataKatalog();
+    const QString katalog = HittaKatalog(QStringLiteral("\\DATA"));
     if (katalog.isEmpty()) {
         visaVarning(saknadData());
         return;
@@ -185,7 +167,7 @@ bool Uppstart()
     G.BildNummer = 1;
     G.ValtTest = 1;
     G.NySida = 0;
-    G.Arbetsbladslaege = 0;
+    saettLaege(Laege::Oevning);
     if (!HaemtaSoekvaegar())
         return false;
     if (!HaemtaDatFiler())
@@ -210,7 +192,7 @@ bool Kolla(const QString &namn)
             index = i;
             break;
         }
-    const QString fel = QStringLiteral("Filen ") + G.DatFilNamn + QStringLiteral(" finns inte eller är felaktig");
+    const QString fel = saknadFil(namn);
     if (index == 0) {
         G.DatFilIndex = 0;
         visaMeddelande(fel);
@@ -235,18 +217,15 @@ bool Kolla(const QString &namn)
 
 void ordantal(const QString &namn, int index, bool raekna)
 {
-    const QString ext = versal_ext(namn);
+    const QString ext = versalExt(namn);
     QString under;
     if (ext == QLatin1String(".DAT"))
         under = QStringLiteral("\\DATA\\DAT\\");
     else if (ext == QLatin1String(".LOV"))
         under = QStringLiteral("\\DATA\\LOV\\");
-    QString soekvaeg = G.PcSoekvaeg + under + namn;
-    if (!filFinns(soekvaeg))
-        soekvaeg = G.CdSoekvaeg + under + namn;
     RadLaesare fil;
-    if (namn.isEmpty() || !fil.oeppna(riktigSoekvaeg(soekvaeg))) {
-        visaMeddelande(QStringLiteral("Filen ") + under + namn + QStringLiteral(" finns inte eller är felaktig"));
+    if (namn.isEmpty() || !fil.oeppna(riktigSoekvaeg(SoekInnehaall(under + namn)))) {
+        visaMeddelande(saknadFil(under + namn));
         return;
     }
     int rubrik = 0;

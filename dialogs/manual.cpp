@@ -1,13 +1,15 @@
 #include "dialogs/manual.h"
 
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
 #include "platform/text1252.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/utskrift.h"
+#include "platform/ui/typsnitt.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,7 +23,6 @@ const QString Manualnamn = QStringLiteral("\\DATA\\SVEMAN2.TXT");
 constexpr int Knappbredd = 150;
 constexpr int Knapphoejd = 32;
 
-QString manualSoekvaeg(const QString &bas) { return (bas + Manualnamn).left(97); }
 
 // A line wider than the page breaks at blanks; the further parts keep the
 // two-blank indent of the text box.
@@ -47,27 +48,16 @@ QStringList brytRad(Skrivare &p, const QString &rad, int maxbredd)
 }
 } // namespace
 
-QString Manualfil()
-{
-    const QString pc = manualSoekvaeg(G.PcSoekvaeg);
-    if (filFinns(pc))
-        return pc;
-    return manualSoekvaeg(G.CdSoekvaeg);
-}
+QString Manualfil() { return SoekInnehaall(Manualnamn); }
 
 TManual::TManual(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Manual"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Manual"));
     saettBakgrund(this, clWhite);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont rubrik(QStringLiteral("Arial"));
-    rubrik.setPixelSize(35);
-    rubrik.setBold(true);
+    QFont rubrik = arial(Pixlar{35}, true);
     rubrik.setItalic(true);
     Label1->setFont(rubrik);
     saettTextfaerg(Label1, clNavy);
@@ -78,7 +68,7 @@ TManual::TManual(QWidget *parent) : Foenster(parent)
         m->setObjectName(QString::fromLatin1(namn));
         m->setReadOnly(true);
         m->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m->setFont(QFont(QStringLiteral("Arial"), 11));
+        m->setFont(arial(Punkter{11}));
         return m;
     };
     Memo1 = textruta("Memo1");
@@ -102,8 +92,7 @@ void TManual::FormCreate()
 {
     RadLaesare fil;
     if (!fil.oeppna(riktigSoekvaeg(Manualfil()))) {
-        visaMeddelande(QStringLiteral("Filen ") + manualSoekvaeg(G.CdSoekvaeg)
-                       + QStringLiteral(" finns inte eller är felaktig"));
+        visaMeddelande(saknadFil(G.CdSoekvaeg + Manualnamn));
         stang();
         return;
     }

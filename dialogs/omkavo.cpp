@@ -1,11 +1,13 @@
 #include "dialogs/omkavo.h"
 
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
+#include "platform/ui/typsnitt.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -13,18 +15,11 @@
 using namespace plattform;
 
 namespace {
-QString bildSoekvaeg(const QString &bas)
-{
-    return (bas + QStringLiteral("\\BILD\\")).left(96) + QStringLiteral("Morv97.BMP");
-}
 } // namespace
 
 TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("OmKavo"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("OmKavo"));
     saettBakgrund(this, clSilver);
 
     Image1 = new QLabel(this);
@@ -33,9 +28,7 @@ TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(37);
-    Label1->setFont(f);
+    Label1->setFont(arial(Pixlar{37}));
     saettTextfaerg(Label1, clNavy);
     saettEtikettText(Label1, QStringLiteral("Morvika 3.1"));
 
@@ -57,11 +50,9 @@ void TOmKavo::FormCreate()
     Image1->setGeometry(0, 0, W, H);
     // PC path first, then CD path; without the picture the window shows
     // its silver background.
-    QString fil = bildSoekvaeg(G.PcSoekvaeg);
-    if (!filFinns(fil))
-        fil = bildSoekvaeg(G.CdSoekvaeg);
+    const QString fil = HittaInnehaall(QStringLiteral("\\BILD\\Morv97.BMP"));
     QPixmap bild;
-    if (filFinns(fil))
+    if (!fil.isEmpty())
         bild.load(riktigSoekvaeg(fil));
     m_harBild = !bild.isNull();
     if (m_harBild)

@@ -1,6 +1,9 @@
 #include "dialogs/regelform.h"
 
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/skalning.h"
+#include "core/innehaall.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -22,42 +25,17 @@ QString &sida()
     return s;
 }
 
-struct Regel {
-    Word fraan, till;
-    const char *sida;
-};
-const Regel regler[] = {
-    {22100, 22100, "Dubbelskrivning1.htm"}, {22200, 22300, "Dubbelskrivning1.htm"},
-    {23100, 23100, "Ae-ljudet.htm"},        {23200, 23200, "Aa-ljudet1.htm"},
-    {23300, 23300, "Tj-ljudet.htm"},        {23400, 23500, "Sj-ljudet1.htm"},
-    {23600, 23600, "Ng-ljudet.htm"},        {23700, 23700, "J-ljudet1.htm"},
-    {23800, 23800, "Ks-ljudet.htm"},        {36100, 36200, "Avstavning.htm"},
-    {37100, 37300, "Kortning1.htm"},        {39200, 39200, "Varvart.htm"},
-    {44000, 44000, "Genus.htm"},            {46110, 46150, "Tema1.htm"},
-    {46300, 46300, "Tema1.htm"},            {46200, 46200, "Imperativ.htm"},
-    {46400, 46400, "Transitiva.htm"},
-};
 const QString regelkatalog = QStringLiteral("\\regler\\");
-const QString felslut = QString::fromUtf8(" finns inte eller är felaktig");
 } // namespace
 
-QString Regelsida(Word programtal)
-{
-    for (const Regel &r : regler)
-        if (programtal >= r.fraan && programtal <= r.till)
-            return QString::fromLatin1(r.sida);
-    return {};
-}
+QString Regelsida(Word programtal) { return QString::fromLatin1(program(programtal).regelsida); }
 
 const QString &aktuellRegelsida() { return sida(); }
 void nollstaellRegelsida() { sida().clear(); }
 
 TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Regelform"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Regelform"));
     const QSize skaerm = skaermstorlek();
     setGeometry(0, 0, skaerm.width(), skaerm.height());
 
@@ -100,24 +78,15 @@ void TRegelform::Webregel()
     if (!ny.isEmpty())
         sida() = ny;
     const QString &namn = sida();
-    const QString cd = G.CdSoekvaeg + regelkatalog + namn;
-    const QString pc = G.PcSoekvaeg + regelkatalog + namn;
-    if (!namn.isEmpty()) {
-        // The one content file looked for on the CD first.
-        if (filFinns(cd))
-            navigera(cd);
-        else if (filFinns(pc))
-            navigera(pc);
-        else
-            visaMeddelande(QStringLiteral("Filen ") + pc + felslut);
-    } else {
-        if (filFinns(pc))
-            navigera(pc);
-        else if (filFinns(cd))
-            navigera(cd);
-        else
-            visaMeddelande(QStringLiteral("Filen ") + cd + felslut);
-    }
+    // A page is looked for on the CD first; the message names the base path
+    // tried last.
+    const Basordning ordning = namn.isEmpty() ? Basordning::PcFoerst : Basordning::CdFoerst;
+    const QString fil = HittaInnehaall(regelkatalog + namn, ordning);
+    const QString sist = ordning == Basordning::CdFoerst ? G.PcSoekvaeg : G.CdSoekvaeg;
+    if (!fil.isEmpty())
+        navigera(fil);
+    else
+        visaMeddelande(saknadFil(sist + regelkatalog + namn));
 
     const int m = G.Marginal;
     WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m, Panel1->height() - 2 * m);

@@ -2,10 +2,11 @@
 
 #include "core/tillstaand.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
+#include "platform/ui/typsnitt.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ constexpr int Hoejd = 300;
 QLabel *varning(QWidget *foeraelder, const char *namn, int y)
 {
     QLabel *l = skapaEtikett(foeraelder, QString::fromLatin1(namn), IngetNamn, QPoint(250, y + 3));
-    l->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    l->setFont(arial(Punkter{10}, true));
     l->adjustSize();
     saettTextfaerg(l, clRed);
     l->hide();
@@ -32,7 +33,7 @@ QLineEdit *namnfaelt(QWidget *foeraelder, const char *namn, int y)
 {
     QLineEdit *e = skapaRuta(foeraelder, QString::fromLatin1(namn), QRect(30, y, 210, 26));
     e->setMaxLength(19);
-    e->setFont(QFont(QStringLiteral("Arial"), 11));
+    e->setFont(arial(Punkter{11}));
     e->hide();
     return e;
 }
@@ -40,13 +41,8 @@ QLineEdit *namnfaelt(QWidget *foeraelder, const char *namn, int y)
 
 TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("SpelNam"));
-    setWindowTitle(QStringLiteral("Vem eller vilka ska spela?"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    const QSize skaerm = skaermstorlek();
-    setGeometry((skaerm.width() - Bredd) / 2, (skaerm.height() - Hoejd) / 2, Bredd, Hoejd);
-    setFixedSize(Bredd, Hoejd);
+    foerberedDialog(this, QStringLiteral("SpelNam"), QSize(Bredd, Hoejd),
+                    QStringLiteral("Vem eller vilka ska spela?"));
 
     NamnPanelen = skapaPanel(this, QStringLiteral("NamnPanelen"), QRect(0, 0, Bredd, Hoejd));
     NamnPanelen->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -54,13 +50,13 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
     saettBakgrund(NamnPanelen, clSilver);
 
     Label1 = skapaEtikett(NamnPanelen, QStringLiteral("Label1"), QString(), QPoint(30, 14));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
+    Label1->setFont(arial(Punkter{14}, true));
     saettTextfaerg(Label1, clNavy);
     saettEtikettText(Label1, QStringLiteral("Hur många spelare?"));
 
     Panel1 = skapaPanel(NamnPanelen, QStringLiteral("Panel1"), QRect(20, 48, 400, 46));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    const QFont panelfont(QStringLiteral("Arial"), 11, QFont::Bold);
+    const QFont panelfont = arial(Punkter{11}, true);
     Panel2 = new Klickpanel(Panel1, QStringLiteral("Panel2"), QStringLiteral("&En spelare"),
                             QRect(6, 6, 124, 34));
     Panel3 = new Klickpanel(Panel1, QStringLiteral("Panel3"), QStringLiteral("&Två spelare"),
@@ -76,7 +72,7 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
     Panel4->OnClick = [this] { Panel4Click(); };
 
     Label5 = skapaEtikett(NamnPanelen, QStringLiteral("Label5"), QString(), QPoint(30, 106));
-    Label5->setFont(QFont(QStringLiteral("Arial"), 11));
+    Label5->setFont(arial(Punkter{11}));
 
     Edit1 = namnfaelt(NamnPanelen, "Edit1", 136);
     Edit2 = namnfaelt(NamnPanelen, "Edit2", 170);

@@ -1,10 +1,12 @@
 #include "dialogs/stallin.h"
 
-#include "core/ljud.h"
+#include "core/oeversaettning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,18 +18,10 @@ namespace {
 constexpr int bredd = 540;
 constexpr int hoejd = 360;
 
-QFont arial(int px, bool fet)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(px);
-    f.setBold(fet);
-    return f;
-}
-
 QLabel *text(QWidget *p, const char *namn, const char *t, int x, int y)
 {
     QLabel *l = skapaEtikett(p, QString::fromLatin1(namn), QString::fromUtf8(t), QPoint(x, y));
-    l->setFont(arial(15, true));
+    l->setFont(arial(Pixlar{15}, true));
     saettTextfaerg(l, clWhite);
     l->adjustSize();
     return l;
@@ -36,14 +30,8 @@ QLabel *text(QWidget *p, const char *namn, const char *t, int x, int y)
 
 TStallin::TStallin(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Stallin"));
-    setWindowTitle(QStringLiteral("Morvika"));
-    saettRamloes(true);
-    saettKeyPreview(true);
+    foerberedDialog(this, QStringLiteral("Stallin"), QSize(bredd, hoejd));
     saettBakgrund(this, clBlue);
-    const QSize skaerm = skaermstorlek();
-    setGeometry((skaerm.width() - bredd) / 2, (skaerm.height() - hoejd) / 2, bredd, hoejd);
-    setFixedSize(bredd, hoejd);
 
     YtterPanel = skapaPanel(this, QStringLiteral("YtterPanel"), QRect(0, 0, bredd, hoejd));
     saettBakgrund(YtterPanel, clYellow);
@@ -54,13 +42,13 @@ TStallin::TStallin(QWidget *parent) : Foenster(parent)
     OverPanel->setObjectName(QStringLiteral("OverPanel"));
     OverPanel->setGeometry(10, 8, 480, 44);
     OverPanel->setAlignment(Qt::AlignCenter);
-    OverPanel->setFont(arial(30, true));
+    OverPanel->setFont(arial(Pixlar{30}, true));
     saettBakgrund(OverPanel, clBlue);
     saettTextfaerg(OverPanel, clYellow);
 
     DroejLabel = text(InnerPanel, "DroejLabel", "Antal sekunder som rätt svar visas:", 20, 72);
     TidLabel = text(InnerPanel, "TidLabel", "3", 340, 72);
-    TidLabel->setFont(arial(20, true));
+    TidLabel->setFont(arial(Pixlar{20}, true));
     saettTextfaerg(TidLabel, clYellow);
     SpinButton1 = new Spinknapp(InnerPanel, QStringLiteral("SpinButton1"), QRect(372, 66, 22, 34));
     SpinButton1->OnUpClick = [this] { SpinButton1UpClick(); };
@@ -68,7 +56,7 @@ TStallin::TStallin(QWidget *parent) : Foenster(parent)
     ExtraLabel = text(InnerPanel, "ExtraLabel", "(Visningen av rätt svar kan alltid brytas", 20, 108);
     Extra2Label = text(InnerPanel, "Extra2Label", "med tryck på mellanslagstangenten)", 20, 128);
     for (QLabel *l : {ExtraLabel, Extra2Label}) {
-        l->setFont(arial(13, false));
+        l->setFont(arial(Pixlar{13}, false));
         l->adjustSize();
     }
 
@@ -83,7 +71,7 @@ TStallin::TStallin(QWidget *parent) : Foenster(parent)
     AvbrytButton = skapaKnapp(InnerPanel, QStringLiteral("AvbrytButton"), QStringLiteral("&Avbryt"),
                               QRect(270, 262, 110, 32));
     for (QPushButton *b : {EngButton, Tysbutton, SparaButton, AvbrytButton}) {
-        b->setFont(arial(14, true));
+        b->setFont(arial(Pixlar{14}, true));
         saettBakgrund(b, clBtnFace);
     }
     connect(EngButton, &QPushButton::clicked, this, &TStallin::EngButtonClick);
@@ -167,6 +155,8 @@ void TStallin::TysbuttonClick()
     case 1:
         G.LaddaOrdlistor = 1;
         Tysbutton->setText(QStringLiteral("Ja"));
+        // "No" and "Nein" (here and below) are the program's own captions,
+        // the answer in the other language; they are not slips for "Nej".
         EngButton->setText(QStringLiteral("No"));
         EngButton->repaint();
         G.Oeversaettning = 2;

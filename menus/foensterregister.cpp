@@ -36,11 +36,10 @@ bool starta(Foenstertyp typ)
 const char *startarnamn(Foenstertyp typ)
 {
     static const char *const namn[] = {
-        "VisaFLERBAR", "VisaSKRIV", "VisaBilden", "VisaSkrivinf", "VisaPassAkt", "VisaSKRIVHI",
-        "VisaDiktam", "VisaKlockan", "VisaVokalex", "VisaSats", "VisaOrdna", "VisaSynon",
-        "VisaLasLjud", "VisaInseTxt", "VisaAvsloj", "VisaPrank", "VisaBeraetta", "VisaFalska",
-        "VisaKatten", "VisaKarta", "VisaFlagga", "VisaSvHymn", "VisaSpelNam", "VisaDiag",
-        "VisaManual", "VisaOmKavo"};
+#define MORV_NAMN(typ, startare) #startare,
+        MORV_FOENSTERTYPER(MORV_NAMN)
+#undef MORV_NAMN
+    };
     static_assert(sizeof(namn) / sizeof(namn[0]) == std::size_t(antal));
     return giltig(typ) ? namn[int(typ)] : "";
 }

@@ -4,18 +4,9 @@
 // opens. A window's module registers its launcher here (one line in
 // registreraByggdaFoenster); a menu entry whose window has no launcher yet
 // is shown disabled.
-#include <functional>
+#include "core/foenstertyp.h"
 
-enum class Foenstertyp {
-    TFLERBAR, TSKRIV, TBilden, TSkrivinf, TPassAkt, TSKRIVHI, TDiktam, TKlockan, TVokalex,
-    TSats, TOrdna, TSynon, TLasLjud, TInseTxt, Tavsloj, TPrank, Tberaetta, TFalska, Tkatten,
-    TKarta, TFlagga, TSvHymn,
-    TSpelNam,   // player names, before the odd-one-out game
-    TDiag,      // diagnosis sign-in (main window "Diagnos")
-    TManual,    // main window "Manual"
-    TOmKavo,    // main window "Om Morvika"
-    Ingen
-};
+#include <functional>
 
 using Startare = std::function<void()>;
 

@@ -3,7 +3,9 @@
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
+#include "platform/seams.h"
 #include "platform/ui/faerger.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,20 +13,10 @@
 
 using namespace plattform;
 
-namespace {
-QFont arialFet(int px)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setBold(true);
-    f.setPixelSize(px);
-    return f;
-}
-} // namespace
-
 Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_def(def)
 {
     setObjectName(QString::fromLatin1(def.klass).mid(1));
-    setWindowTitle(QStringLiteral("Morvika"));
+    setWindowTitle(Programtitel);
     saettRamloes(true);
     const int antal = int(def.poster.size());
     const int hoejd = def.foersta + antal * def.knappHoejd + def.foersta / 4;
@@ -40,7 +32,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
     saettBakgrund(Panel1, clNavy);
 
     Label1 = skapaEtikett(Panel1, QStringLiteral("Label1"), QString::fromUtf8(def.rubrik), QPoint(0, 0));
-    Label1->setFont(arialFet(def.rubrikPx));
+    Label1->setFont(arial(Pixlar{def.rubrikPx}, true));
     saettTextfaerg(Label1, clYellow);
     Label1->adjustSize();
     Label1->move(0, (def.foersta - Label1->height()) / 2);
@@ -51,7 +43,7 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
         QPushButton *b = skapaKnapp(Panel1, QStringLiteral("Button%1").arg(p.knapp),
                                     QString::fromUtf8(p.text),
                                     QRect(kant, y, def.bredd - 2 * kant, def.knappHoejd));
-        b->setFont(arialFet(def.knappPx));
+        b->setFont(arial(Pixlar{def.knappPx}, true));
         saettBakgrund(b, clBtnFace);
         saettTextfaerg(b, clBlack);
         y += def.knappHoejd;
@@ -76,7 +68,7 @@ void Undermeny::FormCreate()
     Label1->resize(Panel1->width() - G.Marginal, Label1->height());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    const bool arbetsblad = G.Arbetsbladslaege == 1;
+    const bool arbetsblad = aerArbetsblad(laege());
     saettBakgrund(Panel1, arbetsblad ? clMaroon : clNavy);
 
     for (int i = 0; i < m_knappar.size(); ++i) {

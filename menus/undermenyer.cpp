@@ -191,8 +191,7 @@ const Menydef *undermenydef(const QString &klass)
 
 void TF21::foereOevning(const Menypost &)
 {
-    if (G.Arbetsbladslaege != 1)
-        G.Arbetsbladslaege = 0;
+    oevningUtomArbetsblad();
 }
 
 void TF322::oeppnaOevning(const Menypost &post)

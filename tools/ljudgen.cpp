@@ -1,11 +1,13 @@
 // Speaks the item sounds of the content with espeak-ng's Swedish voice into
-// <pc>/LJUD, where the program looks for them. One table row per exercise:
-// its data file and the field of the item line that is spoken. A sound that
-// is newer than its data file is kept; without espeak-ng nothing is made.
+// <pc>/LJUD, where the program looks for them: for every program whose row
+// in the program table names the field of the item line that is spoken. A
+// sound that is newer than its data file is kept; without espeak-ng nothing
+// is made.
 //
 //   ljudgen <content directory (the CD path)> <pc directory>
 #include "core/datafiler.h"
 #include "core/ljud.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/text1252.h"
 
@@ -22,35 +24,6 @@
 #include <memory>
 
 namespace {
-
-struct Ljudrad {
-    Word programtal;
-    const char *datafil;      // in \DATA\DAT
-    int faelt;                // the field of the item line that is spoken
-};
-
-// The word-choice sound exercises say their sentence with the gap word in
-// place. A data file that is not there yet is skipped.
-const Ljudrad ljudtabell[] = {
-    {22200, "SVE22200.DAT", 1},
-    {22300, "SVE22300.DAT", 1},
-    {23100, "SVE23100.DAT", 1},
-    {23101, "SVE23101.DAT", 1},
-    {23200, "SVE23200.DAT", 1},
-    {23300, "SVE23300.DAT", 1},
-    {23400, "SVE23400.DAT", 1},
-    {23500, "SVE23500.DAT", 1},
-    {23600, "SVE23600.DAT", 1},
-    {23700, "SVE23700.DAT", 1},
-    {23800, "SVE23800.DAT", 1},
-    {23900, "SVE23900.DAT", 1},
-    {25100, "SVE25100.DAT", 1},
-    {25200, "SVE25200.DAT", 1},
-    {25300, "SVE25300.DAT", 1},
-    {25400, "SVE25400.DAT", 1},
-    {25600, "SVE25600.DAT", 1},
-    {25700, "SVE25700.DAT", 1},
-};
 
 // What is said: the field without its "<" ">" marks.
 QString talbarText(QString t)
@@ -105,8 +78,15 @@ int main(int argc, char **argv)
 
     QList<Uppdrag> uppdrag;
     int kvar = 0;
-    for (const Ljudrad &rad : ljudtabell) {
-        const QString data = innehaall + QStringLiteral("/DATA/DAT/") + QString::fromUtf8(rad.datafil);
+    int antalRader = 0;
+    const Programdata *rader = programrader(antalRader);
+    for (int r = 0; r < antalRader; ++r) {
+        const Programdata &rad = rader[r];
+        if (rad.ljudfaelt == 0)
+            continue;
+        // A data file that is not there yet is skipped.
+        const QString data = innehaall + QStringLiteral("/DATA/DAT/SVE") + QString::number(rad.fraan)
+                             + QStringLiteral(".DAT");
         bool finns = false;
         const QStringList rader = postrader(data, finns);
         if (!finns) {
@@ -115,12 +95,12 @@ int main(int argc, char **argv)
         }
         const QDateTime dataTid = QFileInfo(data).lastModified();
         const int antal = int(rader.size());
-        const QString katalog = LjudKatalogFoer(rad.programtal);
+        const QString katalog = LjudKatalogFoer(rad.fraan);
         for (int n = 1; n <= antal && n <= 999; ++n) {
             str_postarray(rader.at(n - 1));
-            const QString text = talbarText(G.Postfaelt[rad.faelt]);
+            const QString text = talbarText(G.Postfaelt[rad.ljudfaelt]);
             const QString fil = riktigUnder(pc, QStringLiteral("\\LJUD\\")
-                                                    + LjudUnderkatalog(rad.programtal, antal, n)
+                                                    + LjudUnderkatalog(rad.fraan, antal, n)
                                                     + QLatin1Char('\\') + PostLjudNamn(katalog, n));
             const QFileInfo info(fil);
             if (text.isEmpty() || (info.isFile() && info.size() > 44 && info.lastModified() >= dataTid)) {

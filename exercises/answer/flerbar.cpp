@@ -4,11 +4,13 @@
 #include "core/diagnos.h"
 #include "core/ljud.h"
 #include "core/meningslayout.h"
+#include "core/oeversaettning.h"
+#include "core/program.h"
 #include "core/svarstest.h"
 #include "core/textmaett.h"
 #include "core/uppstart.h"
-#include "core/widgets/qttextmaetare.h"
-#include "core/widgets/taster.h"
+#include "platform/ui/qttextmaetare.h"
+#include "platform/ui/taster.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
 #include "platform/filer.h"
@@ -62,21 +64,11 @@ Ramval flerbarval()
 
 // ---- the window --------------------------------------------------------------
 
-bool TFLERBAR::EgnaVal(Word p)
-{
-    return p == 10 || p == 110 || p == 22200 || p == 22300 || p == 23101 || p == 31010 || p == 46400;
-}
+bool TFLERBAR::EgnaVal(Word p) { return program(p).egnaVal; }
 
-bool TFLERBAR::HarRegelsida(Word p)
-{
-    return p == 22200 || p == 22300 || (p >= 23100 && p <= 23800) || p == 39200 || p == 44000
-           || p == 46400;
-}
+bool TFLERBAR::HarRegelsida(Word p) { return program(p).regelknapp != Regelknapp::Ingen; }
 
-bool TFLERBAR::HarOeversaettning(Word p)
-{
-    return p == 22200 || p == 22300 || (p >= 23100 && p <= 23900) || (p >= 25100 && p <= 25700);
-}
+bool TFLERBAR::HarOeversaettning(Word p) { return program(p).oeversaettning; }
 
 bool TFLERBAR::FinnsPrep(const QString &text) { return text.contains(QLatin1Char('<')); }
 
@@ -134,10 +126,7 @@ void TFLERBAR::FormCreate()
     ramSkapa();
 
     const int p = G.Programtal;
-    const bool stor = (p >= 1 && p <= 10) || (p >= 101 && p <= 110) || (p >= 22200 && p <= 22300)
-                      || (p >= 23100 && p <= 23900) || (p >= 25100 && p <= 25700) || p == 31010
-                      || p == 39100 || p == 39200 || p == 44000 || p == 46400;
-    Typsnitt t{QStringLiteral("Arial"), stor ? 22 : 14, true, 0};
+    Typsnitt t{QStringLiteral("Arial"), program(p).punkter, true, 0};
     for (QLabel *l : {Label1, Label2, Label3, Label4, Label5, Label6, Label8, KorrektSvarLabel,
                       EfterdelLabel})
         l->setFont(typsnittTillFont(t));
@@ -145,7 +134,7 @@ void TFLERBAR::FormCreate()
         v->setFont(typsnittTillFont(t));
 
     const int M = G.Marginal;
-    if (p >= 22100 && p <= 25700) {
+    if (program(p).ljudOevning) {
         LjudOvning = 1;
         UpprepaButton->setVisible(ljudPaa());
         UpprepaButton->setGeometry(BitBtn2->x() + BitBtn2->width() + 2 * M, BitBtn2->y(),
@@ -193,7 +182,7 @@ void TFLERBAR::FormCreate()
     }
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    if (HarRegelsida(G.Programtal) && p != 39200 && p != 44000 && p != 46400 && !aerArbetsblad(laege)) {
+    if (program(p).regelknapp == Regelknapp::VidStart && !aerArbetsblad(laege)) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }

@@ -2,17 +2,19 @@
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
+#include "core/innehaall.h"
 #include "core/ljud.h"
 #include "core/svarstest.h"
-#include "core/widgets/qttextmaetare.h"
-#include "core/widgets/taster.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
+#include "platform/ui/qttextmaetare.h"
 #include "platform/ui/skalning.h"
+#include "platform/ui/taster.h"
+#include "platform/ui/typsnitt.h"
 
 #include <QClipboard>
 #include <QFrame>
@@ -27,11 +29,6 @@
 using namespace plattform;
 
 namespace {
-
-QFont arial(int punkter, bool fet)
-{
-    return typsnittTillFont(Typsnitt{QStringLiteral("Arial"), punkter, fet, 0});
-}
 
 bool diagnoslaege() { return aerDiagnoslaege(laege()); }
 bool oevningslaege() { return aerOevningslaege(laege()); }
@@ -77,7 +74,7 @@ void Ovningsram::byggKontroller()
     Overs2Label = Rubrik.Overs2Label;
     Overs3Label = Rubrik.Overs3Label;
     InstruktionsLabel = etikett(this, "InstruktionsLabel");
-    InstruktionsLabel->setFont(arial(12, true));
+    InstruktionsLabel->setFont(arial(Punkter{12}, true));
     saettTextfaerg(InstruktionsLabel, clGreen);
 
     Aster1 = new TAster(this);
@@ -96,7 +93,7 @@ void Ovningsram::byggKontroller()
     }
     if (m_val.svarsfaelt) {
         Edit1 = skapaRuta(this, QStringLiteral("Edit1"), QRect());
-        Edit1->setFont(arial(16, true));
+        Edit1->setFont(arial(Punkter{16}, true));
         laeggTillSvarsfaelt(Edit1);
     }
 
@@ -116,7 +113,7 @@ void Ovningsram::byggKontroller()
     DiagLabel4 = etikett(DiagShape3, "DiagLabel4", QStringLiteral("Riktiga"));
     DiagLabel5 = etikett(DiagShape4, "DiagLabel5");
     for (QLabel *l : {DiagLabel1, DiagLabel2, DiagLabel3, DiagLabel4, DiagLabel5}) {
-        l->setFont(arial(12, true));
+        l->setFont(arial(Punkter{12}, true));
         l->setAlignment(Qt::AlignCenter);
     }
     DiagPanel1->hide();
@@ -157,7 +154,7 @@ void Ovningsram::byggKontroller()
     SkrivutOverskriftShape2 = ram(SkrivutOverskriftShape1, "SkrivutOverskriftShape2", clWhite);
     SkrivutOverskriftLabel = etikett(SkrivutOverskriftShape2, "SkrivutOverskriftLabel",
                                      QStringLiteral("Utskrifter"));
-    SkrivutOverskriftLabel->setFont(arial(14, true));
+    SkrivutOverskriftLabel->setFont(arial(Punkter{14}, true));
     SkrivutOverskriftShape1->hide();
 
     Slutpanel = Slut.panel;
@@ -377,7 +374,7 @@ void Ovningsram::haemtaRad()
         str_postarray(rad.value_or(QString()));
         if (!rad) {
             // The file went away during the round: an empty item, never the last one.
-            visaMeddelande(QStringLiteral("Filen ") + G.DatFilNamn + QStringLiteral(" finns inte eller är felaktig"));
+            visaMeddelande(saknadFil(G.DatFilNamn));
             break;
         }
         if (G.RaettaFel == 1 || !m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
@@ -511,8 +508,6 @@ void Ovningsram::startaLjudtimer()
 
 // ---- sounds ------------------------------------------------------------------
 
-bool Ovningsram::ljudPaa() const { return G.LjudLaege == 1 || G.LjudLaege == 3; }
-
 void Ovningsram::Ljudet()
 {
     if (!ljudPaa())
@@ -529,9 +524,8 @@ void Ovningsram::UpprepaButtonClick() { Ljudet(); }
 
 void Ovningsram::visaBeloeningsbild()
 {
-    const bool bildPaa = G.BildLaege == 1 || G.BildLaege == 3;
     const bool laegeMedBild = m_val.bildIAllaLaegen || oevningslaege();
-    if (!m_val.beloeningsbild || !bildPaa || !laegeMedBild)
+    if (!m_val.beloeningsbild || !bildPaa() || !laegeMedBild)
         Bild.dolj();
     else
         Bild.visa();

@@ -219,7 +219,6 @@ protected:
     virtual bool ljudtimerVidNyPost() const { return ljudOevning() && laege() == Laege::Oevning; }
 
     void startaLjudtimer();
-    bool ljudPaa() const;
 
     bool keyDown(QKeyEvent *e) override;
     void escape() override;

@@ -1,10 +1,12 @@
 #include "exercises/frame/ramdelar.h"
 
 #include "core/datafiler.h"
+#include "core/innehaall.h"
 #include "core/lovord.h"
 #include "core/rundregler.h"
 #include "core/tillstaand.h"
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
+#include "platform/ui/typsnitt.h"
 #include "exercises/frame/rubriklayout.h"
 #include "platform/filer.h"
 #include "platform/ui/faerger.h"
@@ -29,11 +31,6 @@ QFrame *ram(QWidget *foeraelder, const QString &namn, const QColor &faerg)
 QLabel *etikett(QWidget *foeraelder, const char *namn)
 {
     return skapaEtikett(foeraelder, QString::fromLatin1(namn), QString(), QPoint(0, 0));
-}
-
-QFont arialFet(int punkter)
-{
-    return typsnittTillFont(Typsnitt{QStringLiteral("Arial"), punkter, true, 0});
 }
 
 } // namespace
@@ -136,7 +133,7 @@ Beloeningsbild::Beloeningsbild(QWidget *foenster)
     Image1 = etikett(BildPanelen, "Image1");
     Image1->setScaledContents(true);
     BildTextPanel = etikett(BildPanelen, "BildTextPanel");
-    BildTextPanel->setFont(arialFet(10));
+    BildTextPanel->setFont(arial(Punkter{10}, true));
     BildTextPanel->setAlignment(Qt::AlignCenter);
     BildTextPanel->setAutoFillBackground(true);
     saettBakgrund(BildTextPanel, clYellow);
@@ -173,11 +170,7 @@ void Beloeningsbild::visa()
     BildTextPanel->setText(text);
     BildTextPanel->resize(BildLabel->width() + 2 * M, BildLabel->height() + M);
     G.BildNamn = QStringLiteral("\\BILD\\SVE%1.BMP").arg(G.BildNummer, 3, 10, QLatin1Char('0'));
-    QString soekvaeg;
-    if (filFinns(G.PcSoekvaeg + G.BildNamn))
-        soekvaeg = G.PcSoekvaeg + G.BildNamn;
-    else if (filFinns(G.CdSoekvaeg + G.BildNamn))
-        soekvaeg = G.CdSoekvaeg + G.BildNamn;
+    const QString soekvaeg = HittaInnehaall(G.BildNamn);
     const QPixmap bild = soekvaeg.isEmpty() ? QPixmap() : QPixmap(riktigSoekvaeg(soekvaeg));
     if (bild.isNull()) {
         Image1->clear();

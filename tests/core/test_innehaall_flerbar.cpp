@@ -1,14 +1,17 @@
 // The bundled content of the word-choice exercise: every file opens, every
 // item has one gap whose word the window can offer, and the choices fit the
-// eight panels.
+// eight panels. The facts of each program come from the program table, so
+// a wrong row shows up as content that does not fit it.
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
+#include "core/oeversaettning.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"
-#include "platform/text1252.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -53,35 +56,16 @@ const Fil menyfiler[] = {
 const char *const omraaden[] = {"Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljudet 1", "SJ-ljudet 2",
                                 "NG-ljudet", "J-ljudet", "KS-\"ljudet\"", "S-ljudet", "Dubbelskrivning"};
 
-bool egnaVal(Word programtal)
+// A translation list as the program loads it.
+QHash<QString, QString> laesOrdlista(Byte spraak)
 {
-    switch (programtal) {
-    case 10: case 110: case 22200: case 22300: case 23101: case 31010: case 46400:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool oeversatt(Word p)
-{
-    return p == 22200 || p == 22300 || (p >= 23100 && p <= 23900) || (p >= 25100 && p <= 25700);
-}
-
-// A translation list read as the main window loads it: the text before the
-// first "#" (at position 2..189) is the key.
-QHash<QString, QString> laesOrdlista(const QString &namn)
-{
+    G.Oeversaettning = spraak;
+    G.ListBox1.clear();
+    G.ListBox2.clear();
+    FyllEngListan();
     QHash<QString, QString> lista;
-    plattform::RadLaesare fil;
-    if (!fil.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(QStringLiteral("\\DATA\\DAT\\") + namn))))
-        return lista;
-    for (int n = 0; n < 3000 && !fil.slut(); ++n) {
-        const QString rad = fil.laesRad();
-        const qsizetype brak = rad.left(219).indexOf(QLatin1Char('#'));
-        if (brak >= 1 && brak <= 188)
-            lista.insert(rad.left(brak), rad.mid(brak + 1));
-    }
+    for (qsizetype k = 0; k < G.ListBox1.size() && k < G.ListBox2.size(); ++k)
+        lista.insert(G.ListBox1.at(k), G.ListBox2.at(k));
     return lista;
 }
 
@@ -91,8 +75,8 @@ protected:
     {
         ByggdMiljoe::SetUp();
         ASSERT_TRUE(Uppstart());
-        eng = laesOrdlista(QStringLiteral("MORVENG.DAT"));
-        tys = laesOrdlista(QStringLiteral("MORVTYS.DAT"));
+        eng = laesOrdlista(1);
+        tys = laesOrdlista(2);
     }
     void TearDown() override
     {
@@ -102,6 +86,7 @@ protected:
     void granska(const QString &namn, int minst, const QString &rubrik2, const QString &rubrik1 = QString());
 
     QHash<QString, QString> eng, tys;
+    QSet<QString> oeversatta;   // the sentences of the translated items checked so far
 };
 
 void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &rubrik2, const QString &rubrik1)
@@ -118,8 +103,9 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
     EXPECT_FALSE(G.Instruktion.str().isEmpty());
     EXPECT_FALSE(G.Fraagerad.str().isEmpty());
 
-    const Word programtal = GeProgramtal(namn);
-    const bool egna = egnaVal(programtal);
+    const Programdata &rad = program(GeProgramtal(namn));
+    EXPECT_EQ(rad.foenster, Foenstertyp::TFLERBAR);
+    const bool egna = rad.egnaVal;
 
     // First pass: the gap words in file order, as the window collects them.
     QStringList fil10;
@@ -168,9 +154,10 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
             EXPECT_TRUE(fil10.contains(ord.toLower()));
         }
 
-        if (oeversatt(programtal)) {
+        if (rad.oeversaettning) {
             EXPECT_TRUE(eng.contains(mening)) << "no English line";
             EXPECT_TRUE(tys.contains(mening)) << "no German line";
+            oeversatta.insert(mening);
         }
     }
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
@@ -182,6 +169,34 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
 {
     for (const Fil &f : menyfiler)
         granska(QString::fromUtf8(f.namn), f.minst, QString::fromUtf8(f.rubrik2));
+    // Every translation line belongs to an item of a translated program.
+    EXPECT_EQ(QSet<QString>(eng.keyBegin(), eng.keyEnd()) - oeversatta, QSet<QString>());
+}
+
+TEST_F(InnehaallFlerbar, RulePagesAndSoundsOfTheTableAreInTheContent)
+{
+    QSet<QString> sidor;
+    for (const QString &s : QDir(QStringLiteral(MORV_CONTENT_DIR "/regler")).entryList(QDir::Files))
+        sidor.insert(s);
+    QSet<QString> anvaenda;
+    int antal = 0;
+    const Programdata *rader = programrader(antal);
+    for (int r = 0; r < antal; ++r) {
+        const Programdata &d = rader[r];
+        const QString sida = QString::fromLatin1(d.regelsida);
+        EXPECT_EQ(d.regelknapp != Regelknapp::Ingen, !sida.isEmpty() && d.foenster != Foenstertyp::Ingen) << d.fraan;
+        if (!sida.isEmpty()) {
+            EXPECT_TRUE(sidor.contains(sida)) << d.fraan << " " << d.regelsida;
+            anvaenda.insert(sida);
+        }
+        // A sound exercise with its data file has its sounds made.
+        const bool harData = plattform::filFinns(
+            SoekInnehaall(QStringLiteral("\\DATA\\DAT\\SVE%1.DAT").arg(d.fraan)));
+        if (d.ljudOevning && harData) {
+            EXPECT_GT(d.ljudfaelt, 0) << d.fraan;
+        }
+    }
+    EXPECT_EQ(sidor - anvaenda, QSet<QString>()) << "a rule page no program shows";
 }
 
 TEST_F(InnehaallFlerbar, DiagnosisTestsAndPracticeFollowTheirAreas)

@@ -6,28 +6,16 @@
 #include "../support/miljoe.h"
 
 #include "core/diagnos.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 
 namespace {
 
-// The programs the word-choice window serves, and those of them whose
-// items carry their own wrong choices.
-bool ordval(Word p)
-{
-    return (p >= 1 && p <= 10) || (p >= 101 && p <= 110) || p == 22200 || p == 22300
-           || (p >= 23100 && p <= 23900) || p == 23101 || (p >= 25100 && p <= 25700 && p != 25500) || p == 31010
-           || p == 39100 || p == 39200 || p == 44000 || p == 46400;
-}
-bool egnaVal(Word p)
-{
-    return p == 10 || p == 110 || p == 22200 || p == 22300 || p == 23101 || p == 31010 || p == 46400;
-}
-
 Innehaallsregler reglerFoer(Word p)
 {
     Innehaallsregler r;
-    r.egnaVal = egnaVal(p);
+    r.egnaVal = program(p).egnaVal;
     const bool diagnos = p >= 1 && p <= 20;
     r.minstPerOrd = diagnos ? 0 : 5;
     return r;
@@ -46,7 +34,8 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     for (int i = 1; i <= G.AntalDatFiler; ++i) {
         const QString namn = G.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
-        if (!ordval(p))
+        // The files of the word-choice window.
+        if (program(p).foenster != Foenstertyp::TFLERBAR)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, reglerFoer(p), &meningar[namn]);

@@ -3,6 +3,7 @@
 #include "../support/miljoe.h"
 
 #include "core/ljud.h"
+#include "core/oeversaettning.h"
 #include "core/tillstaand.h"
 #include "platform/media.h"
 

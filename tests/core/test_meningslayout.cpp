@@ -1,6 +1,7 @@
 #include "../support/miljoe.h"
 
 #include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 
 // Every character 10 pixels wide: a span of 100 on a 640 screen holds 10.

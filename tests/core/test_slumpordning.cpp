@@ -139,7 +139,7 @@ protected:
     void goer(int fil, int op)
     {
         G.DatFilIndex = fil;
-        haemtafel(QStringLiteral("SVE23100.DAT"), op);
+        haemtafel(QStringLiteral("SVE23100.DAT"), Felfunktion(op));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
+#include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"
@@ -232,4 +233,25 @@ TEST_F(Kollen, MissingOrEmptyFilesAreReported)
     EXPECT_FALSE(kolla("SVE23300.DAT"));
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QString::fromUtf8("Filen SVE23300.DAT finns inte eller är felaktig")});
+}
+
+TEST_F(Kollen, TheMessageNamesTheFileAskedFor)
+{
+    G.DatFilNamn = "SVE23100.DAT";
+    EXPECT_FALSE(Kolla("SVE99999.DAT"));
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{QString::fromUtf8("Filen SVE99999.DAT finns inte eller är felaktig")});
+}
+
+TEST_F(Kollen, ContentIsLookedForUnderThePcPathThenTheCdPath)
+{
+    const QString rest = QStringLiteral("\\DATA\\DAT\\SVE23100.DAT");
+    EXPECT_EQ(HittaInnehaall(rest), "");
+    EXPECT_EQ(SoekInnehaall(rest), G.CdSoekvaeg + rest);
+    skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"x"});
+    EXPECT_EQ(HittaInnehaall(rest), G.CdSoekvaeg + rest);
+    skrivFil1252(i("pc/DATA/DAT/SVE23100.DAT"), {"x"});
+    EXPECT_EQ(HittaInnehaall(rest), G.PcSoekvaeg + rest);
+    EXPECT_EQ(SoekInnehaall(rest), G.PcSoekvaeg + rest);
+    EXPECT_EQ(HittaInnehaall(rest, Basordning::CdFoerst), G.CdSoekvaeg + rest);
 }

@@ -1,9 +1,13 @@
 // The bundled list of data files against the menus.
 #include "../support/miljoe.h"
 
+#include "core/datafiler.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "menus/undermeny.h"
+
+#include <QSet>
 
 #include <QFile>
 
@@ -42,4 +46,35 @@ TEST_F(Datfiltabell, TheBuiltProgramReadsTheWholeListIntoItsTables)
     EXPECT_EQ(G.AntalDatFiler, 136);
     EXPECT_EQ(G.AntalLovordFiler, 16);
     EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
+}
+
+TEST(Programtabell, EveryMenuEntryAndDiagnosisFileOpensTheWindowOfItsRow)
+{
+    QSet<int> fraanMenyerna;
+    for (const Menydef *d : allaUndermenyer())
+        for (const Menypost &p : d->poster)
+            if (p.datfil) {
+                const Word programtal = GeProgramtal(QString::fromLatin1(p.datfil));
+                fraanMenyerna.insert(programtal);
+                EXPECT_EQ(startarnamn(program(programtal).foenster), std::string(startarnamn(p.oeppnar)))
+                    << p.datfil;
+            }
+    QStringList diagnos;
+    for (int n = 1; n <= 17; ++n)
+        diagnos << QStringLiteral("%1 %2").arg(startarnamn(program(Word(n)).foenster),
+                                               startarnamn(program(Word(100 + n)).foenster));
+    EXPECT_EQ(diagnos.join(QLatin1String(", ")).toStdString(),
+              QString("VisaFLERBAR VisaFLERBAR, ").repeated(9).toStdString()
+                  + "VisaFLERBAR VisaFLERBAR, VisaSkrivinf VisaSkrivinf, VisaSKRIV VisaSKRIV, "
+                    "VisaSkrivinf VisaSkrivinf, VisaSkrivinf VisaSkrivinf, VisaSKRIV VisaSKRIV, "
+                    "VisaSkrivinf VisaSkrivinf, VisaPassAkt VisaSKRIV");
+    // No row names a window that neither a menu nor the diagnosis opens.
+    int antal = 0;
+    const Programdata *rader = programrader(antal);
+    for (int r = 0; r < antal; ++r) {
+        if (rader[r].foenster == Foenstertyp::Ingen)
+            continue;
+        for (int p : {rader[r].fraan, rader[r].till})
+            EXPECT_TRUE(p < 1000 || fraanMenyerna.contains(p)) << p;
+    }
 }

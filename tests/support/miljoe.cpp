@@ -1,6 +1,6 @@
 #include "miljoe.h"
 
-#include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"

@@ -1,4 +1,4 @@
-#include "core/widgets/taster.h"
+#include "platform/ui/taster.h"
 
 #include "platform/seams.h"
 

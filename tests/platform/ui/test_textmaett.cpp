@@ -1,8 +1,9 @@
-#include "../support/miljoe.h"
+#include "../../support/miljoe.h"
 
 #include "core/meningslayout.h"
+#include "core/skaermskala.h"
 #include "core/tillstaand.h"
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
 
 #include <QFontInfo>
 

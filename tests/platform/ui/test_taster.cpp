@@ -1,6 +1,6 @@
-#include "../support/miljoe.h"
+#include "../../support/miljoe.h"
 
-#include "core/widgets/taster.h"
+#include "platform/ui/taster.h"
 
 #include <QImage>
 #include <QSignalSpy>

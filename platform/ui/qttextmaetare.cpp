@@ -1,4 +1,4 @@
-#include "core/widgets/qttextmaetare.h"
+#include "platform/ui/qttextmaetare.h"
 
 #include <QFontMetrics>
 

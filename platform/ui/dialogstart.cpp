@@ -1,0 +1,19 @@
+#include "platform/ui/dialogstart.h"
+
+namespace plattform {
+
+void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const QString &titel)
+{
+    foenster->setObjectName(namn);
+    foenster->setWindowTitle(titel);
+    foenster->saettRamloes(true);
+    foenster->saettKeyPreview(true);
+    if (fast.isValid()) {
+        const QSize skaerm = skaermstorlek();
+        foenster->setGeometry((skaerm.width() - fast.width()) / 2, (skaerm.height() - fast.height()) / 2,
+                              fast.width(), fast.height());
+        foenster->setFixedSize(fast);
+    }
+}
+
+} // namespace plattform
