@@ -189,10 +189,12 @@ TEST_F(InnehaallFlerbar, RulePagesAndSoundsOfTheTableAreInTheContent)
             EXPECT_TRUE(sidor.contains(sida)) << d.fraan << " " << d.regelsida;
             anvaenda.insert(sida);
         }
-        // A sound exercise with its data file has its sounds made.
+        // A sound exercise of the word-choice window with its data file has
+        // its sounds made; the other windows add their spoken field as they
+        // are built.
         const bool harData = plattform::filFinns(
             SoekInnehaall(QStringLiteral("\\DATA\\DAT\\SVE%1.DAT").arg(d.fraan)));
-        if (d.ljudOevning && harData) {
+        if (d.ljudOevning && harData && d.foenster == Foenstertyp::TFLERBAR) {
             EXPECT_GT(d.ljudfaelt, 0) << d.fraan;
         }
     }
