@@ -169,6 +169,22 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
 {
     for (const Fil &f : menyfiler)
         granska(QString::fromUtf8(f.namn), f.minst, QString::fromUtf8(f.rubrik2));
+    // The translated gap-sentence exercises look up field 1 of each item too.
+    int antalRader = 0;
+    const Programdata *rader = programrader(antalRader);
+    for (int r = 0; r < antalRader; ++r) {
+        if (rader[r].foenster != Foenstertyp::TSkrivinf || !rader[r].oeversaettning)
+            continue;
+        const QString namn = QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+        ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
+        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+            haemtaord(namn, n);
+            str_postarray(G.HaemtadRad);
+            EXPECT_TRUE(eng.contains(G.Postfaelt[1])) << "no English line: " << G.Postfaelt[1].toStdString();
+            EXPECT_TRUE(tys.contains(G.Postfaelt[1])) << "no German line: " << G.Postfaelt[1].toStdString();
+            oeversatta.insert(G.Postfaelt[1]);
+        }
+    }
     // Every translation line belongs to an item of a translated program.
     EXPECT_EQ(QSet<QString>(eng.keyBegin(), eng.keyEnd()) - oeversatta, QSet<QString>());
 }
