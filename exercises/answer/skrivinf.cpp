@@ -86,23 +86,23 @@ TSkrivinf::TSkrivinf(QWidget *parent) : Ovningsram(skrivinfval(), parent)
     Label17 = etikett("Label17");
     Label18 = etikett("Label18");
     EngLabel = etikett("EngLabel");
-    for (QLabel *l : {Label3, Label4, Label5, Label6, Label7, Label9, Label10, Label11, Label12, Label13,
-                      Label14, Label15, Label16})
-        l->setFont(meningsfont());
+    Edit2 = skapaRuta(this, QStringLiteral("Edit2"), QRect());
+    laeggTillSvarsfaelt(Edit2);
+    for (QWidget *w : std::initializer_list<QWidget *>{Label3, Label4, Label5, Label6, Label7, Label9, Label10,
+                                                       Label11, Label12, Label13, Label14, Label15, Label16,
+                                                       Edit1, Edit2})
+        w->setFont(meningsfont());
+    Label17->setFont(arial(Pixlar{17}, true));
     for (QLabel *l : m_moensterEtiketter)
         l->setTextFormat(Qt::RichText);
     for (QLabel *l : {Label9, Label10, Label11, Label12, Label13})
         saettTextfaerg(l, clNavy);
-    Label17->setFont(arial(Pixlar{17}, true));
     saettTextfaerg(Label16, clGreen);
     saettTextfaerg(Label17, clGreen);
     EngLabel->setFont(arial(Punkter{14}, true));
     saettTextfaerg(EngLabel, clBlue);
 
-    Edit2 = skapaRuta(this, QStringLiteral("Edit2"), QRect());
-    laeggTillSvarsfaelt(Edit2);
     for (QLineEdit *e : {Edit1, Edit2}) {
-        e->setFont(meningsfont());
         QPalette p = e->palette();
         p.setColor(QPalette::Base, clWhite);
         p.setColor(QPalette::Text, clGreen);
@@ -147,7 +147,16 @@ void TSkrivinf::FormCreate()
     startaLjudtimer();
 }
 
-int TSkrivinf::etikettHoejd() const { return QFontMetrics(meningsfont()).height(); }
+// Measured in the labels' own font, as the window's scaling left it.
+// The sentence's lines: its labels grow with the window's scaling while
+// dela_mening measures in an unscaled font, so the span shrinks to match.
+static int radHoeger()
+{
+    const int skal = G.Skalprocent > 0 ? G.Skalprocent : 100;
+    return 20 + 480 * 100 / skal;
+}
+
+int TSkrivinf::etikettHoejd() const { return Label9->fontMetrics().height(); }
 
 bool TSkrivinf::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
 
@@ -195,7 +204,7 @@ void TSkrivinf::NyPost()
                            static_cast<QWidget *>(Label12), static_cast<QWidget *>(Label13),
                            static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2)})
             w->hide();
-        dela_mening(20, 500, Post.mening, 2);
+        dela_mening(20, radHoeger(), Post.mening, 2);
         int topp = 225;
         for (QLabel *l : {Label9, Label10}) {
             const QString rad = l == Label9 ? G.MeningsRader[1] : G.MeningsRader[2];
@@ -242,7 +251,7 @@ void TSkrivinf::visaMoenster()
 {
     if (Post.moenster.isEmpty())
         return;
-    dela_mening(20, 500, Post.moenster, 2);
+    dela_mening(20, radHoeger(), Post.moenster, 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     const int h = etikettHoejd();
@@ -270,7 +279,7 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
 {
     const Arr<QString, 1, 5> text = delaVidMarkeringar(rad);
     const int luckor = std::min(AntalLuckor(rad), 2);
-    const QFontMetrics fm(meningsfont());
+    const QFontMetrics fm = Label9->fontMetrics();
     int x = Label9->x();
     for (int k = 0; k < 1 + 2 * luckor; ++k) {
         QWidget *w = delar[std::size_t(k)];
@@ -291,11 +300,11 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
 
 void TSkrivinf::visaMening()
 {
-    dela_mening(20, 500, Post.mening, 2);
+    dela_mening(20, radHoeger(), Post.mening, 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     const int h = etikettHoejd();
-    const QFontMetrics fm(meningsfont());
+    const QFontMetrics fm = Label9->fontMetrics();
     const int topp1 = InstruktionsLabel->geometry().bottom() + 1 + 4 * h;
     Label9->move(HjaelpFraanFaelt2 == 0 ? InstruktionsLabel->x() : designX(28), topp1);
 
@@ -470,6 +479,8 @@ void TSkrivinf::BitBtn2Click()
         BitBtn2->setText(QStringLiteral("&Regel"));
         BitBtn2->show();
         BitBtn2->setEnabled(true);
+        if (f && f->isVisible() && f->isEnabled())
+            f->setFocus();
     }
 }
 
