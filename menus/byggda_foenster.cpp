@@ -5,6 +5,7 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 
 void registreraByggdaFoenster()
@@ -13,4 +14,5 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
 }
