@@ -66,7 +66,7 @@ TDiktam::TDiktam(QWidget *parent) : Ovningsram(diktamval(), parent)
     SeIntervalLabel = skapaEtikett(this, QStringLiteral("SeIntervalLabel"), QStringLiteral("Visningstid:"),
                                    QPoint(0, 0));
     SeTidPanel = skapaTaetEtikett(this, QStringLiteral("SeTidPanel"));
-    SeTidPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SeTidPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     SeTidPanel->setAlignment(Qt::AlignCenter);
     SeTidPanel->setAutoFillBackground(true);
     saettBakgrund(SeTidPanel, clWhite);
