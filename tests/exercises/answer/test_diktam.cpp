@@ -23,33 +23,24 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <optional>
 
 namespace {
 
 const char *const ord[] = {"mycket", "ficka", "nyckel", "socker", "dörr", "kväll",
                            "äpple",  "kaffe", "sax",    "växa",   "tunga", "regn"};
 
-class Diktam : public Miljoe {
+class Diktam : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
-        plattform::saettMediaspelare(&media);
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        for (int i = 1; i <= 140; ++i)
-            G.FilSlumpMarkoer[i] = 1;
+        StartatProgram::SetUp();
+        m_skaerm.emplace([] { return QSize(1024, 768); });
+        Skaltest();
         G.BildOrdningNy = 1;
         G.BildMarkoer = 1;
-        G.SekunderRaettSvar = 3;
-        G.LjudLaege = 1;
-        G.BildLaege = 1;
         G.LaddaOrdlistor = 1;
         G.DiktatLaege = 0;
-        Skaltest();
-        G.Skalprocent = 100;
         // Praise without a pupil: 0, 1 and 2 wrong.
         for (const char *n : {"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"}) {
             skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + QString::fromLatin1(n)),
@@ -68,15 +59,7 @@ protected:
                        QByteArray(64, '\0'));
         }
         rader[3 + 12 - 1] = QStringLiteral("regn##ett#två#tre");   // three hints: no hint button
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/SVE24100.DAT")), rader);
-        G.DatFilTabell[++G.AntalDatFiler] = QStringLiteral("SVE24100.DAT");
-        G.DatFilNamn = QStringLiteral("SVE24100.DAT");
-        ASSERT_TRUE(Kolla(G.DatFilNamn));
-    }
-    void TearDown() override
-    {
-        plattform::saettMediaspelare(nullptr);
-        Miljoe::TearDown();
+        datafil(QStringLiteral("SVE24100.DAT"), rader);
     }
 
     QString spelat() const { return media.spelade.isEmpty() ? QString() : media.spelade.last().fil.section('/', -1); }
@@ -104,6 +87,8 @@ protected:
     }
 
     plattform::InspeladMediaspelare media;
+    Saett<plattform::Mediaspelare> m_media{&media};
+    std::optional<Saett<Skaerm>> m_skaerm;
 };
 
 } // namespace
