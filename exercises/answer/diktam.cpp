@@ -262,17 +262,6 @@ void TDiktam::presentera()
     blinka();
 }
 
-void TDiktam::Timer5Timer()
-{
-    // Counts the 2 ms ticks to SekunderRaettSvar itself, as the program
-    // always has: the word comes a few milliseconds after the item.
-    ++G.Tidraeknare;
-    if (G.Tidraeknare < G.SekunderRaettSvar)
-        return;
-    Timer5->setInterval(0);
-    presentera();
-}
-
 bool TDiktam::vaentarSvar() const
 {
     return runda.rundlaege() == Rundlaege::VaentarSvar && rundanPaagaar() && Slutpanel->isHidden();

@@ -36,7 +36,6 @@ public:
 
     void NyPost() override;
     void Timer3Timer();
-    void Timer5Timer() override;
     void UpprepaButtonClick() override;
     void BaraHoraButtonClick();
     void BaraseordetButtonClick();
@@ -55,6 +54,9 @@ protected:
     void efterFortsaett() override;
     void efterInstaellningar() override;
     bool ljudOevning() const override { return HarLjud; }
+    // The presentation after the 2 ms ticks, which count to SekunderRaettSvar
+    // itself: the word comes a few milliseconds after the item.
+    void ljudtimerKlar() override { presentera(); }
     bool keyDown(QKeyEvent *e) override;
 
 private:
