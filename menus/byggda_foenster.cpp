@@ -6,6 +6,8 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 
 void registreraByggdaFoenster()
 {
@@ -13,4 +15,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
 }
