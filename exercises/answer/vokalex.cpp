@@ -17,7 +17,7 @@ using namespace plattform;
 namespace {
 
 // The result table starts at this size and shrinks until it fits its panel.
-constexpr int StoerstaTabellpunkter = 16;
+constexpr int StoerstaTabellpunkter = 22;
 constexpr int MinstaPunkter = 11;
 
 QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = {},
