@@ -5,8 +5,11 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/skrivinf.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 
 void registreraByggdaFoenster()
 {
@@ -14,5 +17,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
 }

@@ -16,10 +16,17 @@ Innehaallsregler reglerFoer(Word p)
 {
     Innehaallsregler r;
     r.egnaVal = program(p).egnaVal;
+    r.lucka = program(p).foenster != Foenstertyp::TDiktam;   // a dictation item is its word
     const bool diagnos = p >= 1 && p <= 20;
     r.minstPerOrd = diagnos ? 0 : 5;
     r.luckmening = program(p).foenster == Foenstertyp::TSkrivinf;
     r.moensterFoerst = program(p).moensterFoerst;
+    if (program(p).foenster == Foenstertyp::TSKRIVHI) {
+        // A verb and its tense form: no gap, at least 30 verbs.
+        r.lucka = false;
+        r.svarIFaelt2 = true;
+        r.minstPoster = 30;
+    }
     return r;
 }
 
@@ -36,13 +43,15 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     for (int i = 1; i <= G.AntalDatFiler; ++i) {
         const QString namn = G.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
-        // The files of the word-choice and gap-sentence windows.
-        if (program(p).foenster != Foenstertyp::TFLERBAR && program(p).foenster != Foenstertyp::TSkrivinf)
+        // The files of the word-choice, dictation and gap-sentence windows and the verb-form ladder.
+        const Foenstertyp typ = program(p).foenster;
+        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam
+            && typ != Foenstertyp::TSkrivinf)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, reglerFoer(p), &meningar[namn]);
     }
-    EXPECT_GE(granskade, 43 + 17);
+    EXPECT_GE(granskade, 50 + 17);
 
     // A diagnosis pool shares no sentence with its practice file or with the
     // menu files that lead to it.
