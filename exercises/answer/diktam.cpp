@@ -231,12 +231,10 @@ void TDiktam::NyPost()
 void TDiktam::visaGlosa()
 {
     EngLabel->hide();
-    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
+    const QString text = PostensOeversaettning();
+    if (text.isEmpty())
         return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
-        return;
-    EngLabel->setText(G.ListBox2.at(i));
+    EngLabel->setText(text);
     placeraGlosa();
     EngLabel->show();
 }

@@ -487,12 +487,10 @@ void TSkrivinf::BitBtn2Click()
 void TSkrivinf::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
+    const QString text = PostensOeversaettning();
+    if (text.isEmpty())
         return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
-        return;
-    saettEtikettText(EngLabel, G.ListBox2.at(i));
+    saettEtikettText(EngLabel, text);
     EngLabel->move(InstruktionsLabel->x(), Slutpanel->y() - 5 - EngLabel->height());
     EngLabel->show();
 }

@@ -3,6 +3,7 @@
 // end-panel buttons. Timer handlers are called directly instead of waiting.
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
+#include "../../support/ui/beloening.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
@@ -39,49 +40,25 @@ QStringList prepositioner()
 
 } // namespace
 
-class Skrivinf : public Miljoe {
+class Skrivinf : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
+        StartatProgram::SetUp();
         plattform::saettSkaermstorlek([] { return QSize(800, 600); });
         plattform::saettMediaspelare(&media);
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        for (int i = 1; i <= 140; ++i)
-            G.FilSlumpMarkoer[i] = 1;
         G.BildOrdningNy = 1;
         G.BildMarkoer = 1;
-        G.SekunderRaettSvar = 3;
-        G.LjudLaege = 1;
-        G.BildLaege = 1;
         G.LaddaOrdlistor = 1;
         Skaltest();
         G.Skalprocent = 100;
-        for (const char *namn : {"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"}) {
-            const QString n = QString::fromLatin1(namn);
-            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + n),
-                         {QStringLiteral("Bra gjort#") + n.mid(4, 4) + QStringLiteral("#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = n;
-        }
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
+        laeggInBeroemOchBild(rot());
     }
     void TearDown() override
     {
         diaprot = nullptr;
         plattform::saettMediaspelare(nullptr);
-        Miljoe::TearDown();
-    }
-    void datafil(const QString &namn, const QStringList &rader)
-    {
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
-        G.DatFilTabell[++G.AntalDatFiler] = namn;
-        G.DatFilNamn = namn;
-        ASSERT_TRUE(Kolla(namn));
+        StartatProgram::TearDown();
     }
     // Types a word into a gap and presses Enter. (QTest types ASCII only.)
     static void skriv(QLineEdit *faelt, const QString &ord)
