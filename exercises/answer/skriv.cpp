@@ -80,8 +80,6 @@ void TSKRIV::FormCreate()
                       Testlabel})
         l->setFont(f);
     Edit1->setFont(f);
-    InstruktionsLabel->move(InstruktionsLabel->x(),
-                            OverskriftYtterShape->geometry().bottom() + 1 + InstruktionsLabel->height() / 2);
     BitBtn2->setText(harRegelsida() ? QStringLiteral("&Regel") : QStringLiteral("&Hjälp"));
     NyPost();
 }
@@ -179,7 +177,7 @@ void TSKRIV::laggUtFraaga()
     }
     Edit1->setGeometry(svarX, ySvar, Label5->width() + 6 * M, fm.height() + 8);
     Label5->move(svarX, Edit1->geometry().bottom() + 1 + h / 2);
-    Label6->move(x0, Label5->y() + (3 * h) / 2);
+    Label6->move(x0, Label5->y() + 2 * h);
     Label7->move(x0, Label6->y() + (3 * h) / 2);
     if (lampknapp) {
         const int sida = lampknapp->height();

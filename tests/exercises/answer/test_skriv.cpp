@@ -267,3 +267,16 @@ TEST_F(Skriv, RulePagesKryptoHelpAndFonts)
     EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
     EXPECT_EQ(f.FrageLabel2->font().pixelSize(), 19);   // 14 points
 }
+
+TEST_F(Skriv, WorksheetModeShowsTheItemWithoutAnswerField)
+{
+    G.Arbetsbladslaege = 1;
+    datafil(QStringLiteral("SVE45000.DAT"), {QStringLiteral("$Grammatik"), QStringLiteral("$Plural"),
+                                             QStringLiteral("flicka#flickor#Ordet slutar på -or.")});
+    TSKRIV f;
+    f.show();
+    EXPECT_TRUE(f.Edit1->isHidden());
+    EXPECT_TRUE(f.Label4->isHidden());
+    EXPECT_TRUE(f.BitBtn2->isHidden());
+    EXPECT_EQ(f.FrageLabel2->text(), QStringLiteral("flicka"));
+}
