@@ -236,7 +236,7 @@ TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 12")});
 }
 
-TEST_F(Skriv, RulePagesKryptoHelpAndFonts)
+TEST_F(Skriv, RulePagesKryptoHelpFontsAndWorksheetMode)
 {
     datafil(QStringLiteral("SVE36100.DAT"), {QStringLiteral("$Avstavning"), QStringLiteral("$Lätt"),
                                              QStringLiteral("maten#ma-ten#&mat-en")});
@@ -262,14 +262,13 @@ TEST_F(Skriv, RulePagesKryptoHelpAndFonts)
     }
     datafil(QStringLiteral("SVE37300.DAT"), {QStringLiteral("$Förkortningar"), QStringLiteral("$Bokstavsord"),
                                              QStringLiteral("Landsorganisationen#LO")});
-    TSKRIV f;
-    f.show();
-    EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
-    EXPECT_EQ(f.FrageLabel2->font().pixelSize(), 19);   // 14 points
-}
-
-TEST_F(Skriv, WorksheetModeShowsTheItemWithoutAnswerField)
-{
+    {
+        TSKRIV f;
+        f.show();
+        EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
+        EXPECT_EQ(f.FrageLabel2->font().pixelSize(), 19);   // 14 points
+    }
+    // A worksheet shows the items without answer field, help or "flera".
     G.Arbetsbladslaege = 1;
     datafil(QStringLiteral("SVE45000.DAT"), {QStringLiteral("$Grammatik"), QStringLiteral("$Plural"),
                                              QStringLiteral("flicka#flickor#Ordet slutar på -or.")});
