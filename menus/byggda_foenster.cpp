@@ -5,8 +5,11 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/skriv.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 
 void registreraByggdaFoenster()
 {
@@ -15,4 +18,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
     registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
 }
