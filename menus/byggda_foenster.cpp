@@ -6,6 +6,8 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
 {
@@ -13,4 +15,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
+    registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
 }
