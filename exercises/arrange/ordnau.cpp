@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 
 using namespace plattform;
@@ -32,13 +33,18 @@ Ramval ordnaval()
     return v;
 }
 
-QListWidget *lista(QFrame *panel, const char *namn)
+QListWidget *lista(QFrame *panel, const char *namn, const QColor &text)
 {
     auto *l = new QListWidget(panel);
     l->setObjectName(QString::fromLatin1(namn));
     l->setFont(arial(Punkter{14}, true));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     l->setFrameStyle(QFrame::NoFrame);
+    // Disabled while the key is shown, and still read beside it.
+    QPalette p = l->palette();
+    for (auto grupp : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(grupp, QPalette::Text, text);
+    l->setPalette(p);
     return l;
 }
 
@@ -71,11 +77,10 @@ TOrdna::TOrdna(QWidget *parent) : Ovningsram(ordnaval(), parent)
     Panel1 = Slutpanel;
     ListPanel1 = skapaPanel(this, QStringLiteral("ListPanel1"), QRect());
     ListPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ListBox1 = lista(ListPanel1, "ListBox1");
+    ListBox1 = lista(ListPanel1, "ListBox1", clBlack);
     ListPanel2 = skapaPanel(this, QStringLiteral("ListPanel2"), QRect());
     ListPanel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ListBox2 = lista(ListPanel2, "ListBox2");
-    saettTextfaerg(ListBox2, clGreen);
+    ListBox2 = lista(ListPanel2, "ListBox2", clGreen);
 
     m_kaella = new Dragkaella(ListBox1, Dragkaella::Start::EfterAvstaand);
     auto *maal = new Slaeppmaal(ListBox1);

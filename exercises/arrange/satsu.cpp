@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 
 using namespace plattform;
@@ -110,6 +111,10 @@ TSats::TSats(QWidget *parent) : Ovningsram(satsval(), parent)
         b->setMouseTracking(true);
         b->installEventFilter(this);
         saettBakgrund(b, clYellow);
+        // A box is disabled between drags; its caption stays readable.
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, clBlack);
+        b->setPalette(pal);
         Memo[std::size_t(k)] = b;
         auto *maal = new Slaeppmaal(b);
         maal->OnDragOver = [this, k](const Dragdata &d, QPoint) {
@@ -293,8 +298,10 @@ void TSats::RitaNivRutan(bool visa)
 
 void TSats::UppgraderaNivRutan(int nivaa, int raett)
 {
+    // The number grows with the window, as the box around it did.
+    const int skala = G.Skalprocent > 0 ? G.Skalprocent : 100;
     if (const int p = nivaaPunkter(raett); p > 0)
-        NivLabel2->setFont(typsnittTillFont(Typsnitt{QStringLiteral("Times New Roman"), p, true, 0}));
+        NivLabel2->setFont(typsnittTillFont(Typsnitt{QStringLiteral("Times New Roman"), p * skala / 100, true, 0}));
     NivLabel2->setText(QString::number(nivaa));
     NivLabel2->adjustSize();
     const QRect in = NivInnerShape->geometry();
