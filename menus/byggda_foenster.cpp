@@ -6,6 +6,8 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/satsu.h"
 
@@ -15,6 +17,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
     registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
 }
