@@ -133,6 +133,16 @@ void TOrdna::Inled()
     HjalpMemo->setGeometry(4, 4, HjalpPanel->width() - 8, HjalpPanel->height() - 8);
 }
 
+void TOrdna::sorteraOeppen()
+{
+    KlarButton->show();
+    KlarButton->setEnabled(true);
+    HjalpButton->show();
+    HjalpButton->setEnabled(true);
+    listornaPaa(true);
+    ListPanel2->hide();
+}
+
 void TOrdna::listornaPaa(bool paa)
 {
     ListBox1->setEnabled(paa);
@@ -164,12 +174,7 @@ void TOrdna::NyPost()
     ListBox2->clear();
     ListBox2->addItems(Facit);
     ListBox1->addItems(blandaOrd(Facit));
-    KlarButton->show();
-    KlarButton->setEnabled(true);
-    HjalpButton->show();
-    HjalpButton->setEnabled(true);
-    listornaPaa(true);
-    ListPanel2->hide();
+    sorteraOeppen();
     HjalpPanel->hide();
 }
 
@@ -263,12 +268,7 @@ void TOrdna::efterInstaellningar()
     // judged a second time.
     if (runda.vaentarKoer())
         return;
-    KlarButton->show();
-    KlarButton->setEnabled(true);
-    HjalpButton->show();
-    HjalpButton->setEnabled(true);
-    listornaPaa(true);
-    ListPanel2->hide();
+    sorteraOeppen();
 }
 
 int VisaOrdna() { return visaOevning<TOrdna>(); }

@@ -51,6 +51,8 @@ protected:
 
 private:
     void listornaPaa(bool paa);
+    // The pupil may sort and hand in; the key is away.
+    void sorteraOeppen();
     plattform::Dragkaella *m_kaella = nullptr;
 };
 

@@ -208,3 +208,24 @@ TEST_F(Sats, ALevelFileWithoutLevelOneIsReported)
     EXPECT_TRUE(f.stangdUnderSkapande());
     EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE47200.DAT finns inte eller är felaktig")});
 }
+
+TEST_F(Sats, InWorksheetModeTheLevelFileGivesPlainSentencesThatDoNotDrag)
+{
+    G.Arbetsbladslaege = 1;
+    datafil(QStringLiteral("SVE47100.DAT"), {QStringLiteral("$Satsdelar"), QStringLiteral("12<Vi> <badar>.#S#P")});
+    TSats f;
+    f.show();
+    EXPECT_FALSE(f.NivaaPaa);
+    EXPECT_TRUE(f.NivPanel->isHidden());
+    EXPECT_TRUE(f.Label3->isHidden());
+    EXPECT_EQ(f.Men[0]->text(), QStringLiteral("Vi"));
+    EXPECT_TRUE(f.Mell[0]->isHidden());
+    int drag = 0;
+    Saett<Dragkoerare> g([&](QDrag &) { ++drag; return Qt::IgnoreAction; });
+    QTest::mousePress(f.Men[0], Qt::LeftButton);
+    EXPECT_EQ(drag, 0);
+    const Arbetsbladsrader r = f.arbetsbladsrader(true);
+    EXPECT_EQ(r.fraaga, QStringList{QStringLiteral("Vi badar.")});
+    EXPECT_EQ(r.svar, (QStringList{QStringLiteral("Predikat             = badar"),
+                                   QStringLiteral("Subjekt               = Vi")}));
+}
