@@ -5,6 +5,7 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
@@ -17,6 +18,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
     registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
