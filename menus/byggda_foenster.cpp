@@ -10,6 +10,8 @@
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
 {
@@ -21,4 +23,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
+    registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
+    registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
 }
