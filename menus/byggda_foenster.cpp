@@ -5,7 +5,9 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/bilden.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/klockan.h"
 
 void registreraByggdaFoenster()
 {
@@ -13,4 +15,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
+    registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
 }
