@@ -136,17 +136,17 @@ void TBilden::NyPost()
     saettEtikettText(SvarsLabel, G.Postfaelt[2]);
     SvarsLabel->hide();
 
-    // A question of three lines shows as two: the first, then the rest.
-    dela_mening(FrageLabel1->x(), Aster1->x(), G.Postfaelt[1], 3);
-    if (!G.MeningsRader[2].isEmpty()) {
-        QString resten = G.MeningsRader[2];
-        if (!G.MeningsRader[3].isEmpty())
-            resten += (resten.endsWith(QLatin1Char(' ')) ? QString() : QStringLiteral(" ")) + G.MeningsRader[3];
-        saettEtikettText(FrageLabel1, G.MeningsRader[1]);
-        saettEtikettText(FrageLabel2, resten);
+    // A question of three lines shows as two: the first, then the rest (all
+    // of it, so that a question longer than three lines loses nothing).
+    const QString fraaga = G.Postfaelt[1];
+    dela_mening(FrageLabel1->x(), Aster1->x(), fraaga, 3);
+    const QString rad1 = G.MeningsRader[1];
+    if (!G.MeningsRader[2].isEmpty() && fraaga.startsWith(rad1)) {
+        saettEtikettText(FrageLabel1, rad1);
+        saettEtikettText(FrageLabel2, fraaga.mid(rad1.size()).trimmed());
         FrageLabel1->show();
     } else {
-        saettEtikettText(FrageLabel2, G.Postfaelt[1]);
+        saettEtikettText(FrageLabel2, fraaga);
         FrageLabel1->hide();
     }
     FrageLabel2->show();
