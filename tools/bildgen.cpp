@@ -249,7 +249,7 @@ struct Etikett {
 
 void ritaEtiketter(QPainter &p, std::initializer_list<Etikett> etiketter)
 {
-    const int r = 26;
+    const int r = 30;
     for (const Etikett &e : etiketter) {
         p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(e.plats, e.maal);
@@ -263,7 +263,7 @@ void ritaEtiketter(QPainter &p, std::initializer_list<Etikett> etiketter)
     }
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setBold(true);
-    f.setPixelSize(30);
+    f.setPixelSize(34);
     p.setFont(f);
     for (const Etikett &e : etiketter) {
         p.setPen(QPen(Qt::black, 3));

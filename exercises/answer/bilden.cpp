@@ -48,18 +48,14 @@ TBilden::TBilden(QWidget *parent) : Ovningsram(bildval(), parent)
     saettBakgrund(Bildpanelen, clBtnFace);
 
     Image1 = new Bildruta(this, QStringLiteral("Image1"), QRect());
-    const QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(GeProgramtal(G.DatFilNamn)), true, 0});
     FrageLabel1 = skapaEtikett(this, QStringLiteral("FrageLabel1"), QString(), QPoint());
     FrageLabel2 = skapaEtikett(this, QStringLiteral("FrageLabel2"), QString(), QPoint());
     SvarsLabel = skapaEtikett(this, QStringLiteral("SvarsLabel"), QString(), QPoint());
     Testlabel = skapaEtikett(this, QStringLiteral("Testlabel"), QString(), QPoint());
-    for (QLabel *l : {FrageLabel1, FrageLabel2, SvarsLabel})
-        l->setFont(fraagor);
     saettTextfaerg(FrageLabel1, clNavy);
     saettTextfaerg(FrageLabel2, clNavy);
     saettTextfaerg(SvarsLabel, clRed);
     Testlabel->hide();
-    Edit1->setFont(fraagor);
 
     FormCreate();
 }
@@ -70,7 +66,20 @@ void TBilden::FormCreate()
     ramSkala();
     Inled();
     ramSkapa();
+    // The question is set in the font its lines are measured in.
+    const QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
+    for (QWidget *w : {static_cast<QWidget *>(FrageLabel1), static_cast<QWidget *>(FrageLabel2),
+                       static_cast<QWidget *>(SvarsLabel), static_cast<QWidget *>(Edit1)})
+        w->setFont(fraagor);
+    // The instruction shrinks until it fits beside the squares, to 11 pt at least.
     saettEtikettText(InstruktionsLabel, G.Instruktion);
+    QFont instruktion = InstruktionsLabel->font();
+    const int rum = Aster1->x() - G.Marginal - OverskriftYtterShape->x();
+    while (InstruktionsLabel->width() > rum && instruktion.pointSize() > 11) {
+        instruktion.setPointSize(instruktion.pointSize() - 1);
+        InstruktionsLabel->setFont(instruktion);
+        InstruktionsLabel->adjustSize();
+    }
     // Under the heading, at its left: the instruction, the question on one
     // or two lines, the answer field and the right answer.
     const int x = OverskriftYtterShape->x();

@@ -102,8 +102,10 @@ void TKlockan::FormCreate()
     Inled();
     ramSkapa();
     // The clock window has its own heading and no instruction line.
-    OverskriftYtterShape->hide();
-    InstruktionsLabel->hide();
+    for (QWidget *w : {static_cast<QWidget *>(OverskriftYtterShape), static_cast<QWidget *>(OverskriftInnerShape),
+                       static_cast<QWidget *>(Overs1Label), static_cast<QWidget *>(Overs2Label),
+                       static_cast<QWidget *>(Overs3Label), static_cast<QWidget *>(InstruktionsLabel)})
+        w->hide();
     lampknapp->show();
     LampShape->hide();
     NyPost();
@@ -123,7 +125,7 @@ void TKlockan::Inled()
     int y = 0;
     for (QLabel *l : {Label1, Label2, Label3}) {
         passaIn(l, 20, Shape2->width() - M);
-        l->move(M / 2, y + (rad - l->height()) / 2);
+        l->move((Shape2->width() - l->width()) / 2, y + (rad - l->height()) / 2);
         y += rad;
     }
 
