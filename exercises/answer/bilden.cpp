@@ -21,6 +21,9 @@ using namespace plattform;
 
 namespace {
 
+// The percentage the window's controls were grown by.
+int skala() { return G.Skalprocent == 0 ? 100 : G.Skalprocent; }
+
 Ramval bildval()
 {
     Ramval v;
@@ -66,8 +69,13 @@ void TBilden::FormCreate()
     ramSkala();
     Inled();
     ramSkapa();
-    // The question is set in the font its lines are measured in.
-    const QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
+    // The question is set in the font its lines are measured in, grown with
+    // the window (NyPost measures over the span shrunk by as much).
+    QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
+    if (fraagor.pixelSize() > 0)
+        fraagor.setPixelSize(fraagor.pixelSize() * skala() / 100);
+    else
+        fraagor.setPointSizeF(fraagor.pointSizeF() * skala() / 100.0);
     for (QWidget *w : {static_cast<QWidget *>(FrageLabel1), static_cast<QWidget *>(FrageLabel2),
                        static_cast<QWidget *>(SvarsLabel), static_cast<QWidget *>(Edit1)})
         w->setFont(fraagor);
@@ -148,7 +156,7 @@ void TBilden::NyPost()
     // A question of three lines shows as two: the first, then the rest (all
     // of it, so that a question longer than three lines loses nothing).
     const QString fraaga = G.Postfaelt[1];
-    dela_mening(FrageLabel1->x(), Aster1->x(), fraaga, 3);
+    dela_mening(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
     const QString rad1 = G.MeningsRader[1];
     if (!G.MeningsRader[2].isEmpty() && fraaga.startsWith(rad1)) {
         saettEtikettText(FrageLabel1, rad1);
