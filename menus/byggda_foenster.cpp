@@ -6,8 +6,11 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/bilden.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/klockan.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 
 void registreraByggdaFoenster()
 {
@@ -15,6 +18,9 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
 }
