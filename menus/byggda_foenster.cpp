@@ -5,9 +5,11 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/skriv.h"
+#include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/ordnau.h"
@@ -25,4 +27,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
     registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
+    registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
+    registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
 }
