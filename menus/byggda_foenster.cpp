@@ -5,11 +5,16 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/skriv.h"
+#include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivinf.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
 {
@@ -17,8 +22,13 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
+    registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
+    registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
+    registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
+    registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
 }
