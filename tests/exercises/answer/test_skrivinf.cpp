@@ -4,6 +4,7 @@
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
 #include "../../support/ui/beloening.h"
+#include "../../support/ui/diagnosrunda.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
@@ -252,15 +253,7 @@ TEST_F(Skrivinf, DiagnosisPracticeWithModelSentenceAndSoundPassesByTheFrameRule)
     TSkrivinf f;
     f.show();
     EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 2"));
-    for (int n = 1; n <= 20; ++n) {
-        svara(f, n <= 8);
-        if (n > 8 && n < 20) {
-            G.Tidraeknare = 20000;
-            f.Timer1Timer();
-        }
-    }
-    G.Tidraeknare = 20000;
-    f.SluttimerTimer();
+    diagnosrunda(f, 8, [&](bool r) { svara(f, r); });
     EXPECT_TRUE(f.aerStangd());
     EXPECT_EQ(G.Diagnostabell.status[11], 2);
     EXPECT_EQ(G.Arbetsbladslaege, 2);
