@@ -6,6 +6,7 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/passakt.h"
 
 void registreraByggdaFoenster()
 {
@@ -13,4 +14,5 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
 }
