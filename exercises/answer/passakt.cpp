@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 
 using namespace plattform;
@@ -61,7 +62,12 @@ TPassAkt::TPassAkt(QWidget *parent) : Ovningsram(passaktval(), parent)
     saettBakgrund(Panel1, clSilver);
     for (int k = 2; k <= 8; ++k) {
         auto *p = new Valpanel(Panel1, QStringLiteral("Panel%1").arg(k));
-        saettTextfaerg(p, clMaroon);
+        // The panels keep their colours while Panel1 is disabled: the lit
+        // right answer must stay readable during the wait.
+        QPalette pal = p->palette();
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pal.setColor(g, QPalette::WindowText, clMaroon);
+        p->setPalette(pal);
         p->OnMouseMove = [this, k] { PanelMouseMove(k); };
         p->OnMouseDown = [this, k](Qt::MouseButton b) { PanelMouseDown(k, b); };
         p->hide();
@@ -130,13 +136,18 @@ void TPassAkt::FormCreate()
 
 // ---- the item ----------------------------------------------------------------
 
+int TPassAkt::vaensterkant() const
+{
+    return aerDiagnosomraade(laege()) ? designX(30) : InstruktionsLabel->x();
+}
+
 void TPassAkt::laggUtMening()
 {
     const QString text = G.Postfaelt[1];
     dela_mening(20, 500, text, 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
-    const int x0 = aerDiagnosomraade(laege()) ? designX(30) : InstruktionsLabel->x();
+    const int x0 = vaensterkant();
     const int topp = InstruktionsLabel->y() + 2 * InstruktionsLabel->height();
     const int h = Label4->fontMetrics().height();
     const int rad2Topp = topp + (4 * h) / 3;
@@ -189,7 +200,7 @@ void TPassAkt::laggUtPaneler()
         x += bredd + M;
     }
     Panel1->resize(x + M / 2, panelHoejd + M);
-    Panel1->move(Label4->x() > 0 ? std::min(Label4->x(), Label3->x()) : Label3->x(),
+    Panel1->move(vaensterkant(),
                  InstruktionsLabel->y() + 2 * InstruktionsLabel->height() + (11 * Label4->fontMetrics().height()) / 4
                      + (G.MeningsRader[2].isEmpty() ? 0 : (4 * Label4->fontMetrics().height()) / 3));
     Panel1->setVisible(!aerArbetsblad(laege()));

@@ -58,6 +58,7 @@ private:
     void laggUtPaneler();
     void visaOeversaettning();
     void visaRegelknapp();
+    int vaensterkant() const;   // the left edge of the item and the panels
     plattform::Valpanel *panel(int k) const { return Paneler[std::size_t(k - 2)]; }
 };
 
