@@ -5,11 +5,14 @@
 #include "../../support/miljoe.h"
 #include "../../support/ui/modal.h"
 
+#include "core/datafiler.h"
 #include "core/diagnos.h"
+#include "core/program.h"
 #include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/answer/passakt.h"
+#include "platform/ui/taster.h"
 #include "platform/media.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
@@ -323,4 +326,64 @@ TEST_F(PassAkt, RulePageTranslationAndSettings)
     EXPECT_TRUE(f.EscapePanel->isHidden());
     EXPECT_TRUE(f.Panel1->isEnabled());
     EXPECT_EQ(G.Uppgiftsnummer, 2);
+}
+
+// Every bundled category-choice file as a pupil meets it from its menu entry:
+// the panels stay clear of the progress squares, and a round of right
+// answers ends with praise and the reward picture.
+using PassAktInnehaall = ByggdMiljoe;
+
+TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
+{
+    ASSERT_TRUE(Uppstart());
+    plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
+    G.Skalprocent = 100;
+    G.LjudLaege = 0;
+    G.BildLaege = 1;
+    G.BildOrdningNy = 1;
+    G.BildMarkoer = 1;
+    G.SekunderRaettSvar = 0;
+    QStringList filer{QStringLiteral("SVDI17.DAT")};
+    int antal = 0;
+    const Programdata *rader = programrader(antal);
+    for (int r = 0; r < antal; ++r)
+        if (rader[r].foenster == Foenstertyp::TPassAkt && rader[r].fraan > 1000)
+            filer << QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+    for (const QString &namn : filer) {
+        SCOPED_TRACE(namn.toStdString());
+        G.DatFilNamn = namn;
+        G.Arbetsbladslaege = 0;
+        ASSERT_TRUE(Kolla(namn));
+        TPassAkt f;
+        f.show();
+        for (int n = 1; n <= 10; ++n) {
+            Valpanel *sista = f.Paneler[std::size_t(f.AntalVal - 1)];
+            EXPECT_LE(f.Panel1->x() + sista->x() + sista->width(), f.Aster1->x());
+            EXPECT_FALSE((f.Label3->text() + f.Label4->text() + f.Label5->text()).isEmpty());
+            const int i = int(f.Alternativ.indexOf(G.Postfaelt[2]));
+            ASSERT_GE(i, 0);
+            QTest::mouseClick(f.Paneler[std::size_t(i)], Qt::LeftButton);
+        }
+        EXPECT_EQ(G.AntalRaett, 10);
+        EXPECT_FALSE(f.LovordPanel->isHidden());
+        EXPECT_FALSE(f.LovordLabel1->text().isEmpty());
+        EXPECT_FALSE(f.BildPanelen->isHidden());
+        EXPECT_FALSE(f.Image1->pixmap().isNull());
+    }
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
+}
+
+TEST_F(PassAkt, WorksheetModeShowsTheItemWithoutPanels)
+{
+    G.Arbetsbladslaege = 1;
+    datafil(QStringLiteral("SVE21200.DAT"), vokaler);
+    TPassAkt f;
+    f.show();
+    EXPECT_TRUE(f.Panel1->isHidden());
+    EXPECT_TRUE(f.Aster1->isHidden());
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("potatis"));
+    QTest::keyClick(&f, Qt::Key_3);   // nothing is answered
+    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    f.naestaArbetsbladspost();
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("knä"));
 }
