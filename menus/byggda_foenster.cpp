@@ -7,6 +7,8 @@
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/passakt.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 
 void registreraByggdaFoenster()
 {
@@ -15,4 +17,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
     registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
 }

@@ -3,6 +3,7 @@
 // are called directly instead of waiting.
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
+#include "../../support/saett.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -46,26 +48,16 @@ const QStringList aeLjudet = {
 
 } // namespace
 
-class Flerbar : public Miljoe {
+class Flerbar : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        plattform::saettSkaermstorlek([] { return QSize(800, 600); });
-        plattform::saettMediaspelare(&media);
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        for (int i = 1; i <= 140; ++i)
-            G.FilSlumpMarkoer[i] = 1;
+        StartatProgram::SetUp();
+        m_skaerm.emplace([] { return QSize(800, 600); });
+        Skaltest();
         G.BildOrdningNy = 1;
         G.BildMarkoer = 1;
-        G.SekunderRaettSvar = 3;
-        G.LjudLaege = 1;
-        G.BildLaege = 1;
         G.LaddaOrdlistor = 1;
-        Skaltest();
-        G.Skalprocent = 100;
         // Praise for a diagnosis-item program without a pupil: 0, 1 and 2 wrong.
         for (const char *namn : {"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"}) {
             const QString n = QString::fromLatin1(namn);
@@ -78,21 +70,6 @@ protected:
         QDir().mkpath(i(QStringLiteral("pc/BILD")));
         ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
         skrivBytes(i(QStringLiteral("pc/LJUD/S231/S231001.WAV")), QByteArray(64, '\0'));
-    }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        plattform::saettMediaspelare(nullptr);
-        Miljoe::TearDown();
-    }
-
-    // A data file in the content tree, entered in the table and checked.
-    void datafil(const QString &namn, const QStringList &rader)
-    {
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
-        G.DatFilTabell[++G.AntalDatFiler] = namn;
-        G.DatFilNamn = namn;
-        ASSERT_TRUE(Kolla(namn));
     }
 
     static Valpanel *panel(TFLERBAR &f, const QString &ord)
@@ -122,6 +99,8 @@ protected:
     }
 
     plattform::InspeladMediaspelare media;
+    Saett<plattform::Mediaspelare> m_media{&media};
+    std::optional<Saett<Skaerm>> m_skaerm;
     InspeladProtokoll protokoll;
 };
 
@@ -426,7 +405,7 @@ TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
     for (const int raett : {11, 12}) {
         aaterstaellTillstaand();
         SetUp();
-        diaprot = &protokoll;
+        Protokollregistrering reg(&protokoll);
         protokoll.anrop.clear();
         G.DiagnosNummer = 1;
         G.Arbetsbladslaege = 3;
@@ -470,7 +449,7 @@ TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
 
 TEST_F(Flerbar, DiagnosisTestReportsAndKeepsItsCountOverAPause)
 {
-    diaprot = &protokoll;
+    Protokollregistrering reg(&protokoll);
     G.DiagnosNummer = 1;
     G.Arbetsbladslaege = 2;
     QStringList rader;

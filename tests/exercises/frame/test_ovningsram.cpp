@@ -154,11 +154,6 @@ protected:
         datafil(QStringLiteral("SVOVN112.DAT"), rader);
         G.DiagnosNummer = 12;
     }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        Miljoe::TearDown();
-    }
     void runda(Provfoenster &f, int raett, int antal)
     {
         for (int n = 1; n <= antal; ++n) {
@@ -179,7 +174,7 @@ protected:
 
 TEST_F(Ram, TwoRoundPassRuleAndAvbrytaAfterTheRound)
 {
-    diaprot = &protokoll;
+    Protokollregistrering reg(&protokoll);
     G.Arbetsbladslaege = 3;
     Provfoenster f;
     f.show();
