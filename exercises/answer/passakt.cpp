@@ -237,14 +237,8 @@ void TPassAkt::visaRegelknapp()
 void TPassAkt::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
-        return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
-        return;
-    saettEtikettText(EngLabel, G.ListBox2.at(i));
-    EngLabel->move(InstruktionsLabel->x(), EscapePanel->y() - 5 - EngLabel->height());
-    EngLabel->show();
+    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+        visaPostensOeversaettning(EngLabel);
 }
 
 // ---- pointing and choosing ----------------------------------------------------

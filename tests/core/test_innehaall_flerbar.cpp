@@ -3,6 +3,7 @@
 // eight panels. The category-choice files: their alternatives fit the seven
 // panels and their right answers follow the rule each program teaches. The facts of each program come from the program table, so
 // a wrong row shows up as content that does not fit it.
+#include "../support/innehaallskontroll.h"
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
@@ -208,12 +209,7 @@ bool iAlfabetiskOrdning(const QString &ord)
 
 TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
 {
-    QStringList filer{QStringLiteral("SVDI17.DAT")};
-    int antal = 0;
-    const Programdata *rader = programrader(antal);
-    for (int r = 0; r < antal; ++r)
-        if (rader[r].foenster == Foenstertyp::TPassAkt && rader[r].fraan > 1000)
-            filer << QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+    const QStringList filer = QStringList{QStringLiteral("SVDI17.DAT")} + menyfilerFoer(Foenstertyp::TPassAkt);
     EXPECT_EQ(filer.size(), 9);
     QSet<QString> menyord;
     for (const QString &namn : filer) {

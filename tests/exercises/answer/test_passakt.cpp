@@ -1,6 +1,7 @@
 // The category-choice window driven as a pupil drives it: clicks and digit
 // keys on the panels, Space during a wait, Esc, the end-panel buttons.
 // Timer handlers are called directly instead of waiting.
+#include "../../support/innehaallskontroll.h"
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
 #include "../../support/ui/modal.h"
@@ -40,49 +41,22 @@ const QStringList vokaler = {
 
 } // namespace
 
-class PassAkt : public Miljoe {
+class PassAkt : public StartatProgram {
 protected:
     void SetUp() override
     {
-        Miljoe::SetUp();
-        anvaendTraed();
-        plattform::saettSkaermstorlek([] { return QSize(800, 600); });
-        plattform::saettMediaspelare(&media);
-        for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        for (int i = 1; i <= 140; ++i)
-            G.FilSlumpMarkoer[i] = 1;
+        StartatProgram::SetUp();
+        m_skaerm.emplace([] { return QSize(800, 600); });
+        Skaltest();
         G.BildOrdningNy = 1;
         G.BildMarkoer = 1;
-        G.SekunderRaettSvar = 3;
-        G.LjudLaege = 1;
-        G.BildLaege = 1;
         G.LaddaOrdlistor = 1;
-        Skaltest();
-        G.Skalprocent = 100;
         // Praise for 1 wrong without and with a diagnosis item.
-        for (const char *namn : {"SVOM9002.LOV", "SVOM9004.LOV"}) {
-            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + QLatin1String(namn)), {QStringLiteral("Bra gjort#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = QLatin1String(namn);
-        }
+        lovordsfiler({"SVOM9002.LOV", "SVOM9004.LOV"});
         QImage bild(64, 40, QImage::Format_RGB32);
         bild.fill(Qt::darkGreen);
         QDir().mkpath(i(QStringLiteral("pc/BILD")));
         ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
-    }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        plattform::saettMediaspelare(nullptr);
-        Miljoe::TearDown();
-    }
-
-    void datafil(const QString &namn, const QStringList &rader)
-    {
-        skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
-        G.DatFilTabell[++G.AntalDatFiler] = namn;
-        G.DatFilNamn = namn;
-        ASSERT_TRUE(Kolla(namn));
     }
 
     static QStringList visade(TPassAkt &f)
@@ -106,6 +80,8 @@ protected:
     }
 
     plattform::InspeladMediaspelare media;
+    Saett<plattform::Mediaspelare> m_media{&media};
+    std::optional<Saett<Skaerm>> m_skaerm;
     InspeladProtokoll protokoll;
 };
 
@@ -251,7 +227,7 @@ TEST_F(PassAkt, WrongLastAnswerKeepsTheRightPanelLitUntilTheEnd)
 
 TEST_F(PassAkt, DiagnosisPracticePassesAfterTwoGoodRounds)
 {
-    diaprot = &protokoll;
+    Protokollregistrering reg(&protokoll);
     G.DiagnosNummer = 17;
     G.Arbetsbladslaege = 3;
     QStringList rader{QStringLiteral("$Diagnos"), QStringLiteral("$Alfabetet")};
@@ -343,12 +319,7 @@ TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
     G.BildOrdningNy = 1;
     G.BildMarkoer = 1;
     G.SekunderRaettSvar = 0;
-    QStringList filer{QStringLiteral("SVDI17.DAT")};
-    int antal = 0;
-    const Programdata *rader = programrader(antal);
-    for (int r = 0; r < antal; ++r)
-        if (rader[r].foenster == Foenstertyp::TPassAkt && rader[r].fraan > 1000)
-            filer << QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+    const QStringList filer = QStringList{QStringLiteral("SVDI17.DAT")} + menyfilerFoer(Foenstertyp::TPassAkt);
     for (const QString &namn : filer) {
         SCOPED_TRACE(namn.toStdString());
         G.DatFilNamn = namn;
