@@ -5,8 +5,10 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
 #include "exercises/answer/passakt.h"
+#include "exercises/answer/skriv.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
 
@@ -17,6 +19,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
     registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
+    registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
 }

@@ -69,9 +69,12 @@ TEST(Programtabell, EachFactOnItsPrograms)
     EXPECT_EQ(med([](auto &r) { return r.ljudOevning; }),
               "11 111 21100 21200 21300 22100 22200 22300 23100 23101 23200 23300 23400 23500 23600 23700 "
               "23800 23900 24100 24200 24300 25100 25200 25300 25400 25500 25600 25700 54100 54200");
-    // The sound generator speaks field 1 of the word-choice and category-choice sound exercises.
-    EXPECT_EQ(med([](auto &r) { return r.ljudfaelt == 1; }), med([](auto &r) {
-                  return r.ljudOevning && (r.foenster == Foenstertyp::TFLERBAR || r.foenster == Foenstertyp::TPassAkt);
+    // The sound generator speaks field 1 of the word-choice, category-choice and dictation sound exercises.
+    EXPECT_EQ(med([](auto &r) { return r.ljudfaelt == 1; }),
+              med([](auto &r) {
+                  return r.ljudOevning
+                         && (r.foenster == Foenstertyp::TFLERBAR || r.foenster == Foenstertyp::TPassAkt
+                             || r.foenster == Foenstertyp::TDiktam);
               }));
     EXPECT_EQ(med([](auto &r) { return r.ljudfaelt > 1; }), "");
     EXPECT_EQ(med([](auto &r) { return r.spelasTillSlut; }),
