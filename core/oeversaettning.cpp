@@ -1,7 +1,6 @@
 #include "core/oeversaettning.h"
 
 #include "core/innehaall.h"
-#include "core/program.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/text1252.h"
@@ -32,12 +31,4 @@ void FyllEngListan()
             G.ListBox2 << rad.mid(hash + 1);
         }
     }
-}
-
-QString PostensOeversaettning()
-{
-    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
-        return {};
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    return i < 0 || i >= G.ListBox2.size() ? QString() : G.ListBox2.at(i);
 }

@@ -231,10 +231,12 @@ void TDiktam::NyPost()
 void TDiktam::visaGlosa()
 {
     EngLabel->hide();
-    const QString text = PostensOeversaettning();
-    if (text.isEmpty())
+    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
         return;
-    EngLabel->setText(text);
+    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    if (i < 0 || i >= G.ListBox2.size())
+        return;
+    EngLabel->setText(G.ListBox2.at(i));
     placeraGlosa();
     EngLabel->show();
 }

@@ -434,12 +434,8 @@ void TFLERBAR::visaOeversaettning()
     if (G.Oeversaettning == 0)
         return;
     EngLabel->hide();
-    const QString text = PostensOeversaettning();
-    if (text.isEmpty())
-        return;
-    saettEtikettText(EngLabel, text);
-    EngLabel->move(InstruktionsLabel->x(), Escapepanel->y() - 5 - EngLabel->height());
-    EngLabel->show();
+    if (HarOeversaettning(G.Programtal))
+        visaPostensOeversaettning(EngLabel);
 }
 
 // ---- pointing and choosing ----------------------------------------------------

@@ -487,12 +487,8 @@ void TSkrivinf::BitBtn2Click()
 void TSkrivinf::visaOeversaettning()
 {
     EngLabel->hide();
-    const QString text = PostensOeversaettning();
-    if (text.isEmpty())
-        return;
-    saettEtikettText(EngLabel, text);
-    EngLabel->move(InstruktionsLabel->x(), Slutpanel->y() - 5 - EngLabel->height());
-    EngLabel->show();
+    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+        visaPostensOeversaettning(EngLabel);
 }
 
 // ---- frame hooks ------------------------------------------------------------------

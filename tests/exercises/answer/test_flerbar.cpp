@@ -4,7 +4,6 @@
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
 #include "../../support/saett.h"
-#include "../../support/ui/beloening.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
@@ -59,7 +58,12 @@ protected:
         G.BildOrdningNy = 1;
         G.BildMarkoer = 1;
         G.LaddaOrdlistor = 1;
-        laeggInBeroemOchBild(rot());
+        // Praise for a diagnosis-item program without a pupil: 0, 1 and 2 wrong.
+        lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
+        QImage bild(64, 40, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        QDir().mkpath(i(QStringLiteral("pc/BILD")));
+        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
         skrivBytes(i(QStringLiteral("pc/LJUD/S231/S231001.WAV")), QByteArray(64, '\0'));
     }
 

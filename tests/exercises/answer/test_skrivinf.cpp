@@ -3,7 +3,6 @@
 // end-panel buttons. Timer handlers are called directly instead of waiting.
 #include "../../support/protokoll.h"
 #include "../../support/miljoe.h"
-#include "../../support/ui/beloening.h"
 #include "../../support/ui/diagnosrunda.h"
 #include "../../support/ui/modal.h"
 
@@ -53,7 +52,11 @@ protected:
         G.LaddaOrdlistor = 1;
         Skaltest();
         G.Skalprocent = 100;
-        laeggInBeroemOchBild(rot());
+        lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
+        QImage bild(64, 40, QImage::Format_RGB32);
+        bild.fill(Qt::darkGreen);
+        QDir().mkpath(i(QStringLiteral("pc/BILD")));
+        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
     }
     void TearDown() override
     {
