@@ -6,6 +6,9 @@
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/arrange/avsloj.h"
+#include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/prank.h"
 
 void registreraByggdaFoenster()
 {
@@ -13,4 +16,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
+    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
+    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
 }
