@@ -289,8 +289,9 @@ void Tavsloj::utruta(int s, const QString &ord, int rad)
         delete ListBox1->takeItem(rad >= 0 && rad < ListBox1->count() && ListBox1->item(rad)->text() == ord
                                       ? rad
                                       : ListBox1->row(ListBox1->findItems(ord, Qt::MatchExactly).value(0)));
-        if (ListBox1->count() > 0)
-            ListBox1->setCurrentRow(0);
+        // After the list has taken the press that began the drag.
+        QMetaObject::invokeMethod(
+            ListBox1, [l = ListBox1] { if (l->count() > 0) l->setCurrentRow(0); }, Qt::QueuedConnection);
     }
     UpdateInfo();
     OrdnaLabels();
@@ -340,12 +341,12 @@ bool Tavsloj::keyDown(QKeyEvent *e)
         Resett();
         return true;
     }
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && Edit1->hasFocus()) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && focusWidget() == Edit1) {
         if (!Edit1->text().isEmpty() && Edit1->text() != QStringLiteral("-"))
             Textkoll();
         return true;
     }
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && ListBox2->hasFocus()
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && focusWidget() == ListBox2
         && Panel4->isVisible()) {
         ValjHistoria(ListBox2->currentRow() + 1);
         return true;

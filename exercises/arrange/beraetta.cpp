@@ -257,7 +257,7 @@ bool Tberaetta::keyDown(QKeyEvent *e)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (Edit1->hasFocus() && Edit1->isVisible()) {
+        if (focusWidget() == Edit1 && Edit1->isVisible()) {
             Edit1Enter();
             return true;
         }

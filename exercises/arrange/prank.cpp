@@ -237,11 +237,11 @@ bool TPrank::keyDown(QKeyEvent *e)
     }
     if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
         return false;
-    if (Edit1->hasFocus() && Panel3->isVisible()) {
+    if (focusWidget() == Edit1 && Panel3->isVisible()) {
         Edit1Enter();
         return true;
     }
-    if (ListBox1->hasFocus() && Panel1->isVisible()) {
+    if (focusWidget() == ListBox1 && Panel1->isVisible()) {
         ListBox1Click();
         return true;
     }
