@@ -5,7 +5,10 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/skrivhi.h"
+#include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
 #include "exercises/arrange/beraetta.h"
 #include "exercises/arrange/prank.h"
@@ -19,4 +22,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
+    registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
+    registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
 }

@@ -494,7 +494,7 @@ void Ovningsram::Timer5Timer()
         return;
     // Stopped before playing: a sound played to its end runs the event loop.
     Timer5->setInterval(0);
-    Ljudet();
+    ljudtimerKlar();
 }
 
 void Ovningsram::startaLjudtimer()

@@ -217,6 +217,8 @@ protected:
     // new item when ljudtimerVidNyPost says so.
     virtual bool ljudOevning() const { return false; }
     virtual bool ljudtimerVidNyPost() const { return ljudOevning() && laege() == Laege::Oevning; }
+    // What the first-sound timer does once it has counted: the item's sound.
+    virtual void ljudtimerKlar() { Ljudet(); }
 
     void startaLjudtimer();
 

@@ -32,24 +32,29 @@ TEST_F(Genererat, RewardPicturesAreBitmaps)
     EXPECT_TRUE(plattform::filFinns(G.PcSoekvaeg + QStringLiteral("\\bild\\MORV97.bmp")));
 }
 
-TEST_F(Genererat, EveryItemOfTheSampleExerciseHasItsSound)
+TEST_F(Genererat, EveryItemOfTheSampleAndDictationExercisesHasItsSound)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
         GTEST_SKIP() << "espeak-ng is not installed, so the build made no sounds";
     ASSERT_TRUE(Uppstart());
-    G.DatFilNamn = "SVE23100.DAT";
-    ASSERT_TRUE(Kolla(G.DatFilNamn));
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    GeLjudDirectory();
-    const int antal = G.FilAntalPoster[G.DatFilIndex];
-    ASSERT_GE(antal, 12);
-    for (int n = 1; n <= antal; ++n) {
-        G.PostNummer = Word(n);
-        SpelaUppWavLjud(PostLjudNamn(G.LjudKatalog, n));
-        ASSERT_EQ(spelare.spelade.size(), n);
-        const QString fil = spelare.spelade.last().fil;
-        EXPECT_TRUE(fil.startsWith(QStringLiteral(MORV_PC_DIR "/LJUD/S231/"))) << qPrintable(fil);
-        EXPECT_GT(plattform::wavLaengdMs(fil), 300) << qPrintable(fil);
+    for (const char *namn : {"SVE23100.DAT", "SVE24100.DAT", "SVE24200.DAT"}) {
+        SCOPED_TRACE(namn);
+        spelare.spelade.clear();
+        G.DatFilNamn = namn;
+        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        G.Programtal = GeProgramtal(G.DatFilNamn);
+        GeLjudDirectory();
+        const QString katalog = QStringLiteral(MORV_PC_DIR "/LJUD/") + G.LjudKatalog + QLatin1Char('/');
+        const int antal = G.FilAntalPoster[G.DatFilIndex];
+        ASSERT_GE(antal, 12);
+        for (int n = 1; n <= antal; ++n) {
+            G.PostNummer = Word(n);
+            SpelaUppWavLjud(PostLjudNamn(G.LjudKatalog, n));
+            ASSERT_EQ(spelare.spelade.size(), n);
+            const QString fil = spelare.spelade.last().fil;
+            EXPECT_TRUE(fil.startsWith(katalog)) << qPrintable(fil);
+            EXPECT_GT(plattform::wavLaengdMs(fil), 300) << qPrintable(fil);
+        }
     }
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
 }

@@ -16,8 +16,15 @@ Innehaallsregler reglerFoer(Word p)
 {
     Innehaallsregler r;
     r.egnaVal = program(p).egnaVal;
+    r.lucka = program(p).foenster != Foenstertyp::TDiktam;   // a dictation item is its word
     const bool diagnos = p >= 1 && p <= 20;
     r.minstPerOrd = diagnos ? 0 : 5;
+    if (program(p).foenster == Foenstertyp::TSKRIVHI) {
+        // A verb and its tense form: no gap, at least 30 verbs.
+        r.lucka = false;
+        r.svarIFaelt2 = true;
+        r.minstPoster = 30;
+    }
     return r;
 }
 
@@ -34,13 +41,14 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     for (int i = 1; i <= G.AntalDatFiler; ++i) {
         const QString namn = G.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
-        // The files of the word-choice window.
-        if (program(p).foenster != Foenstertyp::TFLERBAR)
+        // The files of the word-choice and dictation windows and the verb-form ladder.
+        const Foenstertyp typ = program(p).foenster;
+        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, reglerFoer(p), &meningar[namn]);
     }
-    EXPECT_GE(granskade, 43);
+    EXPECT_GE(granskade, 50);
 
     // A diagnosis pool shares no sentence with its practice file or with the
     // menu files that lead to it.

@@ -69,9 +69,11 @@ TEST(Programtabell, EachFactOnItsPrograms)
     EXPECT_EQ(med([](auto &r) { return r.ljudOevning; }),
               "11 111 21100 21200 21300 22100 22200 22300 23100 23101 23200 23300 23400 23500 23600 23700 "
               "23800 23900 24100 24200 24300 25100 25200 25300 25400 25500 25600 25700 54100 54200");
-    // The sound generator speaks field 1 of the word-choice sound exercises.
+    // The sound generator speaks field 1 of the word-choice and dictation sound exercises.
     EXPECT_EQ(med([](auto &r) { return r.ljudfaelt == 1; }),
-              med([](auto &r) { return r.ljudOevning && r.foenster == Foenstertyp::TFLERBAR; }));
+              med([](auto &r) {
+                  return r.ljudOevning && (r.foenster == Foenstertyp::TFLERBAR || r.foenster == Foenstertyp::TDiktam);
+              }));
     EXPECT_EQ(med([](auto &r) { return r.ljudfaelt > 1; }), "");
     EXPECT_EQ(med([](auto &r) { return r.spelasTillSlut; }),
               "11500 11600 31100-31400 31110-31180 31210 31310 54100 54200");

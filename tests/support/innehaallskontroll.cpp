@@ -76,6 +76,8 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         else
             sedda.insert(m, radnr);
 
+        if (regler.svarIFaelt2 && (G.AntalFaelt < 2 || G.Postfaelt[2].trimmed().isEmpty()))
+            felrad(radnr, QStringLiteral("no answer in field 2"));
         if (regler.lucka) {
             if (faelt1.count(QLatin1Char('<')) != 1 || faelt1.count(QLatin1Char('>')) != 1
                 || faelt1.indexOf(QLatin1Char('<')) > faelt1.indexOf(QLatin1Char('>'))) {

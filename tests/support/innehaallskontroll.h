@@ -14,6 +14,7 @@ struct Innehaallsregler {
     int flestOrd = 8;         // files without own choices: distinct gap words at most
     int minstPoster = 40;     // items at least, unless a comment says why fewer
     int minstPerOrd = 0;      // files without own choices: items per gap word at least
+    bool svarIFaelt2 = false; // every item holds its answer in field 2 (a question and its form)
 };
 
 // The sentence of each item (field 1, lower case, blanks tidied) with its line.
