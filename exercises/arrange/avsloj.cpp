@@ -1,6 +1,7 @@
 #include "exercises/arrange/avsloj.h"
 
 #include "core/svenskordning.h"
+#include "exercises/arrange/historiedelar.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/dragdrop.h"
@@ -49,13 +50,9 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
 
 Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
 {
-    foerberedDialog(this, QStringLiteral("avsloj"));
-    const QSize skaerm = skaermstorlek();
+    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("avsloj"), clSilver);
     const int W = skaerm.width();
     const int H = skaerm.height();
-    setGeometry(0, 0, W, H);
-    setWindowState(Qt::WindowMaximized);
-    saettBakgrund(this, clSilver);
 
     // The heading: black, and yellow over it a little to the left, between bars.
     auto *rubrik = new Ritruta(this, QStringLiteral("Rubrik"), QRect(0, 0, W, Rubrikhoejd));

@@ -3,7 +3,7 @@
 #include "core/innehaall.h"
 #include "core/textmaett.h"
 #include "core/tillstaand.h"
-#include "exercises/arrange/historieutskrift.h"
+#include "exercises/arrange/historiedelar.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
@@ -50,24 +50,15 @@ QLabel *ledtext(QWidget *foeraelder, const QString &namn, const QString &text, Q
 
 Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
 {
-    foerberedDialog(this, QStringLiteral("beraetta"));
-    const QSize skaerm = skaermstorlek();
+    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("beraetta"), clBtnFace);
     const int W = skaerm.width();
     const int H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
-    setGeometry(0, 0, W, H);
-    setWindowState(Qt::WindowMaximized);
-    saettBakgrund(this, clBtnFace);
 
     QFrame *rubrik = skapaPanel(this, QStringLiteral("Panel1"), QRect(M, M / 2, W - 2 * M, 64));
     rubrik->setFrameStyle(QFrame::Panel | QFrame::Raised);
     saettBakgrund(rubrik, clNavy);
-    auto *rubriktext = new QLabel(QStringLiteral("Berätta"), rubrik);
-    rubriktext->setObjectName(QStringLiteral("Label10"));
-    rubriktext->setFont(arial(Pixlar{40}, true));
-    saettTextfaerg(rubriktext, clYellow);
-    rubriktext->setAlignment(Qt::AlignCenter);
-    rubriktext->setGeometry(0, 0, rubrik->width(), rubrik->height());
+    rubriktext(rubrik, QStringLiteral("Label10"), QStringLiteral("Berätta"));
 
     // The three lines and the entry line below them.
     const Typsnitt t = radtypsnitt();

@@ -3,7 +3,7 @@
 #include "core/innehaall.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "exercises/arrange/historieutskrift.h"
+#include "exercises/arrange/historiedelar.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
@@ -28,26 +28,16 @@ const char *const Fraagor[] = {" adjektiv.", " substantiv i singularis.", " subs
 
 TPrank::TPrank(QWidget *parent) : Foenster(parent)
 {
-    foerberedDialog(this, QStringLiteral("Prank"));
-    const QSize skaerm = skaermstorlek();
+    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("Prank"), clBtnFace);
     const int W = skaerm.width();
     const int H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
-    setGeometry(0, 0, W, H);
-    setWindowState(Qt::WindowMaximized);
-    saettBakgrund(this, clBtnFace);
     G.Programtal = GeProgramtal(G.DatFilNamn);
 
-    // The heading on its navy shapes.
-    const int rubrikhoejd = 64;
-    auto *ytter = new Figur(this, QStringLiteral("Shape1"), QRect(M, M / 2, W - 2 * M, rubrikhoejd),
+    // The heading on its navy shape.
+    auto *ytter = new Figur(this, QStringLiteral("Shape1"), QRect(M, M / 2, W - 2 * M, 64),
                             Figur::Form::RundadRektangel, clNavy);
-    auto *rubrik = new QLabel(QStringLiteral("Stolliga texten"), ytter);
-    rubrik->setObjectName(QStringLiteral("Label2"));
-    rubrik->setFont(arial(Pixlar{40}, true));
-    saettTextfaerg(rubrik, clYellow);
-    rubrik->setAlignment(Qt::AlignCenter);
-    rubrik->setGeometry(0, 0, ytter->width(), ytter->height());
+    rubriktext(ytter, QStringLiteral("Label2"), QStringLiteral("Stolliga texten"));
     const int topp = ytter->geometry().bottom() + M;
 
     // The story list.
