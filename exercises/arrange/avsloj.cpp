@@ -18,7 +18,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 using namespace plattform;
 
@@ -139,6 +141,16 @@ Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
     ListBox1->setGeometry(kolumn, Rubrikhoejd + 10, kolumnbredd, H / 2 - Rubrikhoejd);
     ListBox1->setFont(arial(Punkter{12}, true));
     Ordkaella = new Dragkaella(ListBox1, Dragkaella::Start::Genast);
+    // The list takes the press that began the drag only once the drag is
+    // over; the selection goes back to the first word after that.
+    Ordkaella->EndDrag = [this](QWidget *, bool) {
+        if (!std::exchange(m_tillFoersta, false))
+            return;
+        QTimer::singleShot(0, ListBox1, [l = ListBox1] {
+            if (l->count() > 0)
+                l->setCurrentRow(0);
+        });
+    };
     for (QWidget *w : {static_cast<QWidget *>(ListBox1), static_cast<QWidget *>(this)}) {
         auto *m = new Slaeppmaal(w);
         m->OnDragOver = [this](const Dragdata &d, QPoint) { return d.kaella() == ListBox1; };
@@ -286,9 +298,9 @@ void Tavsloj::utruta(int s, const QString &ord, int rad)
         delete ListBox1->takeItem(rad >= 0 && rad < ListBox1->count() && ListBox1->item(rad)->text() == ord
                                       ? rad
                                       : ListBox1->row(ListBox1->findItems(ord, Qt::MatchExactly).value(0)));
-        // After the list has taken the press that began the drag.
-        QMetaObject::invokeMethod(
-            ListBox1, [l = ListBox1] { if (l->count() > 0) l->setCurrentRow(0); }, Qt::QueuedConnection);
+        if (ListBox1->count() > 0)
+            ListBox1->setCurrentRow(0);
+        m_tillFoersta = true;
     }
     UpdateInfo();
     OrdnaLabels();

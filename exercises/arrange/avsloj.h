@@ -69,6 +69,7 @@ private:
     void UpdateInfo();
     void visaSlot(int s, const QString &text);
     QStringList m_rader;
+    bool m_tillFoersta = false;   // a right drop: the list's selection goes to its first word
 };
 
 void VisaAvsloj();
