@@ -145,8 +145,14 @@ void TPrank::ListBox1Click()
     Panel1->hide();
     LuckAntal = raeknaLuckor(prankBeraettelse(rader, vald->text()));
     Ordslag = 1;
-    MataInOrd(QStringLiteral("Skriv ") + QString::number(LuckAntal[0]) + QString::fromLatin1(Fraagor[0]),
-              LuckAntal[0]);
+    fraagaEfterOrd();
+}
+
+void TPrank::fraagaEfterOrd()
+{
+    // Ten words at most: further gaps of the kind take the first ones again.
+    const int n = std::min(LuckAntal[std::size_t(Ordslag - 1)], FlestOrd);
+    MataInOrd(QStringLiteral("Skriv ") + QString::number(n) + QString::fromLatin1(Fraagor[Ordslag - 1]), n);
 }
 
 void TPrank::MataInOrd(const QString &prompt, int n)
@@ -157,8 +163,7 @@ void TPrank::MataInOrd(const QString &prompt, int n)
     Ordraknare = 1;
     Edit1->move(Edit1->x(), ord.first()->y());
     Edit1->clear();
-    // Ten words at most: further gaps of the kind take the first ones again.
-    BehovdaOrd = std::min(n, FlestOrd);
+    BehovdaOrd = n;
     Panel3->show();
     Edit1->setFocus();
 }
@@ -182,8 +187,7 @@ void TPrank::Edit1Enter()
         orden << ord.at(k)->text().left(Ordgraens);
     ++Ordslag;
     if (Ordslag <= 3) {
-        const int n = LuckAntal[std::size_t(Ordslag - 1)];
-        MataInOrd(QStringLiteral("Skriv ") + QString::number(n) + QString::fromLatin1(Fraagor[Ordslag - 1]), n);
+        fraagaEfterOrd();
         return;
     }
     Orden = blandaOrd(Orden);

@@ -51,6 +51,7 @@ private:
     void FormCreate();
     void FormShow();
     bool laesFil(QStringList &rader);
+    void fraagaEfterOrd();     // the prompt and word count of the kind `Ordslag`
     void MataInOrd(const QString &prompt, int n);
     void SettInOrd();
 };

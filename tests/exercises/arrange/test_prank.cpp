@@ -25,7 +25,7 @@ protected:
                            "$Långa resan"};
         for (int n = 1; n <= 90; ++n)
             fil << QStringLiteral("Rad %1 av resan.").arg(n);
-        fil << "#";
+        fil << "#" << "$Många" << "#1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1" << "#";
         datafil("SVE51000.DAT", fil);
     }
     void skriv(TPrank &f, const QStringList &ord)
@@ -50,7 +50,7 @@ TEST_F(Prank, ASillyStoryFilledAndPrintedLeavesTheExercisesAlone)
     slump.vaerden = {1, 0};
     TPrank f;
     f.show();
-    ASSERT_EQ(f.ListBox1->count(), 2);
+    ASSERT_EQ(f.ListBox1->count(), 3);
     EXPECT_EQ(f.ListBox1->currentItem()->text(), "Katten");
     QTest::keyClick(f.ListBox1, Qt::Key_Return);
     EXPECT_EQ(f.Label3->text(), "Skriv 2 adjektiv.");
@@ -109,6 +109,20 @@ TEST_F(Prank, ALongStoryIsPrintedOnAsManyPagesAsItNeeds)
     EXPECT_EQ(alla.size(), 91);
     EXPECT_EQ(alla.last(), "Rad 90 av resan.");
     EXPECT_EQ(sidor.at(1).ritningar.at(0).plats.y(), 2);
+}
+
+TEST_F(Prank, TwelveGapsOfAKindAskForTenWordsAndTakeTheFirstAgain)
+{
+    TPrank f;
+    f.show();
+    f.ListBox1->setCurrentRow(2);
+    f.ListBox1Click();
+    EXPECT_EQ(f.Label3->text(), "Skriv 10 adjektiv.");
+    skriv(f, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "", ""});
+    ASSERT_TRUE(f.Panel4->isVisible());
+    const QStringList ord = f.Memo1->toPlainText().split('\n').at(1).split(' ');
+    ASSERT_EQ(ord.size(), 12);
+    EXPECT_EQ(ord.mid(10), ord.mid(0, 2));
 }
 
 TEST_F(Prank, AMissingStoryFileIsSaidAndTheWindowCloses)
