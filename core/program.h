@@ -31,6 +31,7 @@ struct Programdata {
     int meningsPunkter = 14;                   // the font dela_mening measures in
     bool oskaladRadbredd = false;              // dela_mening takes the line width unscaled
     int diagnosnummer = 0;                     // diagnosis item 1..17, 0 for none
+    bool nivaaer = false;                      // a level file: every item line begins with its level
 };
 
 // The row of a program number; an empty row (window Ingen, no facts) for a

@@ -5,13 +5,18 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/skriv.h"
+#include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
 #include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/prank.h"
+#include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
 {
@@ -19,10 +24,15 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
-    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
-    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
-    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
     registreraFoenster(Foenstertyp::TVokalex, [] { VisaVokalex(); });
+    registreraFoenster(Foenstertyp::TSats, [] { VisaSats(); });
+    registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
+    registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
+    registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
+    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
+    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
 }

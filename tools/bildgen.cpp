@@ -26,7 +26,11 @@ struct Bildrad {
     int bredd, hoejd;
     Texter texter;        // where the caption comes from
     const char *text;     // the caption of a fixed name
+    void (*figur)(QPainter &, int, int) = nullptr;   // a drawing of its own, no caption
 };
+
+void ritaKroppen(QPainter &p, int bredd, int hoejd);
+void ritaHuvudet(QPainter &p, int bredd, int hoejd);
 
 const Bildrad bildtabell[] = {
     {"SVE%03d.BMP", 1, AntalBilder, 400, 300, Texter::Beloening, nullptr},
@@ -35,6 +39,9 @@ const Bildrad bildtabell[] = {
     {"SVEL%03d.BMP", 1, AntalBilder, 150, 110, Texter::Startbild, nullptr},
     {"SVEM%03d.BMP", 1, AntalBilder, 190, 140, Texter::Startbild, nullptr},
     {"SVES%03d.BMP", 1, AntalBilder, 240, 180, Texter::Startbild, nullptr},
+    // The picture questions: a numbered figure each.
+    {"KROPPEN.BMP", 0, 0, 600, 900, Texter::Fast, nullptr, ritaKroppen},
+    {"HUVUDET.BMP", 0, 0, 800, 820, Texter::Fast, nullptr, ritaHuvudet},
 };
 
 enum class Motiv { Fjaell, Stad, Blommor, Flagga, Vinter, Vatten, Land };
@@ -204,6 +211,16 @@ QImage rita(int bredd, int hoejd, const QString &text, quint32 froe)
     return bild;
 }
 
+QImage figurbild(const Bildrad &rad)
+{
+    QImage bild(rad.bredd, rad.hoejd, QImage::Format_RGB888);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    rad.figur(p, rad.bredd, rad.hoejd);
+    return bild;
+}
+
 QString bildtext(const Bildrad &rad, int n)
 {
     switch (rad.texter) {
@@ -212,6 +229,300 @@ QString bildtext(const Bildrad &rad, int n)
     case Texter::Fast: return QString::fromUtf8(rad.text ? rad.text : "");
     }
     return {};
+}
+
+// ---- the picture questions' figures ------------------------------------------
+//
+// Each figure carries numbered labels with a straight line to its part, as
+// the comments of SVE38100.DAT and SVE38200.DAT list them. Lines are drawn
+// with a white edge, so that a line crossing the figure is still seen as a
+// line; each ends in a dot on its part.
+
+const QColor hud(250, 214, 180);
+const QColor hudkant(150, 95, 65);
+
+struct Etikett {
+    int nummer;
+    QPoint plats;   // the number's circle
+    QPoint maal;    // the part
+};
+
+void ritaEtiketter(QPainter &p, std::initializer_list<Etikett> etiketter)
+{
+    const int r = 30;
+    for (const Etikett &e : etiketter) {
+        p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(e.plats, e.maal);
+    }
+    for (const Etikett &e : etiketter) {
+        p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(e.plats, e.maal);
+        p.setPen(QPen(Qt::white, 2));
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(e.maal), 5, 5);
+    }
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    f.setPixelSize(34);
+    p.setFont(f);
+    for (const Etikett &e : etiketter) {
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(QColor(255, 250, 205));
+        p.drawEllipse(QPointF(e.plats), r, r);
+        p.drawText(QRect(e.plats.x() - r, e.plats.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
+                   QString::number(e.nummer));
+    }
+}
+
+// A limb: a thick rounded stroke with a darker edge.
+void ritaLem(QPainter &p, QPointF a, QPointF b, double bredd, const QColor &faerg)
+{
+    p.setPen(QPen(faerg == hud ? hudkant : faerg.darker(140), bredd + 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(a, b);
+    p.setPen(QPen(faerg, bredd, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(a, b);
+}
+
+// A hand hanging down, seen from the front, the thumb on the outer side
+// (`ut` is -1 for the figure's right hand, at the left of the picture).
+void ritaHand(QPainter &p, QPointF c, int ut)
+{
+    p.setPen(QPen(hudkant, 2));
+    p.setBrush(hud);
+    p.drawEllipse(c, 22, 26);
+    // Index, middle, ring and little finger from the thumb's side inwards.
+    const double laengd[4] = {54, 56, 52, 44};
+    for (int k = 0; k < 4; ++k) {
+        const double x = c.x() + ut * (15 - 10 * k);
+        p.setPen(QPen(hudkant, 12, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x, c.y() + 10), QPointF(x, c.y() + laengd[k]));
+        p.setPen(QPen(hud, 8.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(x, c.y() + 10), QPointF(x, c.y() + laengd[k]));
+    }
+    const QPointF tumme(c.x() + ut * 30, c.y() + 20);
+    p.setPen(QPen(hudkant, 13, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.x() + ut * 16, c.y() - 4), tumme);
+    p.setPen(QPen(hud, 9.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c.x() + ut * 16, c.y() - 4), tumme);
+    p.setBrush(hud);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c, 20, 24);
+}
+
+// A bare foot from the front, toes at the bottom, the big toe on the inner
+// side (`in` is +1 when the body's middle lies to the right).
+void ritaFot(QPainter &p, double x, double y, int in)
+{
+    QPainterPath fot;
+    fot.moveTo(x - 14, y);
+    fot.lineTo(x + 14, y);
+    fot.cubicTo(x + 22, y + 20, x + 30, y + 36, x + 28, y + 52);
+    fot.lineTo(x - 28, y + 52);
+    fot.cubicTo(x - 30, y + 36, x - 22, y + 20, x - 14, y);
+    p.setPen(QPen(hudkant, 2));
+    p.setBrush(hud);
+    p.drawPath(fot);
+    // Five toes, the big one first.
+    const double storlek[5] = {11, 7.5, 7, 6.5, 6};
+    double tx = x + in * 19;
+    for (int k = 0; k < 5; ++k) {
+        p.drawEllipse(QPointF(tx, y + 54 - storlek[k] / 2), storlek[k], storlek[k] * 1.15);
+        tx -= in * (storlek[k] + (k + 1 < 5 ? storlek[k + 1] : 0) - 1);
+    }
+}
+
+void ritaKroppen(QPainter &p, int, int)
+{
+    const QColor troeja(60, 130, 210);
+    const QColor shorts(40, 100, 70);
+    const QColor haar(115, 70, 30);
+
+    // Legs and feet.
+    for (int sida : {-1, 1}) {
+        const double x = 300 + sida * 32;
+        ritaLem(p, QPointF(x, 480), QPointF(x - sida * 2, 635), 46, hud);
+        ritaLem(p, QPointF(x - sida * 2, 635), QPointF(x, 790), 34, hud);
+        // The knee cap.
+        p.setPen(QPen(hudkant, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(x - sida * 2 - 13, 620, 26, 26), 200 * 16, 140 * 16);
+        ritaFot(p, x, 792, -sida);
+    }
+    // Arms: skin below the sleeves, then the hands.
+    for (int sida : {-1, 1}) {
+        const QPointF axel(300 + sida * 72, 228), armbaage(300 + sida * 122, 360),
+            handled(300 + sida * 150, 468);
+        ritaLem(p, axel, armbaage, 32, hud);
+        ritaLem(p, armbaage, handled, 28, hud);
+        ritaHand(p, QPointF(300 + sida * 155, 494), sida);
+        // The sleeve covers the upper part of the upper arm.
+        ritaLem(p, axel, axel + (armbaage - axel) * 0.42, 46, troeja);
+    }
+    // Shorts and shirt.
+    p.setPen(QPen(shorts.darker(140), 2));
+    p.setBrush(shorts);
+    p.drawPolygon(QPolygonF{QPointF(244, 452), QPointF(356, 452), QPointF(364, 548), QPointF(306, 548),
+                            QPointF(300, 505), QPointF(294, 548), QPointF(236, 548)});
+    p.setPen(QPen(troeja.darker(140), 2));
+    p.setBrush(troeja);
+    QPainterPath kropp;
+    kropp.moveTo(272, 206);
+    kropp.lineTo(328, 206);
+    kropp.cubicTo(350, 212, 372, 214, 380, 232);
+    kropp.lineTo(362, 292);
+    kropp.lineTo(360, 470);
+    kropp.lineTo(240, 470);
+    kropp.lineTo(238, 292);
+    kropp.lineTo(220, 232);
+    kropp.cubicTo(228, 214, 250, 212, 272, 206);
+    p.drawPath(kropp);
+    // Neck with the collar.
+    p.setPen(QPen(hudkant, 2));
+    p.setBrush(hud);
+    p.drawRect(QRectF(282, 168, 36, 42));
+    p.setPen(QPen(troeja.darker(160), 3));
+    p.drawArc(QRectF(272, 186, 56, 40), 200 * 16, 140 * 16);
+    // Head, hair and a friendly face.
+    p.setPen(QPen(hudkant, 2));
+    p.setBrush(hud);
+    p.drawEllipse(QPointF(300, 115), 58, 68);
+    p.drawEllipse(QPointF(241, 120), 8, 14);
+    p.drawEllipse(QPointF(359, 120), 8, 14);
+    p.setPen(Qt::NoPen);
+    p.setBrush(haar);
+    QPainterPath lugg;
+    lugg.moveTo(242, 112);
+    lugg.cubicTo(234, 40, 366, 40, 358, 112);
+    lugg.cubicTo(340, 80, 300, 70, 290, 82);
+    lugg.cubicTo(272, 76, 252, 86, 242, 112);
+    p.drawPath(lugg);
+    p.setBrush(Qt::white);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawEllipse(QPointF(280, 115), 9, 7);
+    p.drawEllipse(QPointF(320, 115), 9, 7);
+    p.setBrush(QColor(60, 40, 20));
+    p.drawEllipse(QPointF(280, 115), 4, 4);
+    p.drawEllipse(QPointF(320, 115), 4, 4);
+    p.setPen(QPen(hudkant, 2));
+    p.drawLine(QPointF(300, 122), QPointF(297, 138));
+    p.setPen(QPen(QColor(190, 60, 60), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(282, 136, 36, 22), 200 * 16, 140 * 16);
+
+    ritaEtiketter(p, {{1, {55, 95}, {292, 88}},
+                      {3, {55, 215}, {226, 226}},
+                      {4, {55, 315}, {190, 322}},
+                      {5, {55, 390}, {178, 360}},
+                      {6, {55, 460}, {150, 494}},
+                      {7, {55, 560}, {140, 535}},
+                      {2, {545, 180}, {313, 194}},
+                      {8, {545, 285}, {300, 290}},
+                      {9, {545, 395}, {300, 400}},
+                      {10, {545, 470}, {357, 468}},
+                      {11, {545, 570}, {333, 578}},
+                      {12, {545, 640}, {331, 634}},
+                      {13, {545, 715}, {332, 715}},
+                      {14, {545, 795}, {338, 818}},
+                      {15, {545, 865}, {314, 839}}});
+}
+
+void ritaHuvudet(QPainter &p, int, int)
+{
+    const QColor haar(115, 70, 30);
+    const QColor troeja(60, 130, 210);
+    // Shoulders in a shirt, the neck, the ears behind the head.
+    p.setPen(QPen(troeja.darker(140), 2));
+    p.setBrush(troeja);
+    p.drawRoundedRect(QRectF(190, 760, 420, 120), 60, 60);
+    p.setPen(QPen(hudkant, 2));
+    p.setBrush(hud);
+    QPainterPath hals;
+    hals.moveTo(330, 590);
+    hals.lineTo(470, 590);
+    hals.cubicTo(468, 700, 480, 750, 500, 775);
+    hals.lineTo(300, 775);
+    hals.cubicTo(320, 750, 332, 700, 330, 590);
+    p.drawPath(hals);
+    for (int sida : {-1, 1}) {
+        p.drawEllipse(QPointF(400 + sida * 205, 425), 30, 52);
+        p.setPen(QPen(hudkant, 2));
+        p.drawArc(QRectF(400 + sida * 205 - 16, 395, 32, 60), sida < 0 ? 90 * 16 : -90 * 16, 180 * 16);
+    }
+    p.drawEllipse(QPointF(400, 400), 200, 245);
+    // Hair: a cap over the top, leaving the forehead and the temples bare.
+    p.setPen(Qt::NoPen);
+    p.setBrush(haar);
+    QPainterPath haaret;
+    haaret.moveTo(202, 330);
+    haaret.cubicTo(170, 90, 630, 90, 598, 330);
+    haaret.cubicTo(585, 280, 540, 240, 470, 236);
+    haaret.cubicTo(430, 250, 380, 250, 340, 232);
+    haaret.cubicTo(270, 236, 215, 280, 202, 330);
+    p.drawPath(haaret);
+    p.save();
+    p.setClipPath(haaret);
+    p.setPen(QPen(haar.darker(140), 2));
+    for (int k = 0; k < 9; ++k)
+        p.drawLine(QPointF(260 + 35 * k, 150 + (k % 2) * 10), QPointF(250 + 36 * k, 240));
+    p.restore();
+    // Eyebrows, eyes with lashes.
+    for (int sida : {-1, 1}) {
+        const double x = 400 + sida * 85;
+        p.setPen(QPen(haar, 11, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(x - 46, 305, 92, 40), 25 * 16, 130 * 16);
+        p.setPen(QPen(Qt::black, 2));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(x, 378), 34, 18);
+        p.setBrush(QColor(70, 120, 170));
+        p.drawEllipse(QPointF(x, 378), 13, 13);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(x, 378), 6, 6);
+        p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
+        for (int k = -3; k <= 3; ++k) {
+            const double lx = x + k * 9;
+            const double ly = 378 - 18 * std::sqrt(std::max(0.0, 1 - (k * 9.0 / 34) * (k * 9.0 / 34)));
+            p.drawLine(QPointF(lx, ly), QPointF(lx + k * 2.5, ly - 11));
+        }
+    }
+    // Cheeks, nose and nostrils, mouth.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 170, 160));
+    p.drawEllipse(QPointF(300, 470), 36, 24);
+    p.drawEllipse(QPointF(500, 470), 36, 24);
+    p.setPen(QPen(hudkant, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath naesa;
+    naesa.moveTo(392, 385);
+    naesa.cubicTo(386, 420, 372, 450, 370, 475);
+    naesa.cubicTo(372, 500, 428, 500, 430, 475);
+    p.drawPath(naesa);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 60, 45));
+    p.drawEllipse(QPointF(383, 486), 11, 7);
+    p.drawEllipse(QPointF(417, 486), 11, 7);
+    p.setPen(QPen(QColor(160, 50, 60), 2));
+    p.setBrush(QColor(215, 95, 100));
+    QPainterPath mun;
+    mun.moveTo(350, 552);
+    mun.cubicTo(375, 538, 425, 538, 450, 552);
+    mun.cubicTo(425, 572, 375, 572, 350, 552);
+    p.drawPath(mun);
+    p.drawLine(QPointF(352, 552), QPointF(448, 552));
+
+    ritaEtiketter(p, {{4, {240, 45}, {300, 318}},
+                      {6, {85, 120}, {292, 359}},
+                      {3, {50, 340}, {236, 352}},
+                      {7, {50, 450}, {188, 440}},
+                      {5, {95, 640}, {315, 380}},
+                      {1, {745, 130}, {470, 190}},
+                      {2, {745, 250}, {400, 272}},
+                      {8, {745, 345}, {398, 440}},
+                      {10, {745, 465}, {508, 462}},
+                      {9, {745, 550}, {419, 488}},
+                      {11, {745, 630}, {425, 556}},
+                      {12, {745, 705}, {400, 626}},
+                      {13, {745, 780}, {430, 715}}});
 }
 
 } // namespace
@@ -236,7 +547,7 @@ int main(int argc, char **argv)
         const int foersta = serie ? rad.foersta : 0, sista = serie ? rad.sista : 0;
         for (int n = foersta; n <= sista; ++n) {
             const QString namn = serie ? QString::asprintf(rad.namn, n) : QString::fromUtf8(rad.namn);
-            const QImage bild = rita(rad.bredd, rad.hoejd, bildtext(rad, n), qHash(namn));
+            const QImage bild = rad.figur ? figurbild(rad) : rita(rad.bredd, rad.hoejd, bildtext(rad, n), qHash(namn));
             if (!bild.save(ut.filePath(namn), "BMP")) {
                 std::fprintf(stderr, "bildgen: cannot write %s\n", qPrintable(ut.filePath(namn)));
                 return 1;

@@ -101,6 +101,11 @@ void Dragkaella::starta()
     m_nere = false;
     QDrag drag(m_kontroll);
     drag.setMimeData(dragdata(m_kontroll, m_rad));
+    // A control is seen moving with the mouse.
+    if (!m_lista) {
+        drag.setPixmap(m_kontroll->grab());
+        drag.setHotSpot(m_tryck);
+    }
     const Qt::DropAction a = koerDrag(drag);
     QWidget *maal = qobject_cast<QWidget *>(drag.target());
     // A list's entries area stands for the list.

@@ -1,0 +1,29 @@
+#include "core/klocka.h"
+
+#include "core/skaermskala.h"
+
+#include <cmath>
+#include <numbers>
+
+Klocktid klocktid(int post)
+{
+    const int k = ((post - 1) % 144 + 144) % 144;
+    Klocktid t;
+    t.timme = k / 12;
+    const int m = k % 12;
+    t.minut = 5 * m;
+    t.minutvinkel = 30 * m;
+    // 30 × m / 12 degrees, halves to the even neighbour: 2, 8, 12, 18, 22, 28.
+    t.timvinkel = 30 * t.timme + int(avrundaJaemnt(30 * m, 12));
+    return t;
+}
+
+QPoint klockpunkt(QPoint centrum, int vinkel, int avstaand)
+{
+    // Measured from three o'clock counter-clockwise on a screen whose y grows
+    // downwards: twelve lies at 90 degrees, hence the + 90 and the minus signs.
+    const double v = double(((vinkel + 90) % 360 + 360) % 360) * 2 * std::numbers::pi / 360;
+    const double x = centrum.x() - std::cos(v) * avstaand;
+    const double y = centrum.y() - std::sin(v) * avstaand;
+    return {int(std::nearbyint(x)), int(std::nearbyint(y))};
+}

@@ -1,0 +1,70 @@
+#include "core/skrivposter.h"
+
+#include "core/slumpordning.h"
+#include "core/tillstaand.h"
+#include "platform/seams.h"
+#include "platform/text1252.h"
+
+#include <algorithm>
+
+QList<int> slump(int lo, int hi)
+{
+    plattform::Randomize();
+    QList<int> ut;
+    for (int k : slumpadOrdning(std::clamp(hi - lo + 1, 0, 100)))
+        ut << k + lo - 1;
+    return ut;
+}
+
+QString svenskOrdning(const QString &bokstaever)
+{
+    QList<QChar> b(bokstaever.begin(), bokstaever.end());
+    std::stable_sort(b.begin(), b.end(), [](QChar x, QChar y) {
+        return plattform::till1252(QString(x)) < plattform::till1252(QString(y));
+    });
+    QString ut(b.constData(), b.size());
+    for (qsizetype i = 0; i + 1 < ut.size(); ++i)
+        if (ut.at(i) == QChar(0xC4) && ut.at(i + 1) == QChar(0xC5)) {
+            ut[i] = QChar(0xC5);
+            ut[i + 1] = QChar(0xC4);
+        }
+    return ut;
+}
+
+int antalBokstaever(Word programtal)
+{
+    switch (programtal) {
+    case 34300: return 4;
+    case 34400: return 5;
+    case 34500: return 6;
+    default: return 0;
+    }
+}
+
+Bokstavspost bokstavspost(int antal)
+{
+    static const QString alfabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ");
+    antal = std::clamp(antal, 2, int(alfabet.size()));
+    Bokstavspost p;
+    do {
+        const QList<int> tal = slump(1, int(alfabet.size()));
+        p.fraaga.clear();
+        for (int k = 0; k < antal; ++k)
+            p.fraaga += alfabet.at(tal.at(k) - 1);
+        p.svar = svenskOrdning(p.fraaga);
+    } while (p.fraaga == p.svar);
+    return p;
+}
+
+QList<QString> hjaelptexter()
+{
+    // The reader has taken the "&" off the alternatives and counted them.
+    const int sista = int(G.AntalFaelt) - int(G.AntalAlternativ);
+    QList<QString> ut;
+    for (int f = 3; f <= sista && f <= 10 && ut.size() < 2; ++f) {
+        if (G.Postfaelt[f].isEmpty())
+            break;
+        ut << G.Postfaelt[f];
+    }
+    return ut;
+}

@@ -1,0 +1,92 @@
+// The bundled files of the typed-answer window: the common checks, an
+// answer on every line that the question does not already give, help texts
+// only before the "&" alternatives (a field after them would be accepted as
+// an answer), and no diagnosis question in the files that train for it.
+#include "../support/innehaallskontroll.h"
+#include "../support/miljoe.h"
+
+#include "core/datafiler.h"
+#include "core/diagnos.h"
+#include "core/program.h"
+#include "core/skrivposter.h"
+#include "core/svarstest.h"
+#include "core/tillstaand.h"
+#include "core/uppstart.h"
+#include "platform/filer.h"
+#include "platform/text1252.h"
+
+namespace {
+
+QStringList granskaSkrivfil(const QString &namn)
+{
+    QStringList fel;
+    plattform::RadLaesare fil;
+    if (!fil.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn))))
+        return {namn + QStringLiteral(":0: cannot be read")};
+    for (int radnr = 1; !fil.slut(); ++radnr) {
+        const QString rad = fil.laesRad();
+        if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
+            continue;
+        auto felrad = [&](const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(radnr).arg(vad); };
+        str_postarray(rad);
+        if (G.Postfaelt[2].trimmed().isEmpty() || G.Postfaelt[2].startsWith(QLatin1Char('&')))
+            felrad(QStringLiteral("no answer"));
+        else if (SvVersaler(G.Postfaelt[1].trimmed()) == SvVersaler(G.Postfaelt[2].trimmed()))
+            felrad(QStringLiteral("the question is its own answer"));
+        const QStringList faelt = rad.split(QLatin1Char('#'));
+        bool alternativ = false;
+        for (qsizetype f = 2; f < faelt.size(); ++f) {
+            const bool amp = faelt.at(f).trimmed().startsWith(QLatin1Char('&'));
+            if (alternativ && !amp)
+                felrad(QStringLiteral("a help text after the alternatives"));
+            alternativ = alternativ || amp;
+        }
+        if (int(G.AntalFaelt) - int(G.AntalAlternativ) - 2 > 2)
+            felrad(QStringLiteral("more than two help texts"));
+        for (const QString &h : hjaelptexter())
+            if (svarstest(G.Postfaelt[2], h, 3) == SvarRaett)
+                felrad(QStringLiteral("a help text is accepted as the answer"));
+    }
+    return fel;
+}
+
+} // namespace
+
+class InnehaallSkriv : public ByggdMiljoe {};
+
+TEST_F(InnehaallSkriv, EveryListedFileOfTheTypedAnswerWindowPasses)
+{
+    ASSERT_TRUE(Uppstart());
+    QStringList fel;
+    QHash<QString, Meningar> meningar;
+    Innehaallsregler regler;
+    regler.lucka = false;
+    regler.minstPerOrd = 0;
+    int granskade = 0;
+    for (int i = 1; i <= G.AntalDatFiler; ++i) {
+        const QString namn = G.DatFilTabell[i].str();
+        const Word p = GeProgramtal(namn);
+        if (program(p).foenster != Foenstertyp::TSKRIV)
+            continue;
+        ++granskade;
+        fel << granskaDatafil(namn, regler, &meningar[namn]);
+        if (antalBokstaever(p) == 0)
+            fel << granskaSkrivfil(namn);
+    }
+    EXPECT_EQ(granskade, 27);
+
+    // A diagnosis pool shares no question with its practice or the menu files
+    // of its diagnosis item.
+    for (auto d = meningar.cbegin(); d != meningar.cend(); ++d) {
+        const Word test = GeProgramtal(d.key());
+        if (!d.key().startsWith(QStringLiteral("SVDI")))
+            continue;
+        for (auto t = meningar.cbegin(); t != meningar.cend(); ++t) {
+            const Word p = GeProgramtal(t.key());
+            if (p == 100 + test || (p > 200 && GeDiagnosNummer(p) == test))
+                fel << gemensammaMeningar(d.key(), d.value(), t.key(), t.value());
+        }
+    }
+    EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
+}
