@@ -145,6 +145,9 @@ const QSet<QString> byggdaStartare = {
     "VisaOrdna",
     "VisaKlockan",
     "VisaBilden",
+    "VisaAvsloj",
+    "VisaPrank",
+    "VisaBeraetta",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }
