@@ -14,7 +14,10 @@
 #include "exercises/answer/skrivinf.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/avsloj.h"
+#include "exercises/arrange/beraetta.h"
 #include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
@@ -32,5 +35,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
+    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
+    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
 }

@@ -145,6 +145,9 @@ const QSet<QString> byggdaStartare = {
     "VisaOrdna",
     "VisaKlockan",
     "VisaBilden",
+    "VisaAvsloj",
+    "VisaPrank",
+    "VisaBeraetta",
     "VisaSkrivinf",
 };
 

@@ -2,6 +2,8 @@
 // The checks every bundled exercise file must pass, read through the
 // program's own readers. Each fault is one line "NAME:LINE: what", so a
 // failing test says where to look.
+#include "core/foenstertyp.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -35,3 +37,8 @@ QStringList menyfilerFoer(Foenstertyp foenster);
 // the files that train for it.
 QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
                                const Meningar &b);
+
+// A story file of the story windows (its window says which kind), read
+// through the program's own readers: enough stories, each within what its
+// window can show, comments only where the window never reads them.
+QStringList granskaHistoriefil(const QString &namn, Foenstertyp foenster);
