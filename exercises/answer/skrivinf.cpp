@@ -139,10 +139,7 @@ void TSkrivinf::FormCreate()
                          lampknapp ? lampknapp->height() : BitBtn2->height());
     BitBtn2->hide();
 
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && rad.oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     NyPost();
     startaLjudtimer();
 }
@@ -511,10 +508,7 @@ void TSkrivinf::efterInstaellningar()
     const Programdata &rad = program(G.Programtal);
     LjudPost = rad.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setEnabled(LjudPost == 1);
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && rad.oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     visaOeversaettning();
     if (!rundanPaagaar())
         return;
