@@ -8,6 +8,7 @@
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
@@ -21,6 +22,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
     registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });

@@ -1,6 +1,7 @@
 #include "innehaallskontroll.h"
 
 #include "core/datafiler.h"
+#include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"
@@ -137,4 +138,15 @@ QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QS
                        .arg(b.value(it.key()));
     fel.sort();
     return fel;
+}
+
+QStringList menyfilerFoer(Foenstertyp foenster)
+{
+    QStringList filer;
+    int antal = 0;
+    const Programdata *rader = programrader(antal);
+    for (int r = 0; r < antal; ++r)
+        if (rader[r].foenster == foenster && rader[r].fraan > 1000)
+            filer << QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+    return filer;
 }

@@ -24,6 +24,11 @@ using Meningar = QHash<QString, int>;
 QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler,
                            Meningar *meningar = nullptr);
 
+// The menu data files ("SVE" + program number) of the program table's rows
+// that open the window.
+enum class Foenstertyp;
+QStringList menyfilerFoer(Foenstertyp foenster);
+
 // Sentences that stand in both files: a diagnosis pool must share none with
 // the files that train for it.
 QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
