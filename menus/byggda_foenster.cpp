@@ -12,8 +12,11 @@
 #include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/flagga.h"
+#include "exercises/arrange/karta.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/satsu.h"
+#include "exercises/arrange/svhymn.h"
 
 void registreraByggdaFoenster()
 {
@@ -29,4 +32,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::TKarta, VisaKarta);
+    registreraFoenster(Foenstertyp::TFlagga, VisaFlagga);
+    registreraFoenster(Foenstertyp::TSvHymn, VisaSvHymn);
 }
