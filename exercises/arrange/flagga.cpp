@@ -97,13 +97,6 @@ bool TFlagga::keyDown(QKeyEvent *e)
     return false;
 }
 
-bool TFlagga::keyPress(QChar tecken)
-{
-    if (tecken == QChar(27)) {
-        AvbrytPanel2Click();
-        return true;
-    }
-    return false;
-}
+bool TFlagga::keyPress(QChar tecken) { return escStaenger(tecken); }
 
 void VisaFlagga() { visaModalt<TFlagga>(); }

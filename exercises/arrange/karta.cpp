@@ -77,13 +77,6 @@ void TKarta::FormCreate()
     placeraKnapp(AvbrytPanel1, QPoint(kolumn, knappTopp));
 }
 
-bool TKarta::keyPress(QChar tecken)
-{
-    if (tecken == QChar(27)) {
-        AvbrytPanel2Click();
-        return true;
-    }
-    return false;
-}
+bool TKarta::keyPress(QChar tecken) { return escStaenger(tecken); }
 
 void VisaKarta() { visaModalt<TKarta>(); }

@@ -86,3 +86,11 @@ bool Sverigesida::aerAltA(const QKeyEvent *e)
 }
 
 bool Sverigesida::tarTangent(QKeyEvent *e) { return aerAltA(e); }
+
+bool Sverigesida::escStaenger(QChar tecken)
+{
+    if (tecken != QChar(27))
+        return false;
+    AvbrytPanel2Click();
+    return true;
+}

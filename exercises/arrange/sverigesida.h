@@ -39,6 +39,8 @@ protected:
     // Alt+A, the close key of the flag and anthem pages (AltGr is not Alt).
     static bool aerAltA(const QKeyEvent *e);
     bool tarTangent(QKeyEvent *e) override;
+    // Esc as a character closes the flag and map pages.
+    bool escStaenger(QChar tecken);
 
     QSize skaerm;
 };
