@@ -8,6 +8,7 @@
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/insetxt.h"
 #include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
@@ -15,6 +16,7 @@
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
 #include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/lasljud.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
@@ -37,4 +39,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TLasLjud, VisaLasLjud);
+    registreraFoenster(Foenstertyp::TInseTxt, VisaInseTxt);
 }
