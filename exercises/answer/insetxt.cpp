@@ -382,13 +382,10 @@ void TInseTxt::vidRundansSlut()
 
 void TInseTxt::efterFortsaett()
 {
-    // The round went on under the panel: the item stays, the squares and
-    // the count of right answers start again.
-    if (rundanPaagaar() && G.Uppgiftsnummer > 1) {
-        G.AntalRaett = 0;
-        NyStartaAster(true);
-        Paneler(4);
-    } else if (rundanPaagaar()) {
+    // Mid-round the item stays; the squares and the count of right answers
+    // start again all the same.
+    G.AntalRaett = 0;
+    if (G.Uppgiftsnummer > 1) {
         NyStartaAster(true);
         Paneler(4);
     }
