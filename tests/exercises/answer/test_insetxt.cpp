@@ -64,7 +64,7 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
     EXPECT_EQ(f.RattSvarLabel->text(), "gul");
     EXPECT_TRUE(f.RattSvarLabel->isVisible());
     const int lit = rad(f, "gul");
-    EXPECT_EQ(f.AlternativPanel[lit - 1]->palette().color(QPalette::Window), clAqua);
+    EXPECT_EQ(f.AlternativPanel[lit - 1]->palette().color(QPalette::Window), plattform::clAqua);
     // During the wait the lit right answer is no further answer.
     QTest::mouseClick(f.AlternativPanel[lit - 1], Qt::LeftButton);
     QTest::keyClick(f.Edit1, char('0' + lit));
