@@ -203,8 +203,7 @@ void TInseTxt::NyPost()
     // An item with fewer than two alternatives cannot be asked: the next one.
     const int antal = std::max(G.FilAntalPoster[G.DatFilIndex], 1);
     for (int foersoek = 0; foersoek < antal; ++foersoek) {
-        if (!runda.haemtaRad())
-            str_postarray(QString());
+        str_postarray(runda.haemtaRad().value_or(QString()));
         AntalVal = AntalAlternativIPost(G.Postfaelt[2], G.Postfaelt[3], G.Postfaelt[4]);
         if (AntalVal >= 2)
             break;
