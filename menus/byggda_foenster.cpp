@@ -12,6 +12,7 @@
 #include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
+#include "exercises/answer/skrivinf.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
@@ -41,4 +42,5 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
     registreraFoenster(Foenstertyp::TLasLjud, VisaLasLjud);
     registreraFoenster(Foenstertyp::TInseTxt, VisaInseTxt);
+    registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
 }
