@@ -8,6 +8,7 @@
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/insetxt.h"
 #include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
@@ -18,6 +19,7 @@
 #include "exercises/arrange/beraetta.h"
 #include "exercises/arrange/flagga.h"
 #include "exercises/arrange/karta.h"
+#include "exercises/arrange/lasljud.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
@@ -41,6 +43,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TLasLjud, VisaLasLjud);
+    registreraFoenster(Foenstertyp::TInseTxt, VisaInseTxt);
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
     registreraFoenster(Foenstertyp::TKarta, VisaKarta);
     registreraFoenster(Foenstertyp::TFlagga, VisaFlagga);

@@ -152,6 +152,8 @@ const QSet<QString> byggdaStartare = {
     "VisaKarta",
     "VisaFlagga",
     "VisaSvHymn",
+    "VisaInseTxt",
+    "VisaLasLjud",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }
