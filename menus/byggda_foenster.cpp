@@ -14,6 +14,7 @@
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/satsu.h"
+#include "exercises/arrange/synonym.h"
 
 void registreraByggdaFoenster()
 {
@@ -29,4 +30,5 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::TSynon, [] { VisaSynon(); });
 }
