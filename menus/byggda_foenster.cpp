@@ -8,11 +8,15 @@
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/avsloj.h"
+#include "exercises/arrange/beraetta.h"
 #include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
 #include "exercises/arrange/synonym.h"
 
@@ -22,6 +26,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
     registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
@@ -31,4 +36,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
     registreraFoenster(Foenstertyp::TSynon, [] { VisaSynon(); });
+    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
+    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
+    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
 }

@@ -434,14 +434,8 @@ void TFLERBAR::visaOeversaettning()
     if (G.Oeversaettning == 0)
         return;
     EngLabel->hide();
-    if (!HarOeversaettning(G.Programtal))
-        return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
-        return;
-    saettEtikettText(EngLabel, G.ListBox2.at(i));
-    EngLabel->move(InstruktionsLabel->x(), Escapepanel->y() - 5 - EngLabel->height());
-    EngLabel->show();
+    if (HarOeversaettning(G.Programtal))
+        visaPostensOeversaettning(EngLabel);
 }
 
 // ---- pointing and choosing ----------------------------------------------------

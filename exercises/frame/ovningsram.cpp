@@ -506,6 +506,17 @@ void Ovningsram::startaLjudtimer()
     }
 }
 
+void Ovningsram::visaPostensOeversaettning(QLabel *etikett)
+{
+    etikett->hide();
+    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    if (i < 0 || i >= G.ListBox2.size())
+        return;
+    saettEtikettText(etikett, G.ListBox2.at(i));
+    etikett->move(InstruktionsLabel->x(), Slutpanel->y() - 5 - etikett->height());
+    etikett->show();
+}
+
 // ---- sounds ------------------------------------------------------------------
 
 void Ovningsram::Ljudet()

@@ -221,6 +221,9 @@ protected:
     virtual void ljudtimerKlar() { Ljudet(); }
 
     void startaLjudtimer();
+    // The item's translation (field 1 in the word list) in `etikett`, 5
+    // pixels above the end panel; hidden when the list has no line for it.
+    void visaPostensOeversaettning(QLabel *etikett);
 
     bool keyDown(QKeyEvent *e) override;
     void escape() override;

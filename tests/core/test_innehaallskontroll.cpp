@@ -66,6 +66,23 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
 }
 
+TEST_F(Innehaallskontroll, EveryStoryFileOfTheStoryWindowsPasses)
+{
+    ASSERT_TRUE(Uppstart());
+    QStringList fel;
+    int granskade = 0;
+    for (int i = 1; i <= G.AntalDatFiler; ++i) {
+        const QString namn = G.DatFilTabell[i].str();
+        const Foenstertyp f = program(GeProgramtal(namn)).foenster;
+        if (f != Foenstertyp::Tavsloj && f != Foenstertyp::TPrank && f != Foenstertyp::Tberaetta)
+            continue;
+        ++granskade;
+        fel << granskaHistoriefil(namn, f);
+    }
+    EXPECT_EQ(granskade, 3);
+    EXPECT_TRUE(fel.isEmpty()) << lista(fel).toStdString();
+}
+
 class PlanteradeFel : public Miljoe {};
 
 // A small bad file with one fault of each kind: each is named with its line.
@@ -113,6 +130,26 @@ TEST_F(PlanteradeFel, AreNamedWithTheirLines)
     Meningar b{{QStringLiteral("katten <sover> i soffan."), 12}};
     EXPECT_EQ(gemensammaMeningar(QStringLiteral("SVDI01.DAT"), a, QStringLiteral("SVOVN101.DAT"), b),
               QStringList{QStringLiteral("SVDI01.DAT:5: the same sentence as SVOVN101.DAT:12")});
+}
+
+// Story files with a fault of each kind, each named with its line.
+TEST_F(PlanteradeFel, InStoryFilesAreNamedWithTheirLines)
+{
+    anvaendTraed();
+    skrivFil1252(i("pc/DATA/DAT/SVE99520.DAT"),
+                 {"; a comment read as text", "a b c d e f g h", "#", "text after the end"});
+    skrivFil1252(i("pc/DATA/DAT/SVE99510.DAT"), {"$Titel #1", "En #4 katt.", "#", "$Utan slut", "En katt."});
+    skrivFil1252(i("pc/DATA/DAT/SVE99530.DAT"), {"ett", "två", "#", ";"});
+    const QString alla = lista(granskaHistoriefil("SVE99520.DAT", Foenstertyp::Tavsloj)
+                               + granskaHistoriefil("SVE99510.DAT", Foenstertyp::TPrank)
+                               + granskaHistoriefil("SVE99530.DAT", Foenstertyp::Tberaetta));
+    for (const char *vaentat :
+         {"SVE99520.DAT:1: a comment the window reads", "SVE99520.DAT:2: more than 7 words",
+          "SVE99520.DAT:4: text after the last", "SVE99520.DAT:0: 1 stories, fewer than 8",
+          "SVE99510.DAT:1: a gap in the title", "SVE99510.DAT:2: a \"#\" that is no gap",
+          "SVE99510.DAT:4: the story does not end", "SVE99510.DAT:4: a story without gaps",
+          "SVE99530.DAT:3: an opening of 2 lines", "SVE99530.DAT:0: 1 openings, fewer than 15"})
+        EXPECT_TRUE(alla.contains(QString::fromUtf8(vaentat))) << vaentat << "\n" << alla.toStdString();
 }
 
 } // namespace

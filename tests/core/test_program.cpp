@@ -69,10 +69,12 @@ TEST(Programtabell, EachFactOnItsPrograms)
     EXPECT_EQ(med([](auto &r) { return r.ljudOevning; }),
               "11 111 21100 21200 21300 22100 22200 22300 23100 23101 23200 23300 23400 23500 23600 23700 "
               "23800 23900 24100 24200 24300 25100 25200 25300 25400 25500 25600 25700 54100 54200");
-    // The sound generator speaks field 1 of the word-choice and dictation sound exercises.
+    // The sound generator speaks field 1 of the word-choice, category-choice and dictation sound exercises.
     EXPECT_EQ(med([](auto &r) { return r.ljudfaelt == 1; }),
               med([](auto &r) {
-                  return r.ljudOevning && (r.foenster == Foenstertyp::TFLERBAR || r.foenster == Foenstertyp::TDiktam);
+                  return r.ljudOevning
+                         && (r.foenster == Foenstertyp::TFLERBAR || r.foenster == Foenstertyp::TPassAkt
+                             || r.foenster == Foenstertyp::TDiktam);
               }));
     EXPECT_EQ(med([](auto &r) { return r.ljudfaelt > 1; }), "");
     EXPECT_EQ(med([](auto &r) { return r.spelasTillSlut; }),
@@ -83,7 +85,7 @@ TEST(Programtabell, EachFactOnItsPrograms)
     EXPECT_EQ(med([](auto &r) { return r.punkter == 22 && r.foenster == Foenstertyp::TFLERBAR; }),
               med([](auto &r) { return r.foenster == Foenstertyp::TFLERBAR; }));
     EXPECT_EQ(med([](auto &r) { return r.punkter == 22 && r.foenster != Foenstertyp::TFLERBAR; }),
-              "12 15 17 112 115 117 21100 21200 21300 22100 25500 31110-31180 31210 32300 32400 34100 34200 "
+              "12 15 17 112 115 117 21100 21200 21300 22100 31110-31180 31210 32300 32400 34100 34200 "
               "34300 34400 34500 35000 36100 36200 37100 37200 45000 46300 47400");
     EXPECT_EQ(med([](auto &r) { return r.meningsPunkter != 14; }),
               "17 117 21100-21300 21100 21200 21300 22100 25500 31110-31180 32300 32400 34200 39100 39200 "

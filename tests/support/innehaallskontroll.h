@@ -2,6 +2,8 @@
 // The checks every bundled exercise file must pass, read through the
 // program's own readers. Each fault is one line "NAME:LINE: what", so a
 // failing test says where to look.
+#include "core/foenstertyp.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -24,7 +26,17 @@ using Meningar = QHash<QString, int>;
 QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler,
                            Meningar *meningar = nullptr);
 
+// The menu data files ("SVE" + program number) of the program table's rows
+// that open the window.
+enum class Foenstertyp;
+QStringList menyfilerFoer(Foenstertyp foenster);
+
 // Sentences that stand in both files: a diagnosis pool must share none with
 // the files that train for it.
 QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
                                const Meningar &b);
+
+// A story file of the story windows (its window says which kind), read
+// through the program's own readers: enough stories, each within what its
+// window can show, comments only where the window never reads them.
+QStringList granskaHistoriefil(const QString &namn, Foenstertyp foenster);
