@@ -1,6 +1,7 @@
 #include "records/rekord.h"
 
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/skalning.h"
 #include "platform/ui/straengrutnaet.h"
@@ -30,12 +31,8 @@ QString nummerText(int n)
 
 TRekord::TRekord(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Rekord"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    setWindowTitle(Programtitel);
     const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
+    foerberedDialog(this, QStringLiteral("Rekord"), s);
     saettBakgrund(this, clBtnFace);
     setAutoFillBackground(true);
     const int M = std::max<int>(G.Marginal, 4);

@@ -6,6 +6,7 @@
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/typsnitt.h"
@@ -62,12 +63,8 @@ bool baraAlt(const QKeyEvent *e)
 TSynon::TSynon(QWidget *parent)
     : Foenster(parent), Rubrik(this), Bild(this), Escape(this, QStringLiteral("EscapePanelen"))
 {
-    setObjectName(QStringLiteral("Synon"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    setWindowTitle(Programtitel);
     const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
+    foerberedDialog(this, QStringLiteral("Synon"), s);
     saettBakgrund(this, clBtnFace);
     setAutoFillBackground(true);
 
