@@ -3,7 +3,6 @@
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
-#include "platform/ui/skalning.h"
 #include "platform/ui/straengrutnaet.h"
 #include "platform/ui/typsnitt.h"
 
@@ -90,8 +89,6 @@ TRekord::TRekord(QWidget *parent) : Foenster(parent)
     StringGrid1->OnEnter = [this] { Button1Click(); };
     ingaStandardknappar(this);
 
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaInomSkaermen(this, G.Skalprocent);
     if (G.RekordtabellPaa == 0) {
         Button1->setEnabled(false);
         stang();
