@@ -24,6 +24,7 @@
 #include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
 #include "exercises/arrange/svhymn.h"
+#include "exercises/arrange/synonym.h"
 
 void registreraByggdaFoenster()
 {
@@ -40,6 +41,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::TSynon, [] { VisaSynon(); });
     registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);

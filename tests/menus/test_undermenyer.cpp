@@ -140,6 +140,7 @@ const QSet<QString> byggdaStartare = {
     "VisaPassAkt",
     "VisaSKRIVHI",
     "VisaVokalex",
+    "VisaSynon",
     "VisaDiktam",
     "VisaSats",
     "VisaOrdna",
