@@ -37,6 +37,7 @@ struct Programdata {
     bool oeversaettning = false;               // items have a line in MORVENG.DAT and MORVTYS.DAT
     bool ljudOevning = false;                  // items are spoken
     int ljudfaelt = 0;                         // the item field the sound generator speaks; 0 none
+    bool ljudOrdet = false;                    // only the field's gap word is spoken
     bool spelasTillSlut = false;               // a sound plays to its end before the exercise goes on
     bool ljudFyraSiffror = false;              // sound directory "S" + four digits, not three
     bool ljudUtanNivaaer = false;              // all sounds in the sound directory, even past item 99
@@ -52,6 +53,7 @@ struct Programdata {
     int valPunkter = 0;
     int valMaetPunkter = 0;
     int foerklaringsPunkter = 0;
+    bool moensterFoerst = false;               // gap sentences: field 1 a model, field 2 the gap sentence
 };
 
 // The row of a program number; an empty row (window Ingen, no facts) for a

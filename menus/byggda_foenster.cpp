@@ -11,6 +11,7 @@
 #include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
+#include "exercises/answer/skrivinf.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
@@ -37,4 +38,5 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
 }

@@ -186,10 +186,7 @@ void TFLERBAR::FormCreate()
         BitBtn2->setEnabled(true);
     }
     UpprepaButton->setEnabled(ljudPaa());
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     NyPost();
     startaLjudtimer();
     Image1->move(0, 0);
@@ -581,10 +578,7 @@ void TFLERBAR::efterInstaellningar()
     const bool synlig = ljudPaa() && m_upprepaSynligFoere;
     UpprepaButton->setVisible(synlig);
     UpprepaButton->setEnabled(synlig);
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     visaOeversaettning();
     Escapepanel->setVisible(!rundanPaagaar());
 }

@@ -126,10 +126,7 @@ void TPassAkt::FormCreate()
     } else {
         UpprepaButton->hide();
     }
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && d.oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     NyPost();
     startaLjudtimer();
 }
@@ -361,10 +358,7 @@ void TPassAkt::efterInstaellningar()
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setVisible(LjudPost == 1);
     UpprepaButton->setEnabled(LjudPost == 1 && paagaar);
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && d.oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     visaOeversaettning();
     if (paagaar) {
         EscapePanel->hide();

@@ -4,6 +4,8 @@
 #include "core/diagnos.h"
 #include "core/innehaall.h"
 #include "core/ljud.h"
+#include "core/program.h"
+#include "core/oeversaettning.h"
 #include "core/svarstest.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
@@ -503,6 +505,14 @@ void Ovningsram::startaLjudtimer()
         G.Tidraeknare = 0;
         Timer5->setEnabled(true);
         Timer5->setInterval(m_val.ljudtimerIntervall);
+    }
+}
+
+void Ovningsram::laddaOrdlistor()
+{
+    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && program(G.Programtal).oeversaettning) {
+        FyllEngListan();
+        G.LaddaOrdlistor = 0;
     }
 }
 

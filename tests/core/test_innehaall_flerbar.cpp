@@ -172,6 +172,22 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
 {
     for (const Fil &f : menyfiler)
         granska(QString::fromUtf8(f.namn), f.minst, QString::fromUtf8(f.rubrik2));
+    // Every item of the translated gap-sentence exercise has both lines.
+    int antalRader = 0;
+    const Programdata *rader = programrader(antalRader);
+    for (int r = 0; r < antalRader; ++r) {
+        if (rader[r].foenster != Foenstertyp::TSkrivinf || !rader[r].oeversaettning)
+            continue;
+        const QString namn = QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+        ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
+        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+            haemtaord(namn, n);
+            str_postarray(G.HaemtadRad);
+            EXPECT_TRUE(eng.contains(G.Postfaelt[1])) << "no English line: " << G.Postfaelt[1].toStdString();
+            EXPECT_TRUE(tys.contains(G.Postfaelt[1])) << "no German line: " << G.Postfaelt[1].toStdString();
+            oeversatta.insert(G.Postfaelt[1]);
+        }
+    }
 }
 
 namespace {
@@ -265,7 +281,7 @@ TEST_F(InnehaallFlerbar, RulePagesAndSoundsOfTheTableAreInTheContent)
             SoekInnehaall(QStringLiteral("\\DATA\\DAT\\SVE%1.DAT").arg(d.fraan)));
         if (d.ljudOevning && harData
             && (d.foenster == Foenstertyp::TFLERBAR || d.foenster == Foenstertyp::TPassAkt
-                || d.foenster == Foenstertyp::TDiktam)) {
+                || d.foenster == Foenstertyp::TDiktam || d.foenster == Foenstertyp::TSkrivinf)) {
             EXPECT_GT(d.ljudfaelt, 0) << d.fraan;
         }
     }

@@ -19,6 +19,8 @@ Innehaallsregler reglerFoer(Word p)
     r.lucka = program(p).foenster != Foenstertyp::TDiktam;   // a dictation item is its word
     const bool diagnos = p >= 1 && p <= 20;
     r.minstPerOrd = diagnos ? 0 : 5;
+    r.luckmening = program(p).foenster == Foenstertyp::TSkrivinf;
+    r.moensterFoerst = program(p).moensterFoerst;
     if (program(p).foenster == Foenstertyp::TSKRIVHI) {
         // A verb and its tense form: no gap, at least 30 verbs.
         r.lucka = false;
@@ -41,14 +43,15 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     for (int i = 1; i <= G.AntalDatFiler; ++i) {
         const QString namn = G.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
-        // The files of the word-choice and dictation windows and the verb-form ladder.
+        // The files of the word-choice, dictation and gap-sentence windows and the verb-form ladder.
         const Foenstertyp typ = program(p).foenster;
-        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam)
+        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam
+            && typ != Foenstertyp::TSkrivinf)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, reglerFoer(p), &meningar[namn]);
     }
-    EXPECT_GE(granskade, 50);
+    EXPECT_GE(granskade, 50 + 17);
 
     // A diagnosis pool shares no sentence with its practice file or with the
     // menu files that lead to it.
@@ -125,6 +128,23 @@ TEST_F(PlanteradeFel, AreNamedWithTheirLines)
     EXPECT_TRUE(egna.contains(QStringLiteral("SVE99200.DAT:7: no choices of its own"))) << egna.toStdString();
     EXPECT_TRUE(egna.contains(QStringLiteral("SVE99200.DAT:8: the answer stands among"))) << egna.toStdString();
     EXPECT_FALSE(egna.contains(QStringLiteral("fewer than"))) << "the comment says why the file is short";
+
+    // Gap sentences after a model sentence.
+    skrivFil1252(i("pc/DATA/DAT/SVE99300.DAT"),
+                 {"$Prov", "$Luckor", "; Färre poster: en prövning av reglerna.",
+                  "Du <går>.#<Gå> hem och <ät> nu!#Regel 3.",                  // 4: fine
+                  "Du <ser>.#<Se> <upp> <nu>!",                                // 5: three gaps
+                  "Du <tar>.#<Ta> det, ta det!",                               // 6: the answer shows
+                  "Du <ger>.#<Ge> mig den!#a#b#c"});                            // 7: three help texts
+    skrivFil1252(i("pc/DATA/datfiler.sve"), {"SVE99100.DAT", "SVE99200.DAT", "SVE99300.DAT"});
+    ASSERT_TRUE(HaemtaDatFiler());
+    Innehaallsregler luckor;
+    luckor.luckmening = true;
+    luckor.moensterFoerst = true;
+    EXPECT_EQ(lista(granskaDatafil(QStringLiteral("SVE99300.DAT"), luckor)),
+              QString::fromUtf8("SVE99300.DAT:5: not one or two marked gaps\n"
+                                "SVE99300.DAT:6: the answer \"Ta\" shows in its own sentence\n"
+                                "SVE99300.DAT:7: 3 help texts, more than the button offers"));
 
     Meningar a{{QStringLiteral("katten <sover> i soffan."), 5}};
     Meningar b{{QStringLiteral("katten <sover> i soffan."), 12}};

@@ -148,6 +148,7 @@ const QSet<QString> byggdaStartare = {
     "VisaAvsloj",
     "VisaPrank",
     "VisaBeraetta",
+    "VisaSkrivinf",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }

@@ -1,6 +1,7 @@
 #include "innehaallskontroll.h"
 
 #include "core/datafiler.h"
+#include "core/luckpost.h"
 #include "core/program.h"
 #include "core/foenstertyp.h"
 #include "core/historier.h"
@@ -28,6 +29,33 @@ bool svaretSyns(const QString &svar, const QString &resten)
         return r.contains(s);
     static const QRegularExpression ickeBokstav(QStringLiteral("[^\\p{L}]+"));
     return r.split(ickeBokstav, Qt::SkipEmptyParts).contains(s);
+}
+
+// A gap-sentence item: one or two gaps with words that the sentence does
+// not give away, and at most the two help texts the help button offers.
+template <typename Felrad>
+void granskaLuckpost(const Luckpost &p, int radnr, Felrad &felrad, Meningar &sedda)
+{
+    const QString m = mening(p.mening);
+    if (sedda.contains(m))
+        felrad(radnr, QStringLiteral("the same sentence as line %1").arg(sedda.value(m)));
+    else
+        sedda.insert(m, radnr);
+    if (p.luckor < 1 || p.luckor > 2 || p.mening.count(QLatin1Char('>')) != p.luckor) {
+        felrad(radnr, QStringLiteral("not one or two marked gaps"));
+        return;
+    }
+    const Arr<QString, 1, 5> delar = delaVidMarkeringar(p.mening);
+    const QString resten = delar[1] + QLatin1Char(' ') + delar[3] + QLatin1Char(' ') + delar[5];
+    for (int k = 1; k <= p.luckor; ++k) {
+        const QString &svar = k == 1 ? p.svar1 : p.svar2;
+        if (svar.trimmed().isEmpty())
+            felrad(radnr, QStringLiteral("a gap holds no word"));
+        else if (svaretSyns(svar.trimmed(), resten))
+            felrad(radnr, QStringLiteral("the answer \"%1\" shows in its own sentence").arg(svar));
+    }
+    if (p.antalHjaelp > 2)
+        felrad(radnr, QStringLiteral("%1 help texts, more than the button offers").arg(p.antalHjaelp));
 }
 
 } // namespace
@@ -68,6 +96,11 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
             continue;
         ++poster;
         str_postarray(rad);   // unscrambles too
+        if (regler.luckmening) {
+            granskaLuckpost(delaLuckpost(G.Postfaelt, G.AntalAlternativ, regler.moensterFoerst), radnr,
+                            felrad, sedda);
+            continue;
+        }
         const QString faelt1 = G.Postfaelt[1];
         const int egnaAlternativ = int(G.AntalFaelt) - 1;
 

@@ -14,6 +14,8 @@ struct Innehaallsregler {
     int flestOrd = 8;         // files without own choices: distinct gap words at most
     int minstPoster = 40;     // items at least, unless a comment says why fewer
     int minstPerOrd = 0;      // files without own choices: items per gap word at least
+    bool luckmening = false;  // gap sentences: one or two gaps, help texts, alternatives
+    bool moensterFoerst = false;   // with luckmening: field 1 a model, field 2 the gap sentence
     bool svarIFaelt2 = false; // every item holds its answer in field 2 (a question and its form)
 };
 
