@@ -1,6 +1,7 @@
 #include "core/skrivposter.h"
 #include "core/svenskordning.h"
 
+#include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/text1252.h"
@@ -9,21 +10,17 @@
 
 QList<int> slump(int lo, int hi)
 {
-    const int antal = std::clamp(hi - lo + 1, 0, 100);
     plattform::Randomize();
-    QList<int> kvar;
-    for (int k = 1; k <= antal; ++k)
-        kvar << k;
     QList<int> ut;
-    while (!kvar.isEmpty())
-        ut << kvar.takeAt(plattform::Random(int(kvar.size()))) + lo - 1;
+    for (int k : slumpadOrdning(std::clamp(hi - lo + 1, 0, 100)))
+        ut << k + lo - 1;
     return ut;
 }
 
 QString svenskOrdning(const QString &bokstaever)
 {
     QList<QChar> b(bokstaever.begin(), bokstaever.end());
-    std::stable_sort(b.begin(), b.end(), [](QChar x, QChar y) { return svenskFoere(QString(x), QString(y)); });
+    std::stable_sort(b.begin(), b.end(), [](QChar x, QChar y) { return foereSvenskt(QString(x), QString(y)); });
     return QString(b.constData(), b.size());
 }
 

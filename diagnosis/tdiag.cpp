@@ -173,7 +173,7 @@ void TDiag::VisaListbox()
     QStringList namn;
     ListBox1->clear();
     if (DiagnosNamnlista(namn)) {
-        svenskSortera(namn);
+        sorteraSvenskt(namn);
         ListBox1->addItems(namn);
         ListBox1->setCurrentRow(-1);
         ListBox1->show();
