@@ -15,7 +15,7 @@ TEST(Svenskordning, NamesSortAZThenAaAeOeWithCapitalsBesideSmall)
     QStringList namn = {QString::fromUtf8("Örjan"), QString::fromUtf8("åsa"), "bo", "Zeke", QString::fromUtf8("Äva"),
                         "anna", "Anna", "Bo", QString::fromUtf8("Åke"), QString::fromUtf8("Émile"), "Erik"};
     sorteraSvenskt(namn);
-    EXPECT_EQ(namn, (QStringList{"Anna", "anna", "Bo", "bo", QString::fromUtf8("Émile"), "Erik", "Zeke",
+    EXPECT_EQ(namn, (QStringList{"anna", "Anna", "bo", "Bo", QString::fromUtf8("Émile"), "Erik", "Zeke",
                                  QString::fromUtf8("Åke"), QString::fromUtf8("åsa"), QString::fromUtf8("Äva"),
                                  QString::fromUtf8("Örjan")}));
     EXPECT_EQ(svenskOrdning(QString::fromUtf8("ÖÄÅZA")), QString::fromUtf8("AZÅÄÖ"));
