@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -95,7 +96,22 @@ Tdiaprot::Tdiaprot(QWidget *parent) : Foenster(parent)
             [this](int rad, int, int, int) { StringGrid1SelectCell(rad); });
     StringGrid1->viewport()->installEventFilter(this);
 
+    saettKeyPreview(true);
     FormCreate();
+}
+
+bool Tdiaprot::keyDown(QKeyEvent *e)
+{
+    // The buttons' letters work while the grid holds the focus.
+    if (!(e->modifiers() & Qt::AltModifier))
+        return false;
+    switch (e->key()) {
+    case Qt::Key_A: AvbrytButtonClick(); return true;
+    case Qt::Key_N: LosenButtonClick(); return true;
+    case Qt::Key_H: HjalpButtonClick(); return true;
+    case Qt::Key_U: SkrivutButtonClick(); return true;
+    default: return false;
+    }
 }
 
 void Tdiaprot::FormCreate()

@@ -58,6 +58,7 @@ public:
 
 protected:
     void escape() override { AvbrytButtonClick(); }
+    bool keyDown(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 

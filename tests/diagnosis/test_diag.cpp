@@ -307,3 +307,22 @@ TEST_F(Diagnos, PrintoutIsOneRuledPage)
     EXPECT_EQ(sida.hitta(u("  Ä-ljudet"))->plats.y(), skrivare.YmmTillPixel(12 + 6 + 2));
     EXPECT_EQ(sida.ritningar.last().plats.y(), skrivare.YmmTillPixel(12 + 19 * 6 + 2));
 }
+
+TEST_F(Diagnos, NewPasswordFromTheProtocolByItsKey)
+{
+    elev("Bo");
+    Tdiaprot p;
+    p.show();
+    p.activateWindow();
+    bool oeppnad = false;
+    naerModal([&](QWidget *w) {
+        oeppnad = qobject_cast<TNLOS *>(w) != nullptr;
+        for (int gaang = 0; gaang < 2; ++gaang) {
+            QTest::keyClicks(static_cast<TNLOS *>(w)->maskedit1, "abc");
+            QTest::keyClick(static_cast<TNLOS *>(w)->maskedit1, Qt::Key_Return);
+        }
+    });
+    QTest::keyClick(p.StringGrid1, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(oeppnad);
+    EXPECT_EQ(G.Diagnostabell.loesen.str(), "abc");
+}
