@@ -23,6 +23,16 @@
 using namespace plattform;
 
 namespace {
+// Scaled to the screen and put back in its middle.
+void skaleraCentrerat(QWidget *w)
+{
+    if (G.Skalprocent == 100 || G.Skalprocent == 0)
+        return;
+    skalaFoenster(w, G.Skalprocent);
+    const QSize s = skaermstorlek();
+    w->move((s.width() - w->width()) / 2, (s.height() - w->height()) / 2);
+}
+
 constexpr int Bredd = 560;
 constexpr int Hoejd = 440;
 constexpr int Regelhoejd = 400;
@@ -146,8 +156,7 @@ TDiag::TDiag(QWidget *parent) : Foenster(parent)
     Button5->move(Button5->x(), Regelhoejd - Button5->height() - 5);
     connect(Button5, &QPushButton::clicked, this, &TDiag::Button5Click);
 
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaFoenster(this, G.Skalprocent);
+    skaleraCentrerat(this);
     saettKeyPreview(true);
     FormCreate();
 }
@@ -477,8 +486,7 @@ TNLOS::TNLOS(const QString &gammalt, QWidget *parent) : Foenster(parent), m_gamm
     connect(maskedit1, &QLineEdit::textChanged, this, &TNLOS::maskedit1Change);
     BitBtn1 = knapp(this, "BitBtn1", QStringLiteral("&Avbryt"), QRect(300, 68, 110, 34));
     connect(BitBtn1, &QPushButton::clicked, this, &TNLOS::BitBtn1Click);
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaFoenster(this, G.Skalprocent);
+    skaleraCentrerat(this);
     saettKeyPreview(true);
     maskedit1->setFocus();
     m_foersta.clear();
