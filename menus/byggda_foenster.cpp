@@ -17,9 +17,12 @@
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
 #include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/flagga.h"
+#include "exercises/arrange/karta.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
+#include "exercises/arrange/svhymn.h"
 
 void registreraByggdaFoenster()
 {
@@ -41,4 +44,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TPrank, VisaPrank);
     registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
+    registreraFoenster(Foenstertyp::TKarta, VisaKarta);
+    registreraFoenster(Foenstertyp::TFlagga, VisaFlagga);
+    registreraFoenster(Foenstertyp::TSvHymn, VisaSvHymn);
 }

@@ -149,6 +149,9 @@ const QSet<QString> byggdaStartare = {
     "VisaPrank",
     "VisaBeraetta",
     "VisaSkrivinf",
+    "VisaKarta",
+    "VisaFlagga",
+    "VisaSvHymn",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }
