@@ -5,6 +5,7 @@
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
 #include "dialogs/spelnam.h"
+#include "diagnosis/tdiag.h"
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
@@ -31,6 +32,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TManual, VisaManual);
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
+    registreraFoenster(Foenstertyp::TDiag, VisaDiag);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
     registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
     registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
