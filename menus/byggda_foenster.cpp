@@ -12,6 +12,8 @@
 #include "exercises/answer/klockan.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/falska.h"
+#include "exercises/arrange/katten.h"
 #include "exercises/arrange/ordnau.h"
 #include "exercises/arrange/satsu.h"
 
@@ -29,4 +31,6 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::TFalska, [] { VisaFalska(); });
+    registreraFoenster(Foenstertyp::Tkatten, [] { VisaKatten(); });
 }
