@@ -96,11 +96,19 @@ Arr<QString, 1, 5> delaVidMarkeringar(const QString &text)
     int del = 1;
     for (QChar c : text) {
         if (c == QLatin1Char('<') || c == QLatin1Char('>'))
-            ++del;
-        else if (decltype(delar)::inom(del))
+            del = std::min(del + 1, 5);
+        else
             delar[del].append(c);
     }
     return delar;
+}
+
+int foerstaTommaFaelt(const Arr<QString, 1, 10> &faelt)
+{
+    int k = 1;
+    while (k <= 10 && !faelt[k].isEmpty())
+        ++k;
+    return k;
 }
 
 void LetaPrep(const QString &text) { G.LetaPrepDelar = delaVidMarkeringar(text); }

@@ -29,7 +29,11 @@ std::optional<QString> laesPostrad(const QString &namn, int n);
 // The fields of an item line; a scrambled line is unscrambled first.
 Postdelar delaPostrad(const QString &rad);
 // A text split at its "<" and ">" marks: 1 before, 2 the marked part, 3 after...
+// Text after a fourth mark joins part 5, so a line with too many marks still
+// shows all its words.
 Arr<QString, 1, 5> delaVidMarkeringar(const QString &text);
+// The number of the first empty field, 11 when all ten are filled.
+int foerstaTommaFaelt(const Arr<QString, 1, 10> &faelt);
 
 // The same, into the shared state the windows read (HaemtadRad, Postfaelt,
 // AntalFaelt, AntalAlternativ, LetaPrepDelar). haemtaord empties HaemtadRad

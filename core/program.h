@@ -13,6 +13,19 @@ enum class Regelknapp : Byte {
     EfterPost,  // shown only once an item is up (word choice: not at the start)
 };
 
+// The sentence the category choice shows after a wrong choice (f1, f2: the
+// item's fields 1 and 2; marked: the part of f1 between "<" and ">").
+enum class Kategorifoerklaring : Byte {
+    Ingen,
+    Aer,          // f1 " är " f2 "."
+    Vokaler,      // "Det finns " f2 " vokal." / " vokaler."
+    HaardMjuk,    // f1 " är en " f2 " vokal."
+    KortLaang,    // f1 " har en " f2 " vokal."
+    Uttal,        // marked " uttalas här med " f2 "."
+    Alfabetisk,   // "Bokstäverna i " f1 " står (inte) i alfabetisk ordning."
+    Satsdel,      // marked " är " f2, as written
+};
+
 struct Programdata {
     // The row holds the program numbers fraan..till. Where rows nest, the
     // narrower one holds: a span gives a fact for numbers between programs.
@@ -24,6 +37,7 @@ struct Programdata {
     bool oeversaettning = false;               // items have a line in MORVENG.DAT and MORVTYS.DAT
     bool ljudOevning = false;                  // items are spoken
     int ljudfaelt = 0;                         // the item field the sound generator speaks; 0 none
+    bool ljudOrdet = false;                    // only the field's gap word is spoken
     bool spelasTillSlut = false;               // a sound plays to its end before the exercise goes on
     bool ljudFyraSiffror = false;              // sound directory "S" + four digits, not three
     bool ljudUtanNivaaer = false;              // all sounds in the sound directory, even past item 99
@@ -32,6 +46,14 @@ struct Programdata {
     bool oskaladRadbredd = false;              // dela_mening takes the line width unscaled
     int diagnosnummer = 0;                     // diagnosis item 1..17, 0 for none
     bool nivaaer = false;                      // a level file: every item line begins with its level
+    // The category choice: its explanation and, where they differ from the
+    // window's own (20 and 22 points, the explanation as `punkter`), the
+    // choices' font and the font their panels are measured in.
+    Kategorifoerklaring foerklaring = Kategorifoerklaring::Ingen;
+    int valPunkter = 0;
+    int valMaetPunkter = 0;
+    int foerklaringsPunkter = 0;
+    bool moensterFoerst = false;               // gap sentences: field 1 a model, field 2 the gap sentence
 };
 
 // The row of a program number; an empty row (window Ingen, no facts) for a

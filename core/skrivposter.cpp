@@ -1,5 +1,6 @@
 #include "core/skrivposter.h"
 
+#include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/text1252.h"
@@ -8,14 +9,10 @@
 
 QList<int> slump(int lo, int hi)
 {
-    const int antal = std::clamp(hi - lo + 1, 0, 100);
     plattform::Randomize();
-    QList<int> kvar;
-    for (int k = 1; k <= antal; ++k)
-        kvar << k;
     QList<int> ut;
-    while (!kvar.isEmpty())
-        ut << kvar.takeAt(plattform::Random(int(kvar.size()))) + lo - 1;
+    for (int k : slumpadOrdning(std::clamp(hi - lo + 1, 0, 100)))
+        ut << k + lo - 1;
     return ut;
 }
 

@@ -10,6 +10,17 @@
 #include <QList>
 #include <algorithm>
 
+QList<int> slumpadOrdning(int n)
+{
+    QList<int> pool;
+    for (int i = 1; i <= n; ++i)
+        pool << i;
+    QList<int> ut;
+    while (!pool.isEmpty())
+        ut << pool.takeAt(plattform::Random(int(pool.size())));
+    return ut;
+}
+
 void SkapaSlumpordning(int lo, int hi)
 {
     for (int i = 1; i <= 20; ++i) {
@@ -24,14 +35,9 @@ void SkapaSlumpordning(int lo, int hi)
     plattform::Randomize();
     lo = std::max(lo, 1);
     hi = std::min(hi, 900);
-    const int n = hi - lo + 1;
-    QList<int> pool;
-    for (int i = 1; i <= n; ++i)
-        pool << i;
-    for (int p = lo; !pool.isEmpty(); ++p) {
-        const int r = plattform::Random(int(pool.size()));
-        G.SlumpOrdning[p] = pool.takeAt(r) + lo - 1;
-    }
+    const QList<int> ordning = slumpadOrdning(hi - lo + 1);
+    for (int k = 0; k < ordning.size(); ++k)
+        G.SlumpOrdning[lo + k] = ordning.at(k) + lo - 1;
     for (auto &f : G.Fellista)
         f = Felpost{};
     G.DatFilIndex = 0;

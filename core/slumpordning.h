@@ -1,6 +1,10 @@
 #pragma once
 // The shared random order of items and the wrong-answer list.
+#include <QList>
 #include <QString>
+
+// 1..n in a random order, each drawn uniformly from those left.
+QList<int> slumpadOrdning(int n);
 
 // Draws positions lo..hi of the shared order anew and resets every file's
 // cursor and item count, the praise and picture cursors and the list.

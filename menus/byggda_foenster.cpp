@@ -8,13 +8,18 @@
 #include "exercises/answer/bilden.h"
 #include "exercises/answer/diktam.h"
 #include "exercises/answer/flerbar.h"
+#include "exercises/answer/passakt.h"
 #include "exercises/answer/skriv.h"
 #include "exercises/answer/klockan.h"
+#include "exercises/answer/skrivinf.h"
 #include "exercises/answer/skrivhi.h"
 #include "exercises/answer/vokalex.h"
+#include "exercises/arrange/avsloj.h"
+#include "exercises/arrange/beraetta.h"
 #include "exercises/arrange/falska.h"
 #include "exercises/arrange/katten.h"
 #include "exercises/arrange/ordnau.h"
+#include "exercises/arrange/prank.h"
 #include "exercises/arrange/satsu.h"
 
 void registreraByggdaFoenster()
@@ -23,6 +28,7 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOmKavo, VisaOmKavo);
     registreraFoenster(Foenstertyp::TSpelNam, VisaSpelNam);
     registreraFoenster(Foenstertyp::TFLERBAR, [] { VisaFLERBAR(); });
+    registreraFoenster(Foenstertyp::TPassAkt, [] { VisaPassAkt(); });
     registreraFoenster(Foenstertyp::TSKRIV, [] { VisaSKRIV(); });
     registreraFoenster(Foenstertyp::TDiktam, [] { VisaDiktam(); });
     registreraFoenster(Foenstertyp::TSKRIVHI, [] { VisaSKRIVHI(); });
@@ -31,6 +37,10 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TOrdna, [] { VisaOrdna(); });
     registreraFoenster(Foenstertyp::TKlockan, [] { VisaKlockan(); });
     registreraFoenster(Foenstertyp::TBilden, [] { VisaBilden(); });
+    registreraFoenster(Foenstertyp::Tavsloj, VisaAvsloj);
+    registreraFoenster(Foenstertyp::TPrank, VisaPrank);
+    registreraFoenster(Foenstertyp::Tberaetta, VisaBeraetta);
+    registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
     registreraFoenster(Foenstertyp::TFalska, [] { VisaFalska(); });
     registreraFoenster(Foenstertyp::Tkatten, [] { VisaKatten(); });
 }

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QProcess>
 #include <QStandardPaths>
@@ -77,6 +78,7 @@ int main(int argc, char **argv)
     }
 
     QList<Uppdrag> uppdrag;
+    QHash<QString, QString> gjorda;   // sound file: what it says
     int kvar = 0;
     int antalRader = 0;
     const Programdata *rader = programrader(antalRader);
@@ -84,9 +86,14 @@ int main(int argc, char **argv)
         const Programdata &rad = rader[r];
         if (rad.ljudfaelt == 0)
             continue;
-        // A data file that is not there yet is skipped.
-        const QString data = innehaall + QStringLiteral("/DATA/DAT/SVE") + QString::number(rad.fraan)
-                             + QStringLiteral(".DAT");
+        // A data file that is not there yet is skipped. Diagnosis tests and
+        // their practice have files of their own names.
+        QString namn = QStringLiteral("SVE%1.DAT").arg(rad.fraan);
+        if (rad.fraan <= 20)
+            namn = QStringLiteral("SVDI%1.DAT").arg(rad.fraan, 2, 10, QLatin1Char('0'));
+        else if (rad.fraan <= 120)
+            namn = QStringLiteral("SVOVN%1.DAT").arg(rad.fraan);
+        const QString data = innehaall + QStringLiteral("/DATA/DAT/") + namn;
         bool finns = false;
         const QStringList rader = postrader(data, finns);
         if (!finns) {
@@ -98,10 +105,20 @@ int main(int argc, char **argv)
         const QString katalog = LjudKatalogFoer(rad.fraan);
         for (int n = 1; n <= antal && n <= 999; ++n) {
             str_postarray(rader.at(n - 1));
-            const QString text = talbarText(G.Postfaelt[rad.ljudfaelt]);
+            const QString faelt = G.Postfaelt[rad.ljudfaelt];
+            const QString text = talbarText(rad.ljudOrdet ? delaVidMarkeringar(faelt)[2] : faelt);
             const QString fil = riktigUnder(pc, QStringLiteral("\\LJUD\\")
                                                     + LjudUnderkatalog(rad.fraan, antal, n)
                                                     + QLatin1Char('\\') + PostLjudNamn(katalog, n));
+            // A test and its practice may share a sound directory: the
+            // first file to name a sound says it.
+            if (gjorda.contains(fil)) {
+                if (gjorda.value(fil) != text)
+                    std::fprintf(stderr, "ljudgen: %s says \"%s\" and \"%s\"\n", qPrintable(fil),
+                                 qPrintable(gjorda.value(fil)), qPrintable(text));
+                continue;
+            }
+            gjorda.insert(fil, text);
             const QFileInfo info(fil);
             if (text.isEmpty() || (info.isFile() && info.size() > 44 && info.lastModified() >= dataTid)) {
                 ++kvar;

@@ -122,10 +122,7 @@ void TDiktam::FormCreate()
     BitBtn2->setText(QStringLiteral("&Hilfe"));
     BitBtn2->hide();
 
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor != 0 && program(G.Programtal).oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     NyPost();
     startaLjudtimer();
 }
@@ -399,10 +396,7 @@ void TDiktam::efterInstaellningar()
         LampShape->setEnabled(true);
     Slutpanel->setVisible(!rundanPaagaar());
     oeppnaSvarsrutan();
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && program(G.Programtal).oeversaettning) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     visaGlosa();
 }
 

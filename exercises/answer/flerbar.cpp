@@ -187,10 +187,7 @@ void TFLERBAR::FormCreate()
         BitBtn2->setEnabled(true);
     }
     UpprepaButton->setEnabled(ljudPaa());
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     NyPost();
     startaLjudtimer();
     Image1->move(0, 0);
@@ -434,14 +431,8 @@ void TFLERBAR::visaOeversaettning()
     if (G.Oeversaettning == 0)
         return;
     EngLabel->hide();
-    if (!HarOeversaettning(G.Programtal))
-        return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
-        return;
-    saettEtikettText(EngLabel, G.ListBox2.at(i));
-    EngLabel->move(InstruktionsLabel->x(), Escapepanel->y() - 5 - EngLabel->height());
-    EngLabel->show();
+    if (HarOeversaettning(G.Programtal))
+        visaPostensOeversaettning(EngLabel);
 }
 
 // ---- pointing and choosing ----------------------------------------------------
@@ -570,10 +561,7 @@ void TFLERBAR::efterInstaellningar()
     const bool synlig = ljudPaa() && m_upprepaSynligFoere;
     UpprepaButton->setVisible(synlig);
     UpprepaButton->setEnabled(synlig);
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && HarOeversaettning(G.Programtal)) {
-        FyllEngListan();
-        G.LaddaOrdlistor = 0;
-    }
+    laddaOrdlistor();
     visaOeversaettning();
     Escapepanel->setVisible(!rundanPaagaar());
 }

@@ -4,6 +4,8 @@
 #include "core/diagnos.h"
 #include "core/innehaall.h"
 #include "core/ljud.h"
+#include "core/program.h"
+#include "core/oeversaettning.h"
 #include "core/svarstest.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
@@ -504,6 +506,25 @@ void Ovningsram::startaLjudtimer()
         Timer5->setEnabled(true);
         Timer5->setInterval(m_val.ljudtimerIntervall);
     }
+}
+
+void Ovningsram::laddaOrdlistor()
+{
+    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && program(G.Programtal).oeversaettning) {
+        FyllEngListan();
+        G.LaddaOrdlistor = 0;
+    }
+}
+
+void Ovningsram::visaPostensOeversaettning(QLabel *etikett)
+{
+    etikett->hide();
+    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    if (i < 0 || i >= G.ListBox2.size())
+        return;
+    saettEtikettText(etikett, G.ListBox2.at(i));
+    etikett->move(InstruktionsLabel->x(), Slutpanel->y() - 5 - etikett->height());
+    etikett->show();
 }
 
 // ---- sounds ------------------------------------------------------------------

@@ -221,6 +221,12 @@ protected:
     virtual void ljudtimerKlar() { Ljudet(); }
 
     void startaLjudtimer();
+    // The item's translation (field 1 in the word list) in `etikett`, 5
+    // pixels above the end panel; hidden when the list has no line for it.
+    void visaPostensOeversaettning(QLabel *etikett);
+    // The translation lists are loaded once, when a language is set and the
+    // program's items are translated.
+    void laddaOrdlistor();
 
     bool keyDown(QKeyEvent *e) override;
     void escape() override;

@@ -111,6 +111,21 @@ TEST(Markeringar, LetaPrepSplitsAtMarks)
     LetaPrep("utan");
     EXPECT_EQ(G.LetaPrepDelar[1], "utan");
     EXPECT_EQ(G.LetaPrepDelar[2], "");
+    // More marks than the format has: the rest of the line joins part 5.
+    LetaPrep("a<b>c<d>e<f>g");
+    EXPECT_EQ(G.LetaPrepDelar[4], "d");
+    EXPECT_EQ(G.LetaPrepDelar[5], "efg");
+}
+
+TEST(Markeringar, FirstEmptyFieldIsElevenWhenAllTenAreFilled)
+{
+    aaterstaellTillstaand();
+    str_postarray("a#b##d");
+    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 3);
+    str_postarray("1#2#3#4#5#6#7#8#9#10#11");
+    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 11);
+    str_postarray("");
+    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 1);
 }
 
 TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)

@@ -1,11 +1,14 @@
 // The bundled content of the word-choice exercise: every file opens, every
 // item has one gap whose word the window can offer, and the choices fit the
-// eight panels. The facts of each program come from the program table, so
+// eight panels. The category-choice files: their alternatives fit the seven
+// panels and their right answers follow the rule each program teaches. The facts of each program come from the program table, so
 // a wrong row shows up as content that does not fit it.
+#include "../support/innehaallskontroll.h"
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
 #include "core/oeversaettning.h"
+#include "core/passakt.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -169,12 +172,90 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
 {
     for (const Fil &f : menyfiler)
         granska(QString::fromUtf8(f.namn), f.minst, QString::fromUtf8(f.rubrik2));
-    // Every sentence line belongs to an item of a translated word-choice program.
-    QSet<QString> meningar;
-    for (auto it = eng.keyBegin(); it != eng.keyEnd(); ++it)
-        if (it->contains(QLatin1Char('<')))
-            meningar.insert(*it);
-    EXPECT_EQ(meningar - oeversatta, QSet<QString>());
+    // Every item of the translated gap-sentence exercise has both lines.
+    int antalRader = 0;
+    const Programdata *rader = programrader(antalRader);
+    for (int r = 0; r < antalRader; ++r) {
+        if (rader[r].foenster != Foenstertyp::TSkrivinf || !rader[r].oeversaettning)
+            continue;
+        const QString namn = QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
+        ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
+        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+            haemtaord(namn, n);
+            str_postarray(G.HaemtadRad);
+            EXPECT_TRUE(eng.contains(G.Postfaelt[1])) << "no English line: " << G.Postfaelt[1].toStdString();
+            EXPECT_TRUE(tys.contains(G.Postfaelt[1])) << "no German line: " << G.Postfaelt[1].toStdString();
+            oeversatta.insert(G.Postfaelt[1]);
+        }
+    }
+}
+
+namespace {
+// Letters in the order of the Swedish alphabet.
+bool iAlfabetiskOrdning(const QString &ord)
+{
+    const QString alfabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzåäö");
+    for (qsizetype k = 1; k < ord.size(); ++k)
+        if (alfabet.indexOf(ord.at(k - 1).toLower()) >= alfabet.indexOf(ord.at(k).toLower()))
+            return false;
+    return true;
+}
+} // namespace
+
+TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
+{
+    const QStringList filer = QStringList{QStringLiteral("SVDI17.DAT")} + menyfilerFoer(Foenstertyp::TPassAkt);
+    EXPECT_EQ(filer.size(), 9);
+    QSet<QString> menyord;
+    for (const QString &namn : filer) {
+        SCOPED_TRACE(namn.toStdString());
+        G.DatFilNamn = namn;
+        ASSERT_TRUE(Kolla(namn));
+        const int poster = G.FilAntalPoster[G.DatFilIndex];
+        EXPECT_GE(poster, 40);
+        EXPECT_FALSE(G.Instruktion.str().isEmpty());
+        const Word p = GeProgramtal(namn);
+        const Programdata &d = program(p);
+        const bool markerat = d.foerklaring == Kategorifoerklaring::Uttal
+                              || d.foerklaring == Kategorifoerklaring::Satsdel;
+        QSet<QString> sedda;
+        for (int n = 1; n <= poster; ++n) {
+            haemtaord(namn, n);
+            SCOPED_TRACE(G.HaemtadRad.toStdString());
+            str_postarray(G.HaemtadRad);
+            const QString f1 = G.Postfaelt[1];
+            const QString f2 = G.Postfaelt[2];
+            EXPECT_FALSE(sedda.contains(f1)) << "an item twice";
+            sedda.insert(f1);
+            if (p == 17)
+                EXPECT_FALSE(menyord.contains(f1)) << "the test shares an item with the menus";
+            else if (d.foerklaring == Kategorifoerklaring::Alfabetisk)
+                menyord.insert(f1);
+            const QStringList val = PassAktAlternativ();
+            EXPECT_GE(val.size(), 2);
+            EXPECT_TRUE(G.Postfaelt[9].isEmpty()) << "more than seven alternatives";
+            EXPECT_EQ(QSet<QString>(val.begin(), val.end()).size(), val.size()) << "an alternative twice";
+            for (const QString &v : val)
+                EXPECT_LE(v.size(), ValVisningsLaengd) << v.toStdString();
+            EXPECT_EQ(f1.count(QLatin1Char('<')), markerat ? 1 : 0);
+            EXPECT_EQ(f1.count(QLatin1Char('>')), markerat ? 1 : 0);
+            EXPECT_FALSE(PassAktFoerklaring(p, f1, f2).isEmpty());
+            if (d.foerklaring == Kategorifoerklaring::Vokaler) {
+                int vokaler = 0;
+                for (QChar c : f1)
+                    vokaler += QStringLiteral("aeiouyåäö").contains(c.toLower()) ? 1 : 0;
+                EXPECT_EQ(f2, QString::number(vokaler));
+            }
+            if (d.foerklaring == Kategorifoerklaring::Alfabetisk) {
+                EXPECT_EQ(f2, iAlfabetiskOrdning(f1) ? QStringLiteral("Ja") : QStringLiteral("Nej"));
+            }
+            if (d.oeversaettning) {
+                EXPECT_TRUE(eng.contains(f1)) << "no English line";
+                EXPECT_TRUE(tys.contains(f1)) << "no German line";
+            }
+        }
+    }
+    EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
 }
 
 TEST_F(InnehaallFlerbar, RulePagesAndSoundsOfTheTableAreInTheContent)
@@ -193,13 +274,14 @@ TEST_F(InnehaallFlerbar, RulePagesAndSoundsOfTheTableAreInTheContent)
             EXPECT_TRUE(sidor.contains(sida)) << d.fraan << " " << d.regelsida;
             anvaenda.insert(sida);
         }
-        // A sound exercise of the word-choice or dictation window with its data file has
-        // its sounds made; the other windows add their spoken field as they
-        // are built.
+        // A sound exercise of the word-choice, category-choice or dictation
+        // window with its data file has its sounds made; the other windows
+        // add their spoken field as they are built.
         const bool harData = plattform::filFinns(
             SoekInnehaall(QStringLiteral("\\DATA\\DAT\\SVE%1.DAT").arg(d.fraan)));
         if (d.ljudOevning && harData
-            && (d.foenster == Foenstertyp::TFLERBAR || d.foenster == Foenstertyp::TDiktam)) {
+            && (d.foenster == Foenstertyp::TFLERBAR || d.foenster == Foenstertyp::TPassAkt
+                || d.foenster == Foenstertyp::TDiktam || d.foenster == Foenstertyp::TSkrivinf)) {
             EXPECT_GT(d.ljudfaelt, 0) << d.fraan;
         }
     }
@@ -244,5 +326,6 @@ TEST_F(InnehaallFlerbar, TranslationListsFitTheLoader)
     for (auto it = eng.cbegin(); it != eng.cend(); ++it) {
         EXPECT_TRUE(faelt1.contains(it.key())) << it.key().toStdString();
         EXPECT_FALSE(it.value().isEmpty()) << it.key().toStdString();
+        EXPECT_FALSE(tys.value(it.key()).isEmpty()) << it.key().toStdString();
     }
 }

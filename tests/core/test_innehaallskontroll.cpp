@@ -19,6 +19,8 @@ Innehaallsregler reglerFoer(Word p)
     r.lucka = program(p).foenster != Foenstertyp::TDiktam;   // a dictation item is its word
     const bool diagnos = p >= 1 && p <= 20;
     r.minstPerOrd = diagnos ? 0 : 5;
+    r.luckmening = program(p).foenster == Foenstertyp::TSkrivinf;
+    r.moensterFoerst = program(p).moensterFoerst;
     if (program(p).foenster == Foenstertyp::TSKRIVHI) {
         // A verb and its tense form: no gap, at least 30 verbs.
         r.lucka = false;
@@ -41,14 +43,15 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     for (int i = 1; i <= G.AntalDatFiler; ++i) {
         const QString namn = G.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
-        // The files of the word-choice and dictation windows and the verb-form ladder.
+        // The files of the word-choice, dictation and gap-sentence windows and the verb-form ladder.
         const Foenstertyp typ = program(p).foenster;
-        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam)
+        if (typ != Foenstertyp::TFLERBAR && typ != Foenstertyp::TSKRIVHI && typ != Foenstertyp::TDiktam
+            && typ != Foenstertyp::TSkrivinf)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, reglerFoer(p), &meningar[namn]);
     }
-    EXPECT_GE(granskade, 50);
+    EXPECT_GE(granskade, 50 + 17);
 
     // A diagnosis pool shares no sentence with its practice file or with the
     // menu files that lead to it.
@@ -64,6 +67,23 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     }
     EXPECT_TRUE(fel.isEmpty()) << lista(fel).toStdString();
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
+}
+
+TEST_F(Innehaallskontroll, EveryStoryFileOfTheStoryWindowsPasses)
+{
+    ASSERT_TRUE(Uppstart());
+    QStringList fel;
+    int granskade = 0;
+    for (int i = 1; i <= G.AntalDatFiler; ++i) {
+        const QString namn = G.DatFilTabell[i].str();
+        const Foenstertyp f = program(GeProgramtal(namn)).foenster;
+        if (f != Foenstertyp::Tavsloj && f != Foenstertyp::TPrank && f != Foenstertyp::Tberaetta)
+            continue;
+        ++granskade;
+        fel << granskaHistoriefil(namn, f);
+    }
+    EXPECT_EQ(granskade, 3);
+    EXPECT_TRUE(fel.isEmpty()) << lista(fel).toStdString();
 }
 
 class PlanteradeFel : public Miljoe {};
@@ -109,10 +129,47 @@ TEST_F(PlanteradeFel, AreNamedWithTheirLines)
     EXPECT_TRUE(egna.contains(QStringLiteral("SVE99200.DAT:8: the answer stands among"))) << egna.toStdString();
     EXPECT_FALSE(egna.contains(QStringLiteral("fewer than"))) << "the comment says why the file is short";
 
+    // Gap sentences after a model sentence.
+    skrivFil1252(i("pc/DATA/DAT/SVE99300.DAT"),
+                 {"$Prov", "$Luckor", "; Färre poster: en prövning av reglerna.",
+                  "Du <går>.#<Gå> hem och <ät> nu!#Regel 3.",                  // 4: fine
+                  "Du <ser>.#<Se> <upp> <nu>!",                                // 5: three gaps
+                  "Du <tar>.#<Ta> det, ta det!",                               // 6: the answer shows
+                  "Du <ger>.#<Ge> mig den!#a#b#c"});                            // 7: three help texts
+    skrivFil1252(i("pc/DATA/datfiler.sve"), {"SVE99100.DAT", "SVE99200.DAT", "SVE99300.DAT"});
+    ASSERT_TRUE(HaemtaDatFiler());
+    Innehaallsregler luckor;
+    luckor.luckmening = true;
+    luckor.moensterFoerst = true;
+    EXPECT_EQ(lista(granskaDatafil(QStringLiteral("SVE99300.DAT"), luckor)),
+              QString::fromUtf8("SVE99300.DAT:5: not one or two marked gaps\n"
+                                "SVE99300.DAT:6: the answer \"Ta\" shows in its own sentence\n"
+                                "SVE99300.DAT:7: 3 help texts, more than the button offers"));
+
     Meningar a{{QStringLiteral("katten <sover> i soffan."), 5}};
     Meningar b{{QStringLiteral("katten <sover> i soffan."), 12}};
     EXPECT_EQ(gemensammaMeningar(QStringLiteral("SVDI01.DAT"), a, QStringLiteral("SVOVN101.DAT"), b),
               QStringList{QStringLiteral("SVDI01.DAT:5: the same sentence as SVOVN101.DAT:12")});
+}
+
+// Story files with a fault of each kind, each named with its line.
+TEST_F(PlanteradeFel, InStoryFilesAreNamedWithTheirLines)
+{
+    anvaendTraed();
+    skrivFil1252(i("pc/DATA/DAT/SVE99520.DAT"),
+                 {"; a comment read as text", "a b c d e f g h", "#", "text after the end"});
+    skrivFil1252(i("pc/DATA/DAT/SVE99510.DAT"), {"$Titel #1", "En #4 katt.", "#", "$Utan slut", "En katt."});
+    skrivFil1252(i("pc/DATA/DAT/SVE99530.DAT"), {"ett", "två", "#", ";"});
+    const QString alla = lista(granskaHistoriefil("SVE99520.DAT", Foenstertyp::Tavsloj)
+                               + granskaHistoriefil("SVE99510.DAT", Foenstertyp::TPrank)
+                               + granskaHistoriefil("SVE99530.DAT", Foenstertyp::Tberaetta));
+    for (const char *vaentat :
+         {"SVE99520.DAT:1: a comment the window reads", "SVE99520.DAT:2: more than 7 words",
+          "SVE99520.DAT:4: text after the last", "SVE99520.DAT:0: 1 stories, fewer than 8",
+          "SVE99510.DAT:1: a gap in the title", "SVE99510.DAT:2: a \"#\" that is no gap",
+          "SVE99510.DAT:4: the story does not end", "SVE99510.DAT:4: a story without gaps",
+          "SVE99530.DAT:3: an opening of 2 lines", "SVE99530.DAT:0: 1 openings, fewer than 15"})
+        EXPECT_TRUE(alla.contains(QString::fromUtf8(vaentat))) << vaentat << "\n" << alla.toStdString();
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // The checks every bundled exercise file must pass, read through the
 // program's own readers. Each fault is one line "NAME:LINE: what", so a
 // failing test says where to look.
+#include "core/foenstertyp.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,8 @@ struct Innehaallsregler {
     int flestOrd = 8;         // files without own choices: distinct gap words at most
     int minstPoster = 40;     // items at least, unless a comment says why fewer
     int minstPerOrd = 0;      // files without own choices: items per gap word at least
+    bool luckmening = false;  // gap sentences: one or two gaps, help texts, alternatives
+    bool moensterFoerst = false;   // with luckmening: field 1 a model, field 2 the gap sentence
     bool svarIFaelt2 = false; // every item holds its answer in field 2 (a question and its form)
 };
 
@@ -24,7 +28,17 @@ using Meningar = QHash<QString, int>;
 QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler,
                            Meningar *meningar = nullptr);
 
+// The menu data files ("SVE" + program number) of the program table's rows
+// that open the window.
+enum class Foenstertyp;
+QStringList menyfilerFoer(Foenstertyp foenster);
+
 // Sentences that stand in both files: a diagnosis pool must share none with
 // the files that train for it.
 QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
                                const Meningar &b);
+
+// A story file of the story windows (its window says which kind), read
+// through the program's own readers: enough stories, each within what its
+// window can show, comments only where the window never reads them.
+QStringList granskaHistoriefil(const QString &namn, Foenstertyp foenster);

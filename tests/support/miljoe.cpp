@@ -64,3 +64,13 @@ void StartatProgram::datafil(const QString &namn, const QStringList &rader)
     G.DatFilNamn = namn;
     ASSERT_TRUE(Kolla(namn));
 }
+
+void StartatProgram::lovordsfiler(std::initializer_list<const char *> namn)
+{
+    for (const char *n : namn) {
+        const QString fil = QString::fromLatin1(n);
+        skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + fil),
+                     {QStringLiteral("Bra gjort#") + fil.mid(4, 4) + QStringLiteral("#!")});
+        G.LovordFilTabell[++G.AntalLovordFiler] = fil;
+    }
+}

@@ -5,6 +5,7 @@
 #include "saett.h"
 
 #include <QByteArray>
+#include <initializer_list>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -54,6 +55,9 @@ protected:
     // A data file in the content tree, entered in the table, made current
     // and checked.
     void datafil(const QString &namn, const QStringList &rader);
+    // Praise files ("SVOM9001.LOV" ...) in the content tree and the table,
+    // each with one line "Bra gjort#<its number>#!".
+    void lovordsfiler(std::initializer_list<const char *> namn);
 };
 
 // The bundled content as the built program sees it: the configuration

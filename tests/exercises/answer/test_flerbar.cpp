@@ -59,12 +59,7 @@ protected:
         G.BildMarkoer = 1;
         G.LaddaOrdlistor = 1;
         // Praise for a diagnosis-item program without a pupil: 0, 1 and 2 wrong.
-        for (const char *namn : {"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"}) {
-            const QString n = QString::fromLatin1(namn);
-            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + n),
-                         {QStringLiteral("Bra gjort#") + n.mid(4, 4) + QStringLiteral("#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = n;
-        }
+        lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
         QImage bild(64, 40, QImage::Format_RGB32);
         bild.fill(Qt::darkGreen);
         QDir().mkpath(i(QStringLiteral("pc/BILD")));

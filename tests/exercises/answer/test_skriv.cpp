@@ -3,6 +3,7 @@
 // Timer handlers are called directly instead of waiting.
 #include "../../support/miljoe.h"
 #include "../../support/protokoll.h"
+#include "../../support/ui/diagnosrunda.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
@@ -221,15 +222,7 @@ TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
     EXPECT_EQ(G.OevningsNummer, 1);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 2"));
-    for (int n = 1; n <= 20; ++n) {
-        svara(f, n <= 8);
-        if (n > 8 && n < 20) {
-            G.Tidraeknare = 20000;
-            f.Timer1Timer();
-        }
-    }
-    G.Tidraeknare = 20000;
-    f.SluttimerTimer();
+    diagnosrunda(f, 8, [&](bool r) { svara(f, r); });
     EXPECT_TRUE(f.aerStangd());
     EXPECT_EQ(G.Arbetsbladslaege, 2);
     EXPECT_EQ(G.Diagnostabell.status[12], 2);

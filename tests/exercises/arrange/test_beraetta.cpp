@@ -1,0 +1,103 @@
+// Story writing as a pupil writes: an opening chosen with the page keys,
+// lines written under it, one of them too wide, the story printed.
+#include "../../support/miljoe.h"
+#include "../../support/ui/provskrivare.h"
+
+#include "core/tillstaand.h"
+#include "exercises/arrange/beraetta.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTest>
+
+class Beraetta : public StartatProgram {
+protected:
+    void oeppningar(int n)
+    {
+        QStringList fil;
+        for (int k = 1; k <= n; ++k)
+            fil << QStringLiteral("Inledning %1 rad ett.").arg(k) << "rad två" << "rad tre" << "#";
+        datafil("SVE53000.DAT", fil);
+    }
+    void skriv(Tberaetta &f, const QString &rad)
+    {
+        f.Edit1->setText(rad);   // typed (keyClicks knows no "ö")
+        QTest::keyClick(f.Edit1, Qt::Key_Return);
+    }
+    FastTextmaetare maetare;
+    Saett<const Textmaetare> m_maetare{&maetare};
+    Saett<Skaerm> m_skaerm{[] { return QSize(1024, 768); }};
+    plattform::Provskrivare skrivare;
+    plattform::Provdialog dialog;
+    Saett<plattform::Skrivare> m_skrivare{&skrivare};
+    Saett<plattform::Utskriftsdialog> m_dialog{&dialog};
+};
+
+TEST_F(Beraetta, AStoryWithALineTooWideForThePanelWrittenAndPrinted)
+{
+    oeppningar(16);
+    maetare.tecken = 20;     // 60 characters are 1200 pixels: wider than the panel
+    Tberaetta f;
+    f.show();
+    EXPECT_EQ(f.Label8->text(), "1 of 16");
+    QTest::keyClick(&f, Qt::Key_PageUp);
+    EXPECT_EQ(f.Label8->text(), "1 of 16");
+    for (int k = 0; k < 20; ++k)
+        QTest::keyClick(&f, Qt::Key_PageDown);
+    EXPECT_EQ(f.Label8->text(), "16 of 16");
+    QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(f.Label1->text(), "Inledning 15 rad ett.");
+    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    ASSERT_TRUE(f.Edit1->isVisible());
+    EXPECT_FALSE(f.BitBtn1->isEnabled());
+
+    const QString lang = "Vi sprang genom hela skogen och sedan vidare ner mot sjön nu";
+    ASSERT_EQ(lang.size(), 60);
+    skriv(f, lang);
+    const QString foersta = f.Label3->text();
+    EXPECT_LE(int(foersta.size()) * 20, f.radbredd());
+    EXPECT_FALSE(f.Edit1->text().isEmpty());
+    EXPECT_EQ(foersta + " " + f.Edit1->text(), lang);        // no word lost
+    EXPECT_EQ(f.Label2->text(), "rad tre");
+    const QString rest = f.Edit1->text();
+    QTest::keyClick(f.Edit1, Qt::Key_Return);
+    EXPECT_EQ(f.Label3->text(), rest);
+    EXPECT_TRUE(f.Edit1->text().isEmpty());
+    QTest::keyClick(f.Edit1, Qt::Key_Return);                 // an empty line ends the story
+    ASSERT_TRUE(f.Panel6->isVisible());
+    const QStringList story = {"Inledning 15 rad ett.", "rad två", "rad tre", foersta, rest};
+    EXPECT_EQ(f.Memo2->toPlainText(), story.join('\n'));
+
+    QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
+    ASSERT_EQ(skrivare.dokument.size(), 1);
+    const plattform::Utskriftssida &sida = skrivare.dokument.at(0).sidor.at(0);
+    EXPECT_EQ(sida.texter(), QStringList{"Berätta"} + story);
+    EXPECT_EQ(sida.ritningar.at(0).plats, QPoint(200, 100));
+    EXPECT_EQ(sida.ritningar.at(0).typsnitt.pointSize(), 18);
+    EXPECT_EQ(sida.ritningar.at(1).plats, QPoint(200, 250));
+    EXPECT_EQ(sida.ritningar.at(2).plats.y(), 250 + skrivare.textHeight("rad två") + 20);
+
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    EXPECT_TRUE(f.BitBtn1->isEnabled());
+    EXPECT_FALSE(f.Panel6->isVisible());
+}
+
+TEST_F(Beraetta, AFileWithoutAnOpeningIsSaidAndTheWindowCloses)
+{
+    datafil("SVE53000.DAT", {"bara en rad", "och en till"});
+    Tberaetta f;
+    EXPECT_TRUE(f.stangdUnderSkapande());
+    EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE53000.DAT finns inte eller är felaktig"});
+}
+
+TEST_F(Beraetta, AShortOpeningShowsEmptyLines)
+{
+    datafil("SVE53000.DAT", {"Bara en rad.", "#"});
+    Tberaetta f;
+    EXPECT_EQ(f.Label1->text(), "Bara en rad.");
+    EXPECT_TRUE(f.Label2->text().isEmpty());
+    EXPECT_TRUE(f.Label3->text().isEmpty());
+}
