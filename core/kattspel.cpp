@@ -4,8 +4,13 @@
 
 void Kattspel::nyttSpel(int antalSpelare)
 {
-    *this = Kattspel();
     m_antal = std::clamp(antalSpelare, 1, 3);
+    m_aktuell = 0;
+    m_poaeng.fill(0);
+    m_klar.fill(false);
+    m_sistaTur.fill(false);
+    m_avslutning = false;
+    m_spelSlut = false;
 }
 
 int Kattspel::naestaSpelare()

@@ -117,6 +117,7 @@ TFalska::TFalska(QWidget *parent)
     Inled();
     Edit1->setText(G.Spelarnamn[1]);
     Escapepanel->hide();
+    EnablaSiffror(false);
     Panel1->hide();
     AntalPanel->hide();
     VisTexterna(false);
@@ -263,6 +264,7 @@ void TFalska::NyPost()
     antalIKlassen = 0;
     SpeedPanel1->hide();
     int bredast = 0;
+    std::array<QString, 6> ord5;
     for (int i = 1; i <= 5; ++i) {
         G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
         if (!haemtaord(G.DatFilNamn, G.PostNummer)) {
@@ -270,7 +272,8 @@ void TFalska::NyPost()
             stang();
             return;
         }
-        G.LetaPrepDelar[i] = G.Postfaelt[1];
+        str_postarray(G.HaemtadRad);
+        ord5[std::size_t(i)] = G.Postfaelt[1];
         if (iOrdklassen(G.Postfaelt[2], klass)) {
             ++antalIKlassen;
             utanfoer[std::size_t(i)] = false;
@@ -279,6 +282,8 @@ void TFalska::NyPost()
         saettEtikettText(ord[std::size_t(i)], G.Postfaelt[2]);
         bredast = std::max(bredast, sv[std::size_t(i)]->width());
     }
+    for (int i = 1; i <= 5; ++i)
+        G.LetaPrepDelar[i] = ord5[std::size_t(i)];
     Timer1->setInterval(0);
     Timer1->setEnabled(true);
     Timer2->setInterval(0);

@@ -234,6 +234,7 @@ void Tkatten::NyPost()
         stang();
         return;
     }
+    str_postarray(G.HaemtadRad);
     raettSvar = G.Postfaelt[1];
     TestLabel->setText(raettSvar);
     const QList<int> ordning = slump(1, 4);

@@ -63,7 +63,7 @@ TEST_F(Falska, NamePromptsThenARightFourFromEighteenWins)
     EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Ada"));
     EXPECT_EQ(f.Label2->text(), QStringLiteral("Ada"));
     EXPECT_TRUE(f.siffrorPaa());
-    EXPECT_EQ(f.sv[5]->text(), QStringLiteral("bil"));
+    EXPECT_EQ(f.sv[5]->text(), QStringLiteral("bil")) << meddelanden.texter().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(f.antalIKlassen, 4);
     EXPECT_FALSE(f.ord[1]->isVisible());
 
