@@ -149,6 +149,8 @@ const QSet<QString> byggdaStartare = {
     "VisaPrank",
     "VisaBeraetta",
     "VisaSkrivinf",
+    "VisaFalska",
+    "VisaKatten",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }
