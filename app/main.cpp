@@ -3,6 +3,8 @@
 #include "platform/ui/qttextmaetare.h"
 #include "menus/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
+#include "worksheets/arbetsbladsval.h"
+#include "worksheets/tutskrift.h"
 
 #include "platform/seams.h"
 #include "platform/ui/foenster.h"
@@ -25,7 +27,10 @@ int main(int argc, char **argv)
     registreraByggdaFoenster();
     TForm1 huvudfoenster;
     Form1 = &huvudfoenster;
+    installeraArbetsblad();   // the worksheet printout window, kept for the run
     huvudfoenster.exec();   // the run lasts as long as the main window
     Form1 = nullptr;
+    delete Utskrift;
+    Utskrift = nullptr;
     return 0;
 }

@@ -40,3 +40,13 @@ add_custom_command(
   COMMENT "Speaking the item sounds into pc/LJUD"
   VERBATIM)
 add_custom_target(morvika_ljud ALL DEPENDS ${MORV_LJUD_STAMP})
+
+# The national anthem's melody, rendered from the note table in its generator.
+set(MORV_HYMN ${MORV_PC}/LJUD/SVERIGE.WAV)
+add_custom_command(
+  OUTPUT ${MORV_HYMN}
+  COMMAND $<TARGET_FILE:melodigen> ${MORV_PC}
+  DEPENDS melodigen
+  COMMENT "Playing the anthem's melody into pc/LJUD/SVERIGE.WAV"
+  VERBATIM)
+add_custom_target(morvika_hymn ALL DEPENDS ${MORV_HYMN})

@@ -272,7 +272,7 @@ bool DiagnosNamnFinns(const QString &namn)
     if (laesDiagnosposter(poster)) {
         const QString nyckel = SvVersaler(namn);
         for (const QByteArray &p : poster)
-            if (SvVersaler(dekryptrad(lagratNamn(p))) == nyckel) {
+            if (SvVersaler(lagratNamn(p)) == nyckel) {
                 finns = true;
                 break;
             }
@@ -290,7 +290,7 @@ bool DiagnosNamnlista(QStringList &namn)
     if (!laesDiagnosposter(poster))
         return false;
     for (const QByteArray &p : poster)
-        namn << dekryptrad(lagratNamn(p));
+        namn << lagratNamn(p);
     return true;
 }
 
@@ -311,7 +311,7 @@ bool SparaProtokoll()
         plattform::visaInformation(kundeInteSparas());
         return false;
     }
-    const QString nyckel = SvVersaler(dekryptrad(G.Diagnostabell.namn.str()));
+    const QString nyckel = SvVersaler(G.Diagnostabell.namn.str());
     bool ersatt = false;
     for (QByteArray &p : poster)
         if (SvVersaler(lagratNamn(p)) == nyckel) {
@@ -426,7 +426,9 @@ void LararLosenFil(int typ)
         G.LaerarLoesen = InitialtLaerarLoesen;
     } else if (typ == 2) {
         const QString nytt = G.Diagnostabell.loesen;
-        if (nytt.isEmpty() || !QFileInfo(diagnosSoekvaeg(Laerarfil)).isFile())
+        // A confirmed change is written even when the file has gone since
+        // the sign-in, so it is never dropped without a word.
+        if (nytt.isEmpty())
             return;
         plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
         if (!laas.haalls() || !skrivLaerarfil(nytt))

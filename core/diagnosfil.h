@@ -54,12 +54,14 @@ void NyDiagnospost();
 // carries `namn` as given. Returns the stored password (empty: none).
 QString HaemtaDiagnospost(const QString &namn);
 
-// True when a stored name, unscrambled, equals `namn` without regard to
+// Names are stored and compared as plain text (never unscrambled), so a
+// name that begins with ")" finds its own record.
+// True when a stored name equals `namn` without regard to
 // letter case; otherwise the current record is cleared. In every case the
 // current record's name becomes `namn`.
 bool DiagnosNamnFinns(const QString &namn);
 
-// Every stored name, unscrambled, in file order (the sign-in list sorts
+// Every stored name in file order (the sign-in list sorts
 // them). False when there is no pupil-record file to read.
 bool DiagnosNamnlista(QStringList &namn);
 
@@ -85,7 +87,7 @@ bool SparaUndanDiagnosfil(const QString &staempel);
 // Kind 1: reads the teacher password into G.LaerarLoesen, making the file
 // with the initial password when it is missing, short or holds no password.
 // Kind 2: writes the current record's password as the new teacher password
-// (only when the file exists; G.LaerarLoesen stays). Other kinds: nothing.
+// (making the file when it has gone; a failure is told; G.LaerarLoesen stays). Other kinds: nothing.
 void LararLosenFil(int typ);
 
 // The teacher's password check of the sign-in: reads the file (kind 1) and

@@ -22,7 +22,7 @@ QString saknasText(const QString &foere, const QString &soekvaeg)
     return foere + soekvaeg.toUpper() + QStringLiteral("  finns inte eller är felaktig.");
 }
 
-void spela(const QString &soekvaeg)
+void spela(const QString &soekvaeg, bool vaenta)
 {
     Mediaspelare &spelare = mediaspelare();
     if (!spelare.harLjudutgaang()) {
@@ -32,7 +32,7 @@ void spela(const QString &soekvaeg)
         }
         return;
     }
-    if (!spelare.spela(riktigSoekvaeg(soekvaeg), SpelasTillSlut(G.Programtal)))
+    if (!spelare.spela(riktigSoekvaeg(soekvaeg), vaenta))
         visaFel(spelare.felText());
 }
 } // namespace
@@ -67,13 +67,13 @@ bool SpelasTillSlut(Word p) { return program(p).spelasTillSlut; }
 namespace {
 // The sound under the PC path, else under the CD path; a sound under
 // neither is reported with the CD path's name.
-void spelaUnderBaserna(const QString &rest, const QString &foereText)
+void spelaUnderBaserna(const QString &rest, const QString &foereText, bool vaenta)
 {
     const QString fil = HittaInnehaall(rest);
     if (fil.isEmpty())
         visaInformation(saknasText(foereText, G.CdSoekvaeg + rest));
     else
-        spela(fil);
+        spela(fil, vaenta);
 }
 } // namespace
 
@@ -83,7 +83,9 @@ void SpelaUppWavLjud(const QString &namn)
 {
     if (G.RaktLjud == 1) {
         G.RaktLjud = 0;
-        spelaUnderBaserna(ljud + namn, QStringLiteral("Ljudfilen "));
+        // A sound straight from "\LJUD\" (the anthem) never holds the
+        // window up, whatever the last exercise's program number says.
+        spelaUnderBaserna(ljud + namn, QStringLiteral("Ljudfilen "), false);
         return;
     }
     QString under = G.LjudKatalog;
@@ -94,6 +96,6 @@ void SpelaUppWavLjud(const QString &namn)
         under += QStringLiteral("\\L") + QString::number(n / 100);
     }
     const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
-    spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "));
+    spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "), SpelasTillSlut(G.Programtal));
     G.RaktLjud = 0;
 }

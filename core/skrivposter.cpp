@@ -1,4 +1,5 @@
 #include "core/skrivposter.h"
+#include "core/svenskordning.h"
 
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
@@ -19,16 +20,8 @@ QList<int> slump(int lo, int hi)
 QString svenskOrdning(const QString &bokstaever)
 {
     QList<QChar> b(bokstaever.begin(), bokstaever.end());
-    std::stable_sort(b.begin(), b.end(), [](QChar x, QChar y) {
-        return plattform::till1252(QString(x)) < plattform::till1252(QString(y));
-    });
-    QString ut(b.constData(), b.size());
-    for (qsizetype i = 0; i + 1 < ut.size(); ++i)
-        if (ut.at(i) == QChar(0xC4) && ut.at(i + 1) == QChar(0xC5)) {
-            ut[i] = QChar(0xC5);
-            ut[i + 1] = QChar(0xC4);
-        }
-    return ut;
+    std::stable_sort(b.begin(), b.end(), [](QChar x, QChar y) { return foereSvenskt(QString(x), QString(y)); });
+    return QString(b.constData(), b.size());
 }
 
 int antalBokstaever(Word programtal)

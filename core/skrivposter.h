@@ -11,8 +11,7 @@
 // reseeded first.
 QList<int> slump(int lo, int hi);
 
-// The letters in Swedish alphabetical order: by their Windows-1252 codes,
-// then every "ÄÅ" turned round, so A..Z, Å, Ä, Ö.
+// The letters in Swedish alphabetical order (svenskordning.h): A..Z, Å, Ä, Ö.
 QString svenskOrdning(const QString &bokstaever);
 
 // How many letters a program's generated items have: 4, 5 and 6 for the

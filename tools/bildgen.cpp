@@ -31,6 +31,10 @@ struct Bildrad {
 
 void ritaKroppen(QPainter &p, int bredd, int hoejd);
 void ritaHuvudet(QPainter &p, int bredd, int hoejd);
+void ritaFlaggan(QPainter &p, int bredd, int hoejd);
+void ritaTreKronor(QPainter &p, int bredd, int hoejd);
+void ritaSvea(QPainter &p, int bredd, int hoejd);
+void ritaKartan(QPainter &p, int bredd, int hoejd);
 
 const Bildrad bildtabell[] = {
     {"SVE%03d.BMP", 1, AntalBilder, 400, 300, Texter::Beloening, nullptr},
@@ -42,6 +46,11 @@ const Bildrad bildtabell[] = {
     // The picture questions: a numbered figure each.
     {"KROPPEN.BMP", 0, 0, 600, 900, Texter::Fast, nullptr, ritaKroppen},
     {"HUVUDET.BMP", 0, 0, 800, 820, Texter::Fast, nullptr, ritaHuvudet},
+    // The Sweden pages (sverigebilder below).
+    {"SV_FLAG.BMP", 0, 0, 320, 200, Texter::Fast, nullptr, ritaFlaggan},
+    {"TREKRONA.BMP", 0, 0, 240, 280, Texter::Fast, nullptr, ritaTreKronor},
+    {"SVEA.BMP", 0, 0, 420, 260, Texter::Fast, nullptr, ritaSvea},
+    {"SVEMAP.BMP", 0, 0, 500, 1000, Texter::Fast, nullptr, ritaKartan},
 };
 
 enum class Motiv { Fjaell, Stad, Blommor, Flagga, Vinter, Vatten, Land };
@@ -524,6 +533,8 @@ void ritaHuvudet(QPainter &p, int, int)
                       {12, {745, 705}, {400, 626}},
                       {13, {745, 780}, {430, 715}}});
 }
+
+#include "sverigebilder.inc"
 
 } // namespace
 

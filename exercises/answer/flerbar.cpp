@@ -157,7 +157,6 @@ void TFLERBAR::FormCreate()
     if (laege == Laege::Oevning) {
         DiagPanel1->hide();
     } else if (aerArbetsblad(laege)) {
-        G.UtskriftAvsnitt += 1;
         Panel1->hide();
         Aster1->hide();
         saettEtikettText(InstruktionsLabel, QString());
@@ -253,6 +252,24 @@ void TFLERBAR::valFraanFaelten()
         // A capitalised gap word takes the capitalised half, so it is filled too.
         Preppar[std::size_t(i + 10)] = medVersal(ord.at(i - 1));
     }
+}
+
+Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
+{
+    QStringList ord;
+    const bool ledtraad = EgnaVal(G.Programtal);
+    if (ledtraad) {
+        // The right word first, then the item's others as the file lists them.
+        ord << delaVidMarkeringar(G.Postfaelt[1])[2];
+        for (int f = 2; f <= 8 && !G.Postfaelt[f].isEmpty(); ++f)
+            if (!ord.contains(G.Postfaelt[f]))
+                ord << G.Postfaelt[f];
+    } else {
+        for (int i = 1; i <= AntalPreppar; ++i)
+            ord << Preppar[std::size_t(i)];
+    }
+    dela_mening(20, 650, G.Postfaelt[1], 2);
+    return FlerbarRader(G.MeningsRader[1], G.MeningsRader[2], ord, ledtraad);
 }
 
 void TFLERBAR::laggUtMening()

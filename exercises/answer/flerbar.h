@@ -53,6 +53,7 @@ public:
     void Hittapreppar();
     static bool FinnsPrep(const QString &text);
     void NyPost() override;
+    Arbetsbladsrader arbetsbladsrader(bool fraanKlart) override;
     void RaettTest(int val, int slag);   // val 1..8; slag 0 judges, 1 skips
     void PanelMouseMove(int val);
     void PanelMouseDown(int val, Qt::MouseButton knapp);

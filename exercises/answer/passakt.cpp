@@ -366,4 +366,10 @@ void TPassAkt::efterInstaellningar()
     }
 }
 
+Arbetsbladsrader TPassAkt::arbetsbladsrader(bool)
+{
+    dela_mening(20, 700, G.Postfaelt[1], 2);
+    return PassAktRader(G.MeningsRader[1], G.MeningsRader[2], GrammatikTerm(G.Postfaelt[2], 1));
+}
+
 int VisaPassAkt() { return visaOevning<TPassAkt>(); }

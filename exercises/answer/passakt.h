@@ -33,6 +33,7 @@ public:
     Byte LjudPost = 0;
 
     void NyPost() override;
+    Arbetsbladsrader arbetsbladsrader(bool fraanKlart) override;
     // k: panel number 2..8; slag 0 chooses it, 1 opens the end panel.
     void RaettTest(int k, int slag);
     void PanelMouseMove(int k);

@@ -32,6 +32,7 @@ public:
     Byte Bokstavsuppgift = 0;        // the items are drawn letters, not file lines
 
     void NyPost() override;
+    bool avsnittMedRubrikOchKolon() const override { return true; }
     void Edit1KeyPress();            // Enter in the answer field: the answer is judged
     // These items have no sounds: the button, shown when sounds are on, plays nothing.
     void UpprepaButtonClick() override {}

@@ -667,10 +667,10 @@ Arbetsbladsrader TSats::arbetsbladsrader(bool)
     for (int i = 0; i < 5; ++i)
         mening += Bitar.mell[std::size_t(i)] + Bitar.men[std::size_t(i)];
     mening += Bitar.mell[5];
-    Arbetsbladsrader r{{mening}, {}};
+    QList<Satsdel> delar;
     for (const Satsruta &s : Rutor)
-        r.svar << ArbetsbladsSvar(s.kod) + QLatin1Char(' ') + Bitar.men[std::size_t(s.del - 1)].left(40);
-    return r;
+        delar.append({ArbetsbladsSvar(s.kod), Bitar.men[std::size_t(s.del - 1)].left(40)});
+    return SatsRader(mening, delar);
 }
 
 int VisaSats() { return visaOevning<TSats>(); }

@@ -3,6 +3,8 @@
 // window as the panel sees it. The panel is made by the worksheet module for
 // a window that opens in worksheet mode; while that module is not in the
 // program the window shows no panel.
+#include "core/arbetsbladstext.h"
+
 #include <QRect>
 #include <QStringList>
 #include <functional>
@@ -19,11 +21,6 @@ public:
     virtual void antalNer() = 0;                   // Down: one item less
 };
 
-// The question and answer lines of one item, without the item number.
-struct Arbetsbladsrader {
-    QStringList fraaga;
-    QStringList svar;
-};
 
 class Arbetsbladsfoenster {
 public:

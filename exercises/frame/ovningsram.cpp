@@ -769,7 +769,7 @@ void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
 
 Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
 {
-    return {{G.Postfaelt[1]}, {G.Postfaelt[2]}};
+    return SkrivRader(G.Postfaelt[1], G.Postfaelt[2]);
 }
 
 // ---- lamp and paste ------------------------------------------------------------

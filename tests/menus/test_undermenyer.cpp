@@ -140,6 +140,7 @@ const QSet<QString> byggdaStartare = {
     "VisaPassAkt",
     "VisaSKRIVHI",
     "VisaVokalex",
+    "VisaSynon",
     "VisaDiktam",
     "VisaSats",
     "VisaOrdna",
@@ -151,6 +152,11 @@ const QSet<QString> byggdaStartare = {
     "VisaSkrivinf",
     "VisaFalska",
     "VisaKatten",
+    "VisaKarta",
+    "VisaFlagga",
+    "VisaSvHymn",
+    "VisaInseTxt",
+    "VisaLasLjud",
 };
 
 QString u(const char *s) { return QString::fromUtf8(s); }

@@ -225,7 +225,9 @@ TEST_F(Sats, InWorksheetModeTheLevelFileGivesPlainSentencesThatDoNotDrag)
     QTest::mousePress(f.Men[0], Qt::LeftButton);
     EXPECT_EQ(drag, 0);
     const Arbetsbladsrader r = f.arbetsbladsrader(true);
-    EXPECT_EQ(r.fraaga, QStringList{QStringLiteral("Vi badar.")});
-    EXPECT_EQ(r.svar, (QStringList{QStringLiteral("Predikat             = badar"),
+    const QString linje(28, QLatin1Char('_'));
+    EXPECT_EQ(r.fraaga, (QStringList{QStringLiteral("Vi badar."), QStringLiteral("Predikat             =") + linje,
+                                     QStringLiteral("Subjekt               =") + linje}));
+    EXPECT_EQ(r.svar, (QStringList{QStringLiteral("Vi badar."), QStringLiteral("Predikat             = badar"),
                                    QStringLiteral("Subjekt               = Vi")}));
 }

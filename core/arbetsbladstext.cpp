@@ -1,0 +1,135 @@
+#include "core/arbetsbladstext.h"
+#include "core/tillstaand.h"
+
+#include <algorithm>
+
+QString Nummerprefix(int n)
+{
+    const QString tal = QString::number(n) + QStringLiteral(". ");
+    if (n < 10)
+        return QStringLiteral("   ") + tal;
+    if (n < 100)
+        return QLatin1Char(' ') + tal;
+    return tal;
+}
+
+QString UtSkriftSvar(const QString &svar)
+{
+    if (G.AntalAlternativ == 0)
+        return svar;
+    int sista = 2;
+    for (int f = 10; f >= 3; --f)
+        if (!G.Postfaelt[f].isEmpty()) {
+            sista = f;
+            break;
+        }
+    // A damaged line may claim more alternatives than it has fields: the
+    // answer itself (field 1 and 2) is never listed as one.
+    const int foersta = std::max(3, sista - int(G.AntalAlternativ) + 1);
+    if (foersta > sista)
+        return svar;
+    QString s = svar + QStringLiteral(" eller ");
+    for (int f = foersta; f <= sista; ++f) {
+        if (G.Postfaelt[f].startsWith(QLatin1Char('&')))
+            G.Postfaelt[f].remove(0, 1);
+        s += G.Postfaelt[f] + (f < sista ? QStringLiteral(", ") : QStringLiteral("."));
+    }
+    return s;
+}
+
+int RadTyp(const QString &s)
+{
+    if (s.isEmpty())
+        return 10;
+    if (s.at(0).isDigit())
+        return 1;
+    int i = 0;   // 1-based position of the first "." before the last character
+    for (int p = 1; p <= std::min<int>(9, s.size() - 1); ++p)
+        if (s.at(p - 1) == QLatin1Char('.')) {
+            i = p;
+            break;
+        }
+    if (i == 0)
+        i = std::min<int>(s.size(), 10);
+    return i >= 2 && s.at(i - 2).isDigit() ? 2 : 0;
+}
+
+int UppgiftTillNySida(const QStringList &lista, int i)
+{
+    if (i < 0 || i >= lista.size())
+        return 0;
+    if (RadTyp(lista.at(i)) == 1)
+        return 3;
+    int n = 0;
+    for (int j = i + 1; j <= lista.size() - 2 && RadTyp(lista.at(j)) == 0; ++j)
+        ++n;
+    return n;
+}
+
+bool InstruktionFinns(const QStringList &lista, int i)
+{
+    return i >= 0 && i < lista.size() - 2 && RadTyp(lista.at(i + 1)) == 0;
+}
+
+Arbetsbladsrader SkrivRader(const QString &fraaga, const QString &svar)
+{
+    return {{fraaga, QString(57, QLatin1Char('_'))}, {fraaga, UtSkriftSvar(svar)}};
+}
+
+Arbetsbladsrader PassAktRader(const QString &rad1, const QString &rad2, const QString &term)
+{
+    Arbetsbladsrader r{{rad1}, {rad1}};
+    if (!rad2.isEmpty()) {
+        r.fraaga << rad2;
+        r.svar << rad2;
+    }
+    r.fraaga << QString(28, QLatin1Char('_'));
+    r.svar << term;
+    return r;
+}
+
+Arbetsbladsrader SatsRader(const QString &mening, const QList<Satsdel> &delar)
+{
+    Arbetsbladsrader r{{mening}, {mening}};
+    for (qsizetype k = 0; k < std::min<qsizetype>(delar.size(), 5); ++k) {
+        r.fraaga << delar.at(k).etikett + QString(28, QLatin1Char('_'));
+        r.svar << delar.at(k).etikett + QLatin1Char(' ') + delar.at(k).ord;
+    }
+    return r;
+}
+
+namespace {
+// The line with its "<...>" gap replaced by the rule.
+QString medLucka(const QString &rad, const QString &lucka)
+{
+    const qsizetype b = rad.indexOf(QLatin1Char('<'));
+    if (b < 0)
+        return rad;
+    const qsizetype e = rad.indexOf(QLatin1Char('>'), b);
+    return rad.left(b) + lucka + (e < 0 ? QString() : rad.mid(e + 1));
+}
+} // namespace
+
+Arbetsbladsrader FlerbarRader(const QString &rad1, const QString &rad2, const QStringList &valord, bool ledtraad)
+{
+    qsizetype laengst = 0;
+    for (const QString &o : valord)
+        laengst = std::max(laengst, o.size());
+    const QString lucka = QString(2 * laengst, QLatin1Char('_'));
+    Arbetsbladsrader r;
+    const bool luckaFoerst = rad1.contains(QLatin1Char('<'));
+    if (luckaFoerst && ledtraad && valord.size() >= 2 && valord.size() <= 4) {
+        QString ord = valord.first();
+        for (qsizetype i = 1; i + 1 < valord.size(); ++i)
+            ord += QStringLiteral(", ") + valord.at(i);
+        r.fraaga << QStringLiteral("Skriv ") + ord + QStringLiteral(" eller ") + valord.last()
+                        + QStringLiteral(" i luckan.");
+    }
+    r.fraaga << medLucka(rad1, lucka);
+    r.svar << rad1;
+    if (!rad2.isEmpty()) {
+        r.fraaga << medLucka(rad2, lucka);
+        r.svar << rad2;
+    }
+    return r;
+}

@@ -1,0 +1,80 @@
+// The worksheet as text: item numbers, the key's alternatives, the line
+// classes the printout paginates by, and each window's item lines.
+#include "../support/miljoe.h"
+
+#include "core/arbetsbladstext.h"
+#include "core/tillstaand.h"
+
+class Arbetsbladstext : public Miljoe {};
+
+TEST_F(Arbetsbladstext, NumberPrefixesKeepTheColumn)
+{
+    EXPECT_EQ(Nummerprefix(1), "   1. ");
+    EXPECT_EQ(Nummerprefix(10), " 10. ");
+    EXPECT_EQ(Nummerprefix(100), "100. ");
+    EXPECT_EQ(Nummerprefix(1000), "1000. ");
+}
+
+TEST_F(Arbetsbladstext, TheKeyNamesTheAlternativesAndNeverReadsBelowTheAnswer)
+{
+    G.AntalAlternativ = 0;
+    EXPECT_EQ(UtSkriftSvar("hund"), "hund");
+    G.Postfaelt[1] = "djur";
+    G.Postfaelt[2] = "hund";
+    G.Postfaelt[3] = "&hunden";
+    G.Postfaelt[4] = "hundar";
+    G.AntalAlternativ = 2;
+    EXPECT_EQ(UtSkriftSvar("hund"), "hund eller hunden, hundar.");
+    EXPECT_EQ(G.Postfaelt[3], "hunden");
+    // A damaged line claims more alternatives than it has.
+    G.AntalAlternativ = 9;
+    EXPECT_EQ(UtSkriftSvar("hund"), "hund eller hunden, hundar.");
+    G.Postfaelt[3].clear();
+    G.Postfaelt[4].clear();
+    EXPECT_EQ(UtSkriftSvar("hund"), "hund");
+}
+
+TEST_F(Arbetsbladstext, LineClassesAndRoomForABlock)
+{
+    EXPECT_EQ(RadTyp(""), 10);
+    EXPECT_EQ(RadTyp("2.  Stavning"), 1);
+    EXPECT_EQ(RadTyp("100. katt"), 1);
+    EXPECT_EQ(RadTyp("   1. katt"), 2);
+    EXPECT_EQ(RadTyp(" 10. katt"), 2);
+    EXPECT_EQ(RadTyp("       ____"), 0);
+    EXPECT_EQ(RadTyp("      Skriv ordet:"), 0);
+    const QStringList l = {"1.  Rubrik", "      Fråga:", "   1. katt", "       ___", "       ___", "   2. hund"};
+    EXPECT_EQ(UppgiftTillNySida(l, 0), 3);
+    EXPECT_EQ(UppgiftTillNySida(l, 2), 2);
+    EXPECT_EQ(UppgiftTillNySida(l, 5), 0);
+    EXPECT_TRUE(InstruktionFinns(l, 0));
+    // A heading among the last three lines takes no question line.
+    const QStringList kort = {"   1. katt", "2.  Rubrik", "      Fråga:"};
+    EXPECT_FALSE(InstruktionFinns(kort, 1));
+}
+
+TEST_F(Arbetsbladstext, EachWindowsItemLines)
+{
+    G.AntalAlternativ = 0;
+    const Arbetsbladsrader s = SkrivRader("hoppa", "hoppade");
+    EXPECT_EQ(s.fraaga, (QStringList{"hoppa", QString(57, '_')}));
+    EXPECT_EQ(s.svar, (QStringList{"hoppa", "hoppade"}));
+
+    const Arbetsbladsrader p = PassAktRader("Bollen sparkades", "av pojken.", "Passiv");
+    EXPECT_EQ(p.fraaga, (QStringList{"Bollen sparkades", "av pojken.", QString(28, '_')}));
+    EXPECT_EQ(p.svar.last(), "Passiv");
+    EXPECT_EQ(PassAktRader("Hon sjunger.", "", "Aktiv").svar, (QStringList{"Hon sjunger.", "Aktiv"}));
+
+    const Arbetsbladsrader t = SatsRader("Vi badar.", {{"Subjekt =", "Vi"}});
+    EXPECT_EQ(t.fraaga, (QStringList{"Vi badar.", "Subjekt =" + QString(28, '_')}));
+    EXPECT_EQ(t.svar, (QStringList{"Vi badar.", "Subjekt = Vi"}));
+
+    // Own words name the choice before the sentence; the gap is twice the longest word.
+    const Arbetsbladsrader f = FlerbarRader("Vi <hade> roligt i går.", "", {"hade", "hadde"}, true);
+    EXPECT_EQ(f.fraaga, (QStringList{"Skriv hade eller hadde i luckan.", "Vi " + QString(10, '_') + " roligt i går."}));
+    EXPECT_EQ(f.svar, QStringList{"Vi <hade> roligt i går."});
+    EXPECT_EQ(FlerbarRader("A <x> b", "", {"x", "y", "z"}, true).fraaga.first(), "Skriv x, y eller z i luckan.");
+    EXPECT_EQ(FlerbarRader("A <x> b", "c <d", {"x", "y", "z", "w", "v"}, true).fraaga,
+              (QStringList{"A __ b", "c __"}));
+    EXPECT_EQ(FlerbarRader("A <x> b", "", {"x", "yy"}, false).fraaga, QStringList{"A ____ b"});
+}
