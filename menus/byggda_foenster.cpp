@@ -18,6 +18,8 @@
 #include "exercises/answer/vokalex.h"
 #include "exercises/arrange/avsloj.h"
 #include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/falska.h"
+#include "exercises/arrange/katten.h"
 #include "exercises/arrange/flagga.h"
 #include "exercises/arrange/karta.h"
 #include "exercises/arrange/lasljud.h"
@@ -50,6 +52,8 @@ void registreraByggdaFoenster()
     registreraFoenster(Foenstertyp::TLasLjud, VisaLasLjud);
     registreraFoenster(Foenstertyp::TInseTxt, VisaInseTxt);
     registreraFoenster(Foenstertyp::TSkrivinf, [] { VisaSkrivinf(); });
+    registreraFoenster(Foenstertyp::TFalska, [] { VisaFalska(); });
+    registreraFoenster(Foenstertyp::Tkatten, [] { VisaKatten(); });
     registreraFoenster(Foenstertyp::TKarta, VisaKarta);
     registreraFoenster(Foenstertyp::TFlagga, VisaFlagga);
     registreraFoenster(Foenstertyp::TSvHymn, VisaSvHymn);

@@ -1,11 +1,13 @@
 // The bundled files of the sentence-parts and alphabetical-order windows,
 // read through the program's own readers: every sentence has parts to place
 // with a code for each, level files climb from level 1 in enough steps, and
-// every list is a list the pupil can put in Swedish alphabetical order.
+// every list is a list the pupil can put in Swedish alphabetical order;
+// the games' files hold classed words and groups of four with a reason.
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
 #include "core/innehaall.h"
+#include "core/ordkamp.h"
 #include "core/ordna.h"
 #include "core/program.h"
 #include "core/satsdelar.h"
@@ -112,5 +114,53 @@ TEST_F(ByggdInnehaall, SentencePartsAndListsAreFitForTheirWindows)
     }
     EXPECT_EQ(sats, 3);
     EXPECT_EQ(ordna, 3);
+    EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(ByggdInnehaall, GameFilesHoldClassedWordsAndGroupsOfFour)
+{
+    ASSERT_TRUE(Uppstart());
+    QStringList fel;
+    int ordkamp = 0, katt = 0;
+    const QSet<QString> klasser = {QStringLiteral("substantiv"), QStringLiteral("adjektiv"), QStringLiteral("verb")};
+    for (int i = 1; i <= G.AntalDatFiler; ++i) {
+        const QString namn = G.DatFilTabell[i].str();
+        const Foenstertyp typ = program(GeProgramtal(namn)).foenster;
+        if (typ != Foenstertyp::TFalska && typ != Foenstertyp::Tkatten)
+            continue;
+        auto felrad = [&](int rad, const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(rad).arg(vad); };
+        const auto rader = poster(namn);
+        if (rader.size() < 30)
+            felrad(0, QStringLiteral("%1 items, fewer than 30").arg(rader.size()));
+        QSet<QString> sedda;
+        int iKlassen = 0;
+        for (const auto &[nr, rad] : rader) {
+            const Postdelar d = delaPostrad(rad);
+            if (sedda.contains(d.faelt[1].toLower()))
+                felrad(nr, QStringLiteral("\"%1\" twice").arg(d.faelt[1]));
+            sedda.insert(d.faelt[1].toLower());
+            if (typ == Foenstertyp::TFalska) {
+                if (d.antalFaelt != 2 || !klasser.contains(d.faelt[2]))
+                    felrad(nr, QStringLiteral("not a word and its class"));
+                iKlassen += iOrdklassen(d.faelt[2], Ordkampsklass(GeProgramtal(namn))) ? 1 : 0;
+                continue;
+            }
+            QSet<QString> grupp;
+            for (int k = 1; k <= 4; ++k)
+                grupp.insert(d.faelt[k].toLower());
+            if (d.antalFaelt != 5 || grupp.size() != 4 || grupp.contains(QString()) || d.faelt[5].isEmpty())
+                felrad(nr, QStringLiteral("not four different words and a reason"));
+        }
+        if (typ == Foenstertyp::TFalska) {
+            ++ordkamp;
+            // Enough of the game's class that a question rarely has none.
+            if (iKlassen * 4 < int(rader.size()))
+                felrad(0, QStringLiteral("fewer than a quarter of the words in the class"));
+        } else {
+            ++katt;
+        }
+    }
+    EXPECT_EQ(ordkamp, 3);
+    EXPECT_EQ(katt, 2);
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();
 }

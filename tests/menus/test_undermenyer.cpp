@@ -150,6 +150,8 @@ const QSet<QString> byggdaStartare = {
     "VisaPrank",
     "VisaBeraetta",
     "VisaSkrivinf",
+    "VisaFalska",
+    "VisaKatten",
     "VisaKarta",
     "VisaFlagga",
     "VisaSvHymn",
