@@ -1,4 +1,6 @@
 #include "core/arbetsbladstext.h"
+#include "core/datafiler.h"
+#include "core/luckpost.h"
 #include "core/tillstaand.h"
 
 #include <algorithm>
@@ -130,6 +132,45 @@ Arbetsbladsrader FlerbarRader(const QString &rad1, const QString &rad2, const QS
     if (!rad2.isEmpty()) {
         r.fraaga << medLucka(rad2, lucka);
         r.svar << rad2;
+    }
+    return r;
+}
+
+namespace {
+// One display line of the gap sentence as the question list shows it.
+QString luckrad(const QString &rad, bool foersta, bool fraanKlart)
+{
+    const int luckor = AntalLuckor(rad);
+    if (luckor == 0)
+        return rad;
+    const Arr<QString, 1, 5> d = delaVidMarkeringar(rad);
+    const auto m = [&](int k) { return std::max<int>(4, d[k].size()); };
+    const auto streck = [](int n) { return QString(n, QLatin1Char('_')); };
+    const QChar b(QLatin1Char(' '));
+    if (luckor == 1)
+        return d[1] + b + streck(m(2) + 2) + b + d[3];
+    if (!fraanKlart)
+        return d[1] + b + streck(m(2) + 2) + b + d[3] + b + streck(m(4) + 2) + b + d[5];
+    if (foersta)
+        return d[1] + b + QString(2 * m(2), b) + b + d[3] + b + QString(2 * m(4), b) + b + d[5];
+    return d[1] + b + streck(2 * m(2) + 2) + b + d[3] + b + streck(2 * m(4) + 2) + b + d[5];
+}
+} // namespace
+
+Arbetsbladsrader SkrivinfRader(const QString &led1, const QString &led2, const QString &rad1,
+                               const QString &rad2, bool fraanKlart)
+{
+    Arbetsbladsrader r;
+    for (const QString &l : {led1, led2})
+        if (!l.isEmpty()) {
+            r.fraaga << l;
+            r.svar << l;
+        }
+    r.svar << rad1;
+    r.fraaga << luckrad(rad1, true, fraanKlart);
+    if (!rad2.isEmpty()) {
+        r.svar << rad2;
+        r.fraaga << luckrad(rad2, false, fraanKlart);
     }
     return r;
 }

@@ -27,6 +27,13 @@ Arbetsbladsrader SatsRader(const QString &mening, const QList<Satsdel> &delar);
 // drawn as a rule twice as long as the longest choice word; with `ledtraad`
 // the item's own words (2 to 4) are named in a line before it.
 Arbetsbladsrader FlerbarRader(const QString &rad1, const QString &rad2, const QStringList &valord, bool ledtraad);
+// The gap-sentence window: the lead text's display lines (both lists; empty
+// when the item has none), then the gap sentence's. A gap is a rule of the
+// answer's length (at least 4) plus 2; "&Klart" draws two gaps on the first
+// line as blanks of twice that length and on the second as rules of twice it
+// plus 2. The key gives the sentence lines as they stand.
+Arbetsbladsrader SkrivinfRader(const QString &led1, const QString &led2, const QString &rad1,
+                               const QString &rad2, bool fraanKlart);
 
 // "   1. " for 1..9, " 10. " for 10..99, "100. " from 100 on.
 QString Nummerprefix(int n);

@@ -3,7 +3,6 @@
 #include "app/tform1.h"
 #include "core/arbetsbladstext.h"
 #include "core/tillstaand.h"
-#include "exercises/answer/skrivinf.h"
 #include "exercises/frame/ovningsram.h"
 #include "worksheets/tutskrift.h"
 
@@ -246,12 +245,6 @@ void Arbetsbladsval::SkrivutAvbryt5ButtonClick() { visaBara(Visningsflagga ? Skr
 void installeraArbetsblad()
 {
     utskriftsfoenstret();
-    SkapaArbetsbladspanel = [](Ovningsram &f) -> Arbetsbladspanel * {
-        // The gap-sentence window does not yet give its own lines (lead
-        // text, one and two gaps); until it does it carries no panel.
-        if (dynamic_cast<TSkrivinf *>(&f))
-            return nullptr;
-        return new Arbetsbladsval(f);
-    };
+    SkapaArbetsbladspanel = [](Ovningsram &f) -> Arbetsbladspanel * { return new Arbetsbladsval(f); };
     TomUtskriftslistorna = [] { utskriftsfoenstret().toemListorna(); };
 }

@@ -518,4 +518,16 @@ void TSkrivinf::efterInstaellningar()
     Slutpanel->hide();
 }
 
+Arbetsbladsrader TSkrivinf::arbetsbladsrader(bool fraanKlart)
+{
+    QString led1, led2;
+    if (!Post.moenster.isEmpty()) {
+        dela_mening(20, 700, Post.moenster, 2);
+        led1 = G.MeningsRader[1];
+        led2 = G.MeningsRader[2];
+    }
+    dela_mening(20, 700, Post.mening, 2);
+    return SkrivinfRader(led1, led2, G.MeningsRader[1], G.MeningsRader[2], fraanKlart);
+}
+
 int VisaSkrivinf() { return visaOevning<TSkrivinf>(); }

@@ -50,6 +50,7 @@ public:
     void UpprepaButtonClick() override;
     void Avslutning() override;
     QLineEdit *aktivtSvarsfaelt() const override;
+    Arbetsbladsrader arbetsbladsrader(bool fraanKlart) override;
 
 protected:
     QString vaentatSvar(const QLineEdit *faelt) const override;

@@ -78,3 +78,23 @@ TEST_F(Arbetsbladstext, EachWindowsItemLines)
               (QStringList{"A __ b", "c __"}));
     EXPECT_EQ(FlerbarRader("A <x> b", "", {"x", "yy"}, false).fraaga, QStringList{"A ____ b"});
 }
+
+TEST_F(Arbetsbladstext, GapSentenceLinesWithOneAndTwoGaps)
+{
+    // One gap: a rule of the answer's length (at least 4) plus 2; the lead
+    // text goes to both lists, the key keeps the sentence as it stands.
+    const Arbetsbladsrader e = SkrivinfRader("Han gick.", "", "Hon <sprang> fort.", "", true);
+    EXPECT_EQ(e.fraaga, (QStringList{"Han gick.", "Hon  " + QString(8, '_') + "  fort."}));
+    EXPECT_EQ(e.svar, (QStringList{"Han gick.", "Hon <sprang> fort."}));
+    EXPECT_EQ(SkrivinfRader("", "", "Vi <åt>.", "", false).fraaga, QStringList{"Vi  " + QString(6, '_') + " ."});
+
+    // Two gaps: "&Klart" leaves blanks on the first line and long rules on
+    // the second; "Skickas &till utskrift" draws one-gap rules on both.
+    const QString r1 = "Jag <har> en <katt> och", r2 = "en <hund> i <huset>.";
+    const Arbetsbladsrader k = SkrivinfRader("", "", r1, r2, true);
+    EXPECT_EQ(k.fraaga, (QStringList{"Jag  " + QString(8, ' ') + "  en  " + QString(8, ' ') + "  och",
+                                     "en  " + QString(10, '_') + "  i  " + QString(12, '_') + " ."}));
+    EXPECT_EQ(k.svar, (QStringList{r1, r2}));
+    EXPECT_EQ(SkrivinfRader("", "", r1, "", false).fraaga,
+              QStringList{"Jag  " + QString(6, '_') + "  en  " + QString(6, '_') + "  och"});
+}
