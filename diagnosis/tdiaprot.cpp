@@ -9,6 +9,7 @@
 #include "diagnosis/tdiagutform.h"
 #include "menus/foensterregister.h"
 #include "platform/seams.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/straengrutnaet.h"
 #include "platform/ui/typsnitt.h"
@@ -38,13 +39,8 @@ QLabel *gulEtikett(QWidget *foeraelder, const char *namn, const QFont &f)
 
 Tdiaprot::Tdiaprot(QWidget *parent) : Foenster(parent)
 {
-    saettRamloes(true);
-    setWindowTitle(Programtitel);
     setObjectName(QStringLiteral("diaprot"));
-    const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
-    saettBakgrund(this, clRed);
-    setAutoFillBackground(true);
+    const QSize s = foerberedHelskaerm(this, clRed, false);
 
     // The window is laid out for the screen it fills; the fonts follow its height.
     const int H = std::max(1, s.height() / 48);

@@ -4,8 +4,24 @@
 #include "support/varningar.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFont>
 #include <gtest/gtest.h>
+
+namespace {
+
+// QTest::mouseMove moves the one cursor of the process, and a move to where
+// the cursor already stands sends no event. Each test starts with the
+// cursor parked off every window, so pointing at a control always counts.
+class Musparkering : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override
+    {
+        QCursor::setPos(-100, -100);
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -19,5 +35,6 @@ int main(int argc, char **argv)
     installeraTextmaetare();
     installeraVarningsvakt();
     installeraModalvakter();
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Musparkering);
     return RUN_ALL_TESTS();
 }

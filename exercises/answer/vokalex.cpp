@@ -3,6 +3,7 @@
 #include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/skalning.h"
 #include "platform/ui/typsnitt.h"
@@ -56,13 +57,7 @@ TVokalex::TVokalex(QWidget *parent)
     : Foenster(parent), Rubrik(this), Slut(this, QStringLiteral("Panel1"))
 {
     setObjectName(QStringLiteral("Vokalex"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    setWindowTitle(Programtitel);
-    const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
-    saettBakgrund(this, clBtnFace);
-    setAutoFillBackground(true);
+    const QSize s = foerberedHelskaerm(this, clBtnFace);
 
     Panel1 = Slut.panel;
     Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });

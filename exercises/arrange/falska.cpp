@@ -7,6 +7,7 @@
 #include "dialogs/stallin.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/skalning.h"
 #include "platform/ui/typsnitt.h"
@@ -38,13 +39,7 @@ TFalska::TFalska(QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel"))
 {
     setObjectName(QStringLiteral("Falska"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    setWindowTitle(Programtitel);
-    const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
-    saettBakgrund(this, clBtnFace);
-    setAutoFillBackground(true);
+    const QSize s = foerberedHelskaerm(this, clBtnFace);
 
     Escapepanel = Slut.panel;
     Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Fortsätta"), [this] { Button3Click(); });

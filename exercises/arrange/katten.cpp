@@ -8,6 +8,7 @@
 #include "menus/foensterregister.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/typsnitt.h"
 
@@ -55,13 +56,7 @@ Tkatten::Tkatten(QWidget *parent)
     : Foenster(parent), Lovord(this, kattensLovord()), Knappar(this, QStringLiteral("Panel1"))
 {
     setObjectName(QStringLiteral("katten"));
-    saettRamloes(true);
-    saettKeyPreview(true);
-    setWindowTitle(Programtitel);
-    const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
-    saettBakgrund(this, clBtnFace);
-    setAutoFillBackground(true);
+    const QSize s = foerberedHelskaerm(this, clBtnFace);
     m_gw = std::max(1, s.width() / 32);
     m_gh = std::max(1, s.height() / 48);
     const int gw = m_gw, gh = m_gh;

@@ -11,6 +11,7 @@
 #include "dialogs/stallin.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/qttextmaetare.h"
@@ -56,13 +57,7 @@ Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
       runda(val.runda), m_val(val)
 {
-    saettRamloes(true);
-    saettKeyPreview(m_val.tangentfoerhandsvisning);
-    setWindowTitle(Programtitel);
-    const QSize s = skaermstorlek();
-    setGeometry(0, 0, s.width(), s.height());
-    saettBakgrund(this, clBtnFace);
-    setAutoFillBackground(true);
+    foerberedHelskaerm(this, clBtnFace, m_val.tangentfoerhandsvisning);
     byggKontroller();
 }
 

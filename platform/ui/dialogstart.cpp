@@ -1,5 +1,7 @@
 #include "platform/ui/dialogstart.h"
 
+#include "platform/ui/faerger.h"
+
 namespace plattform {
 
 void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const QString &titel)
@@ -14,6 +16,18 @@ void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const 
                               fast.width(), fast.height());
         foenster->setFixedSize(fast);
     }
+}
+
+QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview)
+{
+    foenster->saettRamloes(true);
+    foenster->saettKeyPreview(keyPreview);
+    foenster->setWindowTitle(Programtitel);
+    const QSize s = skaermstorlek();
+    foenster->setGeometry(0, 0, s.width(), s.height());
+    saettBakgrund(foenster, bakgrund);
+    foenster->setAutoFillBackground(true);
+    return s;
 }
 
 } // namespace plattform

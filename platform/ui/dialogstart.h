@@ -5,6 +5,7 @@
 #include "platform/seams.h"
 #include "platform/ui/foenster.h"
 
+#include <QColor>
 #include <QSize>
 
 namespace plattform {
@@ -12,5 +13,10 @@ namespace plattform {
 // An invalid `fast` leaves the size to the window.
 void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast = QSize(),
                      const QString &titel = Programtitel);
+
+// The start of a window that fills the screen: no frame, the program's
+// title, the key preview as asked, the screen's size and a painted
+// background. Returns the screen size the window is laid out for.
+QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview = true);
 
 } // namespace plattform
