@@ -286,3 +286,21 @@ TEST_F(Skrivinf, KnepigaOrdSpeaksTheSentenceAndShowsItsTranslation)
     svara(f, true);
     EXPECT_TRUE(f.EngLabel->isHidden());   // no line for the second item
 }
+
+TEST_F(Skrivinf, WorksheetModeGivesTheShownItemsLinesAndMovesOn)
+{
+    G.LjudLaege = 0;
+    G.Arbetsbladslaege = 1;
+    datafil(QStringLiteral("SVE42000.DAT"), prepositioner());
+    TSkrivinf f;
+    f.show();
+    const int post = G.PostNummer;
+    const Arbetsbladsrader r = f.arbetsbladsrader(false);
+    ASSERT_FALSE(r.fraaga.isEmpty());
+    EXPECT_EQ(r.svar.size(), r.fraaga.size());
+    EXPECT_FALSE(r.fraaga.first().contains(QLatin1Char('<')));
+    EXPECT_TRUE(r.fraaga.first().contains(QStringLiteral("____")));
+    f.naestaArbetsbladspost();
+    EXPECT_EQ(G.PostNummer, post + 1);
+    G.Arbetsbladslaege = 0;
+}
