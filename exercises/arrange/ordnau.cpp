@@ -149,10 +149,10 @@ void TOrdna::Inled()
     }
     KlarButton->setGeometry(8 * W, topp + 23 * H, 16 * W, 3 * H);
     HjalpButton->setGeometry(27 * W, topp + 23 * H, 10 * W, 3 * H);
-    // To the screen's right margin; the text shrinks until all of it fits.
-    HjalpPanel->setGeometry(44 * W, topp, s.width() - 45 * W, 22 * H);
+    // Left of the squares; the text wraps, and shrinks until all of it fits.
+    HjalpPanel->setGeometry(44 * W, topp, 15 * W, 22 * H);
     HjalpMemo->setGeometry(4, 4, HjalpPanel->width() - 8, HjalpPanel->height() - 8);
-    HjalpMemo->setContentsMargins(6, 6, 6, 6);
+    HjalpMemo->setContentsMargins(6, 6, 12, 6);
     for (int pt = 11; pt >= 7; --pt) {
         HjalpMemo->setFont(arial(Punkter{pt}, true));
         if (HjalpMemo->heightForWidth(HjalpMemo->width()) <= HjalpMemo->height())
