@@ -12,6 +12,8 @@
 #include "platform/seams.h"
 #include "platform/text1252.h"
 
+#include <algorithm>
+
 std::optional<QStringList> laesHistoriefil(const QString &namn)
 {
     QStringList rader;
@@ -108,6 +110,14 @@ void Avslojning::laes(const QStringList &rader, int n)
             i = slut;
             if (s > AntalPlatser)
                 continue;
+            // A word of end marks only ("!" after a blank) has nothing to
+            // find: it stands as written and is not counted, like a dash.
+            if (std::all_of(ord.cbegin(), ord.cend(), aerSlutTecken)) {
+                OrdText[s] = ord;
+                OrdMask[s] = ord;
+                ++s;
+                continue;
+            }
             if (!ord.startsWith(QLatin1Char('-')))
                 ++OrdAttHitta;
             OrdText[s] = ord;

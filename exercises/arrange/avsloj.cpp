@@ -1,5 +1,6 @@
 #include "exercises/arrange/avsloj.h"
 
+#include "core/innehaall.h"
 #include "core/svenskordning.h"
 #include "exercises/arrange/historiedelar.h"
 #include "platform/seams.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/typsnitt.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,7 +39,11 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
     r->setObjectName(namn);
     r->setGeometry(ram);
     r->setAlignment(Qt::AlignCenter);
-    r->setFont(arial(Pixlar{ram.height() / 2}, true));
+    // The widest figure, "100 %", fits inside the frame.
+    int px = ram.height() / 2;
+    while (px > 10 && QFontMetrics(arial(Pixlar{px}, true)).horizontalAdvance(QStringLiteral("100 %")) > ram.width() - 14)
+        --px;
+    r->setFont(arial(Pixlar{px}, true));
     r->setStyleSheet(QStringLiteral("QLabel { background: white; color: red; border: 3px solid red;"
                                     " border-radius: 10px; }"));
     auto *t = new QLabel(rubrik, foeraelder);
@@ -61,8 +67,12 @@ Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
     rubrik->OnPaint = [W](QPainter &p) {
         p.fillRect(0, 8, W, 6, clYellow);
         p.fillRect(0, Rubrikhoejd - 14, W, 6, clYellow);
-        p.setFont(arial(Pixlar{50}, true));
-        const QRect ram(0, 0, W, Rubrikhoejd);
+        // The text stands between the bars, clear of both.
+        const QRect ram(0, 14, W, Rubrikhoejd - 28);
+        int px = 50;
+        while (px > 12 && QFontMetrics(arial(Pixlar{px}, true)).height() > ram.height() - 4)
+            --px;
+        p.setFont(arial(Pixlar{px}, true));
         p.setPen(clBlack);
         p.drawText(ram, Qt::AlignCenter, QStringLiteral("Avslöja"));
         p.setPen(clYellow);
@@ -184,8 +194,13 @@ void Tavsloj::FormCreate()
 {
     // Label60 reaches to the entry field.
     Label60->setFixedWidth(std::max(0, Edit1->x() + Edit1->width() - Label60->x() - 4));
-    // A missing story file leaves the list empty, as an empty file would.
+    // Without a story there is nothing to choose: said, and the window closes.
     m_rader = laesHistoriefil(Historiefil).value_or(QStringList());
+    if (antalBeraettelser(m_rader) < 1) {
+        visaMeddelande(saknadFil(Historiefil));
+        stang();
+        return;
+    }
     Resett();
 }
 

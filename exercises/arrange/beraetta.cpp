@@ -108,12 +108,20 @@ Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
     connect(Button1, &QPushButton::clicked, this, [this] { stang(); });
 
     // The writing hints.
-    Panel5 = skapaPanel(this, QStringLiteral("Panel5"), QRect(Panel4->geometry().right() + M, underTopp, 520, 130));
+    Panel5 = skapaPanel(this, QStringLiteral("Panel5"), QRect(0, 0, 520, 130));
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ledtext(Panel5, QStringLiteral("Label4"), QStringLiteral("Tom rad avslutar historien."), QPoint(16, 14));
-    ledtext(Panel5, QStringLiteral("Label5"), QStringLiteral("Tryck Enter efter varje avslutad rad."), QPoint(16, 50));
-    ledtext(Panel5, QStringLiteral("Label6"), QStringLiteral("När du är klar kan du välja att skriva ut historien."),
-            QPoint(16, 86));
+    int tipsbredd = 0;
+    for (QLabel *l : {ledtext(Panel5, QStringLiteral("Label4"), QStringLiteral("Tom rad avslutar historien."), QPoint(16, 14)),
+                      ledtext(Panel5, QStringLiteral("Label5"), QStringLiteral("Tryck Enter efter varje avslutad rad."),
+                              QPoint(16, 50)),
+                      ledtext(Panel5, QStringLiteral("Label6"),
+                              QStringLiteral("När du är klar kan du välja att skriva ut historien."), QPoint(16, 86))})
+        tipsbredd = std::max(tipsbredd, l->width() + 32);
+    // Beside the choice when the screen has room for the whole hints, else below it.
+    if (Panel4->geometry().right() + M + tipsbredd <= W - M)
+        Panel5->setGeometry(Panel4->geometry().right() + M, underTopp, tipsbredd, 130);
+    else
+        Panel5->setGeometry(M, Panel4->geometry().bottom() + M, std::min(tipsbredd, W - 2 * M), 130);
 
     // The finished story.
     Panel6 = skapaPanel(this, QStringLiteral("Panel6"), QRect(M, underTopp, W - 2 * M, H - underTopp - M));
@@ -162,7 +170,7 @@ int Tberaetta::radbredd() const { return Panel2->width() - 2 * std::max<int>(G.M
 
 void Tberaetta::visaInledning()
 {
-    saettEtikettText(Label8, QString::number(AktuellInledning) + QStringLiteral(" of ")
+    saettEtikettText(Label8, QString::number(AktuellInledning) + QStringLiteral(" av ")
                                  + QString::number(Inledningsrader.antal));
     const QStringList rader = Inledningsrader.inledning(AktuellInledning);
     Label1->setText(rader.at(0));
@@ -229,12 +237,7 @@ void Tberaetta::Button2Click()
 
 void Tberaetta::BitBtn2Click()
 {
-    skrivHistoria([this](Skrivare &p) {
-        p.saettTypsnitt(QStringLiteral("Arial"), 18);
-        p.textOut(200, 100, QStringLiteral("Berätta"));
-        p.saettTypsnitt(QStringLiteral("Arial"), 14);
-        skrivRader(p, Beraettelse, 200, 250, 20, 20, 100);
-    });
+    skrivHistoria([this](Skrivare &p) { skrivBeraettelse(p, QStringLiteral("Berätta"), 18, Beraettelse, 14, 20); });
 }
 
 bool Tberaetta::keyDown(QKeyEvent *e)

@@ -7,6 +7,7 @@
 #include "platform/ui/utskrift.h"
 
 #include <QLabel>
+#include <cmath>
 
 using namespace plattform;
 
@@ -44,16 +45,56 @@ void skrivHistoria(const std::function<void(Skrivare &)> &skriv)
     p.endDoc();
 }
 
-void skrivRader(Skrivare &p, const QStringList &rader, int x, int y, int foerstaMellanrum, int mellanrum,
-                int topp)
+QRect utskriftsyta(const Skrivare &p)
 {
-    for (qsizetype i = 0; i < rader.size(); ++i) {
-        const int h = p.textHeight(rader.at(i));
-        if (y + h > p.pageHeight() && y > topp) {
-            p.newPage();
-            y = topp;
+    const int kant = std::lround(Utskriftsmarginal * p.upploesning() / 25.4);
+    const QRect ark = p.papper().adjusted(kant, kant, -kant, -kant);
+    const QRect tryckbart(0, 0, p.pageWidth(), p.pageHeight());
+    const QRect yta = ark.intersected(tryckbart);
+    return yta.isEmpty() ? tryckbart : yta;
+}
+
+namespace {
+// A line wider than the area breaks at its last blank that fits (at the
+// width when there is none); nothing of it is lost.
+QStringList radbryt(const Skrivare &p, const QString &rad, int bredd)
+{
+    QStringList delar;
+    QString rest = rad;
+    while (p.textWidth(rest) > bredd && rest.size() > 1) {
+        qsizetype n = rest.size() - 1;
+        while (n > 1 && p.textWidth(rest.left(n)) > bredd)
+            --n;
+        const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), n);
+        if (blank > 0)
+            n = blank;
+        delar << rest.left(n);
+        rest = rest.mid(n).trimmed();
+    }
+    delar << rest;
+    return delar;
+}
+} // namespace
+
+void skrivBeraettelse(Skrivare &p, const QString &rubrik, int rubrikPunkter, const QStringList &rader, int punkter,
+                      int mellanrum)
+{
+    const QRect yta = utskriftsyta(p);
+    p.saettTypsnitt(QStringLiteral("Arial"), rubrikPunkter, true);
+    p.textOut(yta.left(), yta.top(), rubrik);
+    int y = yta.top() + p.textHeight(rubrik);
+    p.saettTypsnitt(QStringLiteral("Arial"), punkter);
+    // One empty line of the text sets the heading apart.
+    y += p.textHeight(QStringLiteral("Å"));
+    for (const QString &rad : rader) {
+        for (const QString &del : radbryt(p, rad, yta.width())) {
+            const int h = p.textHeight(del);
+            if (y + h > yta.bottom() + 1 && y > yta.top()) {
+                p.newPage();
+                y = yta.top();
+            }
+            p.textOut(yta.left(), y, del);
+            y += h + mellanrum;
         }
-        p.textOut(x, y, rader.at(i));
-        y += h + (i == 0 ? foerstaMellanrum : mellanrum);
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // What the three story windows share: a window over the whole screen, a
-// heading in yellow on navy, and the printout of a story (lines at
-// printer-pixel positions, and a new page whenever the next line would pass
-// the page's lower edge, so no line of a long story is lost).
+// heading in yellow on navy, and the printout of a story (inside a margin of
+// the sheet, the heading set apart, and a new page whenever the
+// next line would pass the foot of the area, so no line is lost).
 #include <QColor>
 #include <QRect>
 #include <QStringList>
@@ -22,8 +22,15 @@ QLabel *rubriktext(QWidget *yta, const QString &namn, const QString &text);
 // `skriv` and says so when no document can be started.
 void skrivHistoria(const std::function<void(plattform::Skrivare &)> &skriv);
 
-// The lines in the printer's font at x, the first one at y; after each line
-// y grows by its height and the gap (the first line's own gap after it). A
-// line that would not fit on the page begins a new page at `topp`.
-void skrivRader(plattform::Skrivare &p, const QStringList &rader, int x, int y, int foerstaMellanrum,
-                int mellanrum, int topp);
+// The margin kept from every edge of the sheet, in millimetres.
+inline constexpr double Utskriftsmarginal = 20;
+// Where a story is printed: the sheet less the margin, within what the
+// printer can print (printer pixels of its printable area).
+QRect utskriftsyta(const plattform::Skrivare &p);
+
+// A story on paper: the heading in bold Arial of `rubrikPunkter` at the
+// area's top-left corner, one empty line, then the lines in Arial of
+// `punkter`, each followed by `mellanrum` pixels. A line wider than the area
+// breaks at a blank; one that would pass the area's foot begins a new page.
+void skrivBeraettelse(plattform::Skrivare &p, const QString &rubrik, int rubrikPunkter, const QStringList &rader,
+                      int punkter, int mellanrum);

@@ -48,6 +48,25 @@ QListWidget *lista(QFrame *panel, const char *namn, const QColor &text)
     return l;
 }
 
+// The help lines as paragraphs to be wrapped at the panel's width: an
+// indented line goes on with the sentence before it.
+QString hjaelpstycken(const QStringList &rader)
+{
+    QStringList stycken;
+    for (const QString &rad : rader) {
+        const QString t = rad.trimmed();
+        const bool fortsaetter = rad.startsWith(QStringLiteral("    ")) && !stycken.isEmpty()
+                                 && !stycken.last().isEmpty() && !stycken.last().endsWith(QLatin1Char('.'));
+        if (fortsaetter)
+            stycken.last() += QLatin1Char(' ') + t;
+        else if (!t.isEmpty() || (!stycken.isEmpty() && !stycken.last().isEmpty()))
+            stycken << t;
+    }
+    while (!stycken.isEmpty() && stycken.last().isEmpty())
+        stycken.removeLast();
+    return stycken.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 const QStringList &TOrdna::HjaelpRader()
@@ -97,8 +116,9 @@ TOrdna::TOrdna(QWidget *parent) : Ovningsram(ordnaval(), parent)
     HjalpPanel = skapaPanel(this, QStringLiteral("HjalpPanel"), QRect());
     HjalpPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     HjalpMemo = new Klickpanel(HjalpPanel, QStringLiteral("HjalpMemo"), QString(), QRect());
-    HjalpMemo->setText(HjaelpRader().join(QLatin1Char('\n')));
+    HjalpMemo->setText(hjaelpstycken(HjaelpRader()));
     HjalpMemo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HjalpMemo->setWordWrap(true);
     HjalpMemo->setFont(arial(Punkter{11}, true));
     saettBakgrund(HjalpMemo, clYellow);
     HjalpMemo->OnClick = [this] { HjalpPanel->hide(); };
@@ -129,8 +149,15 @@ void TOrdna::Inled()
     }
     KlarButton->setGeometry(8 * W, topp + 23 * H, 16 * W, 3 * H);
     HjalpButton->setGeometry(27 * W, topp + 23 * H, 10 * W, 3 * H);
+    // Left of the squares; the text wraps, and shrinks until all of it fits.
     HjalpPanel->setGeometry(44 * W, topp, 15 * W, 22 * H);
     HjalpMemo->setGeometry(4, 4, HjalpPanel->width() - 8, HjalpPanel->height() - 8);
+    HjalpMemo->setContentsMargins(6, 6, 12, 6);
+    for (int pt = 11; pt >= 7; --pt) {
+        HjalpMemo->setFont(arial(Punkter{pt}, true));
+        if (HjalpMemo->heightForWidth(HjalpMemo->width()) <= HjalpMemo->height())
+            break;
+    }
 }
 
 void TOrdna::sorteraOeppen()

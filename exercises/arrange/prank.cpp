@@ -130,6 +130,12 @@ void TPrank::FormShow()
         return;
     ListBox1->clear();
     ListBox1->addItems(prankTitlar(rader));
+    // Without a story there is nothing to choose: said, and the window closes.
+    if (ListBox1->count() == 0) {
+        visaMeddelande(saknadFil(G.DatFilNamn));
+        stang();
+        return;
+    }
     Button2Click();
 }
 
@@ -172,6 +178,10 @@ void TPrank::Edit1Enter()
 {
     if (Ordslag < 1 || Ordslag > 3)
         return;
+    // An empty box takes no word: every later word would land a slot too
+    // early. Only a kind that wants no word goes on at an empty Enter.
+    if (Edit1->text().trimmed().isEmpty() && Ordraknare <= BehovdaOrd)
+        return;
     if (Ordraknare <= FlestOrd)
         ord.at(Ordraknare - 1)->setText(Edit1->text());
     ++Ordraknare;
@@ -206,11 +216,10 @@ void TPrank::SettInOrd()
 
 void TPrank::BitBtn1Click()
 {
-    const QStringList rader = Memo1->toPlainText().split(QLatin1Char('\n'));
-    skrivHistoria([&](Skrivare &p) {
-        p.saettTypsnitt(QStringLiteral("Arial"), 12);
-        skrivRader(p, rader, 200, 2, 40, 10, 2);
-    });
+    // The first line is the title.
+    QStringList rader = Memo1->toPlainText().split(QLatin1Char('\n'));
+    const QString titel = rader.takeFirst();
+    skrivHistoria([&](Skrivare &p) { skrivBeraettelse(p, titel, 16, rader, 12, 10); });
 }
 
 void TPrank::Button2Click()

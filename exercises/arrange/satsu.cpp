@@ -538,6 +538,12 @@ bool TSats::eventFilter(QObject *o, QEvent *e)
 
 void TSats::mouseMoveEvent(QMouseEvent *e)
 {
+    // A move over a part reaches the window too, after the part has coloured
+    // itself and shown its help line: only the window's own ground clears them.
+    if (delAv(childAt(e->position().toPoint())) != 0) {
+        e->accept();
+        return;
+    }
     Menfarg(0);
     Hjaelp.slaeppA();
     Hjaelp.slaeppB();

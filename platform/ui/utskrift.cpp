@@ -106,6 +106,13 @@ int Skrivare::pageWidth() const { return enhet().width(); }
 int Skrivare::pageHeight() const { return enhet().height(); }
 int Skrivare::upploesning() const { return enhet().resolution(); }
 
+QRect Skrivare::papper() const
+{
+    const QRectF ark = enhet().paperRect(QPrinter::DevicePixel);
+    const QRectF yta = enhet().pageRect(QPrinter::DevicePixel);
+    return ark.translated(-yta.topLeft()).toRect();
+}
+
 int Skrivare::XmmTillPixel(double mm) const { return avrunda(mm * pageWidth() / 210.0); }
 int Skrivare::YmmTillPixel(double mm) const { return avrunda(mm * pageHeight() / 297.0); }
 

@@ -101,6 +101,9 @@ public:
     int pageWidth() const;
     int pageHeight() const;
     int upploesning() const;                          // dots per inch
+    // The whole sheet in these coordinates: its top-left corner lies at
+    // minus the printer's own margins.
+    QRect papper() const;
     // mm on the A4 page to pixels and back, to the nearest integer.
     int XmmTillPixel(double mm) const;
     int YmmTillPixel(double mm) const;

@@ -64,6 +64,18 @@ TEST_F(Historier, WordsBeyondTheLastSlotAreNotReadSoTheStoryCanBeFinished)
     EXPECT_TRUE(a.klar());
 }
 
+TEST_F(Historier, AnEndMarkStandingAloneIsShownAndTheStoryCanBeFinished)
+{
+    Avslojning a;
+    a.laes({"<Ella> Hej Bo !", "<Bo> Ja nu .", "#"}, 1);
+    EXPECT_EQ(a.OrdMask[3], "!");
+    EXPECT_EQ(a.OrdAttHitta, 4);
+    EXPECT_FALSE(a.ordAttDra().contains(QString()));
+    for (const QString &ord : a.ordAttDra())
+        a.gissa(ord);
+    EXPECT_TRUE(a.klar());
+}
+
 TEST_F(Historier, DropsAreJudgedExactlyAndARevealedSlotTakesNoDuplicate)
 {
     Avslojning a;

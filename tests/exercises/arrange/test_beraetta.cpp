@@ -5,6 +5,7 @@
 
 #include "core/tillstaand.h"
 #include "exercises/arrange/beraetta.h"
+#include "exercises/arrange/historiedelar.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,12 +43,12 @@ TEST_F(Beraetta, AStoryWithALineTooWideForThePanelWrittenAndPrinted)
     maetare.tecken = 20;     // 60 characters are 1200 pixels: wider than the panel
     Tberaetta f;
     f.show();
-    EXPECT_EQ(f.Label8->text(), "1 of 16");
+    EXPECT_EQ(f.Label8->text(), "1 av 16");
     QTest::keyClick(&f, Qt::Key_PageUp);
-    EXPECT_EQ(f.Label8->text(), "1 of 16");
+    EXPECT_EQ(f.Label8->text(), "1 av 16");
     for (int k = 0; k < 20; ++k)
         QTest::keyClick(&f, Qt::Key_PageDown);
-    EXPECT_EQ(f.Label8->text(), "16 of 16");
+    EXPECT_EQ(f.Label8->text(), "16 av 16");
     QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(f.Label1->text(), "Inledning 15 rad ett.");
     QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
@@ -75,10 +76,18 @@ TEST_F(Beraetta, AStoryWithALineTooWideForThePanelWrittenAndPrinted)
     ASSERT_EQ(skrivare.dokument.size(), 1);
     const plattform::Utskriftssida &sida = skrivare.dokument.at(0).sidor.at(0);
     EXPECT_EQ(sida.texter(), QStringList{"Berätta"} + story);
-    EXPECT_EQ(sida.ritningar.at(0).plats, QPoint(200, 100));
+    // The heading inside the sheet's margins, its foot an empty line above
+    // the first line of the story.
+    const QRect yta = utskriftsyta(skrivare);
+    EXPECT_EQ(sida.ritningar.at(0).plats, yta.topLeft());
     EXPECT_EQ(sida.ritningar.at(0).typsnitt.pointSize(), 18);
-    EXPECT_EQ(sida.ritningar.at(1).plats, QPoint(200, 250));
-    EXPECT_EQ(sida.ritningar.at(2).plats.y(), 250 + skrivare.textHeight("rad två") + 20);
+    skrivare.saettTypsnitt(sida.ritningar.at(0).typsnitt);
+    const int titelFot = yta.top() + skrivare.textHeight("Berätta");
+    skrivare.saettTypsnitt(sida.ritningar.at(1).typsnitt);
+    EXPECT_GE(sida.ritningar.at(1).plats.y(), titelFot + skrivare.textHeight("rad två"));
+    EXPECT_EQ(sida.ritningar.at(1).plats.x(), yta.left());
+    EXPECT_EQ(sida.ritningar.at(1).typsnitt.pointSize(), 14);
+    EXPECT_EQ(sida.ritningar.at(2).plats.y(), sida.ritningar.at(1).plats.y() + skrivare.textHeight("rad två") + 20);
 
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_TRUE(f.BitBtn1->isEnabled());

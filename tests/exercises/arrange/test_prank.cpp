@@ -4,7 +4,9 @@
 #include "../../support/ui/provskrivare.h"
 
 #include "core/tillstaand.h"
+#include "exercises/arrange/historiedelar.h"
 #include "exercises/arrange/prank.h"
+
 
 #include <QLabel>
 #include <QLineEdit>
@@ -71,11 +73,21 @@ TEST_F(Prank, ASillyStoryFilledAndPrintedLeavesTheExercisesAlone)
     ASSERT_EQ(skrivare.dokument.size(), 1);
     const plattform::Utskriftssida &sida = skrivare.dokument.at(0).sidor.at(0);
     EXPECT_EQ(sida.texter(), (QStringList{"Katten", "En lat katt åt ost.", "Den var blå och jagade moln."}));
-    const int h = skrivare.textHeight("Katten");
-    EXPECT_EQ(sida.ritningar.at(0).plats, QPoint(200, 2));
-    EXPECT_EQ(sida.ritningar.at(1).plats, QPoint(200, 2 + h + 40));
-    EXPECT_EQ(sida.ritningar.at(2).plats, QPoint(200, 2 + 2 * h + 50));
-    EXPECT_EQ(sida.ritningar.at(0).typsnitt.pointSize(), 12);
+    // Inside the sheet's margins; the title in bold, an empty line below it.
+    const QRect yta = utskriftsyta(skrivare);
+    const int mm15 = skrivare.upploesning() * 15 * 10 / 254;
+    EXPECT_GE(yta.left() - skrivare.papper().left(), mm15);
+    EXPECT_GE(yta.top() - skrivare.papper().top(), mm15);
+    EXPECT_EQ(sida.ritningar.at(0).plats, yta.topLeft());
+    EXPECT_TRUE(sida.ritningar.at(0).typsnitt.bold());
+    EXPECT_EQ(sida.ritningar.at(1).typsnitt.pointSize(), 12);
+    skrivare.saettTypsnitt(sida.ritningar.at(0).typsnitt);
+    const int titelFot = yta.top() + skrivare.textHeight("Katten");
+    skrivare.saettTypsnitt(sida.ritningar.at(1).typsnitt);
+    const int h = skrivare.textHeight("En lat katt åt ost.");
+    EXPECT_GE(sida.ritningar.at(1).plats.y(), titelFot + h);
+    EXPECT_EQ(sida.ritningar.at(1).plats.x(), yta.left());
+    EXPECT_EQ(sida.ritningar.at(2).plats.y(), sida.ritningar.at(1).plats.y() + h + 10);
 
     // A new story; a cancelled dialog prints nothing.
     QTest::mouseClick(f.Button2, Qt::LeftButton);
@@ -87,6 +99,21 @@ TEST_F(Prank, ASillyStoryFilledAndPrintedLeavesTheExercisesAlone)
     skriv(f, {"", "", ""});
     QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
     EXPECT_EQ(skrivare.dokument.size(), 1);
+}
+
+TEST_F(Prank, AnEmptyEnterAfterAClickOnATitleTakesNoWord)
+{
+    slump.vaerden = {1, 0};
+    TPrank f;
+    f.show();
+    QListWidget *l = f.ListBox1;
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(0)).center());
+    ASSERT_TRUE(f.Panel3->isVisible());
+    QTest::keyClick(f.Edit1, Qt::Key_Return);   // "confirming" the choice
+    EXPECT_EQ(f.Edit1->y(), f.ord.at(0)->y());
+    skriv(f, {"blå", "lat", "ost", "moln"});
+    ASSERT_TRUE(f.Panel4->isVisible());
+    EXPECT_EQ(f.Memo1->toPlainText(), "Katten\nEn lat katt åt ost.\nDen var blå och jagade moln.");
 }
 
 TEST_F(Prank, ALongStoryIsPrintedOnAsManyPagesAsItNeeds)
@@ -104,11 +131,11 @@ TEST_F(Prank, ALongStoryIsPrintedOnAsManyPagesAsItNeeds)
     for (const plattform::Utskriftssida &s : sidor) {
         alla += s.texter();
         for (const plattform::Ritning &r : s.ritningar)
-            EXPECT_LE(r.plats.y() + skrivare.textHeight(r.text), skrivare.pageHeight());
+            EXPECT_LE(r.plats.y() + skrivare.textHeight(r.text), utskriftsyta(skrivare).bottom() + 1);
     }
     EXPECT_EQ(alla.size(), 91);
     EXPECT_EQ(alla.last(), "Rad 90 av resan.");
-    EXPECT_EQ(sidor.at(1).ritningar.at(0).plats.y(), 2);
+    EXPECT_EQ(sidor.at(1).ritningar.at(0).plats.y(), utskriftsyta(skrivare).top());
 }
 
 TEST_F(Prank, TwelveGapsOfAKindAskForTenWordsAndTakeTheFirstAgain)
@@ -131,4 +158,12 @@ TEST_F(Prank, AMissingStoryFileIsSaidAndTheWindowCloses)
     TPrank f;
     EXPECT_TRUE(f.stangdUnderSkapande());
     EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE51009.DAT finns inte eller är felaktig"});
+}
+
+TEST_F(Prank, AFileWithoutAStoryIsSaidAndTheWindowCloses)
+{
+    datafil("SVE51000.DAT", {"; bara en kommentar", "Ingen titel här.", "#"});
+    TPrank f;
+    EXPECT_TRUE(f.stangdUnderSkapande());
+    EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE51000.DAT finns inte eller är felaktig"});
 }

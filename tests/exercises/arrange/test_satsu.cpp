@@ -149,6 +149,26 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_FALSE(f.aerStangd());
 }
 
+TEST_F(Sats, PointingAtAPartColoursItAndShowsTheClickHelpUntilTheMouseLeavesIt)
+{
+    datafil(QStringLiteral("SVE47300.DAT"), {QStringLiteral("$Satsdelar"), QStringLiteral("$Subjekt"),
+                                              QStringLiteral("<Hunden> <skäller>.#S#P")});
+    TSats f;
+    f.show();
+    QLabel *l = f.Men[0];
+    QMouseEvent over(QEvent::MouseMove, QPointF(2, 2), l->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(l, &over);
+    EXPECT_EQ(l->palette().color(l->backgroundRole()), QColor(0, 255, 255));
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("Här kan du klicka med vänster musknapp."));
+    // Off the part, on the window's ground: both are cleared.
+    QMouseEvent bort(QEvent::MouseMove, QPointF(1, 1), f.mapToGlobal(QPointF(1, 1)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&f, &bort);
+    EXPECT_NE(l->palette().color(l->backgroundRole()), QColor(0, 255, 255));
+    EXPECT_EQ(f.Label3->text(), QStringLiteral("Styr musen till meningen!"));
+}
+
 TEST_F(Sats, AFileWithNothingToPlaceIsReportedAndTheWindowCloses)
 {
     datafil(QStringLiteral("SVE47300.DAT"),
