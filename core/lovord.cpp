@@ -70,7 +70,7 @@ const QString texterA[AntalBilder + 1] = {
     QStringLiteral("Poseidonstatyn på Götaplatsen i Göteborg."),
     QStringLiteral("Göteborg, spårvagnsstaden."),
     QStringLiteral("\"Läppstiftet\" i Göteborg."),
-    QStringLiteral("Centalstationen i Göteborg."),
+    QStringLiteral("Centralstationen i Göteborg."),
 };
 
 const QString texterB[AntalBilder + 1] = {
@@ -114,7 +114,7 @@ const QString texterB[AntalBilder + 1] = {
     QStringLiteral("1Poseidonstatyn på Götaplatsen i Göteborg."),
     QStringLiteral("1Göteborg, spårvagnsstaden."),
     QStringLiteral("1\"Läppstiftet\" i Göteborg."),
-    QStringLiteral("1Centalstationen i Göteborg."),
+    QStringLiteral("1Centralstationen i Göteborg."),
 };
 
 const QString &texter(const QString (&lista)[AntalBilder + 1], int n)

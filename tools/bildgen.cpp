@@ -1,13 +1,17 @@
-// Draws the program's pictures into <pc>/BILD: simple scenes with their
-// captions. One table row per picture name or numbered series; a new series
-// (start pictures, a window's background) is a new row.
+// Draws the program's pictures into <pc>/BILD: a scene for each caption of
+// the start and reward pictures, the numbered figures of the picture
+// questions and the Sweden pages' pictures. One table row per picture name
+// or numbered series; a new series (start pictures, a window's background)
+// is a new row.
 //
 //   bildgen <directory for the pictures>
+//   bildgen --kolla      only checks that every caption has a scene of its own
 #include "core/lovord.h"
 
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -53,173 +57,6 @@ const Bildrad bildtabell[] = {
     {"SVEMAP.BMP", 0, 0, 500, 1000, Texter::Fast, nullptr, ritaKartan},
 };
 
-enum class Motiv { Fjaell, Stad, Blommor, Flagga, Vinter, Vatten, Land };
-
-Motiv motivFoer(const QString &text)
-{
-    auto har = [&](std::initializer_list<const char *> ord) {
-        for (const char *o : ord)
-            if (text.contains(QString::fromUtf8(o), Qt::CaseInsensitive))
-                return true;
-        return false;
-    };
-    if (har({"flagga"})) return Motiv::Flagga;
-    if (har({"vinter", "islykt"})) return Motiv::Vinter;
-    if (har({"fjäll", "Åre", "Jämtland", "Tännforsen"})) return Motiv::Fjaell;
-    if (har({"blom", "sippor", "Tussilago", "Orkid", "svamp", "bovete", "tistel", "Brudsporre", "smörboll", "Höstlöv"}))
-        return Motiv::Blommor;
-    if (har({"Riddarfjärden", "Skeppsbron", "ån ", "Stalltjärn"})) return Motiv::Vatten;
-    if (har({"Stockholm", "Göteborg", "hus", "slott", "Hotell", "Avenyn", "Torshälla", "kvarn", "studenter",
-             "Operak", "station", "Paddan", "Läppstiftet"}))
-        return Motiv::Stad;
-    return Motiv::Land;
-}
-
-void ritaHimmelOchMark(QPainter &p, const QRect &r, QColor himmel, QColor mark, double horisont)
-{
-    const int y = r.top() + int(r.height() * horisont);
-    QLinearGradient g(r.topLeft(), QPoint(r.left(), y));
-    g.setColorAt(0, himmel.lighter(130));
-    g.setColorAt(1, himmel);
-    p.fillRect(QRect(r.left(), r.top(), r.width(), y - r.top()), g);
-    p.fillRect(QRect(r.left(), y, r.width(), r.bottom() - y + 1), mark);
-}
-
-void ritaTraed(QPainter &p, int x, int fot, int h)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(90, 60, 30));
-    p.drawRect(x - h / 20, fot - h / 4, h / 10, h / 4);
-    p.setBrush(QColor(20, 100, 40));
-    QPolygon kon;
-    kon << QPoint(x, fot - h) << QPoint(x - h / 4, fot - h / 5) << QPoint(x + h / 4, fot - h / 5);
-    p.drawPolygon(kon);
-}
-
-void ritaMotiv(QPainter &p, const QRect &r, Motiv m, QRandomGenerator &slump)
-{
-    const int b = r.width(), h = r.height();
-    switch (m) {
-    case Motiv::Flagga:
-        p.fillRect(r, QColor(0, 106, 167));
-        p.fillRect(QRect(r.left(), r.top() + h * 2 / 5, b, h / 5), QColor(254, 204, 0));
-        p.fillRect(QRect(r.left() + b * 5 / 16, r.top(), h / 5, h), QColor(254, 204, 0));
-        return;
-    case Motiv::Fjaell: {
-        ritaHimmelOchMark(p, r, QColor(110, 160, 220), QColor(80, 130, 60), 0.7);
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 3; ++i) {
-            const int x = r.left() + b * (1 + 3 * i) / 8 + int(slump.bounded(b / 10));
-            const int topp = r.top() + h / 6 + int(slump.bounded(h / 6));
-            QPolygon berg;
-            berg << QPoint(x, topp) << QPoint(x - b / 4, r.top() + h * 7 / 10) << QPoint(x + b / 4, r.top() + h * 7 / 10);
-            p.setBrush(QColor(110, 110, 120));
-            p.drawPolygon(berg);
-            QPolygon snoe;
-            snoe << QPoint(x, topp) << QPoint(x - b / 16, topp + h / 10) << QPoint(x + b / 16, topp + h / 10);
-            p.setBrush(Qt::white);
-            p.drawPolygon(snoe);
-        }
-        return;
-    }
-    case Motiv::Stad: {
-        ritaHimmelOchMark(p, r, QColor(140, 180, 230), QColor(120, 120, 120), 0.75);
-        p.setPen(QColor(40, 40, 40));
-        int x = r.left() + 10;
-        while (x < r.right() - 30) {
-            const int bb = 40 + int(slump.bounded(50));
-            const int hh = h / 4 + int(slump.bounded(h / 3));
-            const QRect hus(x, r.top() + h * 3 / 4 - hh, bb, hh);
-            p.setBrush(QColor::fromHsv(int(slump.bounded(360)), 90, 200));
-            p.drawRect(hus);
-            p.setBrush(QColor(250, 240, 160));
-            for (int fy = hus.top() + 8; fy < hus.bottom() - 12; fy += 18)
-                for (int fx = hus.left() + 6; fx < hus.right() - 8; fx += 14)
-                    p.drawRect(fx, fy, 7, 9);
-            x += bb + 6;
-        }
-        return;
-    }
-    case Motiv::Blommor: {
-        ritaHimmelOchMark(p, r, QColor(150, 200, 240), QColor(60, 150, 50), 0.45);
-        p.setPen(Qt::NoPen);
-        const QColor faerg = QColor::fromHsv(int(slump.bounded(360)), 200, 240);
-        for (int i = 0; i < 40; ++i) {
-            const int x = r.left() + int(slump.bounded(b));
-            const int y = r.top() + h / 2 + int(slump.bounded(h / 2 - 10));
-            const int s = 6 + int(slump.bounded(8));
-            p.setBrush(faerg);
-            for (int k = 0; k < 5; ++k) {
-                const double v = k * 2 * 3.14159265 / 5;
-                p.drawEllipse(QPointF(x + s * std::cos(v), y + s * std::sin(v)), s * 0.6, s * 0.6);
-            }
-            p.setBrush(QColor(250, 220, 40));
-            p.drawEllipse(QPointF(x, y), s * 0.5, s * 0.5);
-        }
-        return;
-    }
-    case Motiv::Vinter:
-        ritaHimmelOchMark(p, r, QColor(170, 190, 215), QColor(245, 248, 252), 0.6);
-        for (int i = 0; i < 5; ++i)
-            ritaTraed(p, r.left() + b * (2 * i + 1) / 10, r.top() + h * 7 / 10, h / 3);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        for (int i = 0; i < 80; ++i)
-            p.drawEllipse(QPointF(r.left() + slump.bounded(b), r.top() + slump.bounded(h)), 2, 2);
-        return;
-    case Motiv::Vatten: {
-        ritaHimmelOchMark(p, r, QColor(120, 170, 225), QColor(40, 90, 160), 0.55);
-        p.setPen(QPen(QColor(200, 220, 250), 2));
-        for (int i = 0; i < 25; ++i) {
-            const int x = r.left() + int(slump.bounded(b)), y = r.top() + h * 6 / 10 + int(slump.bounded(h * 4 / 10));
-            p.drawLine(x, y, x + 20, y);
-        }
-        for (int i = 0; i < 6; ++i)
-            ritaTraed(p, r.left() + b * (2 * i + 1) / 12, r.top() + h * 55 / 100, h / 4);
-        return;
-    }
-    case Motiv::Land:
-        ritaHimmelOchMark(p, r, QColor(130, 180, 235), QColor(90, 160, 70), 0.6);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 220, 60));
-        p.drawEllipse(QPoint(r.right() - b / 6, r.top() + h / 6), h / 12, h / 12);
-        p.setBrush(QColor(170, 40, 30));            // a red cottage
-        p.drawRect(r.left() + b / 3, r.top() + h / 2, b / 4, h / 6);
-        QPolygon tak;
-        tak << QPoint(r.left() + b / 3 - 6, r.top() + h / 2) << QPoint(r.left() + b / 3 + b / 8, r.top() + h * 2 / 5)
-            << QPoint(r.left() + b / 3 + b / 4 + 6, r.top() + h / 2);
-        p.setBrush(QColor(60, 60, 60));
-        p.drawPolygon(tak);
-        for (int i = 0; i < 4; ++i)
-            ritaTraed(p, r.left() + b * (4 * i + 1) / 14, r.top() + h * 62 / 100, h / 4);
-        return;
-    }
-}
-
-QImage rita(int bredd, int hoejd, const QString &text, quint32 froe)
-{
-    QImage bild(bredd, hoejd, QImage::Format_RGB888);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRandomGenerator slump(froe);
-    const int band = hoejd / 8;
-    ritaMotiv(p, QRect(0, 0, bredd, hoejd - band), motivFoer(text), slump);
-    p.fillRect(QRect(0, hoejd - band, bredd, band), QColor(0, 0, 128));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    const QRect ruta(4, hoejd - band, bredd - 8, band);
-    // The caption on one line, as large as fits.
-    for (int px = band / 2; px >= 8; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(text) <= ruta.width())
-            break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(ruta, Qt::AlignCenter | Qt::TextWordWrap, text);
-    return bild;
-}
-
 QImage figurbild(const Bildrad &rad)
 {
     QImage bild(rad.bredd, rad.hoejd, QImage::Format_RGB888);
@@ -228,16 +65,6 @@ QImage figurbild(const Bildrad &rad)
     p.setRenderHint(QPainter::Antialiasing);
     rad.figur(p, rad.bredd, rad.hoejd);
     return bild;
-}
-
-QString bildtext(const Bildrad &rad, int n)
-{
-    switch (rad.texter) {
-    case Texter::Beloening: return VisadBildText(BeloeningsbildText(n));
-    case Texter::Startbild: return StartbildText(n);
-    case Texter::Fast: return QString::fromUtf8(rad.text ? rad.text : "");
-    }
-    return {};
 }
 
 // ---- the picture questions' figures ------------------------------------------
@@ -418,7 +245,22 @@ void ritaKroppen(QPainter &p, int, int)
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(282, 136, 36, 22), 200 * 16, 140 * 16);
 
-    ritaEtiketter(p, {{1, {55, 95}, {292, 88}},
+    // Number 1 names the whole head: a bracket from the crown to the chin.
+    p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath klammer;
+    klammer.moveTo(230, 47);
+    klammer.quadTo(218, 47, 218, 60);
+    klammer.lineTo(218, 100);
+    klammer.quadTo(218, 113, 206, 115);
+    klammer.quadTo(218, 117, 218, 130);
+    klammer.lineTo(218, 170);
+    klammer.quadTo(218, 183, 230, 183);
+    p.drawPath(klammer);
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(klammer);
+
+    ritaEtiketter(p, {{1, {55, 95}, {206, 115}},
                       {3, {55, 215}, {226, 226}},
                       {4, {55, 315}, {190, 322}},
                       {5, {55, 390}, {178, 360}},
@@ -427,7 +269,7 @@ void ritaKroppen(QPainter &p, int, int)
                       {2, {545, 180}, {313, 194}},
                       {8, {545, 285}, {300, 290}},
                       {9, {545, 395}, {300, 400}},
-                      {10, {545, 470}, {357, 468}},
+                      {10, {545, 470}, {358, 484}},
                       {11, {545, 570}, {333, 578}},
                       {12, {545, 640}, {331, 634}},
                       {13, {545, 715}, {332, 715}},
@@ -519,7 +361,7 @@ void ritaHuvudet(QPainter &p, int, int)
     p.drawPath(mun);
     p.drawLine(QPointF(352, 552), QPointF(448, 552));
 
-    ritaEtiketter(p, {{4, {240, 45}, {300, 318}},
+    ritaEtiketter(p, {{4, {240, 45}, {308, 306}},
                       {6, {85, 120}, {292, 359}},
                       {3, {50, 340}, {236, 352}},
                       {7, {50, 450}, {188, 440}},
@@ -535,6 +377,75 @@ void ritaHuvudet(QPainter &p, int, int)
 }
 
 #include "sverigebilder.inc"
+#include "bildscener.inc"
+
+// A start or reward picture: the scene its caption names, drawn to the
+// picture's size. A fixed picture with a text of its own (the about
+// window's) shows that text in a band under the scene.
+QImage rita(int bredd, int hoejd, const QString &text, bool medText, quint32 froe)
+{
+    QImage bild(bredd, hoejd, QImage::Format_RGB888);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRandomGenerator slump(froe);
+    const int band = medText ? hoejd / 8 : 0;
+    p.save();
+    p.scale(bredd / 400.0, (hoejd - band) / 300.0);
+    p.setClipRect(QRectF(0, 0, 400, 300));
+    if (const Scen scen = scenFoer(text))
+        scen(p, slump);
+    else
+        scenFlagga(p, slump);
+    p.restore();
+    if (!medText)
+        return bild;
+    p.fillRect(QRect(0, hoejd - band, bredd, band), QColor(0, 0, 128));
+    QFont f(QStringLiteral("DejaVu Sans"));
+    const QRect ruta(4, hoejd - band, bredd - 8, band);
+    for (int px = band / 2; px >= 8; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text) <= ruta.width())
+            break;
+    }
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(ruta, Qt::AlignCenter | Qt::TextWordWrap, text);
+    return bild;
+}
+
+QString bildtext(const Bildrad &rad, int n)
+{
+    switch (rad.texter) {
+    case Texter::Beloening: return VisadBildText(BeloeningsbildText(n));
+    case Texter::Startbild: return StartbildText(n);
+    case Texter::Fast: return QString::fromUtf8(rad.text ? rad.text : "");
+    }
+    return {};
+}
+
+
+// Every caption of both lists has a scene, and two captions that differ
+// have scenes that differ; the names of the faults, or nothing.
+QStringList bildtextfel()
+{
+    QStringList fel;
+    QHash<Scen, QString> tagen;
+    for (int n = 1; n <= AntalBilder; ++n)
+        for (const QString &text : {StartbildText(n), VisadBildText(BeloeningsbildText(n))}) {
+            const Scen scen = scenFoer(text);
+            if (!scen) {
+                fel << QStringLiteral("no scene for \"%1\"").arg(text);
+                continue;
+            }
+            const QString nyckel = scennyckel(text);
+            const QString foere = tagen.value(scen);
+            if (!foere.isEmpty() && foere != nyckel)
+                fel << QStringLiteral("\"%1\" and \"%2\" share a scene").arg(foere, nyckel);
+            tagen.insert(scen, nyckel);
+        }
+    return fel;
+}
 
 } // namespace
 
@@ -542,9 +453,17 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Every caption must have a scene of its own before anything is drawn.
+    const QStringList fel = bildtextfel();
+    for (const QString &f : fel)
+        std::fprintf(stderr, "bildgen: %s\n", qPrintable(f));
+    if (!fel.isEmpty())
+        return 1;
+    if (argc == 2 && qstrcmp(argv[1], "--kolla") == 0)
+        return 0;
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: bildgen <directory>\n");
+        std::fprintf(stderr, "usage: bildgen <directory> | bildgen --kolla\n");
         return 2;
     }
     const QDir ut(QString::fromLocal8Bit(argv[1]));
@@ -558,7 +477,10 @@ int main(int argc, char **argv)
         const int foersta = serie ? rad.foersta : 0, sista = serie ? rad.sista : 0;
         for (int n = foersta; n <= sista; ++n) {
             const QString namn = serie ? QString::asprintf(rad.namn, n) : QString::fromUtf8(rad.namn);
-            const QImage bild = rad.figur ? figurbild(rad) : rita(rad.bredd, rad.hoejd, bildtext(rad, n), qHash(namn));
+            const QString text = bildtext(rad, n);
+            const QImage bild = rad.figur ? figurbild(rad)
+                                          : rita(rad.bredd, rad.hoejd, text, rad.texter == Texter::Fast,
+                                                 qHash(scennyckel(text)));
             if (!bild.save(ut.filePath(namn), "BMP")) {
                 std::fprintf(stderr, "bildgen: cannot write %s\n", qPrintable(ut.filePath(namn)));
                 return 1;

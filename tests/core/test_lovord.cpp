@@ -166,7 +166,7 @@ TEST_F(Lovord, PictureOrderIsAPermutationThatRepeatsAfterForty)
     EXPECT_EQ(*sett.rbegin(), 40);
     EXPECT_EQ(tal.mid(0, 3), (QList<int>{40, 3, 1}));
     EXPECT_EQ(tal[40], tal[0]);
-    EXPECT_EQ(G.BildText, QString::fromUtf8("1Centalstationen i Göteborg."));
+    EXPECT_EQ(G.BildText, QString::fromUtf8("1Centralstationen i Göteborg."));
 }
 
 TEST_F(Lovord, PictureOrderFromAnUndrawnOrderStillHoldsEveryPicture)
