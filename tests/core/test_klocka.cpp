@@ -125,3 +125,16 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
+
+// A time that starts like a sentence is right; any other change of case,
+// and a capital letter where the text has none, stays wrong.
+TEST(Klocka, ACapitalFirstLetterIsTheTimeAndNothingElseIs)
+{
+    str_postarray(QStringLiteral("kvart över tre#&femton över tre"));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("kvart över tre")));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("Kvart över tre")));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral(" Femton över tre")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("kvart Över tre")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("KVART ÖVER TRE")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("Kvart i tre")));
+}
