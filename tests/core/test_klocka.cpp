@@ -71,6 +71,10 @@ std::optional<std::pair<int, int>> tidIOrd(const QString &fras)
         ord.removeLast();
         minut = -30;
     }
+    // "fem minuter över": the word minuter only between a number and över or i.
+    if (ord.size() == 3 && minuter.contains(ord[0]) && ord[0] != QStringLiteral("kvart")
+        && ord[1] == QStringLiteral("minuter"))
+        ord.removeAt(1);
     if (ord.size() == 2 && minuter.contains(ord[0])
         && (ord[1] == QStringLiteral("över") || ord[1] == QStringLiteral("i"))) {
         minut += ord[1] == QStringLiteral("över") ? minuter.value(ord[0]) : -minuter.value(ord[0]);
@@ -96,7 +100,8 @@ TEST(Klocka, TimeWordsAreReadAsAPupilSaysThem)
     EXPECT_EQ(tidIOrd(QStringLiteral("tio över halv sju")), P(6, 40));
     EXPECT_EQ(tidIOrd(QStringLiteral("halv ett")), P(0, 30));
     EXPECT_EQ(tidIOrd(QStringLiteral("tjugufem i tolv")), P(11, 35));
-    EXPECT_EQ(tidIOrd(QStringLiteral("fem minuter över tre")), std::nullopt);
+    EXPECT_EQ(tidIOrd(QStringLiteral("fem minuter över tre")), P(3, 5));
+    EXPECT_EQ(tidIOrd(QStringLiteral("kvart minuter över tre")), std::nullopt);
     EXPECT_EQ(tidIOrd(QStringLiteral("Fem över tre")), std::nullopt);
 }
 
