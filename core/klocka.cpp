@@ -1,6 +1,8 @@
 #include "core/klocka.h"
 
 #include "core/skaermskala.h"
+#include "core/svarstest.h"
+#include "core/tillstaand.h"
 
 #include <cmath>
 #include <numbers>
@@ -26,4 +28,18 @@ QPoint klockpunkt(QPoint centrum, int vinkel, int avstaand)
     const double x = centrum.x() - std::cos(v) * avstaand;
     const double y = centrum.y() - std::sin(v) * avstaand;
     return {int(std::nearbyint(x)), int(std::nearbyint(y))};
+}
+
+bool klocksvarRaett(const QString &svar)
+{
+    if (svarstest(G.Postfaelt[1], svar, 1) == SvarRaett)
+        return true;
+    QString smaa = svar;
+    for (QChar &c : smaa) {
+        if (c == QLatin1Char(' '))
+            continue;
+        c = c.toLower();
+        break;
+    }
+    return smaa != svar && svarstest(G.Postfaelt[1], smaa, 1) == SvarRaett;
 }

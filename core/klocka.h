@@ -4,6 +4,7 @@
 // mod 12) minutes past hour (k − 1) div 12, hour 0 drawn at twelve; from
 // item 145 on the dial repeats.
 #include <QPoint>
+#include <QString>
 
 struct Klocktid {
     int timme = 0;         // 0..11, 0 is twelve
@@ -17,3 +18,8 @@ Klocktid klocktid(int post);
 // The point at `vinkel` degrees clockwise from twelve, `avstaand` pixels from
 // the centre, rounded as the dial is drawn.
 QPoint klockpunkt(QPoint centrum, int vinkel, int avstaand);
+
+// Whether the typed time is the item's (field 1 or an alternative of the
+// current item line), compared exactly except that a capital first letter
+// counts as its small letter: a sentence-like "Kvart över tre" is right.
+bool klocksvarRaett(const QString &svar);

@@ -78,6 +78,9 @@ QString GrammatikTerm(const QString &kod, int flagga)
         t = QStringLiteral("passiv");
     if (stor.left(5) == QStringLiteral("PREDI"))
         t = QStringLiteral("predikat");
+    // The full word names the part of the sentence it is, not the predicate.
+    if (stor == QStringLiteral("PREDIKATSFYLLNAD"))
+        t = QStringLiteral("predikatsfyllnad");
     if (flagga == 1 && !t.isEmpty())
         t[0] = t.at(0).toUpper();
     return t;

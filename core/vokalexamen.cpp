@@ -4,13 +4,13 @@
 
 const Vokalsteg &vokalsteg(int steg)
 {
-    static const QString ordning = QStringLiteral("De är i alfabetisk ordning :");
+    static const QString ordning = QStringLiteral("Skriv dem i alfabetisk ordning:");
     static const std::array<Vokalsteg, 4> stegen = {{
-        {QStringLiteral("Hur många vokaler finns det i alfabetet?"), QStringLiteral("Tryck siffra!"),
+        {QStringLiteral("Hur många vokaler finns det i alfabetet?"), QStringLiteral("Tryck på en siffra!"),
          QStringLiteral("9"), 1},
         {QStringLiteral("Räkna upp vokalerna."), ordning, QStringLiteral("AEIOUYÅÄÖ"), 9},
-        {QStringLiteral("Mjuka vokaler."), ordning, QStringLiteral("EIYÄÖ"), 5},
-        {QStringLiteral("Hårda vokaler."), ordning, QStringLiteral("AOUÅ"), 4},
+        {QStringLiteral("Räkna upp de mjuka vokalerna."), ordning, QStringLiteral("EIYÄÖ"), 5},
+        {QStringLiteral("Räkna upp de hårda vokalerna."), ordning, QStringLiteral("AOUÅ"), 4},
     }};
     return stegen[std::size_t(std::clamp(steg, 1, 4) - 1)];
 }

@@ -2,7 +2,6 @@
 
 #include "core/datafiler.h"
 #include "core/klocka.h"
-#include "core/svarstest.h"
 #include "core/uppstart.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
@@ -166,8 +165,8 @@ QString TKlockan::vaentatSvar(const QLineEdit *) const { return G.Postfaelt[1]; 
 
 void TKlockan::svarInmatat(QLineEdit *)
 {
-    // Exact: the pupil writes the time as the file does, in small letters.
-    const bool raett = svarstest(G.Postfaelt[1], Edit1->text(), 1) == SvarRaett;
+    // Exact as the file writes it; only a capital first letter is let pass.
+    const bool raett = klocksvarRaett(Edit1->text());
     svarsboekfoering(raett);
     if (!raett) {
         saettEtikettText(Label4, G.Postfaelt[1]);

@@ -57,7 +57,7 @@ TVokalex::TVokalex(QWidget *parent)
     : Foenster(parent), Rubrik(this), Slut(this, QStringLiteral("Panel1"))
 {
     setObjectName(QStringLiteral("Vokalex"));
-    const QSize s = foerberedHelskaerm(this, clBtnFace);
+    foerberedHelskaerm(this, clBtnFace);
 
     Panel1 = Slut.panel;
     Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });
@@ -96,8 +96,8 @@ TVokalex::TVokalex(QWidget *parent)
     IdealResultatLabel = etikett(t, "IdealResultatLabel", QStringLiteral("Idealresultat"));
     TextLabel[1] = etikett(t, "TextLabel1", QStringLiteral("Ange antal vokaler."));
     TextLabel[2] = etikett(t, "TextLabel2", QStringLiteral("Räkna upp vokalerna."));
-    TextLabel[3] = etikett(t, "Textlabel3", QStringLiteral("Räkna upp mjuka vokaler."));
-    TextLabel[4] = etikett(t, "Textlabel4", QStringLiteral("Räkna upp hårda vokaler."));
+    TextLabel[3] = etikett(t, "Textlabel3", QStringLiteral("Räkna upp de mjuka vokalerna."));
+    TextLabel[4] = etikett(t, "Textlabel4", QStringLiteral("Räkna upp de hårda vokalerna."));
     const char *const duSvar[5] = {"", "DuSvarLabel1", "DuSvarLabel2", "DuSvarLabel3", "DuSvarLabel4"};
     const char *const ideal[5] = {"", "IdealLabel1", "IdealLabel2", "IdealLabel3", "IdealLabel4"};
     for (int k = 1; k <= 4; ++k) {
@@ -107,9 +107,9 @@ TVokalex::TVokalex(QWidget *parent)
     SummaLabel = etikett(t, "SummaLabel", QStringLiteral("Summa:"));
     DuSummaLabel = etikett(t, "DuSummaLabel", {}, clMaroon);
     IdealSummaLabel = etikett(t, "IdealSummaLabel", QString::number(VokalIdealsumma), clNavy);
-    MaxBetygLabel = etikett(t, "MaxBetygLabel", QStringLiteral("Högsta betyg är"));
+    MaxBetygLabel = etikett(t, "MaxBetygLabel", QStringLiteral("Högsta poäng:"));
     Maxbetyg = etikett(t, "Maxbetyg", QStringLiteral("10"), clNavy);
-    DittBetygLabel = etikett(t, "DittBetygLabel", QStringLiteral("Du fick betyget"));
+    DittBetygLabel = etikett(t, "DittBetygLabel", QStringLiteral("Dina poäng:"));
     Dittbetyg = etikett(t, "Dittbetyg", {}, clMaroon);
     Lovordlabel = etikett(t, "Lovordlabel", {}, clRed);
 

@@ -59,6 +59,7 @@ TEST_F(InnehaallSkriv, EveryListedFileOfTheTypedAnswerWindowPasses)
     ASSERT_TRUE(Uppstart());
     QStringList fel;
     QHash<QString, Meningar> meningar;
+    QHash<QString, Svarspar> par;
     Innehaallsregler regler;
     regler.lucka = false;
     regler.minstPerOrd = 0;
@@ -69,14 +70,14 @@ TEST_F(InnehaallSkriv, EveryListedFileOfTheTypedAnswerWindowPasses)
         if (program(p).foenster != Foenstertyp::TSKRIV)
             continue;
         ++granskade;
-        fel << granskaDatafil(namn, regler, &meningar[namn]);
+        fel << granskaDatafil(namn, regler, &meningar[namn], &par[namn]);
         if (antalBokstaever(p) == 0)
             fel << granskaSkrivfil(namn);
     }
     EXPECT_EQ(granskade, 27);
 
     // A diagnosis pool shares no question with its practice or the menu files
-    // of its diagnosis item.
+    // of its diagnosis item, and holds none of their items turned round.
     for (auto d = meningar.cbegin(); d != meningar.cend(); ++d) {
         const Word test = GeProgramtal(d.key());
         if (!d.key().startsWith(QStringLiteral("SVDI")))
@@ -84,7 +85,8 @@ TEST_F(InnehaallSkriv, EveryListedFileOfTheTypedAnswerWindowPasses)
         for (auto t = meningar.cbegin(); t != meningar.cend(); ++t) {
             const Word p = GeProgramtal(t.key());
             if (p == 100 + test || (p > 200 && GeDiagnosNummer(p) == test))
-                fel << gemensammaMeningar(d.key(), d.value(), t.key(), t.value());
+                fel << gemensammaMeningar(d.key(), d.value(), t.key(), t.value())
+                    << omvaendaPar(d.key(), par.value(d.key()), t.key(), par.value(t.key()));
         }
     }
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();

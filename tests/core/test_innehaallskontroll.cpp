@@ -146,6 +146,21 @@ TEST_F(PlanteradeFel, AreNamedWithTheirLines)
                                 "SVE99300.DAT:6: the answer \"Ta\" shows in its own sentence\n"
                                 "SVE99300.DAT:7: 3 help texts, more than the button offers"));
 
+    // A test item that is a menu item turned round, its sense in brackets or not.
+    skrivFil1252(i("pc/DATA/DAT/SVE99400.DAT"),
+                 {"$Prov", "$Meny", "; Färre poster: en prövning av reglerna.", "stor (om ett hus)#liten", "varm#kall"});
+    skrivFil1252(i("pc/DATA/DAT/SVE99410.DAT"),
+                 {"$Prov", "$Test", "; Färre poster: en prövning av reglerna.", "tom#full", "liten#stor"});
+    skrivFil1252(i("pc/DATA/datfiler.sve"), {"SVE99400.DAT", "SVE99410.DAT"});
+    ASSERT_TRUE(HaemtaDatFiler());
+    Innehaallsregler fraagor;
+    fraagor.lucka = false;
+    Svarspar meny, test;
+    granskaDatafil(QStringLiteral("SVE99400.DAT"), fraagor, nullptr, &meny);
+    granskaDatafil(QStringLiteral("SVE99410.DAT"), fraagor, nullptr, &test);
+    EXPECT_EQ(omvaendaPar(QStringLiteral("SVE99410.DAT"), test, QStringLiteral("SVE99400.DAT"), meny),
+              QStringList{QStringLiteral("SVE99410.DAT:5: the item of SVE99400.DAT:4 turned round")});
+
     Meningar a{{QStringLiteral("katten <sover> i soffan."), 5}};
     Meningar b{{QStringLiteral("katten <sover> i soffan."), 12}};
     EXPECT_EQ(gemensammaMeningar(QStringLiteral("SVDI01.DAT"), a, QStringLiteral("SVOVN101.DAT"), b),

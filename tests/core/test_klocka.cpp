@@ -71,6 +71,10 @@ std::optional<std::pair<int, int>> tidIOrd(const QString &fras)
         ord.removeLast();
         minut = -30;
     }
+    // "fem minuter över": the word minuter only between a number and över or i.
+    if (ord.size() == 3 && minuter.contains(ord[0]) && ord[0] != QStringLiteral("kvart")
+        && ord[1] == QStringLiteral("minuter"))
+        ord.removeAt(1);
     if (ord.size() == 2 && minuter.contains(ord[0])
         && (ord[1] == QStringLiteral("över") || ord[1] == QStringLiteral("i"))) {
         minut += ord[1] == QStringLiteral("över") ? minuter.value(ord[0]) : -minuter.value(ord[0]);
@@ -96,7 +100,8 @@ TEST(Klocka, TimeWordsAreReadAsAPupilSaysThem)
     EXPECT_EQ(tidIOrd(QStringLiteral("tio över halv sju")), P(6, 40));
     EXPECT_EQ(tidIOrd(QStringLiteral("halv ett")), P(0, 30));
     EXPECT_EQ(tidIOrd(QStringLiteral("tjugufem i tolv")), P(11, 35));
-    EXPECT_EQ(tidIOrd(QStringLiteral("fem minuter över tre")), std::nullopt);
+    EXPECT_EQ(tidIOrd(QStringLiteral("fem minuter över tre")), P(3, 5));
+    EXPECT_EQ(tidIOrd(QStringLiteral("kvart minuter över tre")), std::nullopt);
     EXPECT_EQ(tidIOrd(QStringLiteral("Fem över tre")), std::nullopt);
 }
 
@@ -124,4 +129,17 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
     }
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+// A time that starts like a sentence is right; any other change of case,
+// and a capital letter where the text has none, stays wrong.
+TEST(Klocka, ACapitalFirstLetterIsTheTimeAndNothingElseIs)
+{
+    str_postarray(QStringLiteral("kvart över tre#&femton över tre"));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("kvart över tre")));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("Kvart över tre")));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral(" Femton över tre")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("kvart Över tre")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("KVART ÖVER TRE")));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("Kvart i tre")));
 }

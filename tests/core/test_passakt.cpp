@@ -44,6 +44,7 @@ TEST_F(PassAktBeslut, GrammatikTermLaterMatchesWin)
     EXPECT_EQ(GrammatikTerm(QStringLiteral("dat.obj."), 1), QStringLiteral("Dativ"));
     EXPECT_EQ(GrammatikTerm(QStringLiteral("Pred.f."), 0), QStringLiteral("predikatsfyllnad"));
     EXPECT_EQ(GrammatikTerm(QStringLiteral("predikat"), 0), QStringLiteral("predikat"));
+    EXPECT_EQ(GrammatikTerm(QStringLiteral("predikatsfyllnad"), 1), QStringLiteral("Predikatsfyllnad"));
     EXPECT_EQ(GrammatikTerm(QStringLiteral("passiv"), 1), QStringLiteral("Passiv"));
     EXPECT_EQ(GrammatikTerm(QStringLiteral("okänd"), 1), QStringLiteral("Okänd"));
 }

@@ -18,6 +18,13 @@ namespace {
 
 QString mening(const QString &faelt1) { return faelt1.toLower().simplified(); }
 
+// A question without the "(om en kniv)" that tells which sense is meant.
+QString fraaga(const QString &faelt1)
+{
+    static const QRegularExpression parentes(QStringLiteral("\\s*\\([^)]*\\)\\s*$"));
+    return mening(QString(faelt1).remove(parentes));
+}
+
 // The answer shows in its own sentence: a word of four letters or more
 // anywhere in the rest (compounds and inflections give it away too), a
 // shorter one as a word of its own.
@@ -60,7 +67,8 @@ void granskaLuckpost(const Luckpost &p, int radnr, Felrad &felrad, Meningar &sed
 
 } // namespace
 
-QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, Meningar *meningar)
+QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, Meningar *meningar,
+                           Svarspar *par)
 {
     QStringList fel;
     auto felrad = [&](int rad, const QString &vad) {
@@ -82,6 +90,7 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
     }
 
     Meningar sedda;
+    Svarspar paren;
     QMap<QString, int> perOrd;
     int poster = 0;
     bool faerreSagt = false;
@@ -103,6 +112,9 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         }
         const QString faelt1 = G.Postfaelt[1];
         const int egnaAlternativ = int(G.AntalFaelt) - 1;
+
+        if (G.AntalFaelt >= 2)
+            paren.insert(fraaga(faelt1) + QLatin1Char('#') + mening(G.Postfaelt[2]), radnr);
 
         const QString m = mening(faelt1);
         if (sedda.contains(m))
@@ -158,6 +170,26 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
     }
     if (meningar)
         *meningar = sedda;
+    if (par)
+        *par = paren;
+    return fel;
+}
+
+QStringList omvaendaPar(const QString &namnA, const Svarspar &a, const QString &namnB, const Svarspar &b)
+{
+    QStringList fel;
+    for (auto it = a.cbegin(); it != a.cend(); ++it) {
+        const QString &p = it.key();
+        const qsizetype skil = p.indexOf(QLatin1Char('#'));
+        const QString omvaent = p.mid(skil + 1) + QLatin1Char('#') + p.left(skil);
+        if (b.contains(omvaent))
+            fel << QStringLiteral("%1:%2: the item of %3:%4 turned round")
+                       .arg(namnA)
+                       .arg(it.value())
+                       .arg(namnB)
+                       .arg(b.value(omvaent));
+    }
+    fel.sort();
     return fel;
 }
 

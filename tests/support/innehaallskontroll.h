@@ -22,11 +22,15 @@ struct Innehaallsregler {
 // The sentence of each item (field 1, lower case, blanks tidied) with its line.
 using Meningar = QHash<QString, int>;
 
+// Question and answer of each item ("question#answer", lower case, a
+// trailing "(om …)" left off the question) with its line.
+using Svarspar = QHash<QString, int>;
+
 // One data file of the current content (G's base paths). The file must pass
 // Kolla and have its two title lines. A comment line "; Färre poster: …"
 // says why the file may hold fewer items than the rules ask.
 QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler,
-                           Meningar *meningar = nullptr);
+                           Meningar *meningar = nullptr, Svarspar *par = nullptr);
 
 // The menu data files ("SVE" + program number) of the program table's rows
 // that open the window.
@@ -37,6 +41,10 @@ QStringList menyfilerFoer(Foenstertyp foenster);
 // the files that train for it.
 QStringList gemensammaMeningar(const QString &namnA, const Meningar &a, const QString &namnB,
                                const Meningar &b);
+
+// Items of A that are items of B turned round (B asks "stor", A asks
+// "liten"): a pupil who has done B has seen the test A.
+QStringList omvaendaPar(const QString &namnA, const Svarspar &a, const QString &namnB, const Svarspar &b);
 
 // A story file of the story windows (its window says which kind), read
 // through the program's own readers: enough stories, each within what its

@@ -97,8 +97,8 @@ TEST_F(Klockan, ARoundWithWaitLampPastePraiseAndCorrection)
     svara(k, QStringLiteral("tolv"));
     EXPECT_EQ(G.AntalRaett, 1);
     EXPECT_EQ(G.KlockPost, 2);
-    // Exact: a capital letter is wrong, and the right answer stays.
-    svara(k, QStringLiteral("Fem över tolv"));
+    // Exact past the first letter: a capital inside is wrong, and the right answer stays.
+    svara(k, QStringLiteral("fem Över tolv"));
     EXPECT_EQ(G.AntalFel, 1);
     EXPECT_FALSE(k.Label4->isHidden());
     EXPECT_EQ(k.Label4->text(), QStringLiteral("fem över tolv"));

@@ -52,7 +52,7 @@ TEST_F(Vokalex, TypedWithoutErrors)
     EXPECT_EQ(G.Uppgiftsnummer, 1);
     f.Timer1Timer();
     EXPECT_EQ(G.Uppgiftsnummer, 2);
-    EXPECT_EQ(f.InstruktionsLabel2->text(), QStringLiteral("De är i alfabetisk ordning :"));
+    EXPECT_EQ(f.InstruktionsLabel2->text(), QStringLiteral("Skriv dem i alfabetisk ordning:"));
     EXPECT_TRUE(f.SPanel[9]->isVisible());
     EXPECT_TRUE(f.SPanel[1]->text().isEmpty());
     typ(f, utanFel.mid(1));
