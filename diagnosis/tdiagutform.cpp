@@ -30,11 +30,14 @@ bool hoegerstaelld(int rad, int antal, int k) { return k == Resultatkolumn || (r
 
 bool maet(Skrivare &p, const QList<QStringList> &rader, int L, int R, Tabell &t)
 {
-    t.luftX = p.XmmTillPixel(1.5);
+    t.luftX = p.XmmTillPixel(2);
     t.luftY = p.YmmTillPixel(1);
     t.radhoejd = p.textHeight(QStringLiteral("ÅgJj")) + 2 * t.luftY;
+    // Room for every text a column can hold, not only today's.
+    const QStringList prov = {QStringLiteral("17"), QString(), QStringLiteral("Resultat"),
+                              QStringLiteral("000000 00:00"), QStringLiteral("Vänta")};
     std::array<int, Kolumner> bredd{};
-    for (const QStringList &rad : rader)
+    for (const QStringList &rad : rader + QList<QStringList>{prov})
         for (int k = 0; k < Kolumner; ++k)
             bredd[k] = std::max(bredd[k], p.textWidth(cell(rad, k)) + 2 * t.luftX);
     int oevriga = 0;
