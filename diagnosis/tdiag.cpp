@@ -29,6 +29,10 @@ void skaleraCentrerat(QWidget *w)
     if (G.Skalprocent == 100 || G.Skalprocent == 0)
         return;
     skalaFoenster(w, G.Skalprocent);
+    // A scaled font is not always scaled by exactly the percentage: each
+    // label takes the width its text needs, so no text loses its end.
+    for (QLabel *l : w->findChildren<QLabel *>())
+        l->adjustSize();
     const QSize s = skaermstorlek();
     w->move((s.width() - w->width()) / 2, (s.height() - w->height()) / 2);
 }
