@@ -3,6 +3,8 @@
 #include "core/luckpost.h"
 #include "core/tillstaand.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 QString Nummerprefix(int n)
@@ -39,6 +41,12 @@ QString UtSkriftSvar(const QString &svar)
     return s;
 }
 
+QString utanBlanktFoereTecken(const QString &text)
+{
+    static const QRegularExpression blanka(QStringLiteral("(\\S) +([?!:])"));
+    return QString(text).replace(blanka, QStringLiteral("\\1\\2"));
+}
+
 int RadTyp(const QString &s)
 {
     if (s.isEmpty())
@@ -70,7 +78,8 @@ int UppgiftTillNySida(const QStringList &lista, int i)
 
 bool InstruktionFinns(const QStringList &lista, int i)
 {
-    return i >= 0 && i < lista.size() - 2 && RadTyp(lista.at(i + 1)) == 0;
+    // Not for a heading among the last three lines: i + 3 must still be a line.
+    return i >= 0 && i + 3 < lista.size() && RadTyp(lista.at(i + 1)) == 0;
 }
 
 Arbetsbladsrader SkrivRader(const QString &fraaga, const QString &svar)

@@ -41,9 +41,14 @@ QString Nummerprefix(int n);
 // (fields before the last filled one of 3..10), a leading "&" taken off each.
 QString UtSkriftSvar(const QString &svar);
 
+// The text with the blanks before "?", "!" and ":" taken out, as Swedish
+// sets them ("Fem eller säng ?" becomes "Fem eller säng?").
+QString utanBlanktFoereTecken(const QString &text);
+
 // 10 empty, 1 section heading (or item 100 and up), 2 item line, 0 other.
 int RadTyp(const QString &s);
 // Room the block at line i needs: 3 for a heading, else its continuation lines.
 int UppgiftTillNySida(const QStringList &lista, int i);
-// A heading at line i is followed by its question line.
+// A heading at line i is followed by its question line; a heading among the
+// list's last three lines takes none (the next line prints as an ordinary one).
 bool InstruktionFinns(const QStringList &lista, int i);

@@ -126,14 +126,16 @@ bool skrivDiagnosfil(const QList<QByteArray> &poster, bool nySkraepfilMeddelande
 QString tvaaSiffror(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
 
 // ---- the teacher password ----------------------------------------------------
-// A password that itself begins with ")" would pass the line scrambling
-// unchanged and then be unscrambled on reading; it is scrambled like any
-// other text ("#" in front, then the per-position transformation).
+// The password is always scrambled: "#" in front, then the per-position
+// transformation, so the stored text begins with ")" whatever the first
+// letter. The line scrambling alone would leave a password that begins with
+// ")", ";", "$" or "#" as it stands; ")" + the unscrambling of ")" + password
+// is that same transformation for every first letter. Reading unscrambles
+// what begins with ")" and takes anything else as it stands, so a password
+// an older copy stored in clear (";..." and the like) still reads.
 QString krypteraLoesen(const QString &loesen)
 {
-    if (loesen.startsWith(QLatin1Char(')')))
-        return QLatin1Char(')') + dekryptrad(QLatin1Char(')') + loesen);
-    return kryptrad(loesen);
+    return QLatin1Char(')') + dekryptrad(QLatin1Char(')') + loesen);
 }
 
 // The password of a readable, whole, non-empty teacher-password file.

@@ -29,6 +29,10 @@ void skaleraCentrerat(QWidget *w)
     if (G.Skalprocent == 100 || G.Skalprocent == 0)
         return;
     skalaFoenster(w, G.Skalprocent);
+    // A scaled font is not always scaled by exactly the percentage: each
+    // label takes the width its text needs, so no text loses its end.
+    for (QLabel *l : w->findChildren<QLabel *>())
+        l->adjustSize();
     const QSize s = skaermstorlek();
     w->move((s.width() - w->width()) / 2, (s.height() - w->height()) / 2);
 }
@@ -48,24 +52,24 @@ public:
 
 const char *const Regeltexter[] = {
     "Ta bort diagnoser",
-    "1. Så här tar du bort din sin egen diagnos: ",
-    "- När du ser namnlistan markerar du ditt namn. Klicka försiktigt eller använd nedåtpilen",
-    "- Tryck sedan på bokstaven R som i Radera. ",
-    "- Skriv ditt lösenord. ",
-    "- Du får då för säkerhets skull en fråga om du verkligen vill ta bort din diagnos",
-    "- Gör du detta försvinner diagnosen från listan och kan inte återskapas",
-    "2. Om du är administratör av datorprogrammet gör du så här. ",
-    "- Klicka på Ny person ",
-    "- Skriv Lärare i rutan ",
+    "1. Så här tar du bort din egen diagnos:",
+    "- När du ser namnlistan markerar du ditt namn. Klicka försiktigt eller använd nedåtpilen.",
+    "- Tryck sedan på bokstaven R som i Radera.",
+    "- Skriv ditt lösenord.",
+    "- Du får då för säkerhets skull en fråga om du verkligen vill ta bort din diagnos.",
+    "- Gör du detta försvinner diagnosen från listan och kan inte återskapas.",
+    "2. Om du är administratör av datorprogrammet gör du så här:",
+    "- Klicka på Ny användare.",
+    "- Skriv Lärare i rutan.",
     nullptr,   // the initial password
-    "- Du kan då välja mellan följande alternativ: ",
-    "a) Ta bort alla diagnoser. Filen där diagnoserna ligger, SDIAG.DIA raderas men sparas",
-    "     i en fil Sv0212010823.DIS i samma katalog(Sv+år+mån+dag+tim+min.DIS). ",
-    "     En ny DIA-fil skapas automatiskt när första diagnosen görs.  ",
-    "b) Ta bort enstaka med angivande av lösenordet Fungerar som under 1. ",
-    "c) Ta bort enstaka utan att behöva ange lösenordet Fungerar som under 1 men lösenordet behöver inte anges.",
-    "3. Om du som administratör vill ändra lösenordet gör du så här: ",
-    "- När INFO-knappen har focus trycker du bokstaven Ä och ändrar ditt lösenord. ",
+    "- Du kan då välja mellan följande alternativ:",
+    "a) Ta bort alla diagnoser. Du får en fråga först. Filen där diagnoserna ligger, SDIAG.DIA,",
+    "     raderas men sparas i en fil SV0212010823.DIS i samma katalog (SV+år+mån+dag+tim+min.DIS).",
+    "     En ny DIA-fil skapas automatiskt när första diagnosen görs.",
+    "b) Ta bort enstaka med angivande av lösenordet. Fungerar som under 1.",
+    "c) Ta bort enstaka utan att behöva ange lösenordet. Fungerar som under 1 utan lösenord.",
+    "3. Om du som administratör vill ändra lösenordet gör du så här:",
+    "- När knappen Info är markerad trycker du på bokstaven Ä och ändrar ditt lösenord.",
 };
 
 QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text, QPoint plats, int punkter,
@@ -146,7 +150,8 @@ TDiag::TDiag(QWidget *parent) : Foenster(parent)
     int y = 4;
     for (const char *rad : Regeltexter) {
         const QString text = rad ? QString::fromUtf8(rad)
-                                 : QStringLiteral("- Skriv lösenordet som till en början är ") + InitialtLaerarLoesen;
+                                 : QStringLiteral("- Skriv lösenordet som till en början är ") + InitialtLaerarLoesen
+                                       + QLatin1Char('.');
         QLabel *l = skapaEtikett(inre, QStringLiteral("Regel%1").arg(y), QString(), QPoint(6, y));
         l->setFont(arial(Punkter{8}, rad == Regeltexter[0]));
         saettEtikettText(l, text);
@@ -375,7 +380,7 @@ void TDiag::MaskEdit1KeyPress(QChar tecken)
         m_laerarkontroll = false;
     } else if (G.Raderingslaege == 1) {
         if (skrivet != G.Diagnostabell.loesen.str()) {
-            saettEtikettText(FelLosenLabel, QStringLiteral("Felaktigt lösen.!"));
+            saettEtikettText(FelLosenLabel, QStringLiteral("Felaktigt lösen. Försök igen!"));
             SkrivLosenLabel->hide();
             FelLosenLabel->show();
             visaMeddelande(QStringLiteral("Felaktigt lösen."));
@@ -415,10 +420,17 @@ void TDiag::AvbrytButtonClick()
 
 void TDiag::Button1Click()
 {
+    // The whole class's results go at one click: the teacher is asked first
+    // (Nej is the default answer) and told afterwards where they were kept.
+    if (!fraagaJaNej(QStringLiteral("Vill du verkligen ta bort alla diagnoser? De sparas först i en arkivfil.")))
+        return;
     // An archive of the same name (twice in one minute) is refused and said;
     // the teacher stays in the window.
-    if (!SparaUndanDiagnosfil(TidsstampelText(true)))
+    const QString staempel = TidsstampelText(true);
+    if (!SparaUndanDiagnosfil(staempel))
         return;
+    visaInformation(QStringLiteral("Alla diagnoser är borttagna. De är sparade i filen ") + G.DiagnosKatalog
+                    + QStringLiteral("\\SV") + staempel + QStringLiteral(".DIS."));
     saettLaege(Laege::Oevning);
     stang();
 }

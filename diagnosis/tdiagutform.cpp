@@ -4,17 +4,53 @@
 #include "platform/ui/utskrift.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 using plattform::Skrivare;
 
 namespace {
-constexpr int Radavstaand = 6;   // mm between rows; their rules are 8 mm long and run on
+constexpr int Kolumner = 5;
+constexpr int Resultatkolumn = 2;
 
-// A percentage of the table (180 of the page's 210 mm) in printer pixels.
-int ProcentTillPixel(const Skrivare &p, int procent)
+// The table is measured in the printer's own font: each column as wide as
+// its widest text plus air on both sides, the area column taking what is
+// left of the 180 mm, every row as high as a line plus air above and below.
+// The screen's blanks that line the grid up are not printed; the numbers
+// stand to the right of their column instead, and so does "Summa:".
+struct Tabell {
+    std::array<int, Kolumner + 1> kant{};   // left borders, then the right one
+    int radhoejd = 0;
+    int luftX = 0;
+    int luftY = 0;
+};
+
+QString cell(const QStringList &rad, int k) { return k < rad.size() ? rad.at(k).trimmed() : QString(); }
+
+bool hoegerstaelld(int rad, int antal, int k) { return k == Resultatkolumn || (rad == antal - 1 && k == 1); }
+
+bool maet(Skrivare &p, const QList<QStringList> &rader, int L, int R, Tabell &t)
 {
-    return std::max(0, int(std::lround(procent * (p.pageWidth() * 6.0 / 7.0) / 100.0)));
+    t.luftX = p.XmmTillPixel(2);
+    t.luftY = p.YmmTillPixel(1);
+    t.radhoejd = p.textHeight(QStringLiteral("ÅgJj")) + 2 * t.luftY;
+    // Room for every text a column can hold, not only today's.
+    const QStringList prov = {QStringLiteral("17"), QString(), QStringLiteral("Resultat"),
+                              QStringLiteral("000000 00:00"), QStringLiteral("Vänta")};
+    std::array<int, Kolumner> bredd{};
+    for (const QStringList &rad : rader + QList<QStringList>{prov})
+        for (int k = 0; k < Kolumner; ++k)
+            bredd[k] = std::max(bredd[k], p.textWidth(cell(rad, k)) + 2 * t.luftX);
+    int oevriga = 0;
+    for (int k = 0; k < Kolumner; ++k)
+        if (k != 1)
+            oevriga += bredd[k];
+    const int omraade = R - L - oevriga;
+    t.kant[0] = L;
+    t.kant[1] = L + bredd[0];
+    t.kant[2] = t.kant[1] + omraade;
+    for (int k = 2; k < Kolumner; ++k)
+        t.kant[k + 1] = t.kant[k] + bredd[k];
+    return omraade >= bredd[1];
 }
 } // namespace
 
@@ -34,26 +70,27 @@ void SkrivutDiaggen(const QList<QStringList> &rader)
     y += 10;
     const int L = p.XmmTillPixel(15) - 1;
     const int R = p.XmmTillPixel(195) + 1;
+    // A text too wide for the page at 12 points is printed smaller.
+    Tabell t;
+    for (int punkter = 12; !maet(p, rader, L, R, t) && punkter > 7; --punkter)
+        p.saettStorlek(punkter - 1);
+
+    int T = p.YmmTillPixel(y);
     for (int r = 0; r < rader.size(); ++r) {
         const QStringList &rad = rader.at(r);
-        auto cell = [&](int k) { return k < rad.size() ? rad.at(k) : QString(); };
-        const bool summarad = r == rader.size() - 1;
-        const int T = p.YmmTillPixel(y);
-        const int B = p.YmmTillPixel(y + 8);
-        p.linje(L, T, L, B);
+        const int B = T + t.radhoejd;
         p.linje(L, T, R, T);
-        p.textOut(p.XmmTillPixel(15), p.YmmTillPixel(y + 2), cell(0));
-        for (int k = 0; k <= 3; ++k) {
-            const int x = ProcentTillPixel(p, G.Kolumnprocent[k + 1]);
-            p.linje(L + x, T, L + x, B);
-            const int texty = summarad && (k == 0 || k == 1) ? y + 3 : y + 2;
-            p.textOut(p.XmmTillPixel(15) + x, p.YmmTillPixel(texty), cell(k + 1));
+        for (int k = 0; k < Kolumner; ++k) {
+            const QString text = cell(rad, k);
+            const int x = hoegerstaelld(r, int(rader.size()), k) ? t.kant[k + 1] - t.luftX - p.textWidth(text)
+                                                                  : t.kant[k] + t.luftX;
+            p.linje(t.kant[k], T, t.kant[k], B);
+            p.textOut(x, T + t.luftY, text);
         }
         p.linje(R, T, R, B);
         p.linje(L, T + 3, R, T + 3);
-        y += Radavstaand;
+        T = B;
     }
-    const int slut = p.YmmTillPixel(y + 2);
-    p.linje(L, slut, R, slut);
+    p.linje(L, T, R, T);
     p.endDoc();
 }

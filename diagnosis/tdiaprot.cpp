@@ -140,7 +140,8 @@ void Tdiaprot::FormCreate()
     StringGrid1->saettHelRad(true);
     StringGrid1->saettRutnaet(true);
     StringGrid1->saettRullningslister(false, false);
-    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { color: navy; background: white; gridline-color: black; }"));
+    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { color: navy; background: white; gridline-color: black;"
+                                                " selection-color: white; selection-background-color: navy; }"));
 
     beraeknaKolumnprocent(w, CW, M);
 
@@ -175,7 +176,9 @@ void Tdiaprot::HjalpText()
     saettEtikettText(Label5, QStringLiteral("eller tryck enter så kommer diagnosen."));
     Label4->move(M, M / 2);
     Label5->move(M, M / 2 + Label4->height());
-    Panel1->resize(Label4->width() + 2 * M, Label4->height() + Label5->height() + M);
+    // As wide as the wider line: the second is the longer in some fonts.
+    Panel1->resize(std::max(Label4->width(), Label5->width()) + 2 * M,
+                   Label4->height() + Label5->height() + M);
 }
 
 void Tdiaprot::showEvent(QShowEvent *e)

@@ -58,6 +58,9 @@ public:
 
 protected:
     void escape() override { AvbrytButtonClick(); }
+    // Alt+F4 and the window manager's close sign out as "&Avbryt" does: the
+    // protocol (and a new password) is saved and the pupil's protocol closed.
+    void stangBegaert() override { AvbrytButtonClick(); }
     bool keyDown(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;

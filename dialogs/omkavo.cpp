@@ -12,10 +12,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-using namespace plattform;
+#include <algorithm>
 
-namespace {
-} // namespace
+using namespace plattform;
 
 TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
 {
@@ -47,7 +46,10 @@ void TOmKavo::FormCreate()
     setGeometry(0, 0, W, H);
     setWindowState(Qt::WindowMaximized);
 
-    Image1->setGeometry(0, 0, W, H);
+    // The picture fills the screen above the button's strip: its caption
+    // runs along its lower edge, and the button must not stand on it.
+    const int knapptopp = H - (5 * Button1->height()) / 4;
+    Image1->setGeometry(0, 0, W, std::max(0, knapptopp - Button1->height() / 4));
     // PC path first, then CD path; without the picture the window shows
     // its silver background.
     const QString fil = HittaInnehaall(QStringLiteral("\\BILD\\Morv97.BMP"));
@@ -63,7 +65,7 @@ void TOmKavo::FormCreate()
     // The title stands centred in the upper part of the picture.
     Label1->move((W - Label1->width()) / 2, H / 6);
     Label1->raise();
-    Button1->move((W - Button1->width()) / 2, H - (5 * Button1->height()) / 4);
+    Button1->move((W - Button1->width()) / 2, knapptopp);
     Button1->raise();
     Button1->setFocus();
 }

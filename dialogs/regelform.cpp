@@ -16,6 +16,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <algorithm>
+
 using namespace plattform;
 
 namespace {
@@ -88,10 +90,13 @@ void TRegelform::Webregel()
     else
         visaMeddelande(saknadFil(sist + regelkatalog + namn));
 
+    // "Tillbaka" stands on the screen's lower edge; the page ends above it,
+    // so the button never covers the last lines of a rule.
     const int m = G.Marginal;
-    WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m, Panel1->height() - 2 * m);
-    ClosePanel2Knapp->move(ClosePanel2Knapp->x(),
-                           skaermstorlek().height() - ClosePanel2Knapp->height());
+    const int knapptopp = skaermstorlek().height() - ClosePanel2Knapp->height();
+    ClosePanel2Knapp->move(ClosePanel2Knapp->x(), knapptopp);
+    WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m,
+                             std::max(0, std::min(Panel1->height() - m, knapptopp) - m - m));
     ClosePanel2Knapp->raise();
 }
 

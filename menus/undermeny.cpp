@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace plattform;
 
 Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_def(def)
@@ -63,6 +65,11 @@ void Undermeny::FormCreate()
     // The design position is on a 640-pixel screen; it follows the scale.
     const int p = G.Skalprocent == 0 ? 100 : G.Skalprocent;
     move(x() * p / 100, y() * p / 100);
+    // A long menu ("Dina ord") would reach below the screen: it moves up
+    // until its lower border shows.
+    const int nederkant = skaermstorlek().height() - 2;
+    if (y() + height() > nederkant)
+        move(x(), std::max(0, nederkant - height()));
 
     Label1->move(G.Marginal / 2, Label1->y());
     Label1->resize(Panel1->width() - G.Marginal, Label1->height());

@@ -20,10 +20,14 @@ void laeggTillArbetsbladsposter(Arbetsbladsfoenster &f, TUtskrift &u, int antal,
         if (kolon && !G.Rubrikrader[1].str().isEmpty())
             G.Utskriftsrubrik = (G.Rubrikrader[1].str() + QLatin1Char(' ') + G.Rubrikrader[2].str()
                                  + QLatin1Char(' ') + G.Rubrikrader[3].str()).trimmed().left(80);
-        const QString rubrik = QString::number(G.UtskriftAvsnitt) + QStringLiteral(".  ") + G.Utskriftsrubrik.str();
+        // The headings come from the data files and the windows as they are
+        // written; on paper they are set as Swedish sets them.
+        const QString rubrik = QString::number(G.UtskriftAvsnitt) + QStringLiteral(".  ")
+                               + utanBlanktFoereTecken(G.Utskriftsrubrik.str());
         u.laeggTill(rubrik, rubrik);
         if (!G.Fraagerad.str().isEmpty()) {
-            const QString rad = QString(6, QLatin1Char(' ')) + G.Fraagerad.str() + (kolon ? QStringLiteral(":") : QString());
+            const QString rad = QString(6, QLatin1Char(' '))
+                                + utanBlanktFoereTecken(G.Fraagerad.str() + (kolon ? QStringLiteral(":") : QString()));
             u.laeggTill(rad, rad);
         }
         G.NyttAvsnitt = 0;
@@ -81,7 +85,7 @@ Arbetsbladsval::Arbetsbladsval(Ovningsram &foenster) : QFrame(&foenster), m_f(fo
     knapp(SkrivutValPanel, VisaUtskriftLista2Button, "VisaUtskriftLista2Button", "Se ditt &val", &Arbetsbladsval::VisaUtskriftLista2ButtonClick);
 
     SkrivutAntalPanel = panel(this, "SkrivutAntalPanel");
-    SkrivutAntalTextLabel = new QLabel(QStringLiteral("Antal :"), SkrivutAntalPanel);
+    SkrivutAntalTextLabel = new QLabel(QStringLiteral("Antal:"), SkrivutAntalPanel);
     SkrivutAntalTextLabel->setObjectName(QStringLiteral("SkrivutAntalTextLabel"));
     SkrivutAntalLabel = new QLabel(QStringLiteral("1"), SkrivutAntalPanel);
     SkrivutAntalLabel->setObjectName(QStringLiteral("SkrivutAntalLabel"));

@@ -28,6 +28,8 @@ bool Fonstermeddelanden::fraaga(const QString &text)
                      QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     ruta.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     ruta.button(QMessageBox::No)->setText(QStringLiteral("&Nej"));
+    // Every question asks before something is removed: Enter keeps it.
+    ruta.setDefaultButton(QMessageBox::No);
     return ruta.exec() == QMessageBox::Yes;
 }
 

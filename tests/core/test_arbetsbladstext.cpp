@@ -53,6 +53,19 @@ TEST_F(Arbetsbladstext, LineClassesAndRoomForABlock)
     EXPECT_FALSE(InstruktionFinns(kort, 1));
 }
 
+TEST_F(Arbetsbladstext, AHeadingThreeLinesFromTheEndTakesNoQuestionLine)
+{
+    const QStringList l = {"1.  Rubrik", "      Fråga:", "   1. katt"};
+    EXPECT_FALSE(InstruktionFinns(l, 0));
+    EXPECT_TRUE(InstruktionFinns(l + QStringList{"   2. hund"}, 0));
+}
+
+TEST_F(Arbetsbladstext, NoBlankBeforeQuestionAndExclamationMarksOrColons)
+{
+    EXPECT_EQ(utanBlanktFoereTecken("Fyra, fem eller säng ?"), "Fyra, fem eller säng?");
+    EXPECT_EQ(utanBlanktFoereTecken("      Skriv ordet :  Hej !"), "      Skriv ordet:  Hej!");
+}
+
 TEST_F(Arbetsbladstext, EachWindowsItemLines)
 {
     G.AntalAlternativ = 0;

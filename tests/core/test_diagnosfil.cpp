@@ -544,6 +544,26 @@ TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
+TEST_F(Diagnosfiler, TeacherPasswordIsScrambledWhateverItsFirstLetter)
+{
+    for (const char *loesen : {";hemligt", "$hemligt", "#hemligt", ")hemligt"}) {
+        G.Diagnostabell.loesen = QString::fromLatin1(loesen);
+        LararLosenFil(2);
+        const QByteArray lagrat = laes(dot()).mid(28, 9);   // after its length byte
+        EXPECT_EQ(laes(dot()).at(27), 9) << loesen;
+        EXPECT_EQ(lagrat.at(0), ')') << loesen;
+        EXPECT_FALSE(lagrat.contains("hemligt")) << loesen;
+        LararLosenFil(1);
+        EXPECT_EQ(G.LaerarLoesen, loesen);
+    }
+    // What an older copy stored in clear still reads as it stands.
+    QByteArray b = initialLaerarfil();
+    b.replace(27, 9, QByteArray("\x08;hemligt", 9));
+    skrivBytes(dot(), b);
+    LararLosenFil(1);
+    EXPECT_EQ(G.LaerarLoesen, ";hemligt");
+}
+
 TEST_F(Diagnosfiler, FailedTeacherRewriteKeepsTheOldPassword)
 {
     skrivBytes(dot(), initialLaerarfil());

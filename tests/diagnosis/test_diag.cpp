@@ -9,6 +9,7 @@
 #include "diagnosis/tdiaprot.h"
 #include "diagnosis/tdiagutform.h"
 #include "menus/foensterregister.h"
+#include "platform/ui/fonstermeddelanden.h"
 #include "platform/ui/straengrutnaet.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -210,7 +212,7 @@ TEST_F(Diagnos, PupilDeletesOwnRecordWithAnEmptyPassword)
     EXPECT_FALSE(f.MaskEdit1->isHidden());              // asked although Bo has none
     skriv(f.MaskEdit1, "x");
     enter(f.MaskEdit1);
-    EXPECT_EQ(f.FelLosenLabel->text(), u("Felaktigt lösen.!"));
+    EXPECT_EQ(f.FelLosenLabel->text(), u("Felaktigt lösen. Försök igen!"));
     EXPECT_EQ(f.felLoesen(), 0);
     f.MaskEdit1->clear();
     enter(f.MaskEdit1);
@@ -280,7 +282,59 @@ TEST_F(Diagnos, ArchivingTwiceInAMinuteKeepsTheWindow)
     f.Button1Click();
     EXPECT_FALSE(f.aerStangd());
     EXPECT_EQ(dia().size(), 336);
-    EXPECT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster.size(), 2);   // the question, then the refusal
+}
+
+TEST_F(Diagnos, RemovingAllDiagnosesAsksFirstAndSaysWhereTheyWent)
+{
+    elev("Bo");
+    klocka.tid = QDateTime(QDate(2026, 3, 5), QTime(9, 7));
+    TDiag f;
+    f.show();
+    meddelanden.svar = {false};
+    f.Button1Click();
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster.first().typ, plattform::Rutetyp::Fraaga);
+    EXPECT_FALSE(f.aerStangd());
+    EXPECT_EQ(dia().size(), 336);
+    f.Button1Click();                     // Ja
+    EXPECT_TRUE(f.aerStangd());
+    EXPECT_TRUE(QFile::exists(i("Diag/SV2603050907.DIS")));
+    EXPECT_EQ(meddelanden.texter().last(), u("Alla diagnoser är borttagna. De är sparade i filen ")
+                                               + G.DiagnosKatalog + "\\SV2603050907.DIS.");
+}
+
+TEST_F(Diagnos, RemovalQuestionsHaveNejAsTheDefault)
+{
+    plattform::Fonstermeddelanden riktiga;
+    Saett<plattform::Meddelanden> s(&riktiga);
+    elev("Bo");
+    TDiag f;
+    f.show();
+    bool fraagad = false;
+    naerModal([&](QWidget *w) {
+        auto *ruta = qobject_cast<QMessageBox *>(w);
+        ASSERT_TRUE(ruta);
+        fraagad = true;
+        QTest::keyClick(ruta, Qt::Key_Return);
+    });
+    f.Button1Click();
+    EXPECT_TRUE(fraagad);
+    EXPECT_FALSE(f.aerStangd());
+    EXPECT_EQ(dia().size(), 336);
+}
+
+TEST_F(Diagnos, ClosingTheProtocolWindowSignsOutAsAvbryt)
+{
+    elev("Bo");
+    G.DiagnosStaengd = 0;
+    Tdiaprot p;
+    p.show();
+    G.Diagnostabell.loesen = QStringLiteral("nytt");   // as "&Ny lösen" leaves it
+    EXPECT_TRUE(p.close());                            // Alt+F4, the taskbar
+    EXPECT_TRUE(p.aerStangd());
+    EXPECT_EQ(G.DiagnosStaengd, 1);
+    EXPECT_EQ(avkodaDiagnospost(dia()).loesen.str(), "nytt");
 }
 
 TEST_F(Diagnos, PrintoutIsOneRuledPage)
@@ -290,6 +344,15 @@ TEST_F(Diagnos, PrintoutIsOneRuledPage)
     Saett<plattform::Skrivare> s(&skrivare);
     Saett<plattform::Utskriftsdialog> d(&dialog);
     elev("Anna");
+    for (int n : {1, 5}) {
+        G.Diagnostabell.resultat[n] = 20;
+        G.Diagnostabell.status[n] = 2;
+        G.Diagnostabell.aar[n] = 2026;
+        G.Diagnostabell.maanad[n] = 12;
+        G.Diagnostabell.dag[n] = 28;
+        G.Diagnostabell.timme[n] = 23;
+        G.Diagnostabell.minut[n] = 58;
+    }
     Tdiaprot p;
     p.show();
     dialog.svar = {{false, 1}};
@@ -304,8 +367,22 @@ TEST_F(Diagnos, PrintoutIsOneRuledPage)
     EXPECT_EQ(linjer, 153);
     EXPECT_EQ(texter, 96);
     EXPECT_EQ(sida.texter().first(), u("Diagnosprotokoll från Morvika för Anna."));
-    EXPECT_EQ(sida.hitta(u("  Ä-ljudet"))->plats.y(), skrivare.YmmTillPixel(12 + 6 + 2));
-    EXPECT_EQ(sida.ritningar.last().plats.y(), skrivare.YmmTillPixel(12 + 19 * 6 + 2));
+    EXPECT_NE(sida.hitta(u("Ä-ljudet")), nullptr);
+    EXPECT_NE(sida.hitta(u("261228 23:58")), nullptr);
+    // No text touches a rule: every cell's text stands inside its lines.
+    for (const auto &t : sida.ritningar) {
+        if (t.typ != plattform::Ritning::Text || t.text.isEmpty())
+            continue;
+        skrivare.saettTypsnitt(t.typsnitt);
+        const QRect ruta(t.plats, QSize(skrivare.textWidth(t.text), skrivare.textHeight(t.text)));
+        for (const auto &l : sida.ritningar) {
+            if (l.typ == plattform::Ritning::Linje) {
+                EXPECT_FALSE(QRect(l.plats, l.slut).normalized().intersects(ruta))
+                    << t.text.toStdString() << " crosses the rule from " << l.plats.x() << "," << l.plats.y();
+            }
+        }
+    }
+    EXPECT_LT(sida.ritningar.last().plats.y(), skrivare.YmmTillPixel(280));
 }
 
 TEST_F(Diagnos, NewPasswordFromTheProtocolByItsKey)
