@@ -90,6 +90,9 @@ Tkatten::Tkatten(QWidget *parent)
                                   QString::number(k), QPoint(4, 2));
         NrLabel[i]->setFont(arial(Punkter{12}, true));
         NrLabel[i]->adjustSize();
+        QPalette nr = NrLabel[i]->palette();
+        nr.setColor(QPalette::Disabled, QPalette::WindowText, clBlack);
+        NrLabel[i]->setPalette(nr);
         for (QWidget *w : {static_cast<QWidget *>(KattPanel[i]), static_cast<QWidget *>(KattLabel[i]),
                            static_cast<QWidget *>(NrLabel[i])}) {
             w->setProperty("kattpanel", k);

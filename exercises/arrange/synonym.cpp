@@ -193,7 +193,7 @@ void TSynon::placeraInstruktionen()
     const QSize s = skaermstorlek();
     const int W = s.width() / 32, H = s.height() / 48, M = G.Marginal;
     const int bredd = s.width() - 2 * M;
-    if (Instruktionslabel->width() > bredd) {
+    if (Instruktionslabel->fontMetrics().horizontalAdvance(Instruktionslabel->text()) > bredd) {
         Instruktionslabel->setWordWrap(true);
         Instruktionslabel->resize(bredd, Instruktionslabel->heightForWidth(bredd));
     }
