@@ -30,8 +30,8 @@ QString Namnuppmaning(int n)
 QStringList Ordkampslut(bool elevenVann, const QString &namn)
 {
     if (elevenVann)
-        return {QStringLiteral("Grattis ") + namn + QStringLiteral(" !"), QString(), QString()};
-    return {QStringLiteral("Tyvärr ,") + namn + QLatin1Char('.'), QStringLiteral("Du förlorade mot datorn."),
+        return {QStringLiteral("Grattis ") + namn + QLatin1Char('!'), QString(), QString()};
+    return {QStringLiteral("Tyvärr, ") + namn + QLatin1Char('.'), QStringLiteral("Du förlorade mot datorn."),
             QStringLiteral("Ta revansch.")};
 }
 

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QStorageInfo>
+
+#include <cerrno>
 
 using namespace plattform;
 
@@ -141,7 +144,51 @@ QString rekordkatalogMeddelande()
            + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddadad");
 }
 
+QString rekordDiskFullMeddelande()
+{
+    return QStringLiteral("Disken är full, så resultattabellen ") + G.RekordFilNamn
+           + QStringLiteral(" kunde inte skrivas. Resultatet är inte sparat.");
+}
+
+QString rekordSkrivfelMeddelande()
+{
+    return QStringLiteral("Resultattabellen ") + G.RekordFilNamn
+           + QStringLiteral(" kunde inte skrivas. Resultatet är inte sparat.");
+}
+
 namespace {
+
+// Room the file system must have beyond the table itself: its scratch copy
+// and the lock take whole blocks.
+constexpr qint64 Luft = 64 * 1024;
+
+// The disk under `katalog` is full: the failed call said so, or the file
+// system has no room left for `behov` bytes.
+bool diskenFull(const QString &katalog, qint64 behov, int felkod)
+{
+    if (felkod == ENOSPC || felkod == EDQUOT)
+        return true;
+    const QStorageInfo disk(katalog);
+    return disk.isValid() && disk.isReady() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < behov + Luft;
+}
+
+// What to say when the table under `riktig` could not be replaced.
+QString skrivfel(const QString &riktig, qint64 behov, Skrivutfall utfall, int felkod)
+{
+    if (diskenFull(QFileInfo(riktig).absolutePath(), behov, felkod))
+        return rekordDiskFullMeddelande();
+    // No scratch file beside the table: the directory takes no new files.
+    if (utfall == Skrivutfall::SkraepKundeInteSkapas)
+        return rekordkatalogMeddelande();
+    return rekordSkrivfelMeddelande();
+}
+
+bool misslyckat(QString *fel, const QString &text)
+{
+    if (fel)
+        *fel = text;
+    return false;
+}
 
 // The lock beside the table: the table's name with ".LCK".
 QString laasfil(const QString &riktig)
@@ -170,41 +217,62 @@ bool laesPoster(const QString &riktig, QList<Rekordpost> &poster, bool &fanns)
 
 } // namespace
 
-Rekordlaesning laesRekordfil(QList<Rekordpost> &poster)
+Rekordlaesning laesRekordfil(QList<Rekordpost> &poster, QString *fel)
 {
     const QString riktig = riktigSoekvaeg(G.RekordFilNamn);
+    const QString katalog = QFileInfo(riktig).absolutePath();
     bool fanns = false;
-    if (!laesPoster(riktig, poster, fanns))
+    if (!laesPoster(riktig, poster, fanns)) {
+        misslyckat(fel, rekordkatalogMeddelande());
         return Rekordlaesning::Misslyckad;
+    }
     if (fanns)
         return Rekordlaesning::Laest;
-    if (!QFileInfo(QFileInfo(riktig).absolutePath()).isDir())
+    if (!QFileInfo(katalog).isDir()) {
+        misslyckat(fel, rekordkatalogMeddelande());
         return Rekordlaesning::Misslyckad;
+    }
     Skrivlaas laas(laasfil(riktig));
     if (QFileInfo(riktig).isFile())
         return Rekordlaesning::Laest;
-    if (!laas.haalls() || skrivHelFil(riktig, QByteArray()) != Skrivutfall::Klart)
+    if (!laas.haalls()) {
+        misslyckat(fel, diskenFull(katalog, 0, 0) ? rekordDiskFullMeddelande() : rekordkatalogMeddelande());
         return Rekordlaesning::Misslyckad;
+    }
+    errno = 0;
+    const Skrivutfall utfall = skrivHelFil(riktig, QByteArray());
+    const int felkod = errno;
+    if (utfall != Skrivutfall::Klart) {
+        misslyckat(fel, skrivfel(riktig, 0, utfall, felkod));
+        return Rekordlaesning::Misslyckad;
+    }
     return Rekordlaesning::Skapad;
 }
 
-bool sparaRekord(const Rekordpost &ny)
+bool sparaRekord(const Rekordpost &ny, QString *fel)
 {
     const QString riktig = riktigSoekvaeg(G.RekordFilNamn);
-    if (!QFileInfo(QFileInfo(riktig).absolutePath()).isDir())
-        return false;
+    const QString katalog = QFileInfo(riktig).absolutePath();
+    if (!QFileInfo(katalog).isDir())
+        return misslyckat(fel, rekordkatalogMeddelande());
     Skrivlaas laas(laasfil(riktig));
     if (!laas.haalls())
-        return false;
+        return misslyckat(fel, diskenFull(katalog, 0, 0) ? rekordDiskFullMeddelande() : rekordkatalogMeddelande());
     QList<Rekordpost> poster;
     bool fanns = false;
     if (!laesPoster(riktig, poster, fanns))
-        return false;
+        return misslyckat(fel, rekordkatalogMeddelande());
     Rekordpost post = ny;
     Datumet(post);
     const Rekordtabell t = rangordna(poster, post);
     QByteArray allt;
     for (int r = 1; r <= t.antal; ++r)
         allt += kodaRekordpost(t.rader[r]);
-    return skrivHelFil(riktig, allt) == Skrivutfall::Klart;
+    // The writer leaves the system's error of the failed call in errno.
+    errno = 0;
+    const Skrivutfall utfall = skrivHelFil(riktig, allt);
+    const int felkod = errno;
+    if (utfall == Skrivutfall::Klart)
+        return true;
+    return misslyckat(fel, skrivfel(riktig, allt.size(), utfall, felkod));
 }

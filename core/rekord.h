@@ -41,12 +41,18 @@ QString rekordfilFoer(const QString &datfil);
 
 // "Katalogen <dir>, där resultaten ska sparas, finns inte eller ..."
 QString rekordkatalogMeddelande();
+// The table G.RekordFilNamn could not be written: because the disk is full,
+// or for a reason the system does not name.
+QString rekordDiskFullMeddelande();
+QString rekordSkrivfelMeddelande();
 
 enum class Rekordlaesning { Laest, Skapad, Misslyckad };
 // Reads G.RekordFilNamn (at most 100 records); a missing file is created
-// empty.
-Rekordlaesning laesRekordfil(QList<Rekordpost> &poster);
+// empty. When it fails, `fel` (if given) gets the message that says why.
+Rekordlaesning laesRekordfil(QList<Rekordpost> &poster, QString *fel = nullptr);
 // Ranks `ny` into the table on disk as it stands now and writes it back:
 // every filled row, whatever the names. False when the file cannot be read
-// or written; the table on disk is then as it was.
-bool sparaRekord(const Rekordpost &ny);
+// or written; the table on disk is then as it was, and `fel` (if given)
+// gets the message that says why: a missing or write-protected directory,
+// a full disk where the system tells, or a table that could not be written.
+bool sparaRekord(const Rekordpost &ny, QString *fel = nullptr);

@@ -66,6 +66,10 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
     for (Klickpanel *p : {Panel2, Panel3, Panel4}) {
         p->setFont(panelfont);
         saettBakgrund(p, clWhite);
+        // The chosen count is disabled on aqua; its caption stays black.
+        QPalette pal = p->palette();
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, clBlack);
+        p->setPalette(pal);
     }
     Panel2->OnClick = [this] { Panel2Click(); };
     Panel3->OnClick = [this] { Panel3Click(); };

@@ -109,9 +109,10 @@ void TRekord::IniGrid(int rad, const Rekordpost &post)
 void TRekord::Tabell()
 {
     QList<Rekordpost> poster;
-    const Rekordlaesning l = laesRekordfil(poster);
+    QString fel;
+    const Rekordlaesning l = laesRekordfil(poster, &fel);
     if (l == Rekordlaesning::Misslyckad) {
-        visaMeddelande(rekordkatalogMeddelande());
+        visaMeddelande(fel);
         stang();
         return;
     }
@@ -139,8 +140,9 @@ void TRekord::Button1Click()
 {
     if (!Button1->isEnabled())
         return;
-    if (!sparaRekord(G.RekordPost))
-        visaMeddelande(rekordkatalogMeddelande());
+    QString fel;
+    if (!sparaRekord(G.RekordPost, &fel))
+        visaMeddelande(fel);
     stang();
 }
 

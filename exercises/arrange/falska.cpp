@@ -39,7 +39,7 @@ TFalska::TFalska(QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel"))
 {
     setObjectName(QStringLiteral("Falska"));
-    const QSize s = foerberedHelskaerm(this, clBtnFace);
+    foerberedHelskaerm(this, clBtnFace);
 
     Escapepanel = Slut.panel;
     Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Fortsätta"), [this] { Button3Click(); });

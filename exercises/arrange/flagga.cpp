@@ -61,7 +61,7 @@ void TFlagga::FormCreate()
     const int vaenster = std::max(marginal, (W - blockbredd) / 2);
     const int textX = vaenster + flagbredd + gap;
 
-    if (laddaBild(Image1, QStringLiteral("SV_FLAG.BMP")))
+    if (laddaBild(Image1, QStringLiteral("SV_FLAG.BMP"), true))
         passaIn(Image1, QRect(vaenster, oevreTopp, flagbredd, nedreTopp - oevreTopp - H / 30));
     const int oevreMitt = Image1->isVisible() ? Image1->geometry().center().y() : (oevreTopp + nedreTopp) / 2;
     for (int i = 0; i < oevre.size(); ++i)

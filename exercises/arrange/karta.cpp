@@ -13,14 +13,14 @@ using namespace plattform;
 namespace {
 // The facts, a group to a statement: lines of one group stay together.
 const char *const fakta[][3] = {
-    {"Befolkning: 9,4 miljoner, varav 85% i södra halvan."},
-    {"Landet är indelat i 24 län. Se kartan."},
-    {"Varje län styrs av en landshövding.  "},
-    {"Kyrkan har delat in landet i 13 stift, som styrs", "av var sin biskop."},
+    {"Befolkning: drygt 10,5 miljoner, 9 av 10 i södra halvan."},
+    {"Landet är indelat i 21 län."},
+    {"Länsstyrelsen i varje län leds av en landshövding."},
+    {"Svenska kyrkan har delat in landet i 13 stift,", "som leds av var sin biskop."},
     {"Svenskan är nära släkt med norskan", "och danskan."},
-    {"I norra Sverige lever också ett ursprungligt", "minoritetsfolk, samerna. Deras tre språk ",
-     "är alla släkt med finskan."},
-    {"Arean: 449 000 kvadrat km. Till ytan det 4:e största i Europa."},
+    {"I norra Sverige lever också samerna,", "Sveriges urfolk. Samiska finns i flera",
+     "varianter och är släkt med finskan."},
+    {"Arean: 450 000 kvadratkilometer, femte störst i Europa."},
 };
 } // namespace
 
@@ -70,7 +70,7 @@ void TKarta::FormCreate()
         y += rad;   // a free line between statements
     }
 
-    if (laddaBild(Image1, QStringLiteral("SVEMAP.BMP"))) {
+    if (laddaBild(Image1, QStringLiteral("SVEMAP.BMP"), true)) {
         const int vaenster = std::max(textHoeger + W / 40, W * 3 / 5);
         passaIn(Image1, QRect(vaenster, H / 40, W - vaenster - W / 40, knappTopp - H / 20));
     }

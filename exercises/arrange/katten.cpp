@@ -81,10 +81,18 @@ Tkatten::Tkatten(QWidget *parent)
         KattLabel[i] = skapaEtikett(KattPanel[i], QString::fromLatin1(ordNamn[k]), QString(), QPoint());
         KattLabel[i]->setAlignment(Qt::AlignCenter);
         saettTextfaerg(KattLabel[i], clNavy);
+        // The cards are disabled while the answer is shown; their words stay
+        // navy so that the right one can be read on its aqua card.
+        QPalette p = KattLabel[i]->palette();
+        p.setColor(QPalette::Disabled, QPalette::WindowText, clNavy);
+        KattLabel[i]->setPalette(p);
         NrLabel[i] = skapaEtikett(KattPanel[i], QStringLiteral("NrLabel") + QString::number(k),
                                   QString::number(k), QPoint(4, 2));
         NrLabel[i]->setFont(arial(Punkter{12}, true));
         NrLabel[i]->adjustSize();
+        QPalette nr = NrLabel[i]->palette();
+        nr.setColor(QPalette::Disabled, QPalette::WindowText, clBlack);
+        NrLabel[i]->setPalette(nr);
         for (QWidget *w : {static_cast<QWidget *>(KattPanel[i]), static_cast<QWidget *>(KattLabel[i]),
                            static_cast<QWidget *>(NrLabel[i])}) {
             w->setProperty("kattpanel", k);
@@ -292,7 +300,8 @@ void Tkatten::slut()
     InstruktionsLabel->hide();
     for (int k = 1; k <= 4; ++k)
         KattPanel[std::size_t(k)]->hide();
-    Kommentarlabel->hide();
+    // After a wrong last turn the comment that explains the answer stays
+    // under the winners' names; after a right one it is already hidden.
     Lovord.LovordPanel->show();
     Lovord.rita(QStringLiteral("   Grattis,"), Vinnartext(namn), QString());
     Panel1->show();

@@ -1,6 +1,7 @@
 #include "exercises/arrange/sverigesida.h"
 
 #include "core/innehaall.h"
+#include "core/tillstaand.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
@@ -51,15 +52,19 @@ Klickpanel *Sverigesida::knappanel(const QString &yttre, const QString &inre, co
 
 void Sverigesida::placeraKnapp(QFrame *yttre, QPoint plats) { yttre->move(plats); }
 
-bool Sverigesida::laddaBild(QLabel *bild, const QString &namn)
+bool Sverigesida::laddaBild(QLabel *bild, const QString &namn, bool saegFel)
 {
-    const QString fil = HittaInnehaall(QStringLiteral("\\BILD\\") + namn);
+    const QString rest = QStringLiteral("\\BILD\\") + namn;
+    const QString fil = HittaInnehaall(rest);
     QPixmap pixmap;
     if (!fil.isEmpty())
         pixmap.load(riktigSoekvaeg(fil));
     if (pixmap.isNull()) {
         bild->clear();
         bild->hide();
+        // A missing picture is named where it was looked for last: the CD.
+        if (saegFel)
+            visaMeddelande(saknadFil(fil.isEmpty() ? G.CdSoekvaeg + rest : fil));
         return false;
     }
     bild->setPixmap(pixmap);

@@ -32,8 +32,10 @@ protected:
     static void placeraKnapp(QFrame *yttre, QPoint plats);
     static QSize knappstorlek();
     // Loads "\BILD\" + namn into the label; false (and the label hidden)
-    // when the picture is under neither base path or is no picture.
-    static bool laddaBild(QLabel *bild, const QString &namn);
+    // when the picture is under neither base path or is no picture. With
+    // `saegFel` the missing or broken file is named in a message first, and
+    // the page goes on without the picture.
+    static bool laddaBild(QLabel *bild, const QString &namn, bool saegFel = false);
     // The picture scaled to fit `ram` (its proportions kept), centred there.
     static void passaIn(QLabel *bild, const QRect &ram);
     // Alt+A, the close key of the flag and anthem pages (AltGr is not Alt).

@@ -26,7 +26,7 @@ TSvHymn::TSvHymn(QWidget *parent)
     KompLabel2 = skapaEtikett(this, QStringLiteral("KompLabel2"), QString(), QPoint(0, 0));
     KompLabel2->setFont(arial(Pixlar{16}));
     saettTextfaerg(KompLabel2, clNavy);
-    saettEtikettText(KompLabel2, QStringLiteral("Nationalsång sedan 1866."));
+    saettEtikettText(KompLabel2, QStringLiteral("Skriven 1844 av Richard Dybeck. Sjungs som nationalsång sedan slutet av 1800-talet."));
     int nr = 1;
     for (QLabel **l : {&RadLabel1, &RadLabel2, &RadLabel3, &RadLabel4, &Radlabel5}) {
         *l = skapaEtikett(this, (nr == 5 ? QStringLiteral("Radlabel%1") : QStringLiteral("RadLabel%1")).arg(nr),

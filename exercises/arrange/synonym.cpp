@@ -142,6 +142,7 @@ TSynon::TSynon(QWidget *parent)
     Rubrik.rita(G.Rubrikrader[1].str(), QString(), QString());
     Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
     saettEtikettText(Instruktionslabel, G.Instruktion.str());
+    placeraInstruktionen();
     EscapePanelen->hide();
     Bild.BildPanelen->hide();
     ListPanel2->hide();
@@ -182,6 +183,24 @@ void TSynon::placera()
     rader.at(1)->setGeometry(0, 4 * H, namnruta->width(), 3 * H);
     Edit2->setGeometry(M, 8 * H, namnruta->width() - 2 * M, 3 * H);
     Bild.placera(QRect(M, 9 * H, s.width() - 2 * M, s.height() - 15 * H), QSize(s.width() - 2 * M, s.height() - 15 * H));
+}
+
+// The instruction runs across the window (on two lines when one is not
+// enough); the list of remaining words stands below it, down to where it
+// always ends.
+void TSynon::placeraInstruktionen()
+{
+    const QSize s = skaermstorlek();
+    const int W = s.width() / 32, H = s.height() / 48, M = G.Marginal;
+    const int bredd = s.width() - 2 * M;
+    if (Instruktionslabel->fontMetrics().horizontalAdvance(Instruktionslabel->text()) > bredd) {
+        Instruktionslabel->setWordWrap(true);
+        Instruktionslabel->resize(bredd, Instruktionslabel->heightForWidth(bredd));
+    }
+    const int topp = std::max(9 * H, Instruktionslabel->geometry().bottom() + 1 + H);
+    const int hoejd = std::max(8 * H, 40 * H - topp);
+    ListPanel2->setGeometry(18 * W, topp, 13 * W, hoejd);
+    ListBox1->setGeometry(M, 4 * H, 13 * W - 2 * M, hoejd - 4 * H - M);
 }
 
 void TSynon::VisaListanRutan(const QString &caption, const QString &tangent)

@@ -68,6 +68,7 @@ public:
 
 private:
     void placera();
+    void placeraInstruktionen();
     void VisaListanRutan(const QString &caption, const QString &tangent);
     void rutorSynliga(bool paa);
     bool foersta = true;   // the first word takes no focus call

@@ -47,9 +47,9 @@ TEST(Ordkamp, ClassNamePromptsAndEndTexts)
     EXPECT_EQ(Namnuppmaning(4), QStringLiteral("Avbryt med Escape."));
     EXPECT_EQ(Namnuppmaning(250), QStringLiteral("Avbryt med Escape."));
     EXPECT_EQ(Ordkampslut(true, QStringLiteral("Ada")).join(QLatin1Char(' ')).trimmed(),
-              QStringLiteral("Grattis Ada !"));
+              QStringLiteral("Grattis Ada!"));
     EXPECT_EQ(Ordkampslut(false, QStringLiteral("Ada")).join(QLatin1Char(' ')),
-              QStringLiteral("Tyvärr ,Ada. Du förlorade mot datorn. Ta revansch."));
+              QStringLiteral("Tyvärr, Ada. Du förlorade mot datorn. Ta revansch."));
 }
 
 namespace {

@@ -141,3 +141,19 @@ TEST_F(Rekordfil, AMissingDirectoryFailsWithTheMessageText)
     EXPECT_EQ(rekordkatalogMeddelande(),
               QStringLiteral("Katalogen pc\\SAKNAS, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad"));
 }
+
+// The system's own word for a full disk (here the device that is always
+// full, behind the scratch file's name) reaches the message.
+TEST_F(Rekordfil, AFullDiskIsNamedAndTheTableStays)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    skriv({post("A", 50)});
+    const QByteArray foere = bytes();
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), fil() + QStringLiteral(".ny")));
+    QString fel;
+    EXPECT_FALSE(sparaRekord(post("Ny", 45), &fel));
+    EXPECT_EQ(fel, QStringLiteral("Disken är full, så resultattabellen pc\\RESULTAT\\SVE32110.SVR kunde inte skrivas. "
+                                  "Resultatet är inte sparat."));
+    EXPECT_EQ(bytes(), foere);
+}

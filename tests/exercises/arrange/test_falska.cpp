@@ -74,7 +74,7 @@ TEST_F(Falska, NamePromptsThenARightFourFromEighteenWins)
     EXPECT_FALSE(f.gul(18));
     EXPECT_EQ(f.kamp.elev, 22);
     EXPECT_TRUE(f.Lovord.LovordPanel->isVisible());
-    EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(), QStringLiteral("Grattis Ada !"));
+    EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(), QStringLiteral("Grattis Ada!"));
     EXPECT_TRUE(f.Escapepanel->isVisible());
     EXPECT_FALSE(f.siffrorPaa());
 
@@ -136,7 +136,7 @@ TEST_F(Falska, AWrongAnswerThatLosesWaitsThenShowsTheLoss)
     EXPECT_TRUE(f.ord[1]->isVisible());
     f.Timer2Timer();
     EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(),
-              QStringLiteral("Tyvärr ,Ada. Du förlorade mot datorn. Ta revansch."));
+              QStringLiteral("Tyvärr, Ada. Du förlorade mot datorn. Ta revansch."));
     EXPECT_TRUE(f.Escapepanel->isVisible());
     EXPECT_EQ(f.Timer2->interval(), 0);
 }

@@ -143,3 +143,23 @@ TEST_F(Katten, NewNamesCancelledKeepsTheBoardAndEscCancelsTheNamesWindow)
     EXPECT_EQ(G.SpelnamnAvbrutet, 1);
     EXPECT_TRUE(n.aerStangd());
 }
+
+TEST_F(Katten, AWrongLastTurnKeepsTheCommentOnTheEndScreen)
+{
+    G.AntalSpelare = 2;
+    Tkatten f;
+    f.show();
+    for (int tur = 0; tur < 8; ++tur)
+        raett(f);
+    raett(f);   // Ada reaches five; Bo, at four, has a last turn
+    ASSERT_TRUE(f.spel.sistaTur(2));
+    tangent(f, QChar(u'0' + (f.raettPanel % 4 + 1)));
+    ASSERT_TRUE(f.spelSlut);
+    EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(), QStringLiteral("Grattis, Ada"));
+    EXPECT_TRUE(f.Kommentarlabel->isVisible());
+    EXPECT_EQ(f.Kommentarlabel->text(), QStringLiteral("Val, delfin och späckhuggare är däggdjur."));
+    EXPECT_FALSE(f.Kommentarlabel->geometry().intersects(f.Lovord.LovordPanel->geometry()));
+    // The next game begins without it.
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    EXPECT_FALSE(f.Kommentarlabel->isVisible());
+}

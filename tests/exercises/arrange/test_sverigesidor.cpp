@@ -80,7 +80,8 @@ TEST_F(Sverigesidor, TheAnthemRestartsWithANewVerseAndStopsWithThePage)
         EXPECT_EQ(f->Label1->text(), QString::fromUtf8("Sveriges nationalsång"));
         EXPECT_EQ(f->Label4->text(), QString::fromUtf8("Första versen"));
         EXPECT_EQ(f->RadLabel1->text(), QString::fromUtf8("Du gamla, du fria, du fjällhöga nord,"));
-        EXPECT_EQ(f->KompLabel2->text(), QString::fromUtf8("Nationalsång sedan 1866."));
+        EXPECT_EQ(f->KompLabel2->text(),
+                  QString::fromUtf8("Skriven 1844 av Richard Dybeck. Sjungs som nationalsång sedan slutet av 1800-talet."));
         EXPECT_EQ(f->RadLabel2->x(), f->Label1->x());
         QTest::mouseClick(f->SpelaPanel2, Qt::LeftButton);
         ASSERT_EQ(spelare.spelade.size(), 2);
@@ -169,16 +170,21 @@ TEST_F(Sverigesidor, FlagPageKeysTextsAndPictures)
     }));
 }
 
-TEST_F(Sverigesidor, PagesWithoutTheirPicturesOpenWithoutThem)
+// A missing flag or a broken map is named in a message and the page opens
+// without it; Moder Svea and the crowns are left out without one.
+TEST_F(Sverigesidor, PagesWithoutTheirPicturesNameTheFileAndOpenWithoutThem)
 {
     TFlagga flagga;
     EXPECT_FALSE(flagga.stangdUnderSkapande());
     for (QLabel *b : {flagga.Image1, flagga.Image2, flagga.Image3})
         EXPECT_FALSE(b->isVisibleTo(&flagga));
+    EXPECT_EQ(meddelanden.texter(), QStringList{"Filen cd\\BILD\\SV_FLAG.BMP finns inte eller är felaktig"});
+    skrivBytes(i("pc/BILD/SVEMAP.BMP"), "ingen bild");
     TKarta karta;
     EXPECT_FALSE(karta.stangdUnderSkapande());
     EXPECT_FALSE(karta.Image1->isVisibleTo(&karta));
-    EXPECT_TRUE(meddelanden.poster.isEmpty());
+    ASSERT_EQ(meddelanden.poster.size(), 2);
+    EXPECT_EQ(meddelanden.poster[1].text, QStringLiteral("Filen pc\\BILD\\SVEMAP.BMP finns inte eller är felaktig"));
 }
 
 TEST_F(Sverigesidor, MapPageTextsKeysAndItsFloor)
@@ -189,8 +195,9 @@ TEST_F(Sverigesidor, MapPageTextsKeysAndItsFloor)
         EXPECT_EQ(f.Label1->text(), QStringLiteral("Sverige"));
         ASSERT_EQ(f.texter.size(), 11);
         EXPECT_EQ(f.texter[0]->objectName(), QStringLiteral("Label2"));
-        EXPECT_EQ(f.texter[2]->text(), QStringLiteral("Varje län styrs av en landshövding.  "));
-        EXPECT_EQ(f.texter[8]->text(), QStringLiteral("minoritetsfolk, samerna. Deras tre språk "));
+        EXPECT_EQ(f.texter[1]->text(), QStringLiteral("Landet är indelat i 21 län."));
+        EXPECT_EQ(f.texter[2]->text(), QStringLiteral("Länsstyrelsen i varje län leds av en landshövding."));
+        EXPECT_EQ(f.texter[8]->text(), QStringLiteral("Sveriges urfolk. Samiska finns i flera"));
         EXPECT_EQ(f.texter[10]->objectName(), QStringLiteral("Label12"));
         for (QLabel *l : f.texter)
             EXPECT_EQ(l->x(), 640 / 8);

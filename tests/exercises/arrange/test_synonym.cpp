@@ -136,3 +136,24 @@ TEST_F(Synon, AnUnusableScoreDirectoryKeepsTheButton)
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.aerStangd());
 }
+
+// A table the disk will not take (the write fails part-way) is not a
+// missing or write-protected directory, and the message says so.
+TEST_F(Synon, ATableThatCannotBeWrittenSaysSoAndStaysAsItWas)
+{
+    G.Programtal = 32110;
+    G.RekordFilNamn = rekordfilFoer(QStringLiteral("SVE32110.DAT"));
+    G.RekordPost.namn = QStringLiteral("Kim");
+    G.RekordPost.resultat = 50;
+    TRekord r;
+    ASSERT_TRUE(r.visad);
+    {
+        Saett<Skrivgraens> avbrutet{10};
+        r.Button1Click();
+    }
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{"Resultattabellen pc\\RESULTAT\\SVE32110.SVR kunde inte skrivas. Resultatet är inte sparat."});
+    QFile tabell(i(QStringLiteral("pc/RESULTAT/SVE32110.SVR")));
+    ASSERT_TRUE(tabell.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(tabell.readAll().isEmpty());
+}
