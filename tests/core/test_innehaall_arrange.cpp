@@ -150,6 +150,11 @@ TEST_F(ByggdInnehaall, GameFilesHoldClassedWordsAndGroupsOfFour)
                 grupp.insert(d.faelt[k].toLower());
             if (d.antalFaelt != 5 || grupp.size() != 4 || grupp.contains(QString()) || d.faelt[5].isEmpty())
                 felrad(nr, QStringLiteral("not four different words and a reason"));
+            // A capital letter must not point out the odd word: "månen" among
+            // "Mars", "Venus" and "Jupiter" is found without knowing a planet.
+            auto stor = [&](int k) { return !d.faelt[k].isEmpty() && d.faelt[k].at(0).isUpper(); };
+            if (stor(2) == stor(3) && stor(3) == stor(4) && stor(1) != stor(2))
+                felrad(nr, QStringLiteral("the odd word alone differs in its capital letter"));
         }
         if (typ == Foenstertyp::TFalska) {
             ++ordkamp;
