@@ -29,6 +29,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace plattform;
 
 namespace {
@@ -52,6 +54,8 @@ QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = QSt
 }
 
 } // namespace
+
+bool harSvarIFaelt2() { return !G.Postfaelt[2].trimmed().isEmpty(); }
 
 Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
@@ -361,12 +365,20 @@ void Ovningsram::TestOverSkrift()
 
 // ---- items and answers ---------------------------------------------------
 
+bool Ovningsram::postKanBesvaras() const
+{
+    if (m_val.luckord && !harLuckord(G.Postfaelt[1]))
+        return false;
+    return !m_val.postKanBesvaras || m_val.postKanBesvaras();
+}
+
 void Ovningsram::haemtaRad()
 {
     // An item that cannot be answered is passed over like a comment, as long
-    // as the file has others.
+    // as the file has others. The random order goes through every item of
+    // the file before it repeats one, so `antal` tries meet each of them.
     const int antal = G.FilAntalPoster[G.DatFilIndex];
-    for (int foersoek = 0;; ++foersoek) {
+    for (int foersoek = 1;; ++foersoek) {
         const std::optional<QString> rad = runda.haemtaRad();
         str_postarray(rad.value_or(QString()));
         if (!rad) {
@@ -374,8 +386,15 @@ void Ovningsram::haemtaRad()
             visaMeddelande(saknadFil(G.DatFilNamn));
             break;
         }
-        if (G.RaettaFel == 1 || !m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
+        // The wrong-answer list holds only items that were asked.
+        if (G.RaettaFel == 1 || postKanBesvaras())
             break;
+        if (foersoek >= antal) {
+            // Not one item of the file can be asked: nothing to practise.
+            visaMeddelande(saknadFil(G.DatFilNamn));
+            stang();
+            return;
+        }
     }
 }
 
@@ -901,8 +920,17 @@ void Ovningsram::escTvaaSteg()
     (Button1->isEnabled() ? Button1 : Button2)->setFocus();
 }
 
+bool Ovningsram::svarsfaeltVisas() const
+{
+    return std::any_of(m_svarsfaelt.begin(), m_svarsfaelt.end(),
+                       [](const QLineEdit *f) { return f->isVisible(); });
+}
+
 void Ovningsram::escape()
 {
-    if (!m_val.escBaraISvarsfaelt)
+    // Typing windows take Esc in their answer field; where none is shown
+    // (outside the worksheet) the window takes it, so that the pupil can
+    // always reach the panel and leave.
+    if (!m_val.escBaraISvarsfaelt || (!svarsfaeltVisas() && !aerArbetsblad(laege())))
         visaSlutpanelVidEsc();
 }
