@@ -20,6 +20,7 @@
 #include "platform/ui/typsnitt.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -36,6 +37,21 @@ using namespace plattform;
 namespace {
 
 bool diagnoslaege() { return aerDiagnoslaege(laege()); }
+
+// A one-line label whose font shrinks until its text fits `bredd`.
+void passaInBredd(QLabel *l, int bredd)
+{
+    QFont f = l->font();
+    const bool pixlar = f.pixelSize() > 0;
+    auto storlek = [&] { return pixlar ? f.pixelSize() : int(f.pointSizeF()); };
+    while (storlek() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > bredd) {
+        if (pixlar)
+            f.setPixelSize(f.pixelSize() - 1);
+        else
+            f.setPointSizeF(f.pointSizeF() - 1);
+    }
+    l->setFont(f);
+}
 bool oevningslaege() { return aerOevningslaege(laege()); }
 // Diagnosis practice outside its correction round.
 bool diagnosoevning() { return laege() == Laege::Diagnosoevning || laege() == Laege::OevningGodkaend; }
@@ -361,6 +377,10 @@ void Ovningsram::TestOverSkrift()
     DiagLabel1->setText(laege() == Laege::Diagnostest
                             ? QStringLiteral("Diagnos: Testning")
                             : QStringLiteral("Övning ") + QString::number(G.OevningsNummer + 1));
+    // The panel is narrow on small screens: its texts shrink until they fit.
+    passaInBredd(DiagLabel1, DiagPanel2->width() - 8);
+    passaInBredd(DiagLabel2, DiagShape1->width() - 6);
+    passaInBredd(DiagLabel4, DiagShape3->width() - 6);
 }
 
 // ---- items and answers ---------------------------------------------------
@@ -573,9 +593,33 @@ void Ovningsram::erbjudRaettning()
     (fel ? Button1 : Button2)->setFocus();
 }
 
+void Ovningsram::placeraBildUnderInstruktionen()
+{
+    // The reward picture stands under the instruction line, wherever the
+    // window put that line, and keeps its proportions. (A panel without a
+    // picture covers the item and stays where the window put it.)
+    if (!m_val.beloeningsbild)
+        return;
+    if (!m_bildRam.isValid()) {
+        m_bildRam = BildPanelen->geometry();
+        m_bildStorlek = Image1->size();
+    }
+    QRect r = m_bildRam;
+    QSize bild = m_bildStorlek;
+    const int under = InstruktionsLabel->isVisible() ? InstruktionsLabel->geometry().bottom() + 1 : 0;
+    if (under > r.top() && under < r.bottom() && bild.height() > 0) {
+        const int hoejd = std::max(1, bild.height() - (under - r.top()));
+        bild = QSize(bild.width() * hoejd / bild.height(), hoejd);
+        r.setTop(under);
+    }
+    BildPanelen->setGeometry(r);
+    Image1->resize(bild);
+}
+
 void Ovningsram::Avslutning()
 {
     // Over the item; the praise and the end panel stay in front of it.
+    placeraBildUnderInstruktionen();
     BildPanelen->show();
     BildPanelen->raise();
     LovordPanel->raise();

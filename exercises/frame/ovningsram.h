@@ -251,10 +251,13 @@ private:
     QLineEdit *svarsfaeltMedFokus() const;
     bool postKanBesvaras() const;
     bool svarsfaeltVisas() const;
+    void placeraBildUnderInstruktionen();
 
     Ramval m_val;
     QList<QLineEdit *> m_svarsfaelt;
     QLineEdit *m_senastAktiva = nullptr;
+    QRect m_bildRam;       // the picture's place as laid out, before it gives way
+    QSize m_bildStorlek;
 };
 
 // The launcher of an exercise window: the current data file is checked
