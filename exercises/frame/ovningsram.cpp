@@ -37,21 +37,6 @@ using namespace plattform;
 namespace {
 
 bool diagnoslaege() { return aerDiagnoslaege(laege()); }
-
-// A one-line label whose font shrinks until its text fits `bredd`.
-void passaInBredd(QLabel *l, int bredd)
-{
-    QFont f = l->font();
-    const bool pixlar = f.pixelSize() > 0;
-    auto storlek = [&] { return pixlar ? f.pixelSize() : int(f.pointSizeF()); };
-    while (storlek() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > bredd) {
-        if (pixlar)
-            f.setPixelSize(f.pixelSize() - 1);
-        else
-            f.setPointSizeF(f.pointSizeF() - 1);
-    }
-    l->setFont(f);
-}
 bool oevningslaege() { return aerOevningslaege(laege()); }
 // Diagnosis practice outside its correction round.
 bool diagnosoevning() { return laege() == Laege::Diagnosoevning || laege() == Laege::OevningGodkaend; }
@@ -67,6 +52,21 @@ QFrame *ram(QWidget *foeraelder, const char *namn, const QColor &faerg)
 QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = QString())
 {
     return skapaEtikett(foeraelder, QString::fromLatin1(namn), text, QPoint(0, 0));
+}
+
+// A one-line label whose font shrinks until its text fits `bredd`.
+void passaInBredd(QLabel *l, int bredd)
+{
+    QFont f = l->font();
+    const bool pixlar = f.pixelSize() > 0;
+    auto storlek = [&] { return pixlar ? f.pixelSize() : int(f.pointSizeF()); };
+    while (storlek() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > bredd) {
+        if (pixlar)
+            f.setPixelSize(f.pixelSize() - 1);
+        else
+            f.setPointSizeF(f.pointSizeF() - 1);
+    }
+    l->setFont(f);
 }
 
 } // namespace
