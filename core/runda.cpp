@@ -170,7 +170,7 @@ bool Runda::startaRaettning()
 bool Runda::fortsaett()
 {
     const bool nyRunda = FortsaettNyRunda(G.Uppgiftsnummer, G.AntalIRunda, G.RaettaFel == 1);
-    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda)) {
+    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda, m_val.fortsaettNollarMittIRundan)) {
         G.AntalRaett = 0;
         G.AntalFel = 0;
     }

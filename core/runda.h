@@ -42,6 +42,10 @@ struct Rundval {
     bool vaentanKraeverUppgift = false;  // the wait ends only inside the round
     bool vaentanEfterFel = true;         // false: the next item at once, a delay only at the end
     bool felLista = true;                // wrong answers go to the wrong-answer list
+    // "&Fortsätta" in the middle of a round starts the right and wrong counts
+    // again (practice and worksheet mode). False: the round goes on with its
+    // counts, which only a new round starts again.
+    bool fortsaettNollarMittIRundan = true;
 };
 
 class Runda {

@@ -29,10 +29,10 @@ Oevningsutfall Oevningsregel(Passregel regel, int antalRaett, int oevningsNummer
     return oevningsNummer == 0 ? Oevningsutfall::FoerstaRundan : Oevningsutfall::Godkaend;
 }
 
-bool FortsaettNollar(int laege, bool nyRunda)
+bool FortsaettNollar(int laege, bool nyRunda, bool mittIRundan)
 {
     const Laege l = static_cast<Laege>(laege);
-    return nyRunda || l == Laege::Oevning || aerArbetsblad(l);
+    return nyRunda || (mittIRundan && (l == Laege::Oevning || aerArbetsblad(l)));
 }
 
 bool FortsaettNyRunda(int uppgiftsnummer, int antalIRunda, bool raettningsrunda)

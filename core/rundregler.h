@@ -30,9 +30,10 @@ enum class Oevningsutfall {
 Oevningsutfall Oevningsregel(Passregel regel, int antalRaett, int oevningsNummer);
 
 // Whether "&Fortsätta" starts the counts of the round again. A new round
-// always does; a round that goes on does so only in practice and worksheet
-// mode, so that a diagnosis result is never lowered by a pause.
-bool FortsaettNollar(int laege, bool nyRunda);
+// always does; a round that goes on does so only in windows that count
+// afresh after a pause (`mittIRundan`), and there only in practice and
+// worksheet mode, so that a diagnosis result is never lowered by a pause.
+bool FortsaettNollar(int laege, bool nyRunda, bool mittIRundan = true);
 
 // "&Fortsätta" starts a new round when the last item was reached or a
 // correction round ran.

@@ -27,6 +27,7 @@ int skala() { return G.Skalprocent == 0 ? 100 : G.Skalprocent; }
 Ramval bildval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.runda.diagnosbokfoering = false;
     v.beroemFramfoer = true;
@@ -34,6 +35,7 @@ Ramval bildval()
     v.lampa = false;
     v.klistra = false;
     v.merHjaelp = false;
+    v.postKanBesvaras = harSvarIFaelt2;
     return v;
 }
 

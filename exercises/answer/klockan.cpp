@@ -24,6 +24,7 @@ namespace {
 Ramval klockval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.runda.diagnosbokfoering = false;
     v.rubrik = false;

@@ -27,6 +27,8 @@ namespace {
 Ramval passaktval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
+    v.postKanBesvaras = [] { return !PassAktAlternativ().isEmpty(); };
     v.slutpanelNamn = QStringLiteral("EscapePanel");
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.svarsfaelt = false;

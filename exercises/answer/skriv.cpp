@@ -35,6 +35,7 @@ Ramval skrivval()
     v.raettning = !bokstaever;
     v.lampa = !utanLampa(p);
     v.escBaraISvarsfaelt = true;
+    v.postKanBesvaras = harSvarIFaelt2;
     return v;
 }
 

@@ -32,6 +32,7 @@ Ramval skrivhival()
     v.merHjaelp = false;
     v.mellanslag = false;
     v.escBaraISvarsfaelt = true;
+    v.postKanBesvaras = harSvarIFaelt2;
     return v;
 }
 

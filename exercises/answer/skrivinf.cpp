@@ -27,10 +27,15 @@ namespace {
 Ramval skrivinfval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.beroemFramfoer = true;
     v.merHjaelp = false;             // a second help text comes with a second click
     v.escBaraISvarsfaelt = true;
+    // The gap sentence follows the model in some programs.
+    v.postKanBesvaras = [] {
+        return harLuckord(delaLuckpost(G.Postfaelt, G.AntalAlternativ, program(G.Programtal).moensterFoerst).mening);
+    };
     v.ljudtimerIntervall = 2;
     return v;
 }

@@ -23,6 +23,7 @@ namespace {
 Ramval ordnaval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     // It runs in practice only: nothing to report.
     v.runda.diagnosbokfoering = false;

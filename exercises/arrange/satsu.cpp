@@ -28,6 +28,7 @@ namespace {
 Ramval satsval()
 {
     Ramval v;
+    v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.runda.diagnosbokfoering = false;
     // The pupil has seen every part placed: no wait after a wrong item.

@@ -20,6 +20,7 @@
 #include "platform/ui/typsnitt.h"
 
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -28,6 +29,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace plattform;
 
@@ -51,7 +54,24 @@ QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = QSt
     return skapaEtikett(foeraelder, QString::fromLatin1(namn), text, QPoint(0, 0));
 }
 
+// A one-line label whose font shrinks until its text fits `bredd`.
+void passaInBredd(QLabel *l, int bredd)
+{
+    QFont f = l->font();
+    const bool pixlar = f.pixelSize() > 0;
+    auto storlek = [&] { return pixlar ? f.pixelSize() : int(f.pointSizeF()); };
+    while (storlek() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > bredd) {
+        if (pixlar)
+            f.setPixelSize(f.pixelSize() - 1);
+        else
+            f.setPointSizeF(f.pointSizeF() - 1);
+    }
+    l->setFont(f);
+}
+
 } // namespace
+
+bool harSvarIFaelt2() { return !G.Postfaelt[2].trimmed().isEmpty(); }
 
 Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
@@ -357,16 +377,28 @@ void Ovningsram::TestOverSkrift()
     DiagLabel1->setText(laege() == Laege::Diagnostest
                             ? QStringLiteral("Diagnos: Testning")
                             : QStringLiteral("Övning ") + QString::number(G.OevningsNummer + 1));
+    // The panel is narrow on small screens: its texts shrink until they fit.
+    passaInBredd(DiagLabel1, DiagPanel2->width() - 8);
+    passaInBredd(DiagLabel2, DiagShape1->width() - 6);
+    passaInBredd(DiagLabel4, DiagShape3->width() - 6);
 }
 
 // ---- items and answers ---------------------------------------------------
 
+bool Ovningsram::postKanBesvaras() const
+{
+    if (m_val.luckord && !harLuckord(G.Postfaelt[1]))
+        return false;
+    return !m_val.postKanBesvaras || m_val.postKanBesvaras();
+}
+
 void Ovningsram::haemtaRad()
 {
     // An item that cannot be answered is passed over like a comment, as long
-    // as the file has others.
+    // as the file has others. The random order goes through every item of
+    // the file before it repeats one, so `antal` tries meet each of them.
     const int antal = G.FilAntalPoster[G.DatFilIndex];
-    for (int foersoek = 0;; ++foersoek) {
+    for (int foersoek = 1;; ++foersoek) {
         const std::optional<QString> rad = runda.haemtaRad();
         str_postarray(rad.value_or(QString()));
         if (!rad) {
@@ -374,8 +406,15 @@ void Ovningsram::haemtaRad()
             visaMeddelande(saknadFil(G.DatFilNamn));
             break;
         }
-        if (G.RaettaFel == 1 || !m_val.luckord || harLuckord(G.Postfaelt[1]) || foersoek >= antal)
+        // The wrong-answer list holds only items that were asked.
+        if (G.RaettaFel == 1 || postKanBesvaras())
             break;
+        if (foersoek >= antal) {
+            // Not one item of the file can be asked: nothing to practise.
+            visaMeddelande(saknadFil(G.DatFilNamn));
+            stang();
+            return;
+        }
     }
 }
 
@@ -554,9 +593,33 @@ void Ovningsram::erbjudRaettning()
     (fel ? Button1 : Button2)->setFocus();
 }
 
+void Ovningsram::placeraBildUnderInstruktionen()
+{
+    // The reward picture stands under the instruction line, wherever the
+    // window put that line, and keeps its proportions. (A panel without a
+    // picture covers the item and stays where the window put it.)
+    if (!m_val.beloeningsbild)
+        return;
+    if (!m_bildRam.isValid()) {
+        m_bildRam = BildPanelen->geometry();
+        m_bildStorlek = Image1->size();
+    }
+    QRect r = m_bildRam;
+    QSize bild = m_bildStorlek;
+    const int under = InstruktionsLabel->isVisible() ? InstruktionsLabel->geometry().bottom() + 1 : 0;
+    if (under > r.top() && under < r.bottom() && bild.height() > 0) {
+        const int hoejd = std::max(1, bild.height() - (under - r.top()));
+        bild = QSize(bild.width() * hoejd / bild.height(), hoejd);
+        r.setTop(under);
+    }
+    BildPanelen->setGeometry(r);
+    Image1->resize(bild);
+}
+
 void Ovningsram::Avslutning()
 {
     // Over the item; the praise and the end panel stay in front of it.
+    placeraBildUnderInstruktionen();
     BildPanelen->show();
     BildPanelen->raise();
     LovordPanel->raise();
@@ -901,8 +964,17 @@ void Ovningsram::escTvaaSteg()
     (Button1->isEnabled() ? Button1 : Button2)->setFocus();
 }
 
+bool Ovningsram::svarsfaeltVisas() const
+{
+    return std::any_of(m_svarsfaelt.begin(), m_svarsfaelt.end(),
+                       [](const QLineEdit *f) { return f->isVisible(); });
+}
+
 void Ovningsram::escape()
 {
-    if (!m_val.escBaraISvarsfaelt)
+    // Typing windows take Esc in their answer field; where none is shown
+    // (outside the worksheet) the window takes it, so that the pupil can
+    // always reach the panel and leave.
+    if (!m_val.escBaraISvarsfaelt || (!svarsfaeltVisas() && !aerArbetsblad(laege())))
         visaSlutpanelVidEsc();
 }

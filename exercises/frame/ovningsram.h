@@ -49,8 +49,16 @@ struct Ramval {
     bool f2Ljud = false;             // F2 plays the item's sound
     int vaentIntervall = 100;        // ms per tick of the waits
     bool luckord = false;            // items without a gap word are passed over
+    // The window's test of a split item (G.Postfaelt): false for an item it
+    // cannot ask (no gap, no answer, no alternative), which is then passed
+    // over like a comment. None: every item is asked.
+    bool (*postKanBesvaras)() = nullptr;
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
 };
+
+// The test of Ramval::postKanBesvaras for the windows whose answer is the
+// item's second field: an item without one cannot be asked.
+bool harSvarIFaelt2();
 
 class Ovningsram : public plattform::Foenster, public Arbetsbladsfoenster {
     Q_OBJECT
@@ -176,6 +184,8 @@ protected:
     // in a correction round, the wrong-answer list) split into its fields;
     // then the per-item reset: timers, labels, lamp button, help counter.
     // Windows that find their items themselves call only foerberedPost.
+    // When not one item of the file can be asked, the window says so and
+    // closes (aerStangd()).
     void haemtaRad();
     void foerberedPost();
     void haemtaPost() { haemtaRad(); foerberedPost(); }
@@ -239,10 +249,15 @@ private:
     void faergaLampa();
     void fokusTillSvarsfaelt();
     QLineEdit *svarsfaeltMedFokus() const;
+    bool postKanBesvaras() const;
+    bool svarsfaeltVisas() const;
+    void placeraBildUnderInstruktionen();
 
     Ramval m_val;
     QList<QLineEdit *> m_svarsfaelt;
     QLineEdit *m_senastAktiva = nullptr;
+    QRect m_bildRam;       // the picture's place as laid out, before it gives way
+    QSize m_bildStorlek;
 };
 
 // The launcher of an exercise window: the current data file is checked

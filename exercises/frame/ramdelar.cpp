@@ -195,6 +195,13 @@ Slutknappar::Slutknappar(QWidget *foenster, const QString &namn)
 QPushButton *Slutknappar::knapp(const QString &namn, const QString &text, std::function<void()> klick)
 {
     QPushButton *b = skapaKnapp(panel, namn, text, QRect());
+    // The buttons take the panel's navy: their text is light to be read on
+    // it, and a disabled one stays readable, only paler.
+    QPalette p = b->palette();
+    for (auto grupp : {QPalette::Active, QPalette::Inactive})
+        p.setColor(grupp, QPalette::ButtonText, clWhite);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(180, 180, 205));
+    b->setPalette(p);
     b->setProperty("slutplats", m_antal++);
     QObject::connect(b, &QPushButton::clicked, b, [klick = std::move(klick)] { klick(); });
     return b;

@@ -57,6 +57,13 @@ std::array<Textplats, 3> RubrikLayout(const QString &rad1, const QString &rad2,
             const int h1 = hoejd(rad1, p1);
             p3 = krymp(p1 - 2, 9, [&](int p) { return bredd(rad3, p) > ryms; });
             p3 = krymp(p3, 9, [&](int p) { return Hi - 2 * h1 < hoejd(rad3, p); });
+            // Three lines that do not fit the box one under the other, with
+            // a margin to share between them, shrink together, the third
+            // staying the smallest.
+            while (p1 > MinstaRubrikPunkter && 2 * hoejd(rad1, p1) + hoejd(rad3, p3) + m > Hi) {
+                p2 = --p1;
+                p3 = std::max(9, std::min(p3, p1 - 2));
+            }
         }
     }
     const int vaenster = inre.left() + m / 2;
@@ -78,12 +85,14 @@ std::array<Textplats, 3> RubrikLayout(const QString &rad1, const QString &rad2,
         return ut;
     }
     const int h3 = hoejd(rad3, p3);
-    const int g = Hi - 2 * h1 - h3;
+    // The free height in four equal parts: above, between and below the
+    // lines, so that no line runs into the next.
+    const int g = std::max(0, Hi - 2 * h1 - h3);
     ut[0].ram = QRect(vaenster, T + g / 4, w, h1);
-    ut[1].ram = QRect(vaenster, T + (2 * g) / 4 + (3 * h1) / 4, w, h2);
+    ut[1].ram = QRect(vaenster, ut[0].ram.top() + h1 + g / 4, w, h2);
     ut[2].typsnitt = fet(p3);
     ut[2].synlig = true;
-    ut[2].ram = QRect(vaenster, ut[1].ram.top() + h2, w, h3);
+    ut[2].ram = QRect(vaenster, ut[1].ram.top() + h2 + g / 4, w, h3);
     return ut;
 }
 

@@ -78,6 +78,33 @@ TEST_F(Rundflode, RightWrongWaitsAndTheEnd)
     EXPECT_EQ(G.RaettaFel, 0);
 }
 
+TEST_F(Rundflode, FortsaettaMidRoundKeepsTheCountsWhereTheWindowSaysSo)
+{
+    // A pause in practice: windows that go on with the round keep its
+    // counts, so 9 of 10 still earns praise; the others count afresh.
+    for (const bool nollar : {false, true}) {
+        Runda p({.fortsaettNollarMittIRundan = nollar});
+        p.starta();
+        for (int n = 1; n <= 5; ++n) {
+            p.haemtaRad();
+            p.foerberedPost(false);
+            p.boka(n != 2);
+            p.efterSvar();
+        }
+        EXPECT_FALSE(p.fortsaett());   // the round goes on
+        EXPECT_EQ(G.AntalRaett, nollar ? 0 : 4);
+        EXPECT_EQ(G.AntalFel, nollar ? 0 : 1);
+        for (int n = 6; n <= 10; ++n) {
+            p.boka(true);
+            p.efterSvar();
+        }
+        EXPECT_EQ(p.avsluta(), Rundslut::Slutpanel);
+        EXPECT_EQ(p.faarBeroem(), !nollar) << nollar;
+        EXPECT_TRUE(p.fortsaett());   // a new round always starts at 0
+        EXPECT_EQ(G.AntalRaett, 0);
+    }
+}
+
 TEST_F(Rundflode, SkipFollowsTheAnswerBeforeIt)
 {
     r.starta();

@@ -152,6 +152,47 @@ TEST_F(Bilden, AMissingPictureIsNamedAndTheQuestionsGoOn)
               QStringLiteral("Filen pc\\BILD\\HUVUDET.BMP finns inte eller är felaktig"));
 }
 
+TEST_F(Bilden, APauseInTheRoundKeepsItsCounts)
+{
+    TBilden b;
+    b.show();
+    for (const char *t : {"huvudet", "fel", "axeln", "armen"}) {
+        svara(b, QString::fromUtf8(t));
+        if (b.Timer1->koer()) {
+            G.Tidraeknare = 20000;
+            b.Timer1Timer();
+        }
+    }
+    QTest::keyClick(b.Edit1, Qt::Key_Escape);
+    ASSERT_FALSE(b.Panel1->isHidden());
+    QTest::mouseClick(b.Button2, Qt::LeftButton);
+    EXPECT_EQ(G.Uppgiftsnummer, 5);
+    for (const char *t : {"armbågen", "handen", "fingret", "bröstet", "magen", "höften"})
+        svara(b, QString::fromUtf8(t));
+    // 9 of 10, the pause or not: the praise of the whole round.
+    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_FALSE(b.LovordPanel->isHidden());
+}
+
+TEST_F(Bilden, AQuestionWithoutAnAnswerIsNotAsked)
+{
+    QStringList rader = kroppen;
+    rader[4] = QStringLiteral("Vad heter kroppsdelen med nummer 2?");
+    datafil(QStringLiteral("SVE38101.DAT"), rader);
+    {
+        TBilden b;
+        b.show();
+        svara(b, QStringLiteral("huvudet"));
+        EXPECT_EQ(fraagan(b), QStringLiteral("Vad heter kroppsdelen med nummer 3?"));
+    }
+    // None can be asked: the usual message, and the window closes.
+    datafil(QStringLiteral("SVE38102.DAT"), kroppen.mid(0, 3) + QStringList{rader[4], QStringLiteral("Vad?#  ")});
+    TBilden b;
+    EXPECT_TRUE(b.aerStangd());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster.at(0).text, QStringLiteral("Filen SVE38102.DAT finns inte eller är felaktig"));
+}
+
 class ByggdaBilder : public ByggdMiljoe {};
 
 TEST_F(ByggdaBilder, TheFiguresAreDrawnForTheProgram)

@@ -163,6 +163,36 @@ TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }
 
+TEST_F(Skrivinf, ASentenceWithoutAGapIsPassedOverAndEscAlwaysReachesThePanel)
+{
+    G.LjudLaege = 0;
+    // The model comes first here: the gap sentence is the second field.
+    const QStringList huvud = {QStringLiteral("$Grammatik"), QStringLiteral("$Imperativ"),
+                               QStringLiteral("$§Skriv ordet som saknas och tryck Enter.")};
+    datafil(QStringLiteral("SVE46200.DAT"),
+            huvud + QStringList{QStringLiteral("Du ska <springa>.#<Spring> nu!"),
+                                QStringLiteral("Du ska <gå>.#Gå nu!"),
+                                QStringLiteral("Du ska <läsa>.#<Läs> nu!")});
+    {
+        TSkrivinf f;
+        f.show();
+        skriv(f.Edit1, QStringLiteral("Spring"));
+        EXPECT_EQ(G.PostNummer, 3);
+        // No field is shown while the right answer stands: Esc brings the panel.
+        skriv(f.Edit1, QStringLiteral("Spring"));
+        ASSERT_TRUE(f.Edit1->isHidden());
+        QTest::keyClick(&f, Qt::Key_Escape);
+        EXPECT_FALSE(f.Slutpanel->isHidden());
+    }
+    // Not one sentence with a gap: the usual message, and the window closes.
+    datafil(QStringLiteral("SVE42000.DAT"),
+            huvud + QStringList{QStringLiteral("Han gick hem."), QStringLiteral("Hon <> sov.")});
+    TSkrivinf f;
+    EXPECT_TRUE(f.aerStangd());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster.at(0).text, QStringLiteral("Filen SVE42000.DAT finns inte eller är felaktig"));
+}
+
 TEST_F(Skrivinf, HelpInTwoStepsAndTheLampFollowsTheActiveGap)
 {
     G.LjudLaege = 0;
