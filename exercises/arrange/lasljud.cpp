@@ -75,8 +75,14 @@ void TLasLjud::FormCreate()
                               QRect(7 * kol, knappTopp, bredd, 2 * rad));
     AvbrytButton = skapaKnapp(Panel1, QStringLiteral("AvbrytButton"), QStringLiteral("&Avbryt"),
                               QRect(13 * kol + kol / 2, knappTopp, bredd, 2 * rad));
-    for (QPushButton *b : {FlerordButton, LyssnaButton, AvbrytButton})
+    for (QPushButton *b : {FlerordButton, LyssnaButton, AvbrytButton}) {
         b->setFont(arial(Punkter{12}, true));
+        // The buttons take the panel's navy; their text is light to be read on it.
+        saettTextfaerg(b, clWhite);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(176, 176, 176));
+        b->setPalette(p);
+    }
     connect(FlerordButton, &QPushButton::clicked, this, &TLasLjud::FlerordButtonClick);
     connect(LyssnaButton, &QPushButton::clicked, this, &TLasLjud::LyssnaButtonClick);
     connect(AvbrytButton, &QPushButton::clicked, this, &TLasLjud::AvbrytButtonClick);
