@@ -81,6 +81,12 @@ TInseTxt::TInseTxt(QWidget *parent) : Ovningsram(inseval(), parent)
         etikett->setObjectName(QStringLiteral("AltLabel%1").arg(k));
         // The label lets the pointer through, so its panel takes the clicks.
         etikett->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Disabled while the end panel shows, the question's rows stay readable.
+        for (QLabel *l : {static_cast<QLabel *>(nr), static_cast<QLabel *>(alt), etikett}) {
+            QPalette p = l->palette();
+            p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(80, 80, 80));
+            l->setPalette(p);
+        }
         for (Valpanel *v : {nr, alt}) {
             v->OnMouseMove = [this, k] { PanelMouseMove(k); };
             v->OnMouseDown = [this, k](Qt::MouseButton b) {
@@ -175,7 +181,7 @@ void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const 
             summa += QFontMetrics(t).height();
         return summa;
     };
-    auto minsta = [&f] { return QFontMetrics(f[2]).height() / 6; };
+    auto minsta = [&f] { return QFontMetrics(f[2]).height() / 4; };
     auto mindre = [](QFont &t) {
         if (t.pixelSize() > 0) {
             if (t.pixelSize() <= 12)
