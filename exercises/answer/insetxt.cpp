@@ -168,40 +168,38 @@ void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const 
     Ovningsram::RitaOverskriften(rad1, rad2, rad3);
     if (rad1.isEmpty() || rad2.isEmpty() || rad3.isEmpty())
         return;
-    // Three lines (the fables' heading, "Förklarat ord"): smaller until a
-    // gap stands between them, then spread evenly over the box.
+    // Three lines (the fables' heading, "Förklarat ord"): the first two at
+    // one size and the third a little smaller, all smaller until each fits
+    // the box's width and a gap stands between them, then spread evenly.
     QLabel *const etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
-    std::array<QFont, 3> f;
-    for (std::size_t i = 0; i < 3; ++i)
-        f[i] = etiketter[i]->font();
+    const QString texter[3] = {rad1, rad2, rad3};
     const QRect inre = OverskriftInnerShape->geometry();
-    auto hoejder = [&f] {
-        int summa = 0;
-        for (const QFont &t : f)
-            summa += QFontMetrics(t).height();
-        return summa;
-    };
-    auto minsta = [&f] { return QFontMetrics(f[2]).height() / 4; };
-    auto mindre = [](QFont &t) {
-        if (t.pixelSize() > 0) {
-            if (t.pixelSize() <= 12)
-                return false;
-            t.setPixelSize(t.pixelSize() - 1);
-        } else {
-            if (t.pointSize() <= 9)
-                return false;
-            t.setPointSize(t.pointSize() - 1);
+    const int ryms = inre.width() - 2 * G.Marginal;
+    std::array<QFont, 3> f;
+    auto saettStorlek = [&f, this](int px) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            f[i] = Overs1Label->font();
+            f[i].setPixelSize(std::max(1, i == 2 ? px * 9 / 10 : px));
         }
-        return true;
     };
-    while (hoejder() + 4 * minsta() > inre.height()) {
-        bool krympt = false;
-        for (QFont &t : f)
-            krympt = mindre(t) || krympt;
-        if (!krympt)
-            break;
-    }
-    const int lucka = std::max(0, (inre.height() - hoejder()) / 4);
+    auto ryms3 = [&] {
+        int summa = 0;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QFontMetrics m(f[i]);
+            if (m.horizontalAdvance(texter[i]) > ryms)
+                return false;
+            summa += m.height();
+        }
+        return summa + 4 * (QFontMetrics(f[2]).height() / 4) <= inre.height();
+    };
+    int px = std::max(Overs1Label->font().pixelSize(), Overs2Label->font().pixelSize());
+    saettStorlek(px);
+    while (px > 12 && !ryms3())
+        saettStorlek(--px);
+    int summa = 0;
+    for (const QFont &t : f)
+        summa += QFontMetrics(t).height();
+    const int lucka = std::max(0, (inre.height() - summa) / 4);
     int y = inre.top() + lucka;
     for (std::size_t i = 0; i < 3; ++i) {
         QLabel *l = etiketter[i];

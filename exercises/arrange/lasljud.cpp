@@ -47,7 +47,11 @@ void TLasLjud::FormCreate()
 
     InstruktionsLabel = skapaEtikett(this, QStringLiteral("InstruktionsLabel"), QString(),
                                      QPoint(6 * kol, OverskriftPanel2->geometry().bottom() + 1 + rad));
-    InstruktionsLabel->setFont(arial(Punkter{14}, true));
+    // At 14 points, or smaller where the line would reach the screen's edge.
+    const int instruktionsPunkter =
+        PunkterSomRyms(G.Instruktion.str(), Typsnitt{.punkter = 14, .fet = true},
+                       skaerm.width() - InstruktionsLabel->x() - kol / 2);
+    InstruktionsLabel->setFont(arial(Punkter{instruktionsPunkter}, true));
     saettEtikettText(InstruktionsLabel, G.Instruktion.str());
 
     // Each word panel 4/3 of a panel's height below the one before.
