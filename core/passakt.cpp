@@ -69,11 +69,9 @@ QString Satsdelsnamn(const QString &kod)
         if (c != QLatin1Char(' ') && c != QLatin1Char('.'))
             k.append(c);
     static const struct { const char *kort; const char *namn; } namn[] = {
-        {"ackobj", "ackusativobjekt"}, {"dobj", "direkt objekt"},   {"datobj", "dativobjekt"},
-        {"iobj", "indirekt objekt"},   {"predf", "predikatsfyllnad"}, {"pf", "predikatsfyllnad"},
-        {"subj", "subjekt"},           {"pred", "predikat"},         {"adv", "adverbial"},
-        {"advl", "adverbial"},         {"attr", "attribut"},         {"app", "apposition"},
-        {"obj", "objekt"},
+        {"ackobj", "ackusativobjekt"}, {"datobj", "dativobjekt"}, {"predf", "predikatsfyllnad"},
+        {"subj", "subjekt"},           {"pred", "predikat"},      {"adv", "adverbial"},
+        {"attr", "attribut"},
     };
     for (const auto &n : namn)
         if (k == QLatin1String(n.kort))
