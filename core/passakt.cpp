@@ -52,10 +52,31 @@ QString PassAktFoerklaring(Word programtal, const QString &f1, const QString &f2
         return QStringLiteral("Bokstäverna i ") + f1
                + (f2 == QStringLiteral("Ja") ? QStringLiteral(" står i alfabetisk ordning.")
                                              : QStringLiteral(" står inte i alfabetisk ordning."));
-    case K::Satsdel:
-        return markerat() + QStringLiteral(" är ") + f2;
+    case K::Satsdel: {
+        const QString namn = Satsdelsnamn(f2);
+        return markerat() + QStringLiteral(" är ") + namn
+               + (namn.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral("."));
+    }
     }
     return {};
+}
+
+QString Satsdelsnamn(const QString &kod)
+{
+    // Compared without case, blanks and full stops: "Ack. obj." is "ackobj".
+    QString k;
+    for (QChar c : kod.toLower())
+        if (c != QLatin1Char(' ') && c != QLatin1Char('.'))
+            k.append(c);
+    static const struct { const char *kort; const char *namn; } namn[] = {
+        {"ackobj", "ackusativobjekt"}, {"datobj", "dativobjekt"}, {"predf", "predikatsfyllnad"},
+        {"subj", "subjekt"},           {"pred", "predikat"},      {"adv", "adverbial"},
+        {"attr", "attribut"},
+    };
+    for (const auto &n : namn)
+        if (k == QLatin1String(n.kort))
+            return QString::fromUtf8(n.namn);
+    return kod;
 }
 
 QString GrammatikTerm(const QString &kod, int flagga)

@@ -23,6 +23,11 @@ QStringList PassAktAlternativ();
 // The sentence after a wrong choice on the item with fields f1 and f2.
 QString PassAktFoerklaring(Word programtal, const QString &f1, const QString &f2);
 
+// A sentence part's abbreviation written out for the explanation sentence
+// ("pred.f." -> "predikatsfyllnad", "dat.obj." -> "dativobjekt"); a name
+// already written out, or one it does not know, comes back as it stands.
+QString Satsdelsnamn(const QString &kod);
+
 // The full name of a sentence-part or voice code of the answer key
 // ("ack.obj." -> "ackusativ"); with flagga 1 capitalised.
 QString GrammatikTerm(const QString &kod, int flagga);

@@ -168,7 +168,19 @@ void TBilden::NyPost()
         saettEtikettText(FrageLabel2, fraaga);
         FrageLabel1->hide();
     }
+    // The joined rest may be wider than the room left of the squares: it then
+    // wraps there, and the answer field moves down below it.
+    const int rum = Aster1->x() - G.Marginal - FrageLabel2->x();
+    FrageLabel2->setWordWrap(false);
+    FrageLabel2->adjustSize();
+    const int radhoejd = FrageLabel2->height();
+    if (FrageLabel2->width() > rum) {
+        FrageLabel2->setWordWrap(true);
+        FrageLabel2->resize(rum, FrageLabel2->heightForWidth(rum));
+    }
     FrageLabel2->show();
+    Edit1->move(Edit1->x(), FrageLabel2->y() + FrageLabel2->height() + radhoejd / 2);
+    SvarsLabel->move(SvarsLabel->x(), Edit1->y() + Edit1->height() + G.Marginal / 2);
 
     Edit1->resize(SvarsLabel->width() + 60, Edit1->height());
     Edit1->setEnabled(true);

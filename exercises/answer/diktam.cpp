@@ -119,7 +119,8 @@ void TDiktam::FormCreate()
         visaTid();
     FrageLabel1->hide();
     FrageLabel2->hide();
-    BitBtn2->setText(QStringLiteral("&Hilfe"));
+    // "&Hjälp" would share Alt+H with "Bara &höra ordet".
+    BitBtn2->setText(QStringLiteral("H&jälp"));
     BitBtn2->hide();
 
     laddaOrdlistor();

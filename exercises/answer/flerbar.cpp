@@ -106,6 +106,11 @@ TFLERBAR::TFLERBAR(QWidget *parent) : Ovningsram(flerbarval(), parent)
         p->OnMouseMove = [this, k] { PanelMouseMove(k); };
         p->OnMouseDown = [this, k](Qt::MouseButton b) { PanelMouseDown(k, b); };
         p->hide();
+        // Disabled (worksheet mode, the wait after an answer) the words stay
+        // readable on the light green: dark grey, not the usual faint grey.
+        QPalette pal = p->palette();
+        pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(72, 72, 72));
+        p->setPalette(pal);
         Valpaneler[std::size_t(k - 1)] = p;
     }
     VisaRegelVidFelPanel1 = skapaPanel(this, QStringLiteral("VisaRegelVidFelPanel1"), QRect());
@@ -377,7 +382,7 @@ void TFLERBAR::laggUtPaneler()
         v->setGeometry(x, A / 2, fm.horizontalAdvance(ord) + AA, h);
         v->saettUtseende(false);
         v->show();
-        v->repaint();
+        v->update();
         x += v->width() + A;
     }
     Panel1->resize(x, h + A);

@@ -4,6 +4,7 @@
 #include "core/diktamen.h"
 #include "core/innehaall.h"
 #include "core/laestext.h"
+#include "core/lovord.h"
 #include "core/meningslayout.h"
 #include "core/svarstest.h"
 #include "core/textmaett.h"
@@ -36,6 +37,7 @@ Ramval inseval()
     v.runda.diagnosbokfoering = false;
     v.runda.felLista = false;
     v.raettning = false;
+    v.beroem = false;                // the window picks its own praise line
     v.lampa = false;
     v.klistra = false;
     v.merHjaelp = false;
@@ -44,6 +46,22 @@ Ramval inseval()
 }
 
 } // namespace
+
+bool LovordLovarRaettning(const QString &postrad)
+{
+    QString ord;
+    auto aerRaetta = [&ord] { return ord == QStringLiteral("rätta"); };
+    for (QChar c : postrad + QLatin1Char(' ')) {
+        if (c.isLetter()) {
+            ord.append(c.toLower());
+            continue;
+        }
+        if (aerRaetta())
+            return true;
+        ord.clear();
+    }
+    return false;
+}
 
 TInseTxt::TInseTxt(QWidget *parent) : Ovningsram(inseval(), parent)
 {
@@ -63,6 +81,12 @@ TInseTxt::TInseTxt(QWidget *parent) : Ovningsram(inseval(), parent)
         etikett->setObjectName(QStringLiteral("AltLabel%1").arg(k));
         // The label lets the pointer through, so its panel takes the clicks.
         etikett->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Disabled while the end panel shows, the question's rows stay readable.
+        for (QLabel *l : {static_cast<QLabel *>(nr), static_cast<QLabel *>(alt), etikett}) {
+            QPalette p = l->palette();
+            p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(80, 80, 80));
+            l->setPalette(p);
+        }
         for (Valpanel *v : {nr, alt}) {
             v->OnMouseMove = [this, k] { PanelMouseMove(k); };
             v->OnMouseDown = [this, k](Qt::MouseButton b) {
@@ -137,6 +161,53 @@ void TInseTxt::FormCreate()
         Aster1->hide();
     Enabla(true);
     NyPost();
+}
+
+void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3)
+{
+    Ovningsram::RitaOverskriften(rad1, rad2, rad3);
+    if (rad1.isEmpty() || rad2.isEmpty() || rad3.isEmpty())
+        return;
+    // Three lines (the fables' heading, "Förklarat ord"): the first two at
+    // one size and the third a little smaller, all smaller until each fits
+    // the box's width and a gap stands between them, then spread evenly.
+    QLabel *const etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
+    const QString texter[3] = {rad1, rad2, rad3};
+    const QRect inre = OverskriftInnerShape->geometry();
+    const int ryms = inre.width() - 2 * G.Marginal;
+    std::array<QFont, 3> f;
+    auto saettStorlek = [&f, this](int px) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            f[i] = Overs1Label->font();
+            f[i].setPixelSize(std::max(1, i == 2 ? px * 9 / 10 : px));
+        }
+    };
+    auto ryms3 = [&] {
+        int summa = 0;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QFontMetrics m(f[i]);
+            if (m.horizontalAdvance(texter[i]) > ryms)
+                return false;
+            summa += m.height();
+        }
+        return summa + 4 * (QFontMetrics(f[2]).height() / 4) <= inre.height();
+    };
+    int px = std::max(Overs1Label->font().pixelSize(), Overs2Label->font().pixelSize());
+    saettStorlek(px);
+    while (px > 12 && !ryms3())
+        saettStorlek(--px);
+    int summa = 0;
+    for (const QFont &t : f)
+        summa += QFontMetrics(t).height();
+    const int lucka = std::max(0, (inre.height() - summa) / 4);
+    int y = inre.top() + lucka;
+    for (std::size_t i = 0; i < 3; ++i) {
+        QLabel *l = etiketter[i];
+        const int h = QFontMetrics(f[i]).height();
+        l->setFont(f[i]);
+        l->setGeometry(l->x(), y, l->width(), h);
+        y += h + lucka;
+    }
 }
 
 void TInseTxt::laggUt()
@@ -346,6 +417,10 @@ void TInseTxt::Enabla(bool paa)
         AltLabel[k]->setEnabled(paa);
     }
     Slutpanel->setVisible(!paa);
+    // The end panel reaches over most of the button's width: a strip of it
+    // beside the panel would only puzzle, so it goes while the panel shows.
+    if (G.Programtal != FoerklaratOrd)
+        SeTextButton->setVisible(paa);
     if (!paa) {
         Slutpanel->raise();
         Button2->setEnabled(true);
@@ -371,6 +446,35 @@ void TInseTxt::SeTextButtonClick()
         TextVisas = true;
         RitaOverskriften(SparadRubrik[0], SparadRubrik[1], SparadRubrik[2]);
     }
+}
+
+void TInseTxt::Avslutning()
+{
+    Ovningsram::Avslutning();
+    if (aerStangd() || !runda.faarBeroem())
+        return;
+    // The praise of the round's result, passing over the lines that ask for
+    // a correction round. One try more than the file has lines: a cursor
+    // that has not yet moved gives the first line twice.
+    HaemtaLovordFilNamn();
+    std::optional<QString> rad;
+    if (KollaLovOrd(G.LovordFilNamn)) {
+        const int index = G.LovordIndex;
+        for (int n = 0; n <= G.LovordAntalRader[index] && !rad; ++n) {
+            rad = laesPostrad(G.LovordFilNamn, haemta_Lovordslumptal(G.LovordMarkoer[index], index));
+            if (rad && LovordLovarRaettning(*rad))
+                rad.reset();
+        }
+    }
+    if (!rad) {
+        LovordPanel->hide();
+        return;
+    }
+    LovordPanel->show();
+    const Postdelar d = delaPostrad(*rad);
+    RitaLovord(LovordMen(d.faelt[1]), LovordMen(d.faelt[2]), LovordMen(d.faelt[3]));
+    LovordPanel->raise();
+    Slutpanel->raise();
 }
 
 void TInseTxt::vidRundansSlut()

@@ -42,6 +42,8 @@ public:
     void SeTextButtonClick();
     void PanelMouseMove(int rad);
     bool HaemtaText();
+    void Avslutning() override;
+    void RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3) override;
 
 protected:
     void rensa() override {}
@@ -55,5 +57,9 @@ private:
     void FormCreate();
     void laggUt();
 };
+
+// A praise line that tells the pupil to correct the mistakes ("Rätta
+// felet ..."): this window has no correction round to offer.
+bool LovordLovarRaettning(const QString &postrad);
 
 void VisaInseTxt();

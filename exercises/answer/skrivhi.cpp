@@ -123,8 +123,11 @@ void TSKRIVHI::FormCreate()
     if (LampShape)
         LampShape->resize(rutsida, rutsida);
 
-    // The rule button beside the lamp button, near the lower edge.
-    const int knappTopp = s.height() - M - BitBtn2->height();
+    // The rule button beside the lamp button, near the lower edge; in
+    // worksheet mode above the worksheet panel, which takes that edge.
+    int knappTopp = s.height() - M - BitBtn2->height();
+    if (Arbetsblad && Arbetsblad->widget())
+        knappTopp = std::min(knappTopp, Arbetsblad->widget()->y() - M / 2 - BitBtn2->height());
     if (lampknapp) {
         lampknapp->move(lampknapp->x(), knappTopp);
         BitBtn2->move(lampknapp->geometry().right() + 1 + M / 2, knappTopp);
@@ -133,7 +136,6 @@ void TSKRIVHI::FormCreate()
     BitBtn2->show();
 
     FCreate(0);
-    ForstaPosten = 0;
 }
 
 void TSKRIVHI::FCreate(int flagga)
@@ -171,6 +173,9 @@ void TSKRIVHI::FCreate(int flagga)
     }
     G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
     NyPost();
+    // Only the ladder's first verb leaves the focus where it is; every later
+    // verb, on this ladder and after "&Fortsätta", gets the box focused.
+    ForstaPosten = 0;
 }
 
 void TSKRIVHI::AllaPanelerSynliga()

@@ -283,6 +283,7 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
     const int luckor = std::min(AntalLuckor(rad), 2);
     const QFontMetrics fm = Label9->fontMetrics();
     int x = Label9->x();
+    std::array<bool, 3> lagd{};   // gap 1, 2: its field is placed
     for (int k = 0; k < 1 + 2 * luckor; ++k) {
         QWidget *w = delar[std::size_t(k)];
         if (!w)
@@ -296,6 +297,12 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
         }
         w->show();
         x += w->width();
+        // What follows a field on the row moves up to its answer later.
+        for (std::size_t lucka : {std::size_t(1), std::size_t(2)})
+            if (lagd[lucka])
+                m_efterLucka[lucka] << w;
+        if (w == Edit1 || w == Edit2)
+            lagd[w == Edit1 ? 1 : 2] = true;
     }
     return x;
 }
@@ -324,6 +331,8 @@ void TSkrivinf::visaMening()
         l->move(Label9->x(), topp);
         l->show();
     };
+    for (QList<QWidget *> &efter : m_efterLucka)
+        efter.clear();
     const std::array<QWidget *, 5> helaRaden{Label10, Edit1, Label11, Edit2, Label12};
     const int g1 = AntalLuckor(rad1);
     const int g2 = AntalLuckor(rad2);
@@ -342,7 +351,6 @@ void TSkrivinf::visaMening()
         slut = laggUtRad(topp1, rad1, {Label10, Edit1, Label11, nullptr, nullptr});
         laggUtRad(topp1 + (4 * h) / 3, rad2, {Label12, Edit2, Label13, nullptr, nullptr});
     }
-    m_efterLucka = {nullptr, Label11, Luckor >= 2 && g1 == 1 && g2 >= 1 ? Label13 : Label12};
 
     // Help texts under the sentence; the lamp at the end of the gap row.
     int under = topp1 + h;
@@ -368,9 +376,14 @@ void TSkrivinf::visaSvar(int lucka, const QString &text, const QColor &faerg)
     saettEtikettText(l, text);
     l->move(faelt->x(), faelt->y() + 3);
     l->show();
-    QLabel *efter = m_efterLucka[std::size_t(lucka)];
-    if (efter && (efter->text() == QLatin1String(".") || efter->text() == QLatin1String("?")))
-        efter->move(l->x() + l->width() + 5, efter->y());
+    // The rest of the row closes up to the word, so no blank opens before
+    // a comma or full stop that follows it; a text that goes on with a word
+    // brings its own blank.
+    int x = l->x() + l->width();
+    for (QWidget *w : m_efterLucka[std::size_t(lucka)]) {
+        w->move(x, w->y());
+        x += w->width();
+    }
 }
 
 void TSkrivinf::svarInmatat(QLineEdit *faelt)

@@ -8,6 +8,7 @@
 #include "exercises/frame/ovningsram.h"
 
 #include <QLabel>
+#include <QList>
 #include <array>
 
 class TSkrivinf : public Ovningsram {
@@ -75,7 +76,8 @@ private:
     int etikettHoejd() const;
 
     std::array<QLabel *, 5> m_moensterEtiketter{};
-    std::array<QLabel *, 3> m_efterLucka{};   // 1, 2: the text after each gap
+    // 1, 2: what follows each gap's field on its row, in order.
+    std::array<QList<QWidget *>, 3> m_efterLucka{};
 };
 
 // Opens the gap-sentence window for the current data file; returns when it

@@ -47,7 +47,11 @@ void TLasLjud::FormCreate()
 
     InstruktionsLabel = skapaEtikett(this, QStringLiteral("InstruktionsLabel"), QString(),
                                      QPoint(6 * kol, OverskriftPanel2->geometry().bottom() + 1 + rad));
-    InstruktionsLabel->setFont(arial(Punkter{14}, true));
+    // At 14 points, or smaller where the line would reach the screen's edge.
+    const int instruktionsPunkter =
+        PunkterSomRyms(G.Instruktion.str(), Typsnitt{.punkter = 14, .fet = true},
+                       skaerm.width() - InstruktionsLabel->x() - kol / 2);
+    InstruktionsLabel->setFont(arial(Punkter{instruktionsPunkter}, true));
     saettEtikettText(InstruktionsLabel, G.Instruktion.str());
 
     // Each word panel 4/3 of a panel's height below the one before.
@@ -75,8 +79,14 @@ void TLasLjud::FormCreate()
                               QRect(7 * kol, knappTopp, bredd, 2 * rad));
     AvbrytButton = skapaKnapp(Panel1, QStringLiteral("AvbrytButton"), QStringLiteral("&Avbryt"),
                               QRect(13 * kol + kol / 2, knappTopp, bredd, 2 * rad));
-    for (QPushButton *b : {FlerordButton, LyssnaButton, AvbrytButton})
+    for (QPushButton *b : {FlerordButton, LyssnaButton, AvbrytButton}) {
         b->setFont(arial(Punkter{12}, true));
+        // The buttons take the panel's navy; their text is light to be read on it.
+        saettTextfaerg(b, clWhite);
+        QPalette p = b->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(176, 176, 176));
+        b->setPalette(p);
+    }
     connect(FlerordButton, &QPushButton::clicked, this, &TLasLjud::FlerordButtonClick);
     connect(LyssnaButton, &QPushButton::clicked, this, &TLasLjud::LyssnaButtonClick);
     connect(AvbrytButton, &QPushButton::clicked, this, &TLasLjud::AvbrytButtonClick);

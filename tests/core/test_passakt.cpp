@@ -33,9 +33,12 @@ TEST_F(PassAktBeslut, ExplanationPerProgram)
     EXPECT_EQ(f(34200, "bil", "Ja"), QStringLiteral("Bokstäverna i bil står i alfabetisk ordning."));
     EXPECT_EQ(f(17, "mus", "Nej"), QStringLiteral("Bokstäverna i mus står inte i alfabetisk ordning."));
     EXPECT_EQ(f(46300, "hoppa", "Ett regelbundet verb"), QStringLiteral("hoppa är ett regelbundet verb."));
-    EXPECT_EQ(f(47400, "Mamma gav <mig> en ny tröja.", "dat.obj."), QStringLiteral("mig är dat.obj."));
+    // The sentence part is written out: a pupil cannot be expected to read "dat.obj.".
+    EXPECT_EQ(f(47400, "Mamma gav <mig> en ny tröja.", "dat.obj."), QStringLiteral("mig är dativobjekt."));
+    EXPECT_EQ(f(47400, "Katten jagar <en mus>.", "ack.obj."), QStringLiteral("en mus är ackusativobjekt."));
+    EXPECT_EQ(f(47400, "Valen är <ett däggdjur>.", "pred.f."), QStringLiteral("ett däggdjur är predikatsfyllnad."));
     // Without a mark the whole text is named.
-    EXPECT_EQ(f(47400, "Himlen blev mörk.", "pred.f."), QStringLiteral("Himlen blev mörk. är pred.f."));
+    EXPECT_EQ(f(47400, "Himlen blev mörk.", "pred.f."), QStringLiteral("Himlen blev mörk. är predikatsfyllnad."));
 }
 
 TEST_F(PassAktBeslut, GrammatikTermLaterMatchesWin)

@@ -106,7 +106,7 @@ TEST_F(Diktam, HearingARoundWithHintGlossPraisePictureAndCorrection)
     EXPECT_EQ(spelat(), QStringLiteral("S241001.WAV"));
     QTest::keyClick(f.Edit1, Qt::Key_F2);
     EXPECT_EQ(media.spelade.size(), 2);
-    EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Hilfe"));
+    EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("H&jälp"));
     QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
     EXPECT_EQ(f.Label6->text(), QStringLiteral("Ledtråd 1."));
     EXPECT_FALSE(f.Label6->isHidden());

@@ -121,3 +121,28 @@ TEST_F(InseTxt, ExplainedWordsAsksTenQuestionsWithoutAText)
     EXPECT_EQ(G.AntalIRunda, 10);
     EXPECT_EQ(f.FrageLabel1->text(), "Vad är en tall?");
 }
+
+TEST_F(InseTxt, ThePraiseNeverAsksForACorrectionRoundThisWindowDoesNotHave)
+{
+    lovordsfiler({"SVOM9002.LOV"});
+    skrivFil1252(i("cd/DATA/LOV/SVOM9002.LOV"),
+                 {"Mycket bra!#Rätta felet#så är allt klart.", "Fint!#Med ett fel kvar#är du snart i mål."});
+    TInseTxt f;
+    f.show();
+    for (int runda = 1; runda <= 2; ++runda) {
+        // One wrong answer, the first of the round; the rest right.
+        bool fel = true;
+        for (int n = 0; n < 8 && f.Slutpanel->isHidden(); ++n) {
+            const int r = rad(f, G.Postfaelt[2]);
+            QTest::keyClick(f.Edit1, char('0' + (fel ? r % f.AntalVal + 1 : r)));
+            if (fel)
+                vaenta(f);
+            fel = false;
+        }
+        ASSERT_TRUE(f.Slutpanel->isVisible());
+        EXPECT_EQ(G.AntalRaett, G.AntalIRunda - 1);
+        EXPECT_TRUE(f.LovordPanel->isVisible()) << runda;
+        EXPECT_TRUE(f.LovordLabel1->text().startsWith("Fint!")) << qPrintable(f.LovordLabel1->text());
+        QTest::mouseClick(f.Button2, Qt::LeftButton);
+    }
+}

@@ -174,7 +174,7 @@ TEST_F(PassAkt, MarkedSentenceSevenPanelsLongAlternativesAndEsc)
     EXPECT_EQ(visade(f), (QStringList{"ack.obj.", "dat.obj.", "pred.f."}));
     EXPECT_EQ(f.Paneler[0]->font().pointSize(), 16);
     svara(f, false);
-    EXPECT_EQ(f.Label7->text(), QStringLiteral("mig är dat.obj."));
+    EXPECT_EQ(f.Label7->text(), QStringLiteral("mig är dativobjekt."));
     EXPECT_TRUE(gul(f.Paneler[1]));
     G.Tidraeknare = 20000;
     f.Timer1Timer();

@@ -170,6 +170,19 @@ TEST_F(Skrivhi, FiveErrorsSpaceEscAndARestartFromRowOne)
     EXPECT_TRUE(f.Edit1->isEnabled());
 }
 
+TEST_F(Skrivhi, AfterFortsaettaEveryNewVerbGetsTheBoxFocused)
+{
+    TSKRIVHI f;
+    f.show();
+    f.Edit1->setFocus();
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    // Enter takes the focus from the box; the next verb gives it back.
+    svaraRaett(f);
+    EXPECT_EQ(f.Radnummer, 2);
+    EXPECT_EQ(f.focusWidget(), f.Edit1);
+}
+
 TEST_F(Skrivhi, WorksheetModeShowsEachSentItemOnTheLadder)
 {
     G.Arbetsbladslaege = 1;
