@@ -100,7 +100,7 @@ const Menydef menyTF33{"TF33", "Språkkryddor", 260,
      ovn(3, "Talesätt 3", "SVE33300.DAT", F::TSkrivinf), tillbaka(4)}};
 
 const Menydef menyTF34{"TF34", "Alfabetet", 260,
-    {ovn(1, "Före - mellan -efter", "SVE34100.DAT", F::TSKRIV),
+    {ovn(1, "Före – mellan – efter", "SVE34100.DAT", F::TSKRIV),
      ovn(2, "Alfabetisk ordning", "SVE34200.DAT", F::TPassAkt),
      ovn(3, "Ordna 1", "SVE34300.DAT", F::TSKRIV), ovn(4, "Ordna 2", "SVE34400.DAT", F::TSKRIV),
      ovn(5, "Ordna 3", "SVE34500.DAT", F::TSKRIV), ovn(6, "Ordna 4", "SVE34600.DAT", F::TOrdna, true),

@@ -18,7 +18,7 @@ using namespace plattform;
 
 namespace {
 
-// The alphabet exercises from "Före - mellan - efter" to "Ordna 3" have no
+// The alphabet exercises from "Före – mellan – efter" to "Ordna 3" have no
 // error lamp: a single letter or a row of letters is no word to spell.
 bool utanLampa(Word p) { return p >= 34100 && p <= 34500; }
 

@@ -76,7 +76,7 @@ const Ovningspost allaOvningar[] = {
     {"TF33", 1, "Talesätt 1", "SVE33100.DAT", "VisaSkrivinf"},
     {"TF33", 2, "Talesätt 2", "SVE33200.DAT", "VisaSkrivinf"},
     {"TF33", 3, "Talesätt 3", "SVE33300.DAT", "VisaSkrivinf"},
-    {"TF34", 1, "Före - mellan -efter", "SVE34100.DAT", "VisaSKRIV"},
+    {"TF34", 1, "Före – mellan – efter", "SVE34100.DAT", "VisaSKRIV"},
     {"TF34", 2, "Alfabetisk ordning", "SVE34200.DAT", "VisaPassAkt"},
     {"TF34", 3, "Ordna 1", "SVE34300.DAT", "VisaSKRIV"},
     {"TF34", 4, "Ordna 2", "SVE34400.DAT", "VisaSKRIV"},
