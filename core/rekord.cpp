@@ -141,7 +141,7 @@ QString rekordkatalogMeddelande()
 {
     const QString fil = G.RekordFilNamn;
     return QStringLiteral("Katalogen ") + fil.left(std::max<int>(0, int(fil.lastIndexOf(QLatin1Char('\\')))))
-           + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddadad");
+           + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddad.");
 }
 
 QString rekordDiskFullMeddelande()

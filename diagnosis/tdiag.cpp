@@ -58,7 +58,7 @@ const char *const Regeltexter[] = {
     "- Skriv ditt lösenord.",
     "- Du får då för säkerhets skull en fråga om du verkligen vill ta bort din diagnos.",
     "- Gör du detta försvinner diagnosen från listan och kan inte återskapas.",
-    "2. Om du är administratör av datorprogrammet gör du så här:",
+    "2. Om du är administratör för programmet gör du så här:",
     "- Klicka på Ny användare.",
     "- Skriv Lärare i rutan.",
     nullptr,   // the initial password
@@ -150,7 +150,7 @@ TDiag::TDiag(QWidget *parent) : Foenster(parent)
     int y = 4;
     for (const char *rad : Regeltexter) {
         const QString text = rad ? QString::fromUtf8(rad)
-                                 : QStringLiteral("- Skriv lösenordet som till en början är ") + InitialtLaerarLoesen
+                                 : QStringLiteral("- Skriv lösenordet, som till en början är ") + InitialtLaerarLoesen
                                        + QLatin1Char('.');
         QLabel *l = skapaEtikett(inre, QStringLiteral("Regel%1").arg(y), QString(), QPoint(6, y));
         l->setFont(arial(Punkter{8}, rad == Regeltexter[0]));

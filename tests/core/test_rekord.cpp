@@ -139,7 +139,7 @@ TEST_F(Rekordfil, AMissingDirectoryFailsWithTheMessageText)
     EXPECT_EQ(laesRekordfil(l), Rekordlaesning::Misslyckad);
     EXPECT_FALSE(sparaRekord(post("Ny", 45)));
     EXPECT_EQ(rekordkatalogMeddelande(),
-              QStringLiteral("Katalogen pc\\SAKNAS, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad"));
+              QStringLiteral("Katalogen pc\\SAKNAS, där resultaten ska sparas, finns inte eller kan vara skrivskyddad."));
 }
 
 // The system's own word for a full disk (here the device that is always

@@ -125,7 +125,7 @@ TEST_F(Synon, AnUnusableScoreDirectoryKeepsTheButton)
     f.Edit2->setText(QStringLiteral("Kim"));
     QTest::keyClick(f.Edit2, Qt::Key_Return);
     EXPECT_EQ(meddelanden.texter(),
-              QStringList{"Katalogen pc\\SAKNAS, där resultaten ska sparas, finns inte eller kan vara skrivskyddadad"});
+              QStringList{"Katalogen pc\\SAKNAS, där resultaten ska sparas, finns inte eller kan vara skrivskyddad."});
     EXPECT_TRUE(f.SparaButton->isEnabled());
 
     // Esc: the end panel, then the window closes.
