@@ -9,7 +9,7 @@
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "menus/undermenyer.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
