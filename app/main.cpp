@@ -1,7 +1,7 @@
 #include "app/tform1.h"
 #include "core/uppstart.h"
 #include "platform/ui/qttextmaetare.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 #include "worksheets/arbetsbladsval.h"
 #include "worksheets/tutskrift.h"

@@ -9,7 +9,8 @@
 #include "platform/ui/skalning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "menus/foensterregister.h"
+#include "exercises/frame/arbetsblad.h"
+#include "core/foensterregister.h"
 #include "menus/undermenyer.h"
 #include "platform/filer.h"
 #include "platform/seams.h"
@@ -26,7 +27,6 @@
 using namespace plattform;
 
 TForm1 *Form1 = nullptr;
-std::function<void()> TomUtskriftslistorna;
 
 namespace {
 const char *const knapptexter[11] = {nullptr, "Sverige", "Stavning", "Dina ord", "Grammatik",

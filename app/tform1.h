@@ -6,8 +6,6 @@
 // the program.
 #include "platform/ui/foenster.h"
 
-#include <functional>
-
 class QLabel;
 class QPushButton;
 class QFrame;
@@ -66,7 +64,3 @@ private:
 
 // The one main window of the run (null before it is made and after it goes).
 extern TForm1 *Form1;
-
-// Empties the worksheet printout window's two lists when worksheet mode is
-// switched; the printout window installs it.
-extern std::function<void()> TomUtskriftslistorna;

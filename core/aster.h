@@ -1,7 +1,7 @@
 #pragma once
 // The progress squares of a round: what each square shows and the drawing
-// that shows it. The control (platform/ui/taster.h) paints this drawing and
-// holds no state of its own.
+// that shows it. The control (exercises/frame/taster.h) paints this drawing
+// and holds no state of its own.
 #include "core/typer.h"
 
 #include <QList>

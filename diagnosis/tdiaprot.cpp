@@ -7,7 +7,7 @@
 #include "core/uppstart.h"
 #include "diagnosis/tdiag.h"
 #include "diagnosis/tdiagutform.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"

@@ -3,7 +3,7 @@
 // panel coloured by the mode. Every sub-menu of the tree is this window
 // with its own table of entries (undermenyer.cpp); the classes TF1..TF56
 // add only what their entries do beyond the common three kinds.
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/ui/foenster.h"
 
 #include <QList>

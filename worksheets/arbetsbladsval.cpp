@@ -1,6 +1,5 @@
 #include "worksheets/arbetsbladsval.h"
 
-#include "app/tform1.h"
 #include "core/arbetsbladstext.h"
 #include "core/tillstaand.h"
 #include "exercises/frame/ovningsram.h"

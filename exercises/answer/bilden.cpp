@@ -9,7 +9,7 @@
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/qttextmaetare.h"
 #include "platform/ui/typsnitt.h"
 

@@ -12,7 +12,7 @@
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/kontroller.h"
 #include "platform/ui/qttextmaetare.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/typsnitt.h"
 
 #include <QKeyEvent>

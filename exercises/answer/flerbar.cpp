@@ -10,7 +10,7 @@
 #include "core/textmaett.h"
 #include "core/uppstart.h"
 #include "platform/ui/qttextmaetare.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
 #include "platform/filer.h"

@@ -14,7 +14,7 @@
 #include "platform/text1252.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/typsnitt.h"
 
 #include <QFrame>

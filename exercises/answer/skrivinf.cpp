@@ -12,7 +12,7 @@
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/skalning.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/typsnitt.h"
 
 #include <QKeyEvent>

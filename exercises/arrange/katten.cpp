@@ -5,7 +5,7 @@
 #include "core/slumpordning.h"
 #include "core/svarstest.h"
 #include "core/tillstaand.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/dialogstart.h"

@@ -7,7 +7,7 @@
 #include "platform/ui/dragdrop.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/typsnitt.h"
 
 #include <QFrame>

@@ -42,3 +42,7 @@ public:
 // Makes the panel on a window (the window owns the widget). Empty until the
 // worksheet module installs it.
 extern std::function<Arbetsbladspanel *(Ovningsram &)> SkapaArbetsbladspanel;
+
+// Empties the worksheet printout window's two lists when worksheet mode is
+// switched (the main window calls it); the worksheet module installs it.
+extern std::function<void()> TomUtskriftslistorna;

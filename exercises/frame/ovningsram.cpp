@@ -16,7 +16,7 @@
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/qttextmaetare.h"
 #include "platform/ui/skalning.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/typsnitt.h"
 
 #include <QClipboard>

@@ -3,7 +3,7 @@
 // instead of opening.
 #include "../support/ui/modal.h"
 
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 
 #include <functional>
 #include <map>

@@ -6,6 +6,7 @@
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
+#include "exercises/frame/arbetsblad.h"
 #include "menus/undermeny.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"

@@ -9,7 +9,7 @@
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/answer/flerbar.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/media.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "diagnosis/tdiag.h"
 #include "diagnosis/tdiaprot.h"
 #include "diagnosis/tdiagutform.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/ui/fonstermeddelanden.h"
 #include "platform/ui/straengrutnaet.h"
 

@@ -8,7 +8,7 @@
 #include "exercises/answer/diktam.h"
 #include "platform/timer.h"
 #include "platform/ui/kontroller.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -12,7 +12,7 @@
 #include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "exercises/answer/flerbar.h"
 #include "platform/media.h"
 #include "platform/timer.h"

@@ -11,7 +11,7 @@
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/kontroller.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include <QImage>
 #include <QLabel>

@@ -13,7 +13,7 @@
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/answer/passakt.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/media.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"

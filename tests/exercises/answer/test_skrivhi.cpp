@@ -7,7 +7,7 @@
 #include "exercises/answer/skrivhi.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include <QLabel>
 #include <QLineEdit>

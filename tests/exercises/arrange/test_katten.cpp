@@ -5,7 +5,7 @@
 #include "core/tillstaand.h"
 #include "dialogs/spelnam.h"
 #include "exercises/arrange/katten.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/timer.h"
 
 #include <QFrame>

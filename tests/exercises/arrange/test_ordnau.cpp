@@ -8,7 +8,7 @@
 #include "exercises/arrange/ordnau.h"
 #include "platform/timer.h"
 #include "platform/ui/klickpanel.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -8,7 +8,7 @@
 #include "exercises/arrange/satsu.h"
 #include "platform/timer.h"
 #include "platform/ui/klickpanel.h"
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/kontroller.h"
 
 #include <QApplication>

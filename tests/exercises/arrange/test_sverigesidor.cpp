@@ -8,7 +8,7 @@
 #include "exercises/arrange/flagga.h"
 #include "exercises/arrange/karta.h"
 #include "exercises/arrange/svhymn.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/ui/klickpanel.h"
 
 #include <QApplication>

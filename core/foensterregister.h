@@ -2,8 +2,9 @@
 // The windows the menus open but do not own: every exercise window, the
 // Sweden pages, and the dialogs of other modules that the main window
 // opens. A window's module registers its launcher here (one line in
-// registreraByggdaFoenster); a menu entry whose window has no launcher yet
-// is shown disabled.
+// registreraByggdaFoenster, app/byggda_foenster.cpp); a menu entry whose
+// window has no launcher yet is shown disabled. The table knows no window,
+// so a module that opens another's window needs only this header.
 #include "core/foenstertyp.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include "platform/seams.h"
 

@@ -1,4 +1,4 @@
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "../../support/miljoe.h"
 
-#include "platform/ui/taster.h"
+#include "exercises/frame/taster.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // The one list of windows that have been built: each window module adds
 // its line here, with its header above.
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 
 #include "dialogs/manual.h"
 #include "dialogs/omkavo.h"
