@@ -378,11 +378,14 @@ TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
         svara(f, true);
         EXPECT_EQ(G.AntalRaett, 2);
     }
-    // Program 31010 shows its own choices as written, capital or not.
-    datafil(QStringLiteral("SVE31010.DAT"), {QStringLiteral("<Katt> är ett djur.#hund#häst")});
-    TFLERBAR f;
-    f.show();
-    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("hund"), QStringLiteral("häst")}));
+    // Programs 23101 and 31010 show their own choices as written, capital or not.
+    for (const char *fil : {"SVE23101.DAT", "SVE31010.DAT"}) {
+        datafil(QString::fromLatin1(fil), {QStringLiteral("<Katt> är ett djur.#hund#häst")});
+        TFLERBAR f;
+        f.show();
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("hund"), QStringLiteral("häst")}))
+            << fil;
+    }
 }
 
 TEST_F(Flerbar, MissingPraiseFileShowsNoPraisePanel)
