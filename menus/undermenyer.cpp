@@ -204,9 +204,9 @@ void TF322::oeppnaOevning(const Menypost &post)
         starta(post.oeppnar);
 }
 
-void TF38::efterDatfil(const Menypost &post)
+void TF38::efterDatfil(const Menypost &)
 {
-    G.BildNamn = QString::fromLatin1(program(GeProgramtal(QString::fromLatin1(post.datfil))).bild);
+    G.BildNamn = QString::fromLatin1(program(GeProgramtal(G.DatFilNamn)).bild);
 }
 
 void VisaF1() { plattform::visaModalt<TF1>(); }
