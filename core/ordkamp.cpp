@@ -1,16 +1,10 @@
 #include "core/ordkamp.h"
 
+#include "core/program.h"
+
 #include <algorithm>
 
-QString Ordkampsklass(int programtal)
-{
-    switch (programtal) {
-    case 41100: return QStringLiteral("SUBSTANTIV");
-    case 41200: return QStringLiteral("ADJEKTIV");
-    case 41300: return QStringLiteral("VERB");
-    default: return {};
-    }
-}
+QString Ordkampsklass(int programtal) { return QString::fromUtf8(program(Word(programtal)).ordklass); }
 
 bool iOrdklassen(const QString &klassfaelt, const QString &klass)
 {

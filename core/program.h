@@ -54,6 +54,25 @@ struct Programdata {
     int valMaetPunkter = 0;
     int foerklaringsPunkter = 0;
     bool moensterFoerst = false;               // gap sentences: field 1 a model, field 2 the gap sentence
+    // The typed answer: the error lamp (not in the alphabet exercises, where
+    // a letter or a row of letters is no word to spell), the plural layout
+    // ("en" over the word, "flera" before the answer), "&Hjälp" on every item
+    // (Krypto: the key is the help), and the letters of a drawn item (the
+    // "Ordna" programs draw their items instead of reading them; 0 reads).
+    bool lampa = true;
+    bool plural = false;
+    bool alltidHjaelp = false;
+    int bokstaever = 0;
+    bool ingenVersalflytt = false;             // own choices stay as written when the gap word has a capital
+    bool fraagorUtanText = false;              // reading comprehension: questions only, no text to read
+    // The sentence parts' heading and worksheet title, used when the file
+    // has no title lines (UTF-8).
+    const char *satsrubrik = "";
+    const char *satsutskrift = "";
+    const char *rekordnamn = "";               // the program's name in the record table's heading
+    const char *ordklass = "";                 // the word-class game's class, as the files write it
+    bool siffertangenter = false;              // the digit keys choose the category panels
+    const char *bild = "";                     // the picture of the picture questions, in "\BILD\"
 };
 
 // The row of a program number; an empty row (window Ingen, no facts) for a

@@ -1,5 +1,6 @@
 #include "core/rekord.h"
 
+#include "core/program.h"
 #include "platform/filer.h"
 #include "platform/saekerskrivning.h"
 #include "platform/seams.h"
@@ -75,16 +76,7 @@ QString rekordResultatText(std::int32_t r)
     return QString(blanka, QLatin1Char(' ')) + QString::number(r);
 }
 
-QString rekordProgramnamn(int programtal)
-{
-    switch (programtal) {
-    case 31310: return QStringLiteral("Poet");
-    case 31410: return QStringLiteral("Skarva");
-    case 32110: return QStringLiteral("Synonym 1");
-    case 32120: return QStringLiteral("Synonym 2");
-    default: return QString();
-    }
-}
+QString rekordProgramnamn(int programtal) { return QString::fromUtf8(program(Word(programtal)).rekordnamn); }
 
 void Datumet(Rekordpost &p)
 {

@@ -24,16 +24,6 @@ QString svenskOrdning(const QString &bokstaever)
     return QString(b.constData(), b.size());
 }
 
-int antalBokstaever(Word programtal)
-{
-    switch (programtal) {
-    case 34300: return 4;
-    case 34400: return 5;
-    case 34500: return 6;
-    default: return 0;
-    }
-}
-
 Bokstavspost bokstavspost(int antal)
 {
     static const QString alfabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ");

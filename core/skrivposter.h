@@ -14,10 +14,6 @@ QList<int> slump(int lo, int hi);
 // The letters in Swedish alphabetical order (svenskordning.h): A..Z, Å, Ä, Ö.
 QString svenskOrdning(const QString &bokstaever);
 
-// How many letters a program's generated items have: 4, 5 and 6 for the
-// three "Ordna" programs, 0 for every program that reads its items.
-int antalBokstaever(Word programtal);
-
 // A generated item: `antal` different letters of the 29, never already in
 // alphabetical order, and the same letters in order. The letters are
 // written without separators, as the pupil types them.

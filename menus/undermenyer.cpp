@@ -1,6 +1,8 @@
 #include "menus/undermenyer.h"
 
+#include "core/program.h"
 #include "core/tillstaand.h"
+#include "core/uppstart.h"
 
 using S = Menypost::Slag;
 using F = Foenstertyp;
@@ -202,9 +204,9 @@ void TF322::oeppnaOevning(const Menypost &post)
         starta(post.oeppnar);
 }
 
-void TF38::efterDatfil(const Menypost &post)
+void TF38::efterDatfil(const Menypost &)
 {
-    G.BildNamn = post.knapp == 1 ? QStringLiteral("KROPPEN.BMP") : QStringLiteral("HUVUDET.BMP");
+    G.BildNamn = QString::fromLatin1(program(GeProgramtal(G.DatFilNamn)).bild);
 }
 
 void VisaF1() { plattform::visaModalt<TF1>(); }

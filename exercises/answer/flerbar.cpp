@@ -241,8 +241,6 @@ void TFLERBAR::NollaLabeller()
 
 void TFLERBAR::valFraanFaelten()
 {
-    if (G.Programtal == 23101 || G.Programtal == 31010)
-        Storforskjutning = 0;
     QStringList ord;
     ord << G.LetaPrepDelar[2];
     for (int f = 2; f <= 8 && !G.Postfaelt[f].isEmpty(); ++f)
@@ -397,7 +395,7 @@ void TFLERBAR::NyPost()
     const QString foere = G.LetaPrepDelar[1];
     const QString efter = G.LetaPrepDelar[3];
 
-    Storforskjutning = boerjarMedVersal(raettOrd) && G.Programtal != 31010 ? 10 : 0;
+    Storforskjutning = boerjarMedVersal(raettOrd) && !program(G.Programtal).ingenVersalflytt ? 10 : 0;
     if (FaeltVal)
         valFraanFaelten();
 

@@ -6,6 +6,7 @@
 #include "core/laestext.h"
 #include "core/lovord.h"
 #include "core/meningslayout.h"
+#include "core/program.h"
 #include "core/svarstest.h"
 #include "core/textmaett.h"
 #include "core/uppstart.h"
@@ -27,8 +28,6 @@
 using namespace plattform;
 
 namespace {
-
-constexpr Word FoerklaratOrd = 32130;
 
 Ramval inseval()
 {
@@ -132,7 +131,7 @@ void TInseTxt::FormCreate()
     RitaOverskriften(G.Rubrikrader[1], QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna."));
     SparadRubrik = {G.Rubrikrader[1].str(), QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna.")};
 
-    if (G.Programtal == FoerklaratOrd) {
+    if (program(G.Programtal).fraagorUtanText) {
         SeTextButton->hide();
         G.StandardAntal = Tillstaand::AntalPerRunda;
         RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
@@ -419,7 +418,7 @@ void TInseTxt::Enabla(bool paa)
     Slutpanel->setVisible(!paa);
     // The end panel reaches over most of the button's width: a strip of it
     // beside the panel would only puzzle, so it goes while the panel shows.
-    if (G.Programtal != FoerklaratOrd)
+    if (!program(G.Programtal).fraagorUtanText)
         SeTextButton->setVisible(paa);
     if (!paa) {
         Slutpanel->raise();

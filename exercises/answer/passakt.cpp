@@ -294,7 +294,7 @@ bool TPassAkt::keyDown(QKeyEvent *e)
 {
     // In "Hur många vokaler?" the digit keys choose the panels: "1" the first.
     const int siffra = e->key() - Qt::Key_0;
-    if (program(G.Programtal).foerklaring == Kategorifoerklaring::Vokaler && siffra >= 1 && siffra <= 6
+    if (program(G.Programtal).siffertangenter && siffra >= 1 && siffra <= 6
         && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const int k = siffra + 1;
         if (siffra <= AntalVal && !panel(k)->isHidden() && Panel1->isVisible() && Panel1->isEnabled()

@@ -18,30 +18,24 @@ using namespace plattform;
 
 namespace {
 
-// The alphabet exercises from "Före – mellan – efter" to "Ordna 3" have no
-// error lamp: a single letter or a row of letters is no word to spell.
-bool utanLampa(Word p) { return p >= 34100 && p <= 34500; }
-
 Ramval skrivval()
 {
     const Word p = GeProgramtal(G.DatFilNamn);
     // Drawn letters are no lines of the data file: they never enter the
     // wrong-answer list (its slots are shared by all files), so there is no
     // correction round for them either.
-    const bool bokstaever = antalBokstaever(p) > 0;
+    const bool bokstaever = program(p).bokstaever > 0;
     Ramval v;
     v.runda.vaentanKraeverUppgift = true;
     v.runda.felLista = !bokstaever;
     v.raettning = !bokstaever;
-    v.lampa = !utanLampa(p);
+    v.lampa = program(p).lampa;
     v.escBaraISvarsfaelt = true;
     v.postKanBesvaras = harSvarIFaelt2;
     return v;
 }
 
 } // namespace
-
-bool TSKRIV::Plural(Word p) { return p == 12 || p == 112 || p == 45000; }
 
 TSKRIV::TSKRIV(QWidget *parent) : Ovningsram(skrivval(), parent)
 {
@@ -70,7 +64,7 @@ void TSKRIV::FormCreate()
 {
     G.Programtal = GeProgramtal(G.DatFilNamn);
     const Word p = G.Programtal;
-    Bokstavsuppgift = antalBokstaever(p) > 0 ? 1 : 0;
+    Bokstavsuppgift = program(p).bokstaever > 0 ? 1 : 0;
     ramSkala();
     Testlabel->hide();
     Inled();
@@ -103,7 +97,7 @@ void TSKRIV::NyPost()
     const Word p = G.Programtal;
     if (Bokstavsuppgift == 1) {
         foerberedPost();
-        const Bokstavspost b = bokstavspost(antalBokstaever(p));
+        const Bokstavspost b = bokstavspost(program(p).bokstaever);
         str_postarray(b.fraaga + QLatin1Char('#') + b.svar);
     } else {
         haemtaPost();
@@ -138,7 +132,7 @@ void TSKRIV::NyPost()
 void TSKRIV::visaHjaelpknapp()
 {
     const bool visa = Bokstavsuppgift == 0 && !aerArbetsblad(laege())
-                      && (AntalHjaelp > 0 || G.Programtal == 35000 || harRegelsida());
+                      && (AntalHjaelp > 0 || program(G.Programtal).alltidHjaelp || harRegelsida());
     BitBtn2->setVisible(visa);
     BitBtn2->setEnabled(visa);
 }
@@ -164,7 +158,7 @@ void TSKRIV::laggUtFraaga()
 
     const QFontMetrics fm(Edit1->font());
     int svarX = x0;
-    if (Plural(G.Programtal)) {
+    if (program(G.Programtal).plural) {
         // en    katt
         // flera [katter]   -- the singular stands above the answer's first letter.
         saettEtikettText(Label4, QStringLiteral("flera "));

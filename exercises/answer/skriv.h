@@ -37,9 +37,6 @@ public:
     // These items have no sounds: the button, shown when sounds are on, plays nothing.
     void UpprepaButtonClick() override {}
 
-    // The plural exercise: "en" before the question, "flera " before the answer.
-    static bool Plural(Word programtal);
-
 protected:
     void NollaLabeller() override;
     void svarInmatat(QLineEdit *) override { Edit1KeyPress(); }

@@ -44,20 +44,6 @@ Ramval satsval()
 
 bool nivaaProgram(Word p) { return program(p).nivaaer; }
 
-// Fixed headings when the file has no title lines: heading and worksheet title.
-struct Rubriker {
-    const char *rad2;
-    const char *utskrift;
-};
-Rubriker fastaRubriker(Word p)
-{
-    switch (p) {
-    case 47100: return {"Predikat eller subjekt?", "SATSDELAR. Predikat och subjekt?"};
-    case 47200: return {"Vilket är ackusativobjektet?", "SATSDELAR. Ackusativobjekt"};
-    default: return {"Ackusativ- eller dativobjekt?", "SATSDELAR. Ackusativ- eller dativobjekt?"};
-    }
-}
-
 // A one- or two-digit level number in front of a worksheet sentence.
 QString utanNivaa(const QString &mening)
 {
@@ -200,12 +186,12 @@ void TSats::FormCreate()
     Label3->setText(QStringLiteral("För musen över meningen."));
     Label3->adjustSize();
     const Laege l = laege();
-    const Rubriker r = fastaRubriker(G.Programtal);
+    const Programdata &r = program(G.Programtal);
     if (G.Rubrikrader[1].isEmpty())
-        RitaOverskriften(QStringLiteral("Satsdelar."), QString::fromUtf8(r.rad2), QString());
+        RitaOverskriften(QStringLiteral("Satsdelar."), QString::fromUtf8(r.satsrubrik), QString());
     G.Fraagerad = QString();
     G.Utskriftsrubrik = G.Rubrikrader[1].isEmpty()
-                            ? QString::fromUtf8(r.utskrift)
+                            ? QString::fromUtf8(r.satsutskrift)
                             : (G.Rubrikrader[1] + QLatin1Char(' ') + G.Rubrikrader[2] + QLatin1Char(' ')
                                + G.Rubrikrader[3]).left(80);
     NivaaPaa = nivaaProgram(G.Programtal) && !aerArbetsblad(l);

@@ -69,20 +69,6 @@ TEST_F(Lovord, PraiseFileFollowsTheResultTable)
     }
 }
 
-TEST_F(Lovord, DiagnosisItemsOfPrograms)
-{
-    EXPECT_EQ(GeDiagnosNummer(23100), 1);
-    EXPECT_EQ(GeDiagnosNummer(23900), 9);
-    EXPECT_EQ(GeDiagnosNummer(23101), 0);
-    EXPECT_EQ(GeDiagnosNummer(22300), 10);
-    EXPECT_EQ(GeDiagnosNummer(43200), 13);
-    EXPECT_EQ(GeDiagnosNummer(34100), 17);
-    EXPECT_EQ(GeDiagnosNummer(34800), 17);
-    EXPECT_EQ(GeDiagnosNummer(34801), 0);
-    EXPECT_EQ(GeDiagnosNummer(22100), 0);
-    EXPECT_EQ(GeDiagnosNummer(0), 0);
-}
-
 TEST_F(Lovord, KollaLovOrdCountsOnceAndRefusesUnknownNames)
 {
     anvaendTraed();

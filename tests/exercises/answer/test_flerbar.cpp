@@ -368,14 +368,24 @@ TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
     // capitalised as a whole when the gap word is.
     datafil(QStringLiteral("SVE22200.DAT"),
             {QStringLiteral("Vi har en <katt>.#hund#häst"), QStringLiteral("<Katt> är ett djur.#hund#häst")});
-    TFLERBAR f;
-    f.show();
-    EXPECT_EQ(f.FaeltVal, 1);
-    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("hund"), QStringLiteral("häst"), QStringLiteral("katt")}));
-    svara(f, true);
-    EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("Hund"), QStringLiteral("Häst")}));
-    svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 2);
+    {
+        TFLERBAR f;
+        f.show();
+        EXPECT_EQ(f.FaeltVal, 1);
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("hund"), QStringLiteral("häst"), QStringLiteral("katt")}));
+        svara(f, true);
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("Hund"), QStringLiteral("Häst")}));
+        svara(f, true);
+        EXPECT_EQ(G.AntalRaett, 2);
+    }
+    // Programs 23101 and 31010 show their own choices as written, capital or not.
+    for (const char *fil : {"SVE23101.DAT", "SVE31010.DAT"}) {
+        datafil(QString::fromLatin1(fil), {QStringLiteral("<Katt> är ett djur.#hund#häst")});
+        TFLERBAR f;
+        f.show();
+        EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("hund"), QStringLiteral("häst")}))
+            << fil;
+    }
 }
 
 TEST_F(Flerbar, MissingPraiseFileShowsNoPraisePanel)

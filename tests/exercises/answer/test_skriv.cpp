@@ -187,6 +187,26 @@ TEST_F(Skriv, Ordna1DrawsLettersThatNeverEnterTheWrongAnswerList)
     EXPECT_EQ(f.focusWidget(), f.Button2);
 }
 
+TEST_F(Skriv, TheAlphabetHasNoLampAndOrdna2And3DrawFiveAndSixLetters)
+{
+    datafil(QStringLiteral("SVE34100.DAT"), {QStringLiteral("$Alfabetet"), QStringLiteral("$Före – mellan – efter"),
+                                             QStringLiteral("B#A C")});
+    {
+        TSKRIV f;
+        f.show();
+        EXPECT_EQ(f.Bokstavsuppgift, 0);
+        EXPECT_EQ(f.lampknapp, nullptr);
+    }
+    for (const auto &[fil, antal] : {std::pair{"SVE34400.DAT", 5}, std::pair{"SVE34500.DAT", 6}}) {
+        datafil(QString::fromLatin1(fil), {QStringLiteral("$Alfabetet"), QStringLiteral("$Ordna"),
+                                           QStringLiteral("BA#AB")});
+        TSKRIV f;
+        f.show();
+        EXPECT_EQ(f.FrageLabel2->text().size(), antal) << fil;
+        EXPECT_EQ(f.lampknapp, nullptr) << fil;
+    }
+}
+
 TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
 {
     InspeladProtokoll protokoll;
@@ -244,8 +264,9 @@ TEST_F(Skriv, RulePagesKryptoHelpFontsAndWorksheetMode)
         skriv(f, QStringLiteral("mat-en"));
         EXPECT_EQ(G.AntalRaett, 1);
     }
+    // Krypto offers "&Hjälp" on an item without help texts too.
     datafil(QStringLiteral("SVE35000.DAT"), {QStringLiteral("$Dina ord"), QStringLiteral("$Krypto"),
-                                             QStringLiteral("IFK#Hej#Byt mot bokstaven före.#A blir Ö.")});
+                                             QStringLiteral("IFK#Hej")});
     {
         TSKRIV f;
         f.show();
@@ -261,10 +282,19 @@ TEST_F(Skriv, RulePagesKryptoHelpFontsAndWorksheetMode)
         EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
         EXPECT_EQ(f.FrageLabel2->font().pixelSize(), 19);   // 14 points
     }
-    // A worksheet shows the items without answer field, help or "flera".
-    G.Arbetsbladslaege = 1;
+    // The plural: "en" over the word, "flera" before the answer field.
     datafil(QStringLiteral("SVE45000.DAT"), {QStringLiteral("$Grammatik"), QStringLiteral("$Plural"),
                                              QStringLiteral("flicka#flickor#Ordet slutar på -or.")});
+    {
+        TSKRIV f;
+        f.show();
+        EXPECT_EQ(f.FrageLabel1->text(), QStringLiteral("en"));
+        EXPECT_FALSE(f.FrageLabel1->isHidden());
+        EXPECT_EQ(f.Label4->text(), QStringLiteral("flera "));
+        EXPECT_FALSE(f.Label4->isHidden());
+    }
+    // A worksheet shows the items without answer field, help or "flera".
+    G.Arbetsbladslaege = 1;
     TSKRIV f;
     f.show();
     EXPECT_TRUE(f.Edit1->isHidden());

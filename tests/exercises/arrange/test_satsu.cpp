@@ -229,6 +229,15 @@ TEST_F(Sats, ALevelFileWithoutLevelOneIsReported)
     EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE47200.DAT finns inte eller är felaktig")});
 }
 
+TEST_F(Sats, AFileWithoutTitleLinesTakesItsProgramsHeading)
+{
+    datafil(QStringLiteral("SVE47200.DAT"), {QStringLiteral("1<Vi> <badar>.#S#P")});
+    TSats f;
+    f.show();
+    EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Vilket är ackusativobjektet?"));
+    EXPECT_EQ(G.Utskriftsrubrik, QStringLiteral("SATSDELAR. Ackusativobjekt"));
+}
+
 TEST_F(Sats, InWorksheetModeTheLevelFileGivesPlainSentencesThatDoNotDrag)
 {
     G.Arbetsbladslaege = 1;
