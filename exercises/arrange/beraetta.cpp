@@ -50,7 +50,8 @@ QLabel *ledtext(QWidget *foeraelder, const QString &namn, const QString &text, Q
 
 Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
 {
-    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("beraetta"), clBtnFace);
+    setObjectName(QStringLiteral("beraetta"));
+    const QSize skaerm = helskaerm(this, clBtnFace);
     const int W = skaerm.width();
     const int H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);

@@ -18,7 +18,7 @@ void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const 
     }
 }
 
-QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview)
+QSize helskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview)
 {
     foenster->saettRamloes(true);
     foenster->saettKeyPreview(keyPreview);
@@ -26,7 +26,6 @@ QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPre
     const QSize s = skaermstorlek();
     foenster->setGeometry(0, 0, s.width(), s.height());
     saettBakgrund(foenster, bakgrund);
-    foenster->setAutoFillBackground(true);
     return s;
 }
 
