@@ -57,8 +57,7 @@ Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
 {
     setObjectName(QStringLiteral("avsloj"));
     const QSize skaerm = helskaerm(this, clSilver);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const int W = skaerm.width(), H = skaerm.height();
 
     // The heading: black, and yellow over it a little to the left, between bars.
     auto *rubrik = new Ritruta(this, QStringLiteral("Rubrik"), QRect(0, 0, W, Rubrikhoejd));

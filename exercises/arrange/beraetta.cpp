@@ -52,8 +52,7 @@ Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
 {
     setObjectName(QStringLiteral("beraetta"));
     const QSize skaerm = helskaerm(this, clBtnFace);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
 
     QFrame *rubrik = skapaPanel(this, QStringLiteral("Panel1"), QRect(M, M / 2, W - 2 * M, 64));

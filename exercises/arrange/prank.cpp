@@ -30,8 +30,7 @@ TPrank::TPrank(QWidget *parent) : Foenster(parent)
 {
     setObjectName(QStringLiteral("Prank"));
     const QSize skaerm = helskaerm(this, clBtnFace);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
     G.Programtal = GeProgramtal(G.DatFilNamn);
 
