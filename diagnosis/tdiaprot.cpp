@@ -40,8 +40,7 @@ QLabel *gulEtikett(QWidget *foeraelder, const char *namn, const QFont &f)
 
 Tdiaprot::Tdiaprot(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("diaprot"));
-    helskaerm(this, clRed, false);
+    helskaerm(this, QStringLiteral("diaprot"), clRed, false);
 
     // The window is laid out for the screen it fills; the fonts follow its height.
     const int H = std::max(1, rutnaet().H);

@@ -56,8 +56,7 @@ void centrera(QLabel *l, int vaenster, int bredd, int topp)
 TVokalex::TVokalex(QWidget *parent)
     : Foenster(parent), Rubrik(this), Slut(this, QStringLiteral("Panel1"))
 {
-    setObjectName(QStringLiteral("Vokalex"));
-    helskaerm(this, clBtnFace);
+    helskaerm(this, QStringLiteral("Vokalex"), clBtnFace);
 
     Panel1 = Slut.panel;
     Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });

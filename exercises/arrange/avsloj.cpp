@@ -55,8 +55,7 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
 
 Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("avsloj"));
-    const QSize skaerm = helskaerm(this, clSilver);
+    const QSize skaerm = helskaerm(this, QStringLiteral("avsloj"), clSilver);
     const int W = skaerm.width(), H = skaerm.height();
 
     // The heading: black, and yellow over it a little to the left, between bars.

@@ -50,8 +50,7 @@ QLabel *ledtext(QWidget *foeraelder, const QString &namn, const QString &text, Q
 
 Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("beraetta"));
-    const QSize skaerm = helskaerm(this, clBtnFace);
+    const QSize skaerm = helskaerm(this, QStringLiteral("beraetta"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
 

@@ -38,8 +38,7 @@ int avrunda(double x) { return int(std::lround(x)); }
 TFalska::TFalska(QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel"))
 {
-    setObjectName(QStringLiteral("Falska"));
-    helskaerm(this, clBtnFace);
+    helskaerm(this, QStringLiteral("Falska"), clBtnFace);
 
     Escapepanel = Slut.panel;
     Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Fortsätta"), [this] { Button3Click(); });

@@ -52,8 +52,7 @@ QFont anpassad(const QString &text, int fraan, int bredd)
 Tkatten::Tkatten(QWidget *parent)
     : Foenster(parent), Lovord(this, kattensLovord()), Knappar(this, QStringLiteral("Panel1"))
 {
-    setObjectName(QStringLiteral("katten"));
-    const QSize s = helskaerm(this, clBtnFace);
+    const QSize s = helskaerm(this, QStringLiteral("katten"), clBtnFace);
     m_gw = std::max(1, s.width() / 32);
     m_gh = std::max(1, rutnaet().H);
     const int gw = m_gw, gh = m_gh;

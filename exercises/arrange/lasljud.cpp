@@ -31,8 +31,7 @@ TLasLjud::TLasLjud(QWidget *parent) : Foenster(parent) { FormCreate(); }
 void TLasLjud::FormCreate()
 {
     // A grid of screen height / 48 by screen width / 32; no scaling.
-    setObjectName(QStringLiteral("LasLjud"));
-    const QSize skaerm = helskaerm(this, clBtnFace);
+    const QSize skaerm = helskaerm(this, QStringLiteral("LasLjud"), clBtnFace);
     const int rad = std::max(rutnaet().H, 1);
     const int kol = std::max(skaerm.width() / 32, 1);
     G.RaettaFel = 0;

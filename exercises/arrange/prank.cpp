@@ -28,8 +28,7 @@ const char *const Fraagor[] = {" adjektiv.", " substantiv i singularis.", " subs
 
 TPrank::TPrank(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("Prank"));
-    const QSize skaerm = helskaerm(this, clBtnFace);
+    const QSize skaerm = helskaerm(this, QStringLiteral("Prank"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
     G.Programtal = GeProgramtal(G.DatFilNamn);

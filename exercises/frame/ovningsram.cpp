@@ -65,7 +65,7 @@ Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
       runda(val.runda), m_val(val)
 {
-    helskaerm(this, clBtnFace, m_val.tangentfoerhandsvisning);
+    helskaerm(this, QString(), clBtnFace, m_val.tangentfoerhandsvisning);
     byggKontroller();
 }
 

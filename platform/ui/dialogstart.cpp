@@ -18,8 +18,10 @@ void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const 
     }
 }
 
-QSize helskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview)
+QSize helskaerm(Foenster *foenster, const QString &namn, const QColor &bakgrund, bool keyPreview)
 {
+    if (!namn.isEmpty())
+        foenster->setObjectName(namn);
     foenster->saettRamloes(true);
     foenster->saettKeyPreview(keyPreview);
     foenster->setWindowTitle(Programtitel);
