@@ -152,8 +152,6 @@ void TInseTxt::efterSkapande()
         TextVisas = true;
     }
     G.AntalIRunda = G.StandardAntal;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
     NyStartaAster(true);
     if (TextVisas)
         Aster1->hide();
