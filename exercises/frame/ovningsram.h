@@ -182,6 +182,8 @@ protected:
     // unless that closed the window, the first item.
     void skapa(const Oevningsstart &start);
     virtual void efterSkapande() {}
+    // The first item, shown as every later one unless the window starts
+    // its own way.
     virtual void foerstaPost() { visaNaestaPost(); }
 
     // The frame's steps of NyPost: the item line (from the random order or,
