@@ -2,6 +2,8 @@
 
 #include "core/textmaett.h"
 
+#include <algorithm>
+
 namespace {
 // Richard Dybeck's two verses of 1844, the last line sung twice.
 const char *const verser[][5] = {
@@ -36,15 +38,8 @@ int naestaVers(int vers) { return vers >= antalVerser() ? 1 : vers + 1; }
 
 int passandePixelstorlek(const QStringList &texter, bool fet, int bredd, int stoerst, int golv)
 {
-    for (int px = stoerst; px > golv; --px) {
-        Typsnitt t;
-        t.fet = fet;
-        t.pixlar = px;
-        bool ryms = true;
-        for (const QString &text : texter)
-            ryms = ryms && textmaetare().bredd(text, t) <= bredd;
-        if (ryms)
-            return px;
-    }
-    return golv;
+    Typsnitt t;
+    t.fet = fet;
+    t.pixlar = std::max(stoerst, golv);
+    return passandeTypsnitt(texter, bredd, t, golv).pixlar;
 }

@@ -32,3 +32,17 @@ const Textmaetare *saettTextmaetare(const Textmaetare *m)
     aktuell = m ? m : &uppskattning;
     return foerra;
 }
+
+Typsnitt passandeTypsnitt(const QStringList &texter, int bredd, Typsnitt fraan, int golv)
+{
+    int &storlek = fraan.pixlar > 0 ? fraan.pixlar : fraan.punkter;
+    auto ryms = [&] {
+        for (const QString &text : texter)
+            if (textmaetare().bredd(text, fraan) > bredd)
+                return false;
+        return true;
+    };
+    while (storlek > golv && !ryms())
+        --storlek;
+    return fraan;
+}

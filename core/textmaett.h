@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 struct Typsnitt {
     QString familj = QStringLiteral("Arial");
@@ -33,3 +34,7 @@ public:
 // character count, so that logic without a window system still runs.
 const Textmaetare &textmaetare();
 const Textmaetare *saettTextmaetare(const Textmaetare *m);   // nullptr: the estimate; returns the one replaced
+
+// The size from `fraan` down (pixels when it has them, else points) at which
+// every one of `texter` fits `bredd` on one line; never below `golv`.
+Typsnitt passandeTypsnitt(const QStringList &texter, int bredd, Typsnitt fraan, int golv);

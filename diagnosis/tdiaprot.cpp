@@ -2,6 +2,7 @@
 
 #include "core/diagnosfil.h"
 #include "core/diagnosprotokoll.h"
+#include "core/oevningsstart.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -39,11 +40,10 @@ QLabel *gulEtikett(QWidget *foeraelder, const char *namn, const QFont &f)
 
 Tdiaprot::Tdiaprot(QWidget *parent) : Foenster(parent)
 {
-    setObjectName(QStringLiteral("diaprot"));
-    const QSize s = foerberedHelskaerm(this, clRed, false);
+    helskaerm(this, QStringLiteral("diaprot"), clRed, false);
 
     // The window is laid out for the screen it fills; the fonts follow its height.
-    const int H = std::max(1, s.height() / 48);
+    const int H = std::max(1, rutnaet().H);
     Label1 = skapaEtikett(this, QStringLiteral("Label1"), QString(), QPoint(0, 0));
     Label1->setFont(arial(Pixlar{std::max(12, 2 * H)}, true));
     saettTextfaerg(Label1, clNavy);
@@ -302,7 +302,7 @@ void Tdiaprot::startaValt()
 
 void Tdiaprot::koerFoenster()
 {
-    const Foenstertyp typ = program(GeProgramtal(G.DatFilNamn)).foenster;
+    const Foenstertyp typ = oevningsstart().program.foenster;
     if (!starta(typ))
         visaMeddelande(QStringLiteral("Övningen i ") + G.DatFilNamn
                        + QStringLiteral(" kan inte startas i den här versionen av programmet."));

@@ -90,4 +90,10 @@ std::function<QSize()> saettSkaermstorlek(std::function<QSize()> kaella)
     return kaella;
 }
 
+Rutnaet rutnaet(int marginal)
+{
+    const QSize s = skaermstorlek();
+    return {s.width() / 64, s.height() / 48, marginal};
+}
+
 } // namespace plattform

@@ -66,4 +66,11 @@ inline int Random(int n) { return slumpkaella().slump(n); }
 QSize skaermstorlek();
 std::function<QSize()> saettSkaermstorlek(std::function<QSize()> kaella);
 
+// The grid the full-screen windows are laid out on: a 64th of the screen's
+// width, a 48th of its height, and the margin the caller keeps.
+struct Rutnaet {
+    int W, H, M;
+};
+Rutnaet rutnaet(int marginal = 0);
+
 } // namespace plattform

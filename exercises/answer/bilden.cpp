@@ -24,7 +24,7 @@ namespace {
 // The percentage the window's controls were grown by.
 int skala() { return G.Skalprocent == 0 ? 100 : G.Skalprocent; }
 
-Ramval bildval()
+Ramval bildval(const Oevningsstart &)
 {
     Ramval v;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
@@ -41,7 +41,7 @@ Ramval bildval()
 
 } // namespace
 
-TBilden::TBilden(QWidget *parent) : Ovningsram(bildval(), parent)
+TBilden::TBilden(const Oevningsstart &start, QWidget *parent) : Ovningsram(bildval(start), parent)
 {
     setObjectName(QStringLiteral("Bilden"));
     Panel1 = Slutpanel;
@@ -62,15 +62,11 @@ TBilden::TBilden(QWidget *parent) : Ovningsram(bildval(), parent)
     saettTextfaerg(SvarsLabel, clRed);
     Testlabel->hide();
 
-    FormCreate();
+    skapa(start);
 }
 
-void TBilden::FormCreate()
+void TBilden::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    Inled();
-    ramSkapa();
     // The question is set in the font its lines are measured in, grown with
     // the window (NyPost measures over the span shrunk by as much).
     QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
@@ -82,14 +78,9 @@ void TBilden::FormCreate()
                        static_cast<QWidget *>(SvarsLabel), static_cast<QWidget *>(Edit1)})
         w->setFont(fraagor);
     // The instruction shrinks until it fits beside the squares, to 11 pt at least.
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
-    QFont instruktion = InstruktionsLabel->font();
     const int rum = Aster1->x() - G.Marginal - OverskriftYtterShape->x();
-    while (InstruktionsLabel->width() > rum && instruktion.pointSize() > 11) {
-        instruktion.setPointSize(instruktion.pointSize() - 1);
-        InstruktionsLabel->setFont(instruktion);
-        InstruktionsLabel->adjustSize();
-    }
+    InstruktionsLabel->setFont(passandeTypsnitt({G.Instruktion}, rum, InstruktionsLabel->font(), 11));
+    saettEtikettText(InstruktionsLabel, G.Instruktion);
     // Under the heading, at its left: the instruction, the question on one
     // or two lines, the answer field and the right answer.
     const int x = OverskriftYtterShape->x();
@@ -104,7 +95,6 @@ void TBilden::FormCreate()
     FrageLabel1->clear();
     SvarsLabel->hide();
     laddaBilden();
-    NyPost();
 }
 
 void TBilden::laddaBilden()
@@ -127,9 +117,7 @@ void TBilden::Inled()
 {
     Ovningsram::Inled();
     const QSize s = skaermstorlek();
-    const int w = s.width() / 64;
-    const int h = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [w, h, M] = rutnaet(G.Marginal);
 
     // The picture at the left; it is shrunk to this area when loaded.
     Image1->setGeometry(M, M / 2, 24 * w, LovordPanel->y() - M - M / 2);

@@ -10,7 +10,7 @@ namespace plattform { class Bildruta; }
 class TBilden : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TBilden(QWidget *parent = nullptr);
+    explicit TBilden(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's. The picture is this window's Image1; the
     // frame's reward picture is not used.
@@ -30,7 +30,7 @@ protected:
     void efterInstaellningar() override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void laddaBilden();
 };
 

@@ -24,9 +24,10 @@ using namespace plattform;
 
 namespace {
 
-Ramval diktamval()
+Ramval diktamval(const Oevningsstart &)
 {
     Ramval v;
+    v.ljudkatalog = true;
     v.slutTimerNamn = QStringLiteral("Timer4");   // Timer3 ends the flash
     v.beroemFramfoer = true;
     v.merHjaelp = false;
@@ -39,7 +40,7 @@ const Typsnitt glosTypsnitt{QStringLiteral("Arial"), 14, true, 0};
 
 } // namespace
 
-TDiktam::TDiktam(QWidget *parent) : Ovningsram(diktamval(), parent)
+TDiktam::TDiktam(const Oevningsstart &start, QWidget *parent) : Ovningsram(diktamval(start), parent)
 {
     setObjectName(QStringLiteral("Diktam"));
     auto etikett = [this](const char *namn, const QColor &faerg) {
@@ -78,17 +79,12 @@ TDiktam::TDiktam(QWidget *parent) : Ovningsram(diktamval(), parent)
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->OnTimer = [this] { Timer3Timer(); };
 
-    FormCreate();
+    HarLjud = start.program.ljudOevning && ljudPaa();
+    skapa(start);
 }
 
-void TDiktam::FormCreate()
+void TDiktam::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    GeLjudDirectory();
-    HarLjud = program(G.Programtal).ljudOevning && ljudPaa();
-    ramSkala();
-    Inled();
-    ramSkapa();
     Visningstid = KortasteVisningstid;
     Edit1->setMaxLength(45);
 
@@ -124,16 +120,11 @@ void TDiktam::FormCreate()
     BitBtn2->hide();
 
     laddaOrdlistor();
-    NyPost();
-    startaLjudtimer();
 }
 
 void TDiktam::placera()
 {
-    const QSize s = skaermstorlek();
-    const int W = s.width() / 64;
-    const int H = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [W, H, M] = rutnaet(G.Marginal);
 
     // The word, the box and the right answer in the middle of the window,
     // the lamp left of the box.
@@ -321,7 +312,7 @@ void TDiktam::SeochHoraButtonClick() { valjLaege(DiktatBaada); }
 void TDiktam::visaTid()
 {
     saettEtikettText(SeTidPanel, QString::number(VisningstidTiondelar(Visningstid)));
-    SeTidPanel->resize(3 * (skaermstorlek().width() / 64), TidSpinButton->height() - G.Marginal / 2);
+    SeTidPanel->resize(3 * rutnaet().W, TidSpinButton->height() - G.Marginal / 2);
     SeTidPanel->show();
     SeIntervalLabel->show();
 }

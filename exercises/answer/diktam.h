@@ -12,7 +12,7 @@ namespace plattform { class Spinknapp; class Timer; }
 class TDiktam : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TDiktam(QWidget *parent = nullptr);
+    explicit TDiktam(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     QLabel *FrageLabel1 = nullptr;       // empty in this window
@@ -60,7 +60,7 @@ protected:
     bool keyDown(QKeyEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void placera();
     void blinka();
     void presentera();

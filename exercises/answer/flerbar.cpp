@@ -43,9 +43,10 @@ QString fraageord(const QStringList &ord)
            + ord.last() + QStringLiteral(" ?");
 }
 
-Ramval flerbarval()
+Ramval flerbarval(const Oevningsstart &)
 {
     Ramval v;
+    v.ljudkatalog = true;
     v.slutpanelNamn = QStringLiteral("Escapepanel");
     v.runda.passregel = Passregel::EnRunda;
     v.beroemFramfoer = true;
@@ -72,7 +73,7 @@ bool TFLERBAR::HarOeversaettning(Word p) { return program(p).oeversaettning; }
 
 bool TFLERBAR::FinnsPrep(const QString &text) { return text.contains(QLatin1Char('<')); }
 
-TFLERBAR::TFLERBAR(QWidget *parent) : Ovningsram(flerbarval(), parent)
+TFLERBAR::TFLERBAR(const Oevningsstart &start, QWidget *parent) : Ovningsram(flerbarval(start), parent)
 {
     setObjectName(QStringLiteral("FLERBAR"));
     Escapepanel = Slutpanel;
@@ -116,19 +117,14 @@ TFLERBAR::TFLERBAR(QWidget *parent) : Ovningsram(flerbarval(), parent)
     VisaRegelVidFelPanel1 = skapaPanel(this, QStringLiteral("VisaRegelVidFelPanel1"), QRect());
     VisaRegelVidFelPanel1->hide();
 
-    FormCreate();
+    TestLabel->hide();
+    skapa(start);
 }
 
 QFont TFLERBAR::meningsfont() const { return Label4->font(); }
 
-void TFLERBAR::FormCreate()
+void TFLERBAR::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    GeLjudDirectory();
-    ramSkala();
-    TestLabel->hide();
-    Inled();
-    ramSkapa();
 
     const int p = G.Programtal;
     Typsnitt t{QStringLiteral("Arial"), program(p).punkter, true, 0};
@@ -149,10 +145,6 @@ void TFLERBAR::FormCreate()
         UpprepaButton->hide();
     }
     FaeltVal = EgnaVal(G.Programtal) ? 1 : 0;
-    G.RaettaFel = 0;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
 
     const Laege laege = ::laege();
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);
@@ -192,8 +184,6 @@ void TFLERBAR::FormCreate()
     }
     UpprepaButton->setEnabled(ljudPaa());
     laddaOrdlistor();
-    NyPost();
-    startaLjudtimer();
     Image1->move(0, 0);
 }
 
@@ -282,7 +272,7 @@ void TFLERBAR::laggUtMening()
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     const int h = Label4->fontMetrics().height();
-    const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * (skaermstorlek().height() / 48);
+    const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * rutnaet().H;
     const int x0 = designX(30);
     auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
     int gapTopp = y0;

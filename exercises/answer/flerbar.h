@@ -17,7 +17,7 @@ using plattform::Valpanel;
 class TFLERBAR : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TFLERBAR(QWidget *parent = nullptr);
+    explicit TFLERBAR(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     QFrame *Escapepanel = nullptr;       // the frame's end and Esc panel
@@ -82,7 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void laggUtMening();
     void valFraanFaelten();
     void laggUtPaneler();

@@ -29,9 +29,10 @@ using namespace plattform;
 
 namespace {
 
-Ramval inseval()
+Ramval inseval(const Oevningsstart &)
 {
     Ramval v;
+    v.skalas = false;
     v.runda.passregel = Passregel::EnRunda;
     v.runda.diagnosbokfoering = false;
     v.runda.felLista = false;
@@ -62,7 +63,7 @@ bool LovordLovarRaettning(const QString &postrad)
     return false;
 }
 
-TInseTxt::TInseTxt(QWidget *parent) : Ovningsram(inseval(), parent)
+TInseTxt::TInseTxt(const Oevningsstart &start, QWidget *parent) : Ovningsram(inseval(start), parent)
 {
     setObjectName(QStringLiteral("InseTxt"));
     FrageLabel1 = skapaTaetEtikett(this, QStringLiteral("FrageLabel1"));
@@ -116,15 +117,12 @@ TInseTxt::TInseTxt(QWidget *parent) : Ovningsram(inseval(), parent)
     // The box only receives the digits; it is kept out of sight.
     Edit1->setGeometry(0, 0, 1, 1);
     Button1->hide();
-    FormCreate();
+    Paneler(0);
+    skapa(start);
 }
 
-void TInseTxt::FormCreate()
+void TInseTxt::efterSkapande()
 {
-    Paneler(0);
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    Inled();
-    ramSkapa();
     Edit1->setGeometry(0, 0, 1, 1);
     Kolumnenhet = std::max(skaermstorlek().width() / 32, 1);
     laggUt();
@@ -153,13 +151,10 @@ void TInseTxt::FormCreate()
         TextVisas = true;
     }
     G.AntalIRunda = G.StandardAntal;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
     NyStartaAster(true);
     if (TextVisas)
         Aster1->hide();
     Enabla(true);
-    NyPost();
 }
 
 void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const QString &rad3)
@@ -212,7 +207,7 @@ void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const 
 void TInseTxt::laggUt()
 {
     const QSize s = skaermstorlek();
-    const int H = std::max(s.height() / 48, 1);
+    const int H = std::max(rutnaet().H, 1);
     const int M = G.Marginal;
     const int K = Kolumnenhet;
     saettEtikettText(InstruktionsLabel, QStringLiteral("Klicka på en ruta eller tryck siffra."));

@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class TInseTxt : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TInseTxt(QWidget *parent = nullptr);
+    explicit TInseTxt(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QLabel *FrageLabel1 = nullptr;             // the second line, or the only one
     QLabel *FrageLabel2 = nullptr;             // the first of two lines
@@ -54,7 +54,7 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void laggUt();
 };
 

@@ -21,7 +21,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval klockval()
+Ramval klockval(const Oevningsstart &)
 {
     Ramval v;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
@@ -56,17 +56,13 @@ void ritaVisare(QPainter &p, QPoint c, int vinkel, int laengd, int bredd, const 
 // box, never below 11 pt.
 void passaIn(QLabel *l, int storlek, int bredd)
 {
-    for (;; --storlek) {
-        l->setFont(arial(Punkter{storlek}, true));
-        l->adjustSize();
-        if (l->width() <= bredd || storlek <= 11)
-            return;
-    }
+    l->setFont(passandeTypsnitt({l->text()}, bredd, arial(Punkter{storlek}, true), 11));
+    l->adjustSize();
 }
 
 } // namespace
 
-TKlockan::TKlockan(QWidget *parent) : Ovningsram(klockval(), parent)
+TKlockan::TKlockan(const Oevningsstart &start, QWidget *parent) : Ovningsram(klockval(start), parent)
 {
     setObjectName(QStringLiteral("Klockan"));
     Panel1 = Slutpanel;
@@ -92,15 +88,11 @@ TKlockan::TKlockan(QWidget *parent) : Ovningsram(klockval(), parent)
     Label4->hide();
     lampknapp->setToolTip(QStringLiteral("Visar felvarning."));
 
-    FormCreate();
+    skapa(start);
 }
 
-void TKlockan::FormCreate()
+void TKlockan::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    Inled();
-    ramSkapa();
     // The clock window has its own heading and no instruction line.
     for (QWidget *w : {static_cast<QWidget *>(OverskriftYtterShape), static_cast<QWidget *>(OverskriftInnerShape),
                        static_cast<QWidget *>(Overs1Label), static_cast<QWidget *>(Overs2Label),
@@ -108,16 +100,12 @@ void TKlockan::FormCreate()
         w->hide();
     lampknapp->show();
     LampShape->hide();
-    NyPost();
 }
 
 void TKlockan::Inled()
 {
     Ovningsram::Inled();
-    const QSize s = skaermstorlek();
-    const int w = s.width() / 64;
-    const int h = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [w, h, M] = rutnaet(G.Marginal);
 
     Shape1->setGeometry(M, M, 20 * w, 13 * h);
     Shape2->setGeometry(M / 2, M / 2, Shape1->width() - M, Shape1->height() - M);

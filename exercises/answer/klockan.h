@@ -10,7 +10,7 @@ namespace plattform { class Figur; class Ritruta; }
 class TKlockan : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TKlockan(QWidget *parent = nullptr);
+    explicit TKlockan(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     plattform::Figur *Shape1 = nullptr;     // the heading: yellow, navy inside
@@ -34,7 +34,7 @@ protected:
     void efterInstaellningar() override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
 };
 
 // Opens the clock for the current data file; returns when it has closed.

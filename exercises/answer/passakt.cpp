@@ -24,9 +24,10 @@ using namespace plattform;
 
 namespace {
 
-Ramval passaktval()
+Ramval passaktval(const Oevningsstart &)
 {
     Ramval v;
+    v.ljudkatalog = true;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.postKanBesvaras = [] { return !PassAktAlternativ().isEmpty(); };
     v.slutpanelNamn = QStringLiteral("EscapePanel");
@@ -44,7 +45,7 @@ int ellerStandard(int punkter, int standard) { return punkter > 0 ? punkter : st
 
 } // namespace
 
-TPassAkt::TPassAkt(QWidget *parent) : Ovningsram(passaktval(), parent)
+TPassAkt::TPassAkt(const Oevningsstart &start, QWidget *parent) : Ovningsram(passaktval(start), parent)
 {
     setObjectName(QStringLiteral("PassAkt"));
     EscapePanel = Slutpanel;
@@ -75,18 +76,13 @@ TPassAkt::TPassAkt(QWidget *parent) : Ovningsram(passaktval(), parent)
         p->hide();
         Paneler[std::size_t(k - 2)] = p;
     }
-    FormCreate();
+    skapa(start);
 }
 
 bool TPassAkt::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
 
-void TPassAkt::FormCreate()
+void TPassAkt::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    GeLjudDirectory();
-    Inled();
-    ramSkapa();
 
     const Programdata &d = program(G.Programtal);
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
@@ -103,7 +99,6 @@ void TPassAkt::FormCreate()
     saettTextfaerg(Label7, clMaroon);
     saettBakgrund(Label7, clSilver);
     Label7->setAutoFillBackground(true);
-    G.RaettaFel = 0;
 
     const int M = G.Marginal;
     const QRect rubrik = OverskriftYtterShape->geometry();
@@ -115,9 +110,6 @@ void TPassAkt::FormCreate()
     EscapePanel->hide();
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
     if (aerArbetsblad(l))
         Panel1->hide();
 
@@ -129,8 +121,6 @@ void TPassAkt::FormCreate()
         UpprepaButton->hide();
     }
     laddaOrdlistor();
-    NyPost();
-    startaLjudtimer();
 }
 
 // ---- the item ----------------------------------------------------------------

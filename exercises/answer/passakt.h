@@ -12,7 +12,7 @@
 class TPassAkt : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TPassAkt(QWidget *parent = nullptr);
+    explicit TPassAkt(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     QFrame *EscapePanel = nullptr;      // the frame's end and Esc panel
@@ -54,7 +54,7 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void laggUtMening();
     void laggUtPaneler();
     void visaOeversaettning();

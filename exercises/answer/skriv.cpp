@@ -18,9 +18,9 @@ using namespace plattform;
 
 namespace {
 
-Ramval skrivval()
+Ramval skrivval(const Oevningsstart &start)
 {
-    const Word p = GeProgramtal(G.DatFilNamn);
+    const Word p = start.programtal;
     // Drawn letters are no lines of the data file: they never enter the
     // wrong-answer list (its slots are shared by all files), so there is no
     // correction round for them either.
@@ -37,7 +37,7 @@ Ramval skrivval()
 
 } // namespace
 
-TSKRIV::TSKRIV(QWidget *parent) : Ovningsram(skrivval(), parent)
+TSKRIV::TSKRIV(const Oevningsstart &start, QWidget *parent) : Ovningsram(skrivval(start), parent)
 {
     setObjectName(QStringLiteral("SKRIV"));
     Panel1 = Slutpanel;
@@ -57,26 +57,20 @@ TSKRIV::TSKRIV(QWidget *parent) : Ovningsram(skrivval(), parent)
     saettTextfaerg(Label5, clRed);
     for (QLabel *l : {Label6, Label7})
         saettTextfaerg(l, clMaroon);
-    FormCreate();
+    Bokstavsuppgift = start.program.bokstaever > 0 ? 1 : 0;
+    Testlabel->hide();
+    skapa(start);
 }
 
-void TSKRIV::FormCreate()
+void TSKRIV::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
     const Word p = G.Programtal;
-    Bokstavsuppgift = program(p).bokstaever > 0 ? 1 : 0;
-    ramSkala();
-    Testlabel->hide();
-    Inled();
-    ramSkapa();
-
     const QFont f = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), program(p).punkter, true, 0});
     for (QLabel *l : {FrageLabel1, FrageLabel2, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
                       Testlabel})
         l->setFont(f);
     Edit1->setFont(f);
     BitBtn2->setText(harRegelsida() ? QStringLiteral("&Regel") : QStringLiteral("&Hjälp"));
-    NyPost();
 }
 
 bool TSKRIV::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }

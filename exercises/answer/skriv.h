@@ -12,7 +12,7 @@
 class TSKRIV : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TSKRIV(QWidget *parent = nullptr);
+    explicit TSKRIV(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QFrame *Panel1 = nullptr;        // the frame's end and Esc panel
 
@@ -45,7 +45,7 @@ protected:
     bool harRegelsida() const override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void laggUtFraaga();
     void visaHjaelpknapp();
     int radhoejd() const;

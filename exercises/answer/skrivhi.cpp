@@ -21,7 +21,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval skrivhival()
+Ramval skrivhival(const Oevningsstart &)
 {
     Ramval v;
     // The ladder is the progress display and the praise is its own line;
@@ -52,7 +52,7 @@ QString SkrivhiBeroem(int antalFel)
     return text;
 }
 
-TSKRIVHI::TSKRIVHI(QWidget *parent) : Ovningsram(skrivhival(), parent)
+TSKRIVHI::TSKRIVHI(const Oevningsstart &start, QWidget *parent) : Ovningsram(skrivhival(start), parent)
 {
     setObjectName(QStringLiteral("SKRIVHI"));
     Panel1 = Slutpanel;
@@ -90,16 +90,12 @@ TSKRIVHI::TSKRIVHI(QWidget *parent) : Ovningsram(skrivhival(), parent)
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel2->hide();
     Edit1->setMaxLength(45);
-    FormCreate();
+    Button1->hide();
+    skapa(start);
 }
 
-void TSKRIVHI::FormCreate()
+void TSKRIVHI::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    Inled();
-    Button1->hide();
-    ramSkapa();
     // The ladder is the progress display.
     Aster1->hide();
 
@@ -134,8 +130,6 @@ void TSKRIVHI::FormCreate()
     }
     BitBtn2->setText(QStringLiteral("Regel"));
     BitBtn2->show();
-
-    FCreate(0);
 }
 
 void TSKRIVHI::FCreate(int flagga)
@@ -157,7 +151,6 @@ void TSKRIVHI::FCreate(int flagga)
         Verbetikett[std::size_t(r)]->hide();
         Formetikett[std::size_t(r)]->hide();
     }
-    G.Programtal = GeProgramtal(G.DatFilNamn);
     G.Uppgiftsnummer = 1;
     G.AntalRaett = 0;
     if (flagga != 1)

@@ -12,7 +12,7 @@
 class TSKRIVHI : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TSKRIVHI(QWidget *parent = nullptr);
+    explicit TSKRIVHI(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QLabel *FrageLabel1 = nullptr;   // "(" + verb + ")"
     QLabel *Label1 = nullptr;        // "Jag"
@@ -60,7 +60,8 @@ protected:
     bool keyDown(QKeyEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
+    void foerstaPost() override { FCreate(0); }
     int radTopp(int rad) const { return Radbas - rad * Radhoejd; }
     void flyttaTillRad();
     void visaRad(int rad, const QString &verb, const QString &form);

@@ -24,9 +24,10 @@ using namespace plattform;
 
 namespace {
 
-Ramval skrivinfval()
+Ramval skrivinfval(const Oevningsstart &)
 {
     Ramval v;
+    v.ljudkatalog = true;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.beroemFramfoer = true;
@@ -70,7 +71,7 @@ QString moensterRad(const QString &rad, bool &inne)
 
 } // namespace
 
-TSkrivinf::TSkrivinf(QWidget *parent) : Ovningsram(skrivinfval(), parent)
+TSkrivinf::TSkrivinf(const Oevningsstart &start, QWidget *parent) : Ovningsram(skrivinfval(start), parent)
 {
     setObjectName(QStringLiteral("Skrivinf"));
     auto etikett = [this](const char *namn) { return skapaTaetEtikett(this, QString::fromLatin1(namn)); };
@@ -118,16 +119,11 @@ TSkrivinf::TSkrivinf(QWidget *parent) : Ovningsram(skrivinfval(), parent)
     BitBtn4->hide();
     BitBtn3->setText(QStringLiteral("Hjälp &2"));
 
-    FormCreate();
+    skapa(start);
 }
 
-void TSkrivinf::FormCreate()
+void TSkrivinf::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    GeLjudDirectory();
-    ramSkala();
-    Inled();
-    ramSkapa();
 
     const Programdata &rad = program(G.Programtal);
     HjaelpFraanFaelt2 = rad.moensterFoerst ? 0 : 1;
@@ -145,8 +141,6 @@ void TSkrivinf::FormCreate()
     BitBtn2->hide();
 
     laddaOrdlistor();
-    NyPost();
-    startaLjudtimer();
 }
 
 // Measured in the labels' own font, as the window's scaling left it.

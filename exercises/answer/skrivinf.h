@@ -14,7 +14,7 @@
 class TSkrivinf : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TSkrivinf(QWidget *parent = nullptr);
+    explicit TSkrivinf(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     QLabel *Label3 = nullptr;            // Label3..Label7: the model sentence's parts
@@ -66,7 +66,7 @@ protected:
     bool keyDown(QKeyEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void visaMoenster();
     void visaMening();
     int laggUtRad(int topp, const QString &rad, const std::array<QWidget *, 5> &delar);

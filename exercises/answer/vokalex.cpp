@@ -56,8 +56,7 @@ void centrera(QLabel *l, int vaenster, int bredd, int topp)
 TVokalex::TVokalex(QWidget *parent)
     : Foenster(parent), Rubrik(this), Slut(this, QStringLiteral("Panel1"))
 {
-    setObjectName(QStringLiteral("Vokalex"));
-    foerberedHelskaerm(this, clBtnFace);
+    helskaerm(this, QStringLiteral("Vokalex"), clBtnFace);
 
     Panel1 = Slut.panel;
     Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });
@@ -131,9 +130,7 @@ TVokalex::TVokalex(QWidget *parent)
 void TVokalex::Inled()
 {
     const QSize s = skaermstorlek();
-    const int W = s.width() / 64;
-    const int H = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [W, H, M] = rutnaet(G.Marginal);
     Slut.placera(QRect(M, s.height() - M / 5 - 4 * H, s.width() - 2 * M, 4 * H), H, M);
     Panel1->raise();
     Rubrik.placera(QRect(M, M / 2, 58 * W, 7 * H), M);

@@ -40,10 +40,7 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
     r->setGeometry(ram);
     r->setAlignment(Qt::AlignCenter);
     // The widest figure, "100 %", fits inside the frame.
-    int px = ram.height() / 2;
-    while (px > 10 && QFontMetrics(arial(Pixlar{px}, true)).horizontalAdvance(QStringLiteral("100 %")) > ram.width() - 14)
-        --px;
-    r->setFont(arial(Pixlar{px}, true));
+    r->setFont(passandeTypsnitt({QStringLiteral("100 %")}, ram.width() - 14, arial(Pixlar{ram.height() / 2}, true), 10));
     r->setStyleSheet(QStringLiteral("QLabel { background: white; color: red; border: 3px solid red;"
                                     " border-radius: 10px; }"));
     auto *t = new QLabel(rubrik, foeraelder);
@@ -58,9 +55,8 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
 
 Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
 {
-    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("avsloj"), clSilver);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const QSize skaerm = helskaerm(this, QStringLiteral("avsloj"), clSilver);
+    const int W = skaerm.width(), H = skaerm.height();
 
     // The heading: black, and yellow over it a little to the left, between bars.
     auto *rubrik = new Ritruta(this, QStringLiteral("Rubrik"), QRect(0, 0, W, Rubrikhoejd));

@@ -50,9 +50,8 @@ QLabel *ledtext(QWidget *foeraelder, const QString &namn, const QString &text, Q
 
 Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
 {
-    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("beraetta"), clBtnFace);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const QSize skaerm = helskaerm(this, QStringLiteral("beraetta"), clBtnFace);
+    const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
 
     QFrame *rubrik = skapaPanel(this, QStringLiteral("Panel1"), QRect(M, M / 2, W - 2 * M, 64));

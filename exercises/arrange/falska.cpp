@@ -38,8 +38,7 @@ int avrunda(double x) { return int(std::lround(x)); }
 TFalska::TFalska(QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel"))
 {
-    setObjectName(QStringLiteral("Falska"));
-    foerberedHelskaerm(this, clBtnFace);
+    helskaerm(this, QStringLiteral("Falska"), clBtnFace);
 
     Escapepanel = Slut.panel;
     Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Fortsätta"), [this] { Button3Click(); });
@@ -132,9 +131,7 @@ TFalska::TFalska(QWidget *parent)
 void TFalska::Inled()
 {
     const QSize s = skaermstorlek();
-    const int M = G.Marginal;
-    const int H = s.height() / 48;
-    const int W = s.width() / 64;
+    const auto [W, H, M] = rutnaet(G.Marginal);
     Rubrik.placera(QRect(M, M / 2, 58 * W, 7 * H), M);
     const int rubrikBotten = Rubrik.OverskriftYtterShape->geometry().bottom() + 1;
 

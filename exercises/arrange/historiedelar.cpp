@@ -11,16 +11,6 @@
 
 using namespace plattform;
 
-QRect helskaermsfoenster(Foenster *foenster, const QString &namn, const QColor &bakgrund)
-{
-    foerberedDialog(foenster, namn);
-    const QRect skaerm(QPoint(0, 0), skaermstorlek());
-    foenster->setGeometry(skaerm);
-    foenster->setWindowState(Qt::WindowMaximized);
-    saettBakgrund(foenster, bakgrund);
-    return skaerm;
-}
-
 QLabel *rubriktext(QWidget *yta, const QString &namn, const QString &text)
 {
     auto *l = new QLabel(text, yta);

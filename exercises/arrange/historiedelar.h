@@ -1,8 +1,8 @@
 #pragma once
-// What the three story windows share: a window over the whole screen, a
-// heading in yellow on navy, and the printout of a story (inside a margin of
-// the sheet, the heading set apart, and a new page whenever the
-// next line would pass the foot of the area, so no line is lost).
+// What the three story windows share: a heading in yellow on navy, and the
+// printout of a story (inside a margin of the sheet, the heading set apart,
+// and a new page whenever the next line would pass the foot of the area, so
+// no line is lost).
 #include <QColor>
 #include <QRect>
 #include <QStringList>
@@ -12,9 +12,6 @@ class QLabel;
 class QWidget;
 namespace plattform { class Foenster; class Skrivare; }
 
-// Prepares the window with its name, maximised on the whole screen in the
-// colour; the screen's rectangle.
-QRect helskaermsfoenster(plattform::Foenster *foenster, const QString &namn, const QColor &bakgrund);
 // The heading text in bold yellow, centred on the shape it fills.
 QLabel *rubriktext(QWidget *yta, const QString &namn, const QString &text);
 

@@ -44,10 +44,7 @@ QFrame *panel(QWidget *foeraelder, const QString &namn, const QColor &faerg)
 // wide, never below 11 pt.
 QFont anpassad(const QString &text, int fraan, int bredd)
 {
-    int p = fraan;
-    while (p > MinstaPunkter && QFontMetrics(arial(Punkter{p}, true)).horizontalAdvance(text) > bredd)
-        --p;
-    return arial(Punkter{p}, true);
+    return passandeTypsnitt({text}, bredd, arial(Punkter{fraan}, true), MinstaPunkter);
 }
 
 } // namespace
@@ -55,10 +52,9 @@ QFont anpassad(const QString &text, int fraan, int bredd)
 Tkatten::Tkatten(QWidget *parent)
     : Foenster(parent), Lovord(this, kattensLovord()), Knappar(this, QStringLiteral("Panel1"))
 {
-    setObjectName(QStringLiteral("katten"));
-    const QSize s = foerberedHelskaerm(this, clBtnFace);
+    const QSize s = helskaerm(this, QStringLiteral("katten"), clBtnFace);
     m_gw = std::max(1, s.width() / 32);
-    m_gh = std::max(1, s.height() / 48);
+    m_gh = std::max(1, rutnaet().H);
     const int gw = m_gw, gh = m_gh;
 
     Overskriftpanel = panel(this, QStringLiteral("Overskriftpanel"), clAqua);

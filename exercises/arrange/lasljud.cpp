@@ -7,6 +7,7 @@
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/arrange/historiedelar.h"
+#include "platform/ui/dialogstart.h"
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
@@ -30,8 +31,8 @@ TLasLjud::TLasLjud(QWidget *parent) : Foenster(parent) { FormCreate(); }
 void TLasLjud::FormCreate()
 {
     // A grid of screen height / 48 by screen width / 32; no scaling.
-    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("LasLjud"), clBtnFace);
-    const int rad = std::max(skaerm.height() / 48, 1);
+    const QSize skaerm = helskaerm(this, QStringLiteral("LasLjud"), clBtnFace);
+    const int rad = std::max(rutnaet().H, 1);
     const int kol = std::max(skaerm.width() / 32, 1);
     G.RaettaFel = 0;
     G.Programtal = GeProgramtal(G.DatFilNamn);

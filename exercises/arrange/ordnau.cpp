@@ -20,7 +20,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval ordnaval()
+Ramval ordnaval(const Oevningsstart &)
 {
     Ramval v;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
@@ -91,7 +91,7 @@ const QStringList &TOrdna::HjaelpRader()
     return r;
 }
 
-TOrdna::TOrdna(QWidget *parent) : Ovningsram(ordnaval(), parent)
+TOrdna::TOrdna(const Oevningsstart &start, QWidget *parent) : Ovningsram(ordnaval(start), parent)
 {
     setObjectName(QStringLiteral("Ordna"));
     Panel1 = Slutpanel;
@@ -125,22 +125,16 @@ TOrdna::TOrdna(QWidget *parent) : Ovningsram(ordnaval(), parent)
     HjalpMemo->OnClick = [this] { HjalpPanel->hide(); };
     Label8 = skapaTaetEtikett(this, QStringLiteral("Label8"));
 
-    // Creation.
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    Inled();
     HjalpPanel->hide();
-    ramSkapa();
-    BitBtn2->hide();
-    NyPost();
+    skapa(start);
 }
+
+void TOrdna::efterSkapande() { BitBtn2->hide(); }
 
 void TOrdna::Inled()
 {
     Ovningsram::Inled();
-    const QSize s = skaermstorlek();
-    const int W = s.width() / 64;
-    const int H = s.height() / 48;
+    const auto [W, H, M] = rutnaet();
     const int topp = 12 * H;
     ListPanel1->setGeometry(8 * W, topp, 16 * W, 22 * H);
     ListPanel2->setGeometry(27 * W, topp, 16 * W, 22 * H);

@@ -13,7 +13,7 @@ namespace plattform { class Dragkaella; class Klickpanel; }
 class TOrdna : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TOrdna(QWidget *parent = nullptr);
+    explicit TOrdna(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QFrame *Panel1 = nullptr;                 // the frame's end panel
     QFrame *ListPanel1 = nullptr;
@@ -40,6 +40,7 @@ public:
 
 protected:
     void Inled() override;
+    void efterSkapande() override;
     void NollaLabeller() override;
     void rensa() override;
     void foerAvslutningEfterVaentan() override;

@@ -28,9 +28,8 @@ const char *const Fraagor[] = {" adjektiv.", " substantiv i singularis.", " subs
 
 TPrank::TPrank(QWidget *parent) : Foenster(parent)
 {
-    const QRect skaerm = helskaermsfoenster(this, QStringLiteral("Prank"), clBtnFace);
-    const int W = skaerm.width();
-    const int H = skaerm.height();
+    const QSize skaerm = helskaerm(this, QStringLiteral("Prank"), clBtnFace);
+    const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
     G.Programtal = GeProgramtal(G.DatFilNamn);
 

@@ -25,7 +25,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval satsval()
+Ramval satsval(const Oevningsstart &)
 {
     Ramval v;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
@@ -67,7 +67,7 @@ QString TSats::ArbetsbladsSvar(int kod)
     }
 }
 
-TSats::TSats(QWidget *parent) : Ovningsram(satsval(), parent)
+TSats::TSats(const Oevningsstart &start, QWidget *parent) : Ovningsram(satsval(start), parent)
 {
     setObjectName(QStringLiteral("Sats"));
     Panel1 = Slutpanel;
@@ -148,7 +148,7 @@ TSats::TSats(QWidget *parent) : Ovningsram(satsval(), parent)
     Gauge1->foerg = clLime;
     NivPanel->hide();
 
-    FormCreate();
+    skapa(start);
 }
 
 Typsnitt TSats::meningstypsnitt() const
@@ -164,12 +164,8 @@ int TSats::delAv(const QWidget *w) const
     return 0;
 }
 
-void TSats::FormCreate()
+void TSats::efterSkapande()
 {
-    G.Programtal = GeProgramtal(G.DatFilNamn);
-    ramSkala();
-    Inled();
-    ramSkapa();
     // The help line stands where the instruction would.
     InstruktionsLabel->hide();
     const QFont f = typsnittTillFont(meningstypsnitt());
@@ -182,7 +178,6 @@ void TSats::FormCreate()
     Label1->setFont(f);
 
     FelPanel->hide();
-    G.RaettaFel = 0;
     Label3->setText(QStringLiteral("För musen över meningen."));
     Label3->adjustSize();
     const Laege l = laege();
@@ -208,7 +203,6 @@ void TSats::FormCreate()
         if (aerStangd())
             return;
     }
-    NyPost();
 }
 
 void TSats::nivaaStart()
@@ -241,9 +235,7 @@ void TSats::Inled()
 {
     Ovningsram::Inled();
     const QSize s = skaermstorlek();
-    const int W = s.width() / 64;
-    const int H = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [W, H, M] = rutnaet(G.Marginal);
     const int v = OverskriftYtterShape->x();
     const int h = std::max(1, Label3->fontMetrics().height());
     Label3->move(v, OverskriftYtterShape->geometry().bottom() + 1 + h);

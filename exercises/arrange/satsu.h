@@ -15,7 +15,7 @@ namespace plattform { class Dragkaella; class Figur; class Klickpanel; class Mae
 class TSats : public Ovningsram {
     Q_OBJECT
 public:
-    explicit TSats(QWidget *parent = nullptr);
+    explicit TSats(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // Controls beyond the frame's.
     QFrame *Panel1 = nullptr;                  // the frame's end panel
@@ -87,7 +87,7 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void FormCreate();
+    void efterSkapande() override;
     void nivaaStart();
     void laggUt();
     bool laesPost();

@@ -55,19 +55,7 @@ QLabel *etikett(QWidget *foeraelder, const char *namn, const QString &text = QSt
 }
 
 // A one-line label whose font shrinks until its text fits `bredd`.
-void passaInBredd(QLabel *l, int bredd)
-{
-    QFont f = l->font();
-    const bool pixlar = f.pixelSize() > 0;
-    auto storlek = [&] { return pixlar ? f.pixelSize() : int(f.pointSizeF()); };
-    while (storlek() > 7 && QFontMetrics(f).horizontalAdvance(l->text()) > bredd) {
-        if (pixlar)
-            f.setPixelSize(f.pixelSize() - 1);
-        else
-            f.setPointSizeF(f.pointSizeF() - 1);
-    }
-    l->setFont(f);
-}
+void passaInBredd(QLabel *l, int bredd) { l->setFont(passandeTypsnitt({l->text()}, bredd, l->font(), 7)); }
 
 } // namespace
 
@@ -77,7 +65,7 @@ Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
       runda(val.runda), m_val(val)
 {
-    foerberedHelskaerm(this, clBtnFace, m_val.tangentfoerhandsvisning);
+    helskaerm(this, QString(), clBtnFace, m_val.tangentfoerhandsvisning);
     byggKontroller();
 }
 
@@ -203,9 +191,7 @@ void Ovningsram::ramSkala()
 void Ovningsram::Inled()
 {
     const QSize s = skaermstorlek();
-    const int W = s.width() / 64;
-    const int H = s.height() / 48;
-    const int M = G.Marginal;
+    const auto [W, H, M] = rutnaet(G.Marginal);
 
     const int asterHoejd = 43 * H;
     const int asterBredd = std::max(1, asterHoejd / 10 - M / 5);
@@ -274,6 +260,20 @@ void Ovningsram::RitaUtskriftOverskriftRuta(bool visa)
 }
 
 // ---- creation ----------------------------------------------------------
+
+void Ovningsram::skapa(const Oevningsstart &start)
+{
+    G.Programtal = start.programtal;
+    if (m_val.ljudkatalog)
+        GeLjudDirectory();
+    if (m_val.skalas)
+        ramSkala();
+    Inled();
+    ramSkapa();
+    efterSkapande();
+    if (!aerStangd())
+        foerstaPost();
+}
 
 void Ovningsram::ramSkapa()
 {

@@ -7,6 +7,7 @@
 // (Ramval), shows its own items (NyPost), judges its own answers and hands
 // them to the frame's bookkeeping; where it differs from the frame it
 // overrides the members below.
+#include "core/oevningsstart.h"
 #include "core/runda.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
@@ -26,8 +27,7 @@ class TAster;
 namespace plattform { class Timer; class Klickpanel; }
 
 // What differs between the windows at frame level. It is fixed when the
-// window is made, so a window whose settings depend on its program number
-// computes GeProgramtal(G.DatFilNamn) in its factory of settings.
+// window is made: a window's factory of settings reads its Oevningsstart.
 struct Ramval {
     Rundval runda;                   // the round's own rules
     QString slutpanelNamn = QStringLiteral("Panel1");   // "Escapepanel" in some windows
@@ -54,6 +54,8 @@ struct Ramval {
     // over like a comment. None: every item is asked.
     bool (*postKanBesvaras)() = nullptr;
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
+    bool skalas = true;              // the controls are scaled by Skalprocent
+    bool ljudkatalog = false;        // the program's sound folder is chosen at creation
 };
 
 // The test of Ramval::postKanBesvaras for the windows whose answer is the
@@ -173,12 +175,16 @@ public:
     bool tarTangent(QKeyEvent *e) override;
 
 protected:
-    // Creation steps every window shares, after its own flags are set:
-    // counters, heading, mode colour, squares or diagnosis panel, worksheet
-    // heading. The window then shows its first item.
-    void ramSkapa();
-    // Scales the controls by Skalprocent; the window stays the screen's size.
-    void ramSkala();
+    // The creation every window runs last in its constructor, once its own
+    // controls exist: the program number, the sound folder, the scaling,
+    // Inled, the frame's steps (counters, heading, mode colour, squares or
+    // diagnosis panel, worksheet heading), the window's efterSkapande and,
+    // unless that closed the window, the first item.
+    void skapa(const Oevningsstart &start);
+    virtual void efterSkapande() {}
+    // The first item, shown as every later one unless the window starts
+    // its own way.
+    virtual void foerstaPost() { visaNaestaPost(); }
 
     // The frame's steps of NyPost: the item line (from the random order or,
     // in a correction round, the wrong-answer list) split into its fields;
@@ -246,6 +252,9 @@ protected:
 
 private:
     void byggKontroller();
+    void ramSkapa();
+    // Scales the controls by Skalprocent; the window stays the screen's size.
+    void ramSkala();
     void faergaLampa();
     void fokusTillSvarsfaelt();
     QLineEdit *svarsfaeltMedFokus() const;
@@ -262,7 +271,7 @@ private:
 
 // The launcher of an exercise window: the current data file is checked
 // first when the caller has not (so no other file's items appear), then the
-// window is shown modally.
+// window is made for it and shown modally.
 template <typename T>
 int visaOevning()
 {
@@ -271,5 +280,5 @@ int visaOevning()
         if (!Kolla(G.DatFilNamn))
             return QDialog::Rejected;
     }
-    return plattform::visaModalt<T>();
+    return plattform::visaModalt<T>(oevningsstart());
 }

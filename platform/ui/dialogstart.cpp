@@ -18,15 +18,16 @@ void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast, const 
     }
 }
 
-QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview)
+QSize helskaerm(Foenster *foenster, const QString &namn, const QColor &bakgrund, bool keyPreview)
 {
+    if (!namn.isEmpty())
+        foenster->setObjectName(namn);
     foenster->saettRamloes(true);
     foenster->saettKeyPreview(keyPreview);
     foenster->setWindowTitle(Programtitel);
     const QSize s = skaermstorlek();
     foenster->setGeometry(0, 0, s.width(), s.height());
     saettBakgrund(foenster, bakgrund);
-    foenster->setAutoFillBackground(true);
     return s;
 }
 

@@ -14,9 +14,11 @@ namespace plattform {
 void foerberedDialog(Foenster *foenster, const QString &namn, QSize fast = QSize(),
                      const QString &titel = Programtitel);
 
-// The start of a window that fills the screen: no frame, the program's
-// title, the key preview as asked, the screen's size and a painted
-// background. Returns the screen size the window is laid out for.
-QSize foerberedHelskaerm(Foenster *foenster, const QColor &bakgrund, bool keyPreview = true);
+// The start of a window that fills the screen (the exercises, the games,
+// the stories, the diagnosis record): its name (an empty one is left to
+// the window), no frame, the program's title, the key preview as asked,
+// the screen's size and a painted background. Returns the screen size the
+// window is laid out for.
+QSize helskaerm(Foenster *foenster, const QString &namn, const QColor &bakgrund, bool keyPreview = true);
 
 } // namespace plattform

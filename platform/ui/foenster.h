@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include <utility>
+
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -81,10 +83,10 @@ void ingaStandardknappar(QWidget *foenster);
 // The launcher: creates the window over the active one, shows it modally
 // and frees it when it closes. A window that closed itself while it was
 // being created is not shown.
-template <typename T>
-int visaModalt()
+template <typename T, typename... Args>
+int visaModalt(Args &&...args)
 {
-    T foenster;
+    T foenster(std::forward<Args>(args)...);
     if (foenster.stangdUnderSkapande())
         return QDialog::Rejected;
     return foenster.exec();

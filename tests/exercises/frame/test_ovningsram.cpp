@@ -102,14 +102,7 @@ namespace {
 // A typing window on the frame: field 1 is asked, field 2 is the answer.
 class Provfoenster : public Ovningsram {
 public:
-    explicit Provfoenster(const Ramval &val = Ramval()) : Ovningsram(val)
-    {
-        G.Programtal = GeProgramtal(G.DatFilNamn);
-        ramSkala();
-        Inled();
-        ramSkapa();
-        NyPost();
-    }
+    explicit Provfoenster(const Ramval &val = Ramval()) : Ovningsram(val) { skapa(oevningsstart()); }
     void NyPost() override
     {
         haemtaPost();
