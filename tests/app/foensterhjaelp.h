@@ -42,17 +42,12 @@ class ByggdaFoenster {
 public:
     ByggdaFoenster()
     {
-        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
-            m_foerra.push_back(registreraFoenster(Foenstertyp(t), {}));
+        aaterstaellFoenstertabell({});
         registreraByggdaFoenster();
     }
-    ~ByggdaFoenster()
-    {
-        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
-            registreraFoenster(Foenstertyp(t), m_foerra[t]);
-    }
+    ~ByggdaFoenster() { aaterstaellFoenstertabell(std::move(m_foerra)); }
 private:
-    std::vector<Startare> m_foerra;
+    std::vector<Startare> m_foerra = foenstertabell();
 };
 
 // A window without its launcher for the scope (its menu entry disabled).
