@@ -1,5 +1,6 @@
 #include "core/foensterregister.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -19,6 +20,14 @@ Startare registreraFoenster(Foenstertyp typ, Startare startare)
     Startare foerra = std::move(tabell()[std::size_t(typ)]);
     tabell()[std::size_t(typ)] = std::move(startare);
     return foerra;
+}
+
+std::vector<Startare> foenstertabell() { return {tabell().begin(), tabell().end()}; }
+
+void aaterstaellFoenstertabell(std::vector<Startare> startare)
+{
+    startare.resize(std::size_t(antal));
+    std::move(startare.begin(), startare.end(), tabell().begin());
 }
 
 bool finnsStartare(Foenstertyp typ) { return giltig(typ) && bool(tabell()[std::size_t(typ)]); }

@@ -8,11 +8,15 @@
 #include "core/foenstertyp.h"
 
 #include <functional>
+#include <vector>
 
 using Startare = std::function<void()>;
 
 // Installs a launcher and returns the one it replaces (tests put theirs back).
 Startare registreraFoenster(Foenstertyp typ, Startare startare);
+// Every launcher as it stands, by type, and all of them put back.
+std::vector<Startare> foenstertabell();
+void aaterstaellFoenstertabell(std::vector<Startare> startare);
 bool finnsStartare(Foenstertyp typ);
 // Opens the window; false when it has no launcher.
 bool starta(Foenstertyp typ);

@@ -1,3 +1,4 @@
+#include "support/globalvakt.h"
 #include "support/varningar.h"
 
 #include <QCoreApplication>
@@ -8,5 +9,6 @@ int main(int argc, char **argv)
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     installeraVarningsvakt();
+    installeraGlobalvakt();
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,11 @@
-#include "platform/ui/qttextmaetare.h"
+#include "app/tform1.h"
+#include "exercises/frame/arbetsblad.h"
+#include "menus/foensterregister.h"
+#include "platform/ui/dragdrop.h"
 #include "platform/ui/foenster.h"
+#include "platform/ui/qttextmaetare.h"
+#include "platform/ui/utskrift.h"
+#include "support/globalvakt.h"
 #include "support/ui/modal.h"
 #include "support/varningar.h"
 
@@ -21,6 +27,28 @@ class Musparkering : public ::testing::EmptyTestEventListener {
     }
 };
 
+// The globals of the windows, beside those of the logic.
+void bevakaFoenstren(Globalvakt &v)
+{
+    v.bevaka([]() -> Globalvakt::Notering {
+        return [foere = foenstertabell()] {
+            const std::vector<Startare> nu = foenstertabell();
+            std::string aendrade;
+            for (std::size_t t = 0; t < nu.size(); ++t)
+                if (!somFoere(nu[t], foere[t]))
+                    aendrade += std::string(aendrade.empty() ? "" : ", ") + startarnamn(Foenstertyp(t));
+            aaterstaellFoenstertabell(foere);
+            return aendrade.empty() ? aendrade : "the window registry (" + aendrade + ")";
+        };
+    });
+    v.variabel("Form1", Form1);
+    v.variabel("SkapaArbetsbladspanel", SkapaArbetsbladspanel);
+    v.variabel("TomUtskriftslistorna", TomUtskriftslistorna);
+    v.saettare("the printer seam", plattform::saettSkrivare);
+    v.saettare("the print-dialog seam", plattform::saettUtskriftsdialog);
+    v.saettare("the drag seam", plattform::saettKoerDrag);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -34,6 +62,8 @@ int main(int argc, char **argv)
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     installeraTextmaetare();
     installeraVarningsvakt();
+    // Before the modal watch: its end closes the windows that put globals back.
+    bevakaFoenstren(installeraGlobalvakt());
     installeraModalvakter();
     ::testing::UnitTest::GetInstance()->listeners().Append(new Musparkering);
     return RUN_ALL_TESTS();

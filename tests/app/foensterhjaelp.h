@@ -19,21 +19,17 @@ public:
             for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
                 typer.push_back(Foenstertyp(t));
         for (Foenstertyp t : typer)
-            m_foerra[t] = registreraFoenster(t, [this, t] {
+            registreraFoenster(t, [this, t] {
                 oeppnade.push_back(t);
                 if (vid.count(t))
                     vid[t]();
             });
     }
-    ~FalskaStartare()
-    {
-        for (auto &[t, s] : m_foerra)
-            registreraFoenster(t, s);
-    }
+    ~FalskaStartare() { aaterstaellFoenstertabell(std::move(m_foerra)); }
     std::vector<Foenstertyp> oeppnade;
     std::map<Foenstertyp, std::function<void()>> vid;   // what a window does when it opens
 private:
-    std::map<Foenstertyp, Startare> m_foerra;
+    std::vector<Startare> m_foerra = foenstertabell();
 };
 
 // The launchers of the windows built so far, for the scope; the registry
@@ -42,17 +38,12 @@ class ByggdaFoenster {
 public:
     ByggdaFoenster()
     {
-        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
-            m_foerra.push_back(registreraFoenster(Foenstertyp(t), {}));
+        aaterstaellFoenstertabell({});
         registreraByggdaFoenster();
     }
-    ~ByggdaFoenster()
-    {
-        for (int t = 0; t < int(Foenstertyp::Ingen); ++t)
-            registreraFoenster(Foenstertyp(t), m_foerra[t]);
-    }
+    ~ByggdaFoenster() { aaterstaellFoenstertabell(std::move(m_foerra)); }
 private:
-    std::vector<Startare> m_foerra;
+    std::vector<Startare> m_foerra = foenstertabell();
 };
 
 // A window without its launcher for the scope (its menu entry disabled).

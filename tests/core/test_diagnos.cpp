@@ -83,7 +83,7 @@ TEST_F(Diagnosbokfoering, OutOfRangeTestOrNoWindowIsHarmless)
         EXPECT_EQ(G.Diagnostabell.resultat[n], 0);
         EXPECT_EQ(G.Diagnostabell.aar[n], 0);
     }
-    diaprot = nullptr;
+    Byt utanFoenster(diaprot, nullptr);
     G.DiagnosNummer = 20;
     diagnosback(20);
     EXPECT_EQ(G.Diagnostabell.resultat[20], 20);
@@ -107,7 +107,7 @@ TEST_F(Diagnosbokfoering, NewRecordKeepsTheDates)
 
 TEST_F(Diagnosbokfoering, PassedPracticeIsBookedAndTheWindowRegistersForItsLifetime)
 {
-    diaprot = nullptr;
+    Byt utanFoenster(diaprot, nullptr);
     {
         Protokollregistrering reg(&protokoll);
         G.DiagnosNummer = 6;

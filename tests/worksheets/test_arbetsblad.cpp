@@ -3,6 +3,7 @@
 #include "../support/miljoe.h"
 #include "../support/ui/provskrivare.h"
 
+#include "app/tform1.h"
 #include "core/arbetsbladstext.h"
 #include "core/tillstaand.h"
 #include "exercises/answer/skriv.h"
@@ -38,7 +39,6 @@ protected:
     }
     void TearDown() override
     {
-        SkapaArbetsbladspanel = nullptr;
         utskriftsfoenstret().hide();
         StartatProgram::TearDown();
     }
@@ -69,6 +69,9 @@ protected:
     Provdialog dialog;
     Saett<plattform::Skrivare> m_skrivare{&skrivare};
     Saett<plattform::Utskriftsdialog> m_dialog{&dialog};
+    // The hooks installeraArbetsblad sets, put back after the test.
+    Byt<decltype(SkapaArbetsbladspanel)> m_panel{SkapaArbetsbladspanel, nullptr};
+    Byt<decltype(TomUtskriftslistorna)> m_toemning{TomUtskriftslistorna, nullptr};
 };
 
 } // namespace

@@ -1,50 +1,34 @@
 // The dictation window driven as a pupil drives it: words heard, flashed or
 // both, typed into the box and sent with Enter; timer handlers are called
 // directly instead of waiting.
-#include "../../support/miljoe.h"
+#include "../../support/ui/startadrunda.h"
 
-#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "exercises/answer/diktam.h"
 #include "platform/timer.h"
 #include "platform/ui/kontroller.h"
 #include "exercises/frame/taster.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <optional>
 
 namespace {
 
 const char *const ord[] = {"mycket", "ficka", "nyckel", "socker", "dörr", "kväll",
                            "äpple",  "kaffe", "sax",    "växa",   "tunga", "regn"};
 
-class Diktam : public StartatProgram {
+class Diktam : public StartadRunda {
 protected:
+    Diktam() : StartadRunda(QSize(1024, 768)) {}
     void SetUp() override
     {
-        StartatProgram::SetUp();
-        m_skaerm.emplace([] { return QSize(1024, 768); });
-        Skaltest();
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
-        G.LaddaOrdlistor = 1;
+        StartadRunda::SetUp();
         G.DiktatLaege = 0;
         // Praise without a pupil: 0, 1 and 2 wrong.
-        for (const char *n : {"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"}) {
-            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + QString::fromLatin1(n)),
-                         {QStringLiteral("Bra gjort#du#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = QString::fromLatin1(n);
-        }
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
+        lovordsfiler({"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"});
         QStringList rader = {QStringLiteral("$Diktamen"), QStringLiteral("$Ganska svårt"),
                              QStringLiteral("$§Skriv ordet som du hör eller ser och tryck Enter.")};
         for (int n = 1; n <= 12; ++n) {
@@ -78,10 +62,6 @@ protected:
         }
         QTest::keyClick(f.Edit1, Qt::Key_Return);
     }
-
-    plattform::InspeladMediaspelare media;
-    Saett<plattform::Mediaspelare> m_media{&media};
-    std::optional<Saett<Skaerm>> m_skaerm;
 };
 
 } // namespace

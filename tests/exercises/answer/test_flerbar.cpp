@@ -1,15 +1,13 @@
 // The word-choice window driven as a pupil drives it: clicks on the choice
 // panels, Space during a wait, Esc, the end-panel buttons. Timer handlers
 // are called directly instead of waiting.
-#include "../../support/protokoll.h"
-#include "../../support/miljoe.h"
+#include "../../support/ui/startadrunda.h"
 #include "../../support/saett.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
 #include "core/lovord.h"
 #include "core/meningslayout.h"
-#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/frame/taster.h"
@@ -18,12 +16,9 @@
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 
-#include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <optional>
 
 namespace {
 
@@ -48,22 +43,13 @@ const QStringList aeLjudet = {
 
 } // namespace
 
-class Flerbar : public StartatProgram {
+class Flerbar : public StartadRunda {
 protected:
     void SetUp() override
     {
-        StartatProgram::SetUp();
-        m_skaerm.emplace([] { return QSize(800, 600); });
-        Skaltest();
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
-        G.LaddaOrdlistor = 1;
+        StartadRunda::SetUp();
         // Praise for a diagnosis-item program without a pupil: 0, 1 and 2 wrong.
         lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
         skrivBytes(i(QStringLiteral("pc/LJUD/S231/S231001.WAV")), QByteArray(64, '\0'));
     }
 
@@ -92,11 +78,6 @@ protected:
         ASSERT_NE(v, nullptr) << qPrintable(ord);
         QTest::mouseClick(v, knapp);
     }
-
-    plattform::InspeladMediaspelare media;
-    Saett<plattform::Mediaspelare> m_media{&media};
-    std::optional<Saett<Skaerm>> m_skaerm;
-    InspeladProtokoll protokoll;
 };
 
 TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)

@@ -2,14 +2,12 @@
 // keys on the panels, Space during a wait, Esc, the end-panel buttons.
 // Timer handlers are called directly instead of waiting.
 #include "../../support/innehaallskontroll.h"
-#include "../../support/protokoll.h"
-#include "../../support/miljoe.h"
+#include "../../support/ui/startadrunda.h"
 #include "../../support/ui/modal.h"
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "core/program.h"
-#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/answer/passakt.h"
@@ -18,8 +16,6 @@
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 
-#include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -41,22 +37,13 @@ const QStringList vokaler = {
 
 } // namespace
 
-class PassAkt : public StartatProgram {
+class PassAkt : public StartadRunda {
 protected:
     void SetUp() override
     {
-        StartatProgram::SetUp();
-        m_skaerm.emplace([] { return QSize(800, 600); });
-        Skaltest();
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
-        G.LaddaOrdlistor = 1;
+        StartadRunda::SetUp();
         // Praise for 1 wrong without and with a diagnosis item.
         lovordsfiler({"SVOM9002.LOV", "SVOM9004.LOV"});
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
     }
 
     static QStringList visade(TPassAkt &f)
@@ -78,11 +65,6 @@ protected:
             }
         FAIL() << "no such alternative";
     }
-
-    plattform::InspeladMediaspelare media;
-    Saett<plattform::Mediaspelare> m_media{&media};
-    std::optional<Saett<Skaerm>> m_skaerm;
-    InspeladProtokoll protokoll;
 };
 
 TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
@@ -312,7 +294,7 @@ using PassAktInnehaall = ByggdMiljoe;
 TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
 {
     ASSERT_TRUE(Uppstart());
-    plattform::saettSkaermstorlek([] { return QSize(1024, 768); });
+    Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     G.Skalprocent = 100;
     G.LjudLaege = 0;
     G.BildLaege = 1;

@@ -1,8 +1,7 @@
 // The typed-answer window driven as a pupil drives it: typing and Enter,
 // Space during a wait, the help and rule buttons, the end-panel buttons.
 // Timer handlers are called directly instead of waiting.
-#include "../../support/miljoe.h"
-#include "../../support/protokoll.h"
+#include "../../support/ui/startadrunda.h"
 #include "../../support/ui/diagnosrunda.h"
 #include "../../support/ui/modal.h"
 
@@ -12,8 +11,6 @@
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 
-#include <QDir>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -40,29 +37,15 @@ const QStringList djur = {
 
 } // namespace
 
-class Skriv : public StartatProgram {
+class Skriv : public StartadRunda {
 protected:
     void SetUp() override
     {
-        StartatProgram::SetUp();
-        plattform::saettSkaermstorlek([] { return QSize(800, 600); });
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
+        StartadRunda::SetUp();
+        G.Skalprocent = 100;
+        G.LaddaOrdlistor = 0;
         G.LjudLaege = 0;
-        for (int n : {9001, 9002, 9003, 9004, 9013, 9014}) {
-            const QString namn = QStringLiteral("SVOM%1.LOV").arg(n);
-            skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + namn), {QStringLiteral("Bra gjort#%1#!").arg(n)});
-            G.LovordFilTabell[++G.AntalLovordFiler] = namn;
-        }
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
-    }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        StartatProgram::TearDown();
+        lovordsfiler({"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9003.LOV", "SVOM9004.LOV", "SVOM9013.LOV", "SVOM9014.LOV"});
     }
 
     static void skriv(TSKRIV &f, const QString &svar)
@@ -209,7 +192,6 @@ TEST_F(Skriv, TheAlphabetHasNoLampAndOrdna2And3DrawFiveAndSixLetters)
 
 TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
 {
-    InspeladProtokoll protokoll;
     Protokollregistrering reg(&protokoll);
     G.DiagnosNummer = 12;
     G.Arbetsbladslaege = 3;

@@ -1,13 +1,11 @@
 // The gap-sentence window driven as a pupil drives it: words typed into the
 // gaps and Enter, Space during a wait, the help and lamp buttons, the
 // end-panel buttons. Timer handlers are called directly instead of waiting.
-#include "../../support/protokoll.h"
-#include "../../support/miljoe.h"
+#include "../../support/ui/startadrunda.h"
 #include "../../support/ui/diagnosrunda.h"
 #include "../../support/ui/modal.h"
 
 #include "core/diagnos.h"
-#include "core/skaermskala.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "exercises/answer/skrivinf.h"
@@ -17,8 +15,6 @@
 #include "platform/ui/klickpanel.h"
 #include "exercises/frame/taster.h"
 
-#include <QDir>
-#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -40,29 +36,13 @@ QStringList prepositioner()
 
 } // namespace
 
-class Skrivinf : public StartatProgram {
+class Skrivinf : public StartadRunda {
 protected:
     void SetUp() override
     {
-        StartatProgram::SetUp();
-        plattform::saettSkaermstorlek([] { return QSize(800, 600); });
-        plattform::saettMediaspelare(&media);
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
-        G.LaddaOrdlistor = 1;
-        Skaltest();
+        StartadRunda::SetUp();
         G.Skalprocent = 100;
         lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
-        QImage bild(64, 40, QImage::Format_RGB32);
-        bild.fill(Qt::darkGreen);
-        QDir().mkpath(i(QStringLiteral("pc/BILD")));
-        ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/SVE001.BMP")), "BMP"));
-    }
-    void TearDown() override
-    {
-        diaprot = nullptr;
-        plattform::saettMediaspelare(nullptr);
-        StartatProgram::TearDown();
     }
     // Types a word into a gap and presses Enter. (QTest types ASCII only.)
     static void skriv(QLineEdit *faelt, const QString &ord)
@@ -80,9 +60,6 @@ protected:
         if (luckor == 2)
             skriv(f.Edit2, svar2);
     }
-
-    plattform::InspeladMediaspelare media;
-    InspeladProtokoll protokoll;
 };
 
 TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
@@ -247,7 +224,7 @@ TEST_F(Skrivinf, GapsOnTwoRowsAndAFullStopAfterTheCorrectedWord)
 
 TEST_F(Skrivinf, DiagnosisPracticeWithModelSentenceAndSoundPassesByTheFrameRule)
 {
-    diaprot = &protokoll;
+    Protokollregistrering reg(&protokoll);
     G.DiagnosNummer = 11;
     G.Arbetsbladslaege = 3;
     QStringList rader = {QStringLiteral("$Övning"), QStringLiteral("$Knepiga ord")};

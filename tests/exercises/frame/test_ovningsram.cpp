@@ -13,7 +13,6 @@
 #include "core/textmaett.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
-#include "platform/ui/qttextmaetare.h"
 #include "exercises/frame/ovningsram.h"
 #include "exercises/frame/rubriklayout.h"
 #include "core/rundregler.h"
@@ -74,7 +73,7 @@ TEST(Rubriklayout, HeadingAndPraiseShrinkToTheirFloors)
 {
     FastTextmaetare fast;
     fast.skalaMedStorlek = true;
-    saettTextmaetare(&fast);
+    Saett<const Textmaetare> maetare(&fast);
     // Wide enough: one line at 30 pt, two at 20 pt.
     auto a = RubrikLayout(QStringLiteral("Kort"), QString(), QString(), QRect(0, 0, 2000, 200), 10);
     EXPECT_EQ(a[0].typsnitt.punkter, 30);
@@ -94,7 +93,6 @@ TEST(Rubriklayout, HeadingAndPraiseShrinkToTheirFloors)
     EXPECT_EQ(a[2].typsnitt.punkter, 9);
     const Textplats p = LovordLayout(QStringLiteral("Mycket bra gjort, du är duktig!"), QSize(40, 10), 4);
     EXPECT_EQ(p.typsnitt.punkter, MinstaRubrikPunkter);
-    installeraTextmaetare();
 }
 
 namespace {
