@@ -1,6 +1,6 @@
 #include "app/tform1.h"
 #include "exercises/frame/arbetsblad.h"
-#include "menus/foensterregister.h"
+#include "core/foensterregister.h"
 #include "platform/ui/dragdrop.h"
 #include "platform/ui/foenster.h"
 #include "platform/ui/qttextmaetare.h"
