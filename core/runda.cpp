@@ -21,16 +21,15 @@ void Runda::starta()
     m_laege = Rundlaege::VaentarSvar;
 }
 
-std::optional<QString> Runda::haemtaRad()
+std::optional<Postdelar> Runda::haemtaRad()
 {
     if (G.RaettaFel == 1) {
-        haemtafel(G.DatFilNamn, FelHaemta);
-        return G.HaemtadRad;
+        const int n = foerstaFelpost();
+        if (n == 0)
+            return delaPostrad(G.HaemtadRad);   // nothing listed: the line stays
+        return postNummer(m_fil, n);
     }
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    if (!haemtaord(G.DatFilNamn, G.PostNummer))
-        return std::nullopt;
-    return G.HaemtadRad;
+    return naestaPost(m_fil);
 }
 
 void Runda::foerberedPost(bool lampaPaa)

@@ -4,6 +4,7 @@
 // end, the correction round, the pass rule of diagnosis practice and the
 // praise threshold. It works on the shared round counters of `G` and tells
 // the window what to show next; the window draws and runs its timers.
+#include "core/datafiler.h"
 #include "core/rundregler.h"
 #include "core/typer.h"
 
@@ -56,10 +57,11 @@ public:
     // Creation: counters from the start, the round length by the mode.
     void starta();
 
-    // The next item's line (HaemtadRad): from the file's random order, or in
-    // a correction round the first recorded wrong answer. Nothing when the
-    // data file cannot be read.
-    std::optional<QString> haemtaRad();
+    // The next item: from the file's random order, or in a correction round
+    // the first recorded wrong answer. Nothing when the data file cannot be
+    // read (see naestaPost). The file is read once for the round's life.
+    std::optional<Postdelar> haemtaRad();
+    Postfil &datafil() { return m_fil; }
     // Every item: the waits end, the help counter starts (the lamp counts as
     // help in diagnosis practice).
     void foerberedPost(bool lampaPaa);
@@ -108,5 +110,6 @@ private:
     Oevningsutfall passregel();
 
     Rundval m_val;
+    Postfil m_fil;
     Rundlaege m_laege = Rundlaege::VaentarSvar;
 };

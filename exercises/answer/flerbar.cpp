@@ -199,14 +199,14 @@ void TFLERBAR::FormCreate()
 
 void TFLERBAR::Hittapreppar()
 {
-    RadLaesare fil;
-    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(QStringLiteral("\\DATA\\DAT\\") + G.DatFilNamn))))
+    // The round's copy of the file: read once for the window and its items.
+    const QStringList *poster = runda.datafil().poster(G.DatFilNamn);
+    if (!poster)
         return;
     AntalPreppar = 0;
     for (QString &p : Preppar)
         p.clear();
-    while (!fil.slut()) {
-        QString rad = fil.laesRad();
+    for (QString rad : *poster) {
         if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
             rad = dekryptrad(rad);
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))

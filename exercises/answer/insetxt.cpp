@@ -274,7 +274,12 @@ void TInseTxt::NyPost()
     // An item with fewer than two alternatives cannot be asked: the next one.
     const int antal = std::max(G.FilAntalPoster[G.DatFilIndex], 1);
     for (int foersoek = 0; foersoek < antal; ++foersoek) {
-        str_postarray(runda.haemtaRad().value_or(QString()));
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        saettPostfaelt(post.value_or(Postdelar{}));
+        if (!post) {
+            stang();   // the pupil has been told
+            break;
+        }
         AntalVal = AntalAlternativIPost(G.Postfaelt[2], G.Postfaelt[3], G.Postfaelt[4]);
         if (AntalVal >= 2)
             break;

@@ -3,6 +3,7 @@
 // many belong to the game's class; right earns the pupil that many points,
 // wrong gives them to the computer; first to 20 wins. It composes the
 // frame's heading, praise panel and Esc panel without the round.
+#include "core/datafiler.h"
 #include "core/ordkamp.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -72,6 +73,7 @@ public:
     void escape() override;
 
 private:
+    Postfil m_datafil;   // the data file, read once for the window's life
     void Inled();
     void PlaceraPoangRutor();
     void NollstallPoangRutor();

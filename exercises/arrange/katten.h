@@ -3,6 +3,7 @@
 // does not belong with the others; one to three players take turns to pick
 // it, and the first to five points wins. It composes the frame's praise
 // panel and button panel on a plain window; the turns are a Kattspel.
+#include "core/datafiler.h"
 #include "core/kattspel.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -59,6 +60,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
+    Postfil m_datafil;   // the data file, read once for the window's life
+    Postdelar m_post;    // the item on show
     void RitaOverskriften();
     void RitaKattpaneler(const std::array<QString, 5> &ord);
     void RitaNamnPanelen(bool helt);

@@ -2,6 +2,7 @@
 // The reading gym: five short words, one under the other, to be read aloud;
 // "&Höra orden" plays their recorded sounds in turn so that the pupil can
 // check the reading. Nothing is judged or counted.
+#include "core/datafiler.h"
 #include "platform/ui/foenster.h"
 
 #include <array>
@@ -37,6 +38,7 @@ public:
     void AvbrytButtonClick() { stang(); }
 
 private:
+    Postfil m_datafil;   // the data file, read once for the window's life
     void FormCreate();
     void laasKnappar(bool laast);
 };

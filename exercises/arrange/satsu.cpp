@@ -338,9 +338,8 @@ void TSats::NollaLabeller()
 
 bool TSats::laesPost()
 {
-    auto dela = [this](const QString &rad) {
-        G.HaemtadRad = rad;
-        str_postarray(rad);
+    auto dela = [this](const Postdelar &post) {
+        saettPostfaelt(post);
         if (aerArbetsblad(laege()) && !G.Postfaelt[1].isEmpty() && G.Postfaelt[1].at(0).isDigit())
             G.Postfaelt[1] = utanNivaa(G.Postfaelt[1]);
         Bitar = delaSats(G.Postfaelt[1]);
@@ -356,15 +355,18 @@ bool TSats::laesPost()
         int &markoer = NivaaMarkoer[n];
         const int rad = NivaaOrdning[n].value(markoer, 1);
         markoer = markoer + 1 >= rader.size() ? 0 : markoer + 1;
-        return dela(rader.value(rad - 1));
+        G.HaemtadRad = rader.value(rad - 1);
+        return dela(delaPostrad(G.HaemtadRad));
     }
     // An item with nothing to place is passed over like a comment.
     const int foersoek = std::max(1, G.RaettaFel == 1 ? G.FelAntal[G.DatFilIndex] : G.FilAntalPoster[G.DatFilIndex]);
     for (int f = 0; f < foersoek; ++f) {
-        const std::optional<QString> rad = runda.haemtaRad();
-        if (!rad)
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        if (!post) {
+            stang();   // the pupil has been told
             return false;
-        if (dela(*rad))
+        }
+        if (dela(*post))
             return true;
     }
     return false;
@@ -391,8 +393,10 @@ void TSats::NyPost()
 
     if (!laesPost()) {
         // Not one item of the file can be placed: nothing to practise.
-        visaMeddelande(saknadFil(G.DatFilNamn));
-        stang();
+        if (!aerStangd()) {
+            visaMeddelande(saknadFil(G.DatFilNamn));
+            stang();
+        }
         return;
     }
     foerberedPost();

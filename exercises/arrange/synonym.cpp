@@ -215,13 +215,12 @@ void TSynon::UppGraderaPoengRutan(int s) { PoengLabel->setText(QString::number(s
 
 void TSynon::Nypost()
 {
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    QString rad;
-    if (haemtaord(G.DatFilNamn, G.PostNummer))
-        rad = G.HaemtadRad;
-    if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
-        rad = dekryptrad(rad);
-    spel.nyttOrd(rad);
+    const std::optional<Postdelar> post = naestaPost(m_datafil);
+    if (!post) {
+        stang();
+        return;
+    }
+    spel.nyttOrd(post->rad);
     G.Postfaelt[1] = spel.ord;
     ListBox1->clear();
     ListBox1->addItems(spel.kvar);

@@ -3,6 +3,7 @@
 // that belong with it, six words a round, against the clock; the round's
 // score may go to the program's record table. It composes the frame's
 // heading and reward picture on a plain window; it has no round machine.
+#include "core/datafiler.h"
 #include "core/synonym.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -67,6 +68,7 @@ public:
     void escape() override { Button1Click(); }
 
 private:
+    Postfil m_datafil;   // the data file, read once for the window's life
     void placera();
     void placeraInstruktionen();
     void VisaListanRutan(const QString &caption, const QString &tangent);

@@ -399,12 +399,13 @@ void Ovningsram::haemtaRad()
     // the file before it repeats one, so `antal` tries meet each of them.
     const int antal = G.FilAntalPoster[G.DatFilIndex];
     for (int foersoek = 1;; ++foersoek) {
-        const std::optional<QString> rad = runda.haemtaRad();
-        str_postarray(rad.value_or(QString()));
-        if (!rad) {
-            // The file went away during the round: an empty item, never the last one.
-            visaMeddelande(saknadFil(G.DatFilNamn));
-            break;
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        saettPostfaelt(post.value_or(Postdelar{}));
+        if (!post) {
+            // The file went away: an empty item, never the last one; the
+            // pupil has been told and the window closes.
+            stang();
+            return;
         }
         // The wrong-answer list holds only items that were asked.
         if (G.RaettaFel == 1 || postKanBesvaras())
