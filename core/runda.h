@@ -2,8 +2,10 @@
 // One round of an exercise, without its display: the counters, the
 // bookkeeping of each answer, the waits after a wrong answer and before the
 // end, the correction round, the pass rule of diagnosis practice and the
-// praise threshold. It works on the shared round counters of `G` and tells
-// the window what to show next; the window draws and runs its timers.
+// praise threshold. It owns the round's counters and writes them to `G`
+// (Uppgiftsnummer, AntalRaett, AntalFel) where praise, the diagnosis and the
+// windows' displays read them; it tells the window what to show next, and the
+// window draws and runs its timers.
 #include "core/datafiler.h"
 #include "core/rundregler.h"
 #include "core/typer.h"
@@ -47,6 +49,7 @@ struct Rundval {
     // again (practice and worksheet mode). False: the round goes on with its
     // counts, which only a new round starts again.
     bool fortsaettNollarMittIRundan = true;
+    int laengd = 0;                      // items of a round; 0: by the mode
 };
 
 class Runda {
@@ -102,6 +105,21 @@ public:
     }
     Rundlaege rundlaege() const { return m_laege; }
 
+    int uppgiftsnummer() const { return m_uppgift; }
+    int antalRaett() const { return m_raett; }
+    int antalFel() const { return m_fel; }
+    // Windows whose steps are not answered items: the item number goes on.
+    void stega();
+    // A window that keeps its own lists: only the count of right or wrong.
+    void raekna(bool raett);
+    // The item number starts at 1 and the counts at 0 (the wrong count
+    // stays when `felenStaar`); the round's length and mode are untouched.
+    void boerjaOm(bool felenStaar = false);
+    // A window that scores its items itself (sentence levels) sets the count.
+    void saettRaett(int antal);
+    // The right and wrong counts start again; the item number stays.
+    void nollaRaekning();
+
     // Help used on the current item; a right answer then does not count.
     void hjaelp() { hjaelpAnvaend = OekaHjaelp(hjaelpAnvaend); }
     Byte hjaelpAnvaend = 0;
@@ -111,5 +129,9 @@ private:
 
     Rundval m_val;
     Postfil m_fil;
+    int m_uppgift = 1;
+    int m_raett = 0;
+    int m_fel = 0;
+    void publicera();
     Rundlaege m_laege = Rundlaege::VaentarSvar;
 };

@@ -150,9 +150,6 @@ void TFLERBAR::FormCreate()
     }
     FaeltVal = EgnaVal(G.Programtal) ? 1 : 0;
     G.RaettaFel = 0;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
 
     const Laege laege = ::laege();
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);

@@ -154,8 +154,6 @@ void TInseTxt::FormCreate()
         TextVisas = true;
     }
     G.AntalIRunda = G.StandardAntal;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
     NyStartaAster(true);
     if (TextVisas)
         Aster1->hide();
@@ -406,7 +404,7 @@ void TInseTxt::RaettTest(int panel, int slag)
         Paneler(10 + RaettPlats);
         VaentarEfterFel = true;
     }
-    if (G.Uppgiftsnummer + 1 > G.AntalIRunda) {
+    if (runda.uppgiftsnummer() + 1 > G.AntalIRunda) {
         Enabla(false);
         if (raett)
             SeTextButton->setEnabled(false);
@@ -493,8 +491,8 @@ void TInseTxt::efterFortsaett()
 {
     // Mid-round the item stays; the squares and the count of right answers
     // start again all the same.
-    G.AntalRaett = 0;
-    if (G.Uppgiftsnummer > 1) {
+    runda.saettRaett(0);
+    if (runda.uppgiftsnummer() > 1) {
         NyStartaAster(true);
         Paneler(4);
     }

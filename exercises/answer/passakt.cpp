@@ -115,9 +115,6 @@ void TPassAkt::FormCreate()
     EscapePanel->hide();
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
     if (aerArbetsblad(l))
         Panel1->hide();
 

@@ -158,10 +158,7 @@ void TSKRIVHI::FCreate(int flagga)
         Formetikett[std::size_t(r)]->hide();
     }
     G.Programtal = GeProgramtal(G.DatFilNamn);
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    if (flagga != 1)
-        G.AntalFel = 0;
+    runda.boerjaOm(flagga == 1);
     if (aerArbetsblad(laege())) {
         Label1->hide();
         Panel1->hide();
@@ -293,11 +290,11 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     Panel2->move(Edit1->geometry().right() + 1 + 2 * M, Edit1->y());
     Panel2->show();
     Panel2->raise();
-    ++G.Uppgiftsnummer;
+    runda.stega();
+    runda.raekna(raett);
     if (raett) {
         saettBakgrund(Panel2, clLime);
         NyttVerb = 1;
-        ++G.AntalRaett;
         ++RaettIRad;
         if (RaettIRad == 6 || Radnummer >= 6) {
             // The top row is answered: the round ends here, with no wait that
@@ -312,7 +309,6 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     } else {
         saettBakgrund(Panel2, clRed);
         Label2->show();
-        ++G.AntalFel;
         Timer1->setEnabled(true);
         Timer1->setInterval(1000);
     }
@@ -355,7 +351,7 @@ void TSKRIVHI::avbrytRundan(bool slut)
         saettEtikettText(SlutLabel, QStringLiteral("Jag ") + Edit1->text());
         SlutLabel->move(Label1->x(), radTopp(6));
         SlutLabel->show();
-        RitaLovord(SkrivhiBeroem(G.AntalFel), QString(), QString());
+        RitaLovord(SkrivhiBeroem(runda.antalFel()), QString(), QString());
     }
     Button2->show();
     Button2->setFocus();

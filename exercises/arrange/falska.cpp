@@ -123,9 +123,7 @@ TFalska::TFalska(QWidget *parent)
     InstruktionsLabel2->hide();
     Rubrik.rita(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
     Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.boerjaOm();
     Edit1->setFocus();
 }
 
@@ -261,7 +259,7 @@ void TFalska::NyPost()
     int bredast = 0;
     std::array<QString, 6> ord5;
     for (int i = 1; i <= 5; ++i) {
-        const std::optional<Postdelar> post = naestaPost(m_datafil);
+        const std::optional<Postdelar> post = naestaPost(runda.datafil());
         if (!post) {
             stang();
             return;

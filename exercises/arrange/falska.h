@@ -4,6 +4,7 @@
 // wrong gives them to the computer; first to 20 wins. It composes the
 // frame's heading, praise panel and Esc panel without the round.
 #include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/ordkamp.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -73,7 +74,8 @@ public:
     void escape() override;
 
 private:
-    Postfil m_datafil;   // the data file, read once for the window's life
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false}};
     void Inled();
     void PlaceraPoangRutor();
     void NollstallPoangRutor();

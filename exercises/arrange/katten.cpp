@@ -231,7 +231,7 @@ void Tkatten::NyPost()
     Kommentarlabel->hide();
     for (int k = 1; k <= 4; ++k)
         saettBakgrund(KattPanel[std::size_t(k)], clBtnFace);
-    const std::optional<Postdelar> post = naestaPost(m_datafil);
+    const std::optional<Postdelar> post = naestaPost(runda.datafil());
     if (!post) {
         stang();
         return;
@@ -269,13 +269,13 @@ void Tkatten::RaettTest(int k, int laege)
         steg = spel.raett();
         RitaNamnPanelen(false);
     } else {
-        ++G.AntalFel;
+        runda.raekna(false);
         saettBakgrund(KattPanel[std::size_t(raettPanel)], clAqua);
         Kommentarlabel->setText(m_post.faelt[5]);
         Kommentarlabel->show();
         steg = spel.fel();
     }
-    ++G.Uppgiftsnummer;
+    runda.stega();
     if (steg == Kattsteg::NyPost)
         NyPost();
     else if (steg == Kattsteg::Vaenta)

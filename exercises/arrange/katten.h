@@ -4,6 +4,7 @@
 // it, and the first to five points wins. It composes the frame's praise
 // panel and button panel on a plain window; the turns are a Kattspel.
 #include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/kattspel.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -60,7 +61,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
-    Postfil m_datafil;   // the data file, read once for the window's life
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false}};
     Postdelar m_post;    // the item on show
     void RitaOverskriften();
     void RitaKattpaneler(const std::array<QString, 5> &ord);

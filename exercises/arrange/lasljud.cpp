@@ -95,8 +95,7 @@ void TLasLjud::FormCreate()
         GeLjudDirectory();
     else
         LyssnaButton->setEnabled(false);
-    G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
-    G.Uppgiftsnummer = 1;
+    runda.starta();
     NyPost();
 }
 
@@ -123,7 +122,7 @@ void TLasLjud::NyPost()
 {
     // Five consecutive numbers of the file's continuing random order.
     for (int k = 0; k < 5; ++k) {
-        const std::optional<Postdelar> post = naestaPost(m_datafil);
+        const std::optional<Postdelar> post = naestaPost(runda.datafil());
         if (!post) {
             stang();
             return;

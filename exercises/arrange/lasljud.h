@@ -3,6 +3,8 @@
 // "&Höra orden" plays their recorded sounds in turn so that the pupil can
 // check the reading. Nothing is judged or counted.
 #include "core/datafiler.h"
+#include "core/runda.h"
+#include "core/tillstaand.h"
 #include "platform/ui/foenster.h"
 
 #include <array>
@@ -38,7 +40,8 @@ public:
     void AvbrytButtonClick() { stang(); }
 
 private:
-    Postfil m_datafil;   // the data file, read once for the window's life
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = Tillstaand::AntalPerRunda}};
     void FormCreate();
     void laasKnappar(bool laast);
 };

@@ -187,8 +187,7 @@ void TOrdna::NollaLabeller()
 
 void TOrdna::rensa()
 {
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.nollaRaekning();
 }
 
 void TOrdna::NyPost()

@@ -592,13 +592,10 @@ void TSats::Avklarad()
     }
     // Levels: no squares, no wrong-answer list, the item number stays.
     G.SenastRaett = ren ? 1 : 0;
-    if (ren)
-        ++G.AntalRaett;
-    else
-        ++G.AntalFel;
+    runda.raekna(ren);
     const int foere = Nivaa.nivaa;
     nivaaEfterPost(Nivaa, ren);
-    G.AntalRaett = Nivaa.raett;
+    runda.saettRaett(Nivaa.raett);
     if (Nivaa.nivaa != foere)
         Gauge1->saettProgress(Nivaa.nivaa);
     if (Nivaa.topp) {
@@ -654,7 +651,7 @@ void TSats::Button2Click()
     Nivaa.nivaa = 1;
     Nivaa.raett = 0;
     Nivaa.topp = false;
-    G.AntalRaett = 0;
+    runda.saettRaett(0);
     Gauge1->saettProgress(1);
     UppgraderaNivRutan(1, 0);
     NyPost();

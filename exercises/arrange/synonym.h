@@ -4,6 +4,7 @@
 // score may go to the program's record table. It composes the frame's
 // heading and reward picture on a plain window; it has no round machine.
 #include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/synonym.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -68,7 +69,8 @@ public:
     void escape() override { Button1Click(); }
 
 private:
-    Postfil m_datafil;   // the data file, read once for the window's life
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = 6}};   // six words a round
     void placera();
     void placeraInstruktionen();
     void VisaListanRutan(const QString &caption, const QString &tangent);

@@ -358,11 +358,11 @@ void Ovningsram::stegaAster(bool raett)
 void Ovningsram::UppDateraDiagnosResultatet()
 {
     DiagPanel1->show();
-    DiagLabel3->setText(QString::number(G.Uppgiftsnummer) + QLatin1Char('/')
+    DiagLabel3->setText(QString::number(runda.uppgiftsnummer()) + QLatin1Char('/')
                         + QString::number(Tillstaand::DiagnosLaengd));
     DiagLabel3->setFixedWidth(std::max(0, DiagShape2->width() - 16));
     DiagLabel3->repaint();
-    DiagLabel5->setText(QString::number(G.AntalRaett));
+    DiagLabel5->setText(QString::number(runda.antalRaett()));
     DiagLabel5->setFixedWidth(std::max(0, DiagShape4->width() - 16));
     DiagLabel5->repaint();
 }
