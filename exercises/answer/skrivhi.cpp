@@ -233,9 +233,9 @@ void TSKRIVHI::NyPost()
         }
         haemtaPost();
         FrageLabel1->move(FrageLabel1->x(), radTopp(7));
-        saettEtikettText(FrageLabel1, QStringLiteral("(") + G.Postfaelt[1] + QStringLiteral(")"));
+        saettEtikettText(FrageLabel1, QStringLiteral("(") + postdelar.faelt[1] + QStringLiteral(")"));
         FrageLabel1->show();
-        SvarsLabel->setText(G.Postfaelt[2]);
+        SvarsLabel->setText(postdelar.faelt[2]);
         Label1->hide();
         Label2->hide();
         BitBtn2->setText(QStringLiteral("Regel"));
@@ -251,7 +251,7 @@ void TSKRIVHI::NyPost()
     if (NyttVerb == 1) {
         if (Radnummer >= 1 && Radnummer <= 5) {
             saettBakgrund(Radruta[std::size_t(Radnummer)], clLime);
-            visaRad(Radnummer, FrageLabel1->text(), QStringLiteral("Jag ") + G.Postfaelt[2]);
+            visaRad(Radnummer, FrageLabel1->text(), QStringLiteral("Jag ") + postdelar.faelt[2]);
         }
         Radnummer = Radnummer >= 6 ? 1 : Radnummer + 1;
         flyttaTillRad();
@@ -260,9 +260,9 @@ void TSKRIVHI::NyPost()
         Edit1->setEnabled(true);
         if (ForstaPosten == 0)
             Edit1->setFocus();
-        saettEtikettText(FrageLabel1, QStringLiteral("(") + G.Postfaelt[1] + QStringLiteral(")"));
-        saettEtikettText(Label2, G.Postfaelt[2]);
-        SvarsLabel->setText(G.Postfaelt[2]);
+        saettEtikettText(FrageLabel1, QStringLiteral("(") + postdelar.faelt[1] + QStringLiteral(")"));
+        saettEtikettText(Label2, postdelar.faelt[2]);
+        SvarsLabel->setText(postdelar.faelt[2]);
     } else {
         Edit1->show();
         Edit1->setEnabled(true);
@@ -285,7 +285,7 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     m_lampaVidEnter = LampShape && LampShape->isVisible();
     if (LampShape)
         LampShape->hide();
-    const bool raett = svarstest(G.Postfaelt[2], Edit1->text(), 3) == SvarRaett;
+    const bool raett = svarstest(postdelar.faelt[2], Edit1->text(), 3, postdelar) == SvarRaett;
     const int M = G.Marginal;
     Panel2->move(Edit1->geometry().right() + 1 + 2 * M, Edit1->y());
     Panel2->show();
@@ -397,8 +397,8 @@ void TSKRIVHI::LampknappClick()
 void TSKRIVHI::postSkickad()
 {
     m_skickad = true;
-    m_skickatVerb = G.Postfaelt[1];
-    m_skickadForm = G.Postfaelt[2];
+    m_skickatVerb = postdelar.faelt[1];
+    m_skickadForm = postdelar.faelt[2];
 }
 
 int VisaSKRIVHI() { return visaOevning<TSKRIVHI>(); }

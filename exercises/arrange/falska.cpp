@@ -264,7 +264,6 @@ void TFalska::NyPost()
             stang();
             return;
         }
-        saettPostfaelt(*post);
         ord5[std::size_t(i)] = post->faelt[1];
         if (iOrdklassen(post->faelt[2], klass)) {
             ++antalIKlassen;

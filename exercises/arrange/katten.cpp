@@ -265,7 +265,7 @@ void Tkatten::RaettTest(int k, int laege)
         return;
     }
     Kattsteg steg;
-    if (svarstest(raettSvar, KattLabel[std::size_t(k)]->text(), 1) == 0) {
+    if (svarstest(raettSvar, KattLabel[std::size_t(k)]->text(), 1, m_post) == 0) {
         steg = spel.raett();
         RitaNamnPanelen(false);
     } else {

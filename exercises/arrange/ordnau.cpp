@@ -195,7 +195,7 @@ void TOrdna::NyPost()
     haemtaPost();
     QStringList faelt;
     for (int f = 1; f <= 10; ++f)
-        faelt << G.Postfaelt[f];
+        faelt << postdelar.faelt[f];
     Facit = ordAttOrdna(faelt);
     ListBox1->clear();
     ListBox2->clear();

@@ -339,13 +339,14 @@ void TSats::NollaLabeller()
 bool TSats::laesPost()
 {
     auto dela = [this](const Postdelar &post) {
-        saettPostfaelt(post);
-        if (aerArbetsblad(laege()) && !G.Postfaelt[1].isEmpty() && G.Postfaelt[1].at(0).isDigit())
-            G.Postfaelt[1] = utanNivaa(G.Postfaelt[1]);
-        Bitar = delaSats(G.Postfaelt[1]);
+        Postdelar p = post;
+        if (aerArbetsblad(laege()) && !p.faelt[1].isEmpty() && p.faelt[1].at(0).isDigit())
+            p.faelt[1] = utanNivaa(p.faelt[1]);
+        saettPost(p);
+        Bitar = delaSats(postdelar.faelt[1]);
         Koder.clear();
         for (int f = 2; f <= 6; ++f)
-            Koder << G.Postfaelt[f];
+            Koder << postdelar.faelt[f];
         Rutor = tilldelaRutor(Bitar, Koder);
         return !Rutor.isEmpty();
     };

@@ -217,7 +217,6 @@ void TSynon::Nypost()
         return;
     }
     spel.nyttOrd(post->rad);
-    G.Postfaelt[1] = spel.ord;
     ListBox1->clear();
     ListBox1->addItems(spel.kvar);
     UppGraderaUppgiftRutan(runda.uppgiftsnummer());

@@ -71,7 +71,7 @@ void passaInBredd(QLabel *l, int bredd)
 
 } // namespace
 
-bool harSvarIFaelt2() { return !G.Postfaelt[2].trimmed().isEmpty(); }
+bool harSvarIFaelt2(const Postdelar &post) { return !post.faelt[2].trimmed().isEmpty(); }
 
 Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
@@ -387,9 +387,15 @@ void Ovningsram::TestOverSkrift()
 
 bool Ovningsram::postKanBesvaras() const
 {
-    if (m_val.luckord && !harLuckord(G.Postfaelt[1]))
+    if (m_val.luckord && !harLuckord(postdelar.faelt[1]))
         return false;
-    return !m_val.postKanBesvaras || m_val.postKanBesvaras();
+    return !m_val.postKanBesvaras || m_val.postKanBesvaras(postdelar);
+}
+
+void Ovningsram::saettPost(const Postdelar &post)
+{
+    postdelar = post;
+    saettPostfaelt(post);
 }
 
 void Ovningsram::haemtaRad()
@@ -400,7 +406,7 @@ void Ovningsram::haemtaRad()
     const int antal = G.FilAntalPoster[G.DatFilIndex];
     for (int foersoek = 1;; ++foersoek) {
         const std::optional<Postdelar> post = runda.haemtaRad();
-        saettPostfaelt(post.value_or(Postdelar{}));
+        saettPost(post.value_or(Postdelar{}));
         if (!post) {
             // The file went away: an empty item, never the last one; the
             // pupil has been told and the window closes.
@@ -554,7 +560,7 @@ void Ovningsram::laddaOrdlistor()
 void Ovningsram::visaPostensOeversaettning(QLabel *etikett)
 {
     etikett->hide();
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
     if (i < 0 || i >= G.ListBox2.size())
         return;
     saettEtikettText(etikett, G.ListBox2.at(i));
@@ -828,7 +834,7 @@ void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
 
 Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
 {
-    return SkrivRader(G.Postfaelt[1], G.Postfaelt[2]);
+    return SkrivRader(postdelar.faelt[1], postdelar.faelt[2]);
 }
 
 // ---- lamp and paste ------------------------------------------------------------
