@@ -25,21 +25,6 @@ bool aerPost(const QString &rad)
 }
 } // namespace
 
-std::optional<QString> laesPostrad(const QString &namn, int n)
-{
-    RadLaesare fil;
-    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn))))
-        return std::nullopt;
-    QString rad;
-    int antal = 1;
-    while (!fil.slut() && antal <= n) {
-        rad = fil.laesRad();
-        if (aerPost(rad))
-            ++antal;
-    }
-    return rad;
-}
-
 bool Postfil::aktuell(const QString &namn)
 {
     if (m_laest && namn == m_namn) {
@@ -80,6 +65,8 @@ std::optional<QString> Postfil::rad(const QString &namn, int n)
 }
 
 const QStringList *Postfil::poster(const QString &namn) { return aktuell(namn) ? &m_poster : nullptr; }
+
+std::optional<QString> laesPostrad(const QString &namn, int n) { return Postfil().rad(namn, n); }
 
 std::optional<Postdelar> postNummer(Postfil &fil, int n)
 {

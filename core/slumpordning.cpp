@@ -1,5 +1,6 @@
 #include "core/slumpordning.h"
 
+#include "core/datafiler.h"
 #include "core/innehaall.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
@@ -97,22 +98,16 @@ void haemta(const QString &namn, int fil)
     if (foerstaFelpost(fil) == 0)
         return;
     const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
-    plattform::RadLaesare fil1;
-    if (!fil1.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(undervaeg)))) {
+    // Items are counted as the item reader counts them: comment and header
+    // lines and empty lines are not items.
+    const std::optional<QString> rad = laesPostrad(namn, G.FelPostNummer);
+    if (!rad) {
         plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
         return;
     }
     if (program(G.Programtal).foenster == Foenstertyp::TKlockan)
         G.KlockPost = G.FelPostNummer;
-    // Items are counted as the item reader counts them: comment and header
-    // lines and empty lines are not items.
-    int antal = 1;
-    while (!fil1.slut() && antal <= G.FelPostNummer) {
-        G.HaemtadRad = fil1.laesRad();
-        if (!G.HaemtadRad.isEmpty() && !G.HaemtadRad.startsWith(QLatin1Char(';'))
-            && !G.HaemtadRad.startsWith(QLatin1Char('$')))
-            ++antal;
-    }
+    G.HaemtadRad = *rad;
 }
 
 void taBort(int fil)
