@@ -71,8 +71,8 @@ std::optional<Postdelar> postNummer(Postfil &fil, int n);
 // A split item into the shared state (Postfaelt, AntalFaelt, AntalAlternativ).
 void saettPostfaelt(const Postdelar &d);
 
-// The same, into the shared state the windows read (HaemtadRad, Postfaelt,
-// AntalFaelt, AntalAlternativ, LetaPrepDelar). haemtaord empties HaemtadRad
+// The same, into the shared state (HaemtadRad, Postfaelt, AntalFaelt,
+// AntalAlternativ, LetaPrepDelar) that core's checks and hints read. haemtaord empties HaemtadRad
 // when the file cannot be opened, so no earlier item shows again; it then
 // returns false.
 bool haemtaord(const QString &namn, int n);

@@ -188,8 +188,8 @@ protected:
     // in a correction round, the wrong-answer list) split into its fields;
     // then the per-item reset: timers, labels, lamp button, help counter.
     // Windows that find their items themselves call only foerberedPost.
-    // When not one item of the file can be asked, the window says so and
-    // closes (aerStangd()).
+    // When the file cannot be read, or not one of its items can be asked,
+    // the window says so and closes (aerStangd()).
     void haemtaRad();
     void foerberedPost();
     void haemtaPost() { haemtaRad(); foerberedPost(); }
