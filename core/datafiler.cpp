@@ -1,8 +1,12 @@
 #include "core/datafiler.h"
 
+#include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
+#include "platform/seams.h"
 #include "platform/text1252.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -14,19 +18,79 @@ QString DataUnderkatalog(const QString &namn)
                                         : QStringLiteral("\\DATA\\LOV\\");
 }
 
-std::optional<QString> laesPostrad(const QString &namn, int n)
+namespace {
+bool aerPost(const QString &rad)
 {
-    RadLaesare fil;
-    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn))))
-        return std::nullopt;
-    QString rad;
-    int antal = 1;
-    while (!fil.slut() && antal <= n) {
-        rad = fil.laesRad();
-        if (!rad.isEmpty() && !rad.startsWith(QLatin1Char(';')) && !rad.startsWith(QLatin1Char('$')))
-            ++antal;
+    return !rad.isEmpty() && !rad.startsWith(QLatin1Char(';')) && !rad.startsWith(QLatin1Char('$'));
+}
+} // namespace
+
+bool Postfil::aktuell(const QString &namn)
+{
+    if (m_laest && namn == m_namn) {
+        const QFileInfo info(m_soekvaeg);
+        if (!info.isFile())
+            return false;   // the file went away
+        if (info.size() == m_storlek && info.lastModified() == m_aendrad)
+            return true;
     }
-    return rad;
+    m_laest = false;
+    m_namn = namn;
+    m_poster.clear();
+    m_sista.clear();
+    m_soekvaeg = riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn));
+    const QFileInfo info(m_soekvaeg);
+    RadLaesare fil;
+    if (!fil.oeppna(m_soekvaeg))
+        return false;
+    while (!fil.slut()) {
+        m_sista = fil.laesRad();
+        if (aerPost(m_sista))
+            m_poster << m_sista;
+    }
+    m_storlek = info.size();
+    m_aendrad = info.lastModified();
+    m_laest = true;
+    return true;
+}
+
+std::optional<QString> Postfil::rad(const QString &namn, int n)
+{
+    if (!aktuell(namn))
+        return std::nullopt;
+    if (n < 1)
+        return QString();
+    // Past the end: the last line read, as laesPostrad gives it.
+    return n <= m_poster.size() ? m_poster.at(n - 1) : m_sista;
+}
+
+const QStringList *Postfil::poster(const QString &namn) { return aktuell(namn) ? &m_poster : nullptr; }
+
+std::optional<QString> laesPostrad(const QString &namn, int n) { return Postfil().rad(namn, n); }
+
+std::optional<Postdelar> postNummer(Postfil &fil, int n)
+{
+    const std::optional<QString> rad = fil.rad(G.DatFilNamn, n);
+    if (!rad) {
+        G.HaemtadRad.clear();
+        visaMeddelande(saknadFil(G.DatFilNamn));
+        return std::nullopt;
+    }
+    G.HaemtadRad = *rad;
+    return delaPostrad(*rad);
+}
+
+std::optional<Postdelar> naestaPost(Postfil &fil)
+{
+    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
+    return postNummer(fil, G.PostNummer);
+}
+
+void saettPostfaelt(const Postdelar &d)
+{
+    G.Postfaelt = d.faelt;
+    G.AntalFaelt = d.antalFaelt;
+    G.AntalAlternativ = d.antalAlternativ;
 }
 
 bool haemtaord(const QString &namn, int n)
@@ -46,6 +110,7 @@ Postdelar delaPostrad(const QString &raaRad)
     QString rad = raaRad;
     if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
         rad = dekryptrad(rad);
+    ut.rad = rad;
     qsizetype p = 0;
     while (p < rad.size()) {
         QString &faelt = ut.faelt[k];
@@ -84,10 +149,7 @@ bool harLuckord(const QString &mening)
 
 void str_postarray(const QString &rad)
 {
-    Postdelar d = delaPostrad(rad);
-    G.Postfaelt = std::move(d.faelt);
-    G.AntalFaelt = d.antalFaelt;
-    G.AntalAlternativ = d.antalAlternativ;
+    saettPostfaelt(delaPostrad(rad));
 }
 
 Arr<QString, 1, 5> delaVidMarkeringar(const QString &text)
@@ -152,4 +214,10 @@ QByteArray dekryptrad(const QByteArray &rad)
 }
 
 QString kryptrad(const QString &rad) { return fraan1252(kryptrad(till1252(rad))); }
-QString dekryptrad(const QString &rad) { return fraan1252(dekryptrad(till1252(rad))); }
+QString dekryptrad(const QString &rad)
+{
+    // Most lines are plain: no round trip through the byte form for them.
+    if (!rad.startsWith(QLatin1Char(')')))
+        return rad;
+    return fraan1252(dekryptrad(till1252(rad)));
+}

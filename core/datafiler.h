@@ -5,7 +5,9 @@
 #include "core/innehaall.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/typer.h"
@@ -20,6 +22,7 @@ struct Postdelar {
     Arr<QString, 1, 10> faelt;
     Word antalFaelt = 0;
     Word antalAlternativ = 0;
+    QString rad;   // the whole line, unscrambled
 };
 
 // The n-th item line of a data or praise file (comments and header lines
@@ -35,8 +38,41 @@ Arr<QString, 1, 5> delaVidMarkeringar(const QString &text);
 // The number of the first empty field, 11 when all ten are filled.
 int foerstaTommaFaelt(const Arr<QString, 1, 10> &faelt);
 
-// The same, into the shared state the windows read (HaemtadRad, Postfaelt,
-// AntalFaelt, AntalAlternativ, LetaPrepDelar). haemtaord empties HaemtadRad
+// The lines of one data file, read and decoded once and kept while the file
+// stays as it was, so that a window reads its file once and not at every
+// item. A window (or its round) owns one for its life.
+class Postfil {
+public:
+    // The n-th item line of `namn`, counted as laesPostrad counts; nullopt
+    // when the file cannot be read or went away.
+    std::optional<QString> rad(const QString &namn, int n);
+    // Every item line of `namn` as stored; nullptr when it cannot be read.
+    const QStringList *poster(const QString &namn);
+
+private:
+    bool aktuell(const QString &namn);
+    QString m_namn;
+    QString m_soekvaeg;
+    QDateTime m_aendrad;
+    qint64 m_storlek = -1;
+    QString m_sista;          // the file's last line, item or not
+    QStringList m_poster;
+    bool m_laest = false;
+};
+
+// The next item of the current data file (DatFilNamn) in the file's random
+// order: read, unscrambled and split; PostNummer and HaemtadRad follow it.
+// When the file cannot be read the pupil is told ("Filen ... finns inte
+// eller är felaktig"), HaemtadRad is emptied and the result is nothing: the
+// window then closes. That is the one rule for every window.
+std::optional<Postdelar> naestaPost(Postfil &fil);
+// Item n of the current data file by the same rule (a correction round).
+std::optional<Postdelar> postNummer(Postfil &fil, int n);
+// A split item into the shared state (Postfaelt, AntalFaelt, AntalAlternativ).
+void saettPostfaelt(const Postdelar &d);
+
+// The same, into the shared state (HaemtadRad, Postfaelt, AntalFaelt,
+// AntalAlternativ, LetaPrepDelar) that core's checks and hints read. haemtaord empties HaemtadRad
 // when the file cannot be opened, so no earlier item shows again; it then
 // returns false.
 bool haemtaord(const QString &namn, int n);

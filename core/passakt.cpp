@@ -17,11 +17,13 @@ void SorteraAlternativ(QStringList &alternativ, int lo, int hi)
               [](const QString &a, const QString &b) { return plattform::till1252(a) < plattform::till1252(b); });
 }
 
-QStringList PassAktAlternativ()
+QStringList PassAktAlternativ() { return PassAktAlternativ(G.Postfaelt); }
+
+QStringList PassAktAlternativ(const Arr<QString, 1, 10> &faelt)
 {
     QStringList val;
-    for (int f = 2; f <= MaxAntalVal + 1 && !G.Postfaelt[f].isEmpty(); ++f)
-        val << G.Postfaelt[f];
+    for (int f = 2; f <= MaxAntalVal + 1 && !faelt[f].isEmpty(); ++f)
+        val << faelt[f];
     SorteraAlternativ(val, 1, int(val.size()));
     return val;
 }

@@ -13,24 +13,63 @@ bool diagnosoevning(Laege l) { return l == Laege::Diagnosoevning || l == Laege::
 void Runda::starta()
 {
     G.RaettaFel = 0;
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
-    G.StandardAntal = G.AntalIRunda
-        = aerDiagnosomraade(::laege()) ? Tillstaand::DiagnosLaengd : Tillstaand::AntalPerRunda;
+    boerjaOm();
+    G.StandardAntal = G.AntalIRunda = m_val.laengd > 0 ? m_val.laengd
+        : aerDiagnosomraade(::laege())                 ? Tillstaand::DiagnosLaengd
+                                                       : Tillstaand::AntalPerRunda;
     m_laege = Rundlaege::VaentarSvar;
 }
 
-std::optional<QString> Runda::haemtaRad()
+void Runda::publicera()
+{
+    G.Uppgiftsnummer = m_uppgift;
+    G.AntalRaett = m_raett;
+    G.AntalFel = m_fel;
+}
+
+void Runda::stega()
+{
+    ++m_uppgift;
+    publicera();
+}
+
+void Runda::raekna(bool raett)
+{
+    ++(raett ? m_raett : m_fel);
+    publicera();
+}
+
+void Runda::boerjaOm(bool felenStaar)
+{
+    m_uppgift = 1;
+    m_raett = 0;
+    if (!felenStaar)
+        m_fel = 0;
+    publicera();
+}
+
+void Runda::saettRaett(int antal)
+{
+    m_raett = antal;
+    publicera();
+}
+
+void Runda::nollaRaekning()
+{
+    m_raett = 0;
+    m_fel = 0;
+    publicera();
+}
+
+std::optional<Postdelar> Runda::haemtaRad()
 {
     if (G.RaettaFel == 1) {
-        haemtafel(G.DatFilNamn, FelHaemta);
-        return G.HaemtadRad;
+        const int n = foerstaFelpost();
+        if (n == 0)
+            return delaPostrad(G.HaemtadRad);   // nothing listed: the line stays
+        return postNummer(m_fil, n);
     }
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    if (!haemtaord(G.DatFilNamn, G.PostNummer))
-        return std::nullopt;
-    return G.HaemtadRad;
+    return naestaPost(m_fil);
 }
 
 void Runda::foerberedPost(bool lampaPaa)
@@ -45,13 +84,15 @@ void Runda::boka(bool raett)
     if (raett) {
         G.SenastRaett = 1;
         if (hjaelpAnvaend == 0)
-            ++G.AntalRaett;
+            ++m_raett;
+        publicera();
         if (G.RaettaFel == 1)
             haemtafel(G.DatFilNamn, FelTaBort);
         return;
     }
     G.SenastRaett = 0;
-    ++G.AntalFel;
+    ++m_fel;
+    publicera();
     if (!m_val.felLista)
         return;
     if (G.RaettaFel == 1)
@@ -62,7 +103,7 @@ void Runda::boka(bool raett)
 
 Naesta Runda::efterSvar()
 {
-    ++G.Uppgiftsnummer;
+    stega();
     const bool raett = G.SenastRaett == 1;
     if (paagaar()) {
         if (raett || !m_val.vaentanEfterFel)
@@ -118,11 +159,13 @@ Naesta Runda::avslutaVaentan()
 
 Oevningsutfall Runda::passregel()
 {
-    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, G.AntalRaett, G.OevningsNummer);
+    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, m_raett, G.OevningsNummer);
     if (utfall == Oevningsutfall::FoerstaRundan)
         G.OevningsNummer = 1;
-    else if (utfall == Oevningsutfall::Godkaend)
+    else if (utfall == Oevningsutfall::Godkaend) {
         bokaGodkaendOevning();
+        m_raett = 0;   // the test starts from nothing
+    }
     return utfall;
 }
 
@@ -135,7 +178,7 @@ Rundslut Runda::avsluta()
     if (diagnosoevning(l) && G.RaettaFel == 0)
         return passregel() == Oevningsutfall::Godkaend ? Rundslut::Stang : Rundslut::EjGodkaend;
     if (l == Laege::Diagnostest) {
-        diagnosback(G.AntalRaett);
+        diagnosback(m_raett);
         return Rundslut::Stang;
     }
     return Rundslut::Slutpanel;
@@ -147,7 +190,7 @@ void Runda::avbryt()
         return;
     const Laege l = ::laege();
     if (l == Laege::Diagnostest)
-        diagnosback(G.AntalRaett);
+        diagnosback(m_raett);
     else if (diagnosoevning(l) && paagaar())
         passregel();   // after the end of a round the rule has been applied already
 }
@@ -157,10 +200,11 @@ bool Runda::startaRaettning()
     const Laege l = ::laege();
     if (!aerOevningslaege(l) || G.FelAntal[G.DatFilIndex] <= 0)
         return false;
-    G.AntalRaett = 0;
+    m_raett = 0;
+    m_uppgift = 1;
+    publicera();
     G.RaettaFel = 1;
     G.AntalIRunda = RaettningsLaengd(G.FelAntal[G.DatFilIndex], G.StandardAntal);
-    G.Uppgiftsnummer = 1;
     if (diagnosoevning(l))
         saettLaege(Laege::OevningRaettning);
     m_laege = Rundlaege::VaentarSvar;
@@ -169,18 +213,17 @@ bool Runda::startaRaettning()
 
 bool Runda::fortsaett()
 {
-    const bool nyRunda = FortsaettNyRunda(G.Uppgiftsnummer, G.AntalIRunda, G.RaettaFel == 1);
-    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda, m_val.fortsaettNollarMittIRundan)) {
-        G.AntalRaett = 0;
-        G.AntalFel = 0;
-    }
+    const bool nyRunda = FortsaettNyRunda(m_uppgift, G.AntalIRunda, G.RaettaFel == 1);
+    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda, m_val.fortsaettNollarMittIRundan))
+        nollaRaekning();
     if (!nyRunda)
         return false;
     G.RaettaFel = 0;
     G.AntalIRunda = G.StandardAntal;
     if (::laege() == Laege::OevningRaettning)
         saettLaege(Laege::Diagnosoevning);
-    G.Uppgiftsnummer = 1;
+    m_uppgift = 1;
+    publicera();
     m_laege = Rundlaege::VaentarSvar;
     return true;
 }
@@ -189,7 +232,7 @@ bool Runda::raettningFinns() const { return G.FelAntal[G.DatFilIndex] > 0; }
 
 bool Runda::faarBeroem() const
 {
-    return ::laege() == Laege::Oevning && FaarBeroem(G.AntalRaett, G.AntalIRunda, G.RaettaFel == 1);
+    return ::laege() == Laege::Oevning && FaarBeroem(m_raett, G.AntalIRunda, G.RaettaFel == 1);
 }
 
 bool Runda::rutorFoeljer() const
@@ -197,4 +240,4 @@ bool Runda::rutorFoeljer() const
     return ::laege() == Laege::Oevning || ::laege() == Laege::OevningRaettning;
 }
 
-bool Runda::paagaar() const { return G.Uppgiftsnummer <= G.AntalIRunda; }
+bool Runda::paagaar() const { return m_uppgift <= G.AntalIRunda; }

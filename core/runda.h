@@ -2,8 +2,11 @@
 // One round of an exercise, without its display: the counters, the
 // bookkeeping of each answer, the waits after a wrong answer and before the
 // end, the correction round, the pass rule of diagnosis practice and the
-// praise threshold. It works on the shared round counters of `G` and tells
-// the window what to show next; the window draws and runs its timers.
+// praise threshold. It owns the round's counters and writes them to `G`
+// (Uppgiftsnummer, AntalRaett, AntalFel) where praise, the diagnosis and the
+// windows' displays read them; it tells the window what to show next, and the
+// window draws and runs its timers.
+#include "core/datafiler.h"
 #include "core/rundregler.h"
 #include "core/typer.h"
 
@@ -46,6 +49,7 @@ struct Rundval {
     // again (practice and worksheet mode). False: the round goes on with its
     // counts, which only a new round starts again.
     bool fortsaettNollarMittIRundan = true;
+    int laengd = 0;                      // items of a round; 0: by the mode
 };
 
 class Runda {
@@ -56,10 +60,11 @@ public:
     // Creation: counters from the start, the round length by the mode.
     void starta();
 
-    // The next item's line (HaemtadRad): from the file's random order, or in
-    // a correction round the first recorded wrong answer. Nothing when the
-    // data file cannot be read.
-    std::optional<QString> haemtaRad();
+    // The next item: from the file's random order, or in a correction round
+    // the first recorded wrong answer. Nothing when the data file cannot be
+    // read (see naestaPost). The file is read once for the round's life.
+    std::optional<Postdelar> haemtaRad();
+    Postfil &datafil() { return m_fil; }
     // Every item: the waits end, the help counter starts (the lamp counts as
     // help in diagnosis practice).
     void foerberedPost(bool lampaPaa);
@@ -100,6 +105,21 @@ public:
     }
     Rundlaege rundlaege() const { return m_laege; }
 
+    int uppgiftsnummer() const { return m_uppgift; }
+    int antalRaett() const { return m_raett; }
+    int antalFel() const { return m_fel; }
+    // Windows whose steps are not answered items: the item number goes on.
+    void stega();
+    // A window that keeps its own lists: only the count of right or wrong.
+    void raekna(bool raett);
+    // The item number starts at 1 and the counts at 0 (the wrong count
+    // stays when `felenStaar`); the round's length and mode are untouched.
+    void boerjaOm(bool felenStaar = false);
+    // A window that scores its items itself (sentence levels) sets the count.
+    void saettRaett(int antal);
+    // The right and wrong counts start again; the item number stays.
+    void nollaRaekning();
+
     // Help used on the current item; a right answer then does not count.
     void hjaelp() { hjaelpAnvaend = OekaHjaelp(hjaelpAnvaend); }
     Byte hjaelpAnvaend = 0;
@@ -108,5 +128,10 @@ private:
     Oevningsutfall passregel();
 
     Rundval m_val;
+    Postfil m_fil;
+    int m_uppgift = 1;
+    int m_raett = 0;
+    int m_fel = 0;
+    void publicera();
     Rundlaege m_laege = Rundlaege::VaentarSvar;
 };

@@ -1,5 +1,6 @@
 #include "core/slumpordning.h"
 
+#include "core/datafiler.h"
 #include "core/innehaall.h"
 #include "core/program.h"
 #include "core/tillstaand.h"
@@ -77,33 +78,36 @@ void flyttaNer(int p, int sist)
         G.Fellista[j] = G.Fellista[j + 1];
 }
 
-void haemta(const QString &namn, int fil)
+// The item number of the file's first entry (FelPostNummer), 0 when there
+// is none or it lies outside the file.
+int foerstaFelpost(int fil)
 {
     if (G.FelAntal[fil] <= 0)
-        return;
+        return 0;
     const int p = foerstaPlats(fil);
     if (p == 0)
-        return;
+        return 0;
     G.FelPostNummer = G.Fellista[p].postnummer;
     if (G.FelPostNummer <= 0 || G.FelPostNummer > G.FilAntalPoster[fil])
+        return 0;
+    return G.FelPostNummer;
+}
+
+void haemta(const QString &namn, int fil)
+{
+    if (foerstaFelpost(fil) == 0)
         return;
     const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
-    plattform::RadLaesare fil1;
-    if (!fil1.oeppna(plattform::riktigSoekvaeg(SoekInnehaall(undervaeg)))) {
+    // Items are counted as the item reader counts them: comment and header
+    // lines and empty lines are not items.
+    const std::optional<QString> rad = laesPostrad(namn, G.FelPostNummer);
+    if (!rad) {
         plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
         return;
     }
     if (program(G.Programtal).foenster == Foenstertyp::TKlockan)
         G.KlockPost = G.FelPostNummer;
-    // Items are counted as the item reader counts them: comment and header
-    // lines and empty lines are not items.
-    int antal = 1;
-    while (!fil1.slut() && antal <= G.FelPostNummer) {
-        G.HaemtadRad = fil1.laesRad();
-        if (!G.HaemtadRad.isEmpty() && !G.HaemtadRad.startsWith(QLatin1Char(';'))
-            && !G.HaemtadRad.startsWith(QLatin1Char('$')))
-            ++antal;
-    }
+    G.HaemtadRad = *rad;
 }
 
 void taBort(int fil)
@@ -159,6 +163,16 @@ void laeggTill(int fil)
 }
 
 } // namespace
+
+int foerstaFelpost()
+{
+    if (!aerFil(G.DatFilIndex))
+        return 0;
+    const int n = foerstaFelpost(G.DatFilIndex);
+    if (n != 0 && program(G.Programtal).foenster == Foenstertyp::TKlockan)
+        G.KlockPost = G.FelPostNummer;
+    return n;
+}
 
 int nteIOrdningen(int n, int antal, int plaster)
 {

@@ -26,3 +26,6 @@ enum Felfunktion : int { FelHaemta = 0, FelTaBort = 1, FelFlyttaSist = 2, FelLae
 // FelTaBort removes that entry, FelFlyttaSist moves it to the end,
 // FelLaeggTill appends the current item (`PostNummer`).
 void haemtafel(const QString &namn, Felfunktion operation);
+// The item number of the current file's first entry (FelPostNummer, and
+// KlockPost in the clock window), 0 when the list has none for it.
+int foerstaFelpost();

@@ -101,17 +101,26 @@ QString MellanslagBort(const QString &text)
 
 Word svarstest(const QString &vaentat, const QString &svar, int laege)
 {
+    Postdelar post;
+    post.faelt = G.Postfaelt;
+    post.antalFaelt = G.AntalFaelt;
+    post.antalAlternativ = G.AntalAlternativ;
+    return svarstest(vaentat, svar, laege, post);
+}
+
+Word svarstest(const QString &vaentat, const QString &svar, int laege, const Postdelar &post)
+{
     if (svar.isEmpty())
         return SvarTomt;
     Word resultat = SvarFel;
-    const int rundor = G.AntalAlternativ + 1;
+    const int rundor = post.antalAlternativ + 1;
     // A letter typed as base and combining mark ("a" + ring) is the letter.
     QString a = svar.normalized(QString::NormalizationForm_C);
 
     // The last non-empty field among 3..10 (2 when all of them are empty).
     int sista = 2;
     for (int f = 10; f >= 3; --f)
-        if (!G.Postfaelt[f].isEmpty()) {
+        if (!post.faelt[f].isEmpty()) {
             sista = f;
             break;
         }
@@ -124,7 +133,7 @@ Word svarstest(const QString &vaentat, const QString &svar, int laege)
             const int f = sista - r + 2;
             if (!faeltnummer(f))
                 continue;
-            e = G.Postfaelt[f];
+            e = post.faelt[f];
             if (e.startsWith(QLatin1Char('&')))
                 e.remove(0, 1);
         }

@@ -1,5 +1,6 @@
 #pragma once
 // Judging typed and chosen answers.
+#include "core/datafiler.h"
 #include "core/typer.h"
 
 #include <QString>
@@ -12,8 +13,10 @@ inline constexpr Word SvarFel = 60000;
 // Compares the answer with the expected text, both in composed Unicode form,
 // under a mode (0 exact,
 // 1 exact without outer punctuation, 2 letter case ignored, 3 both,
-// 4 as 3 but counting missing word-initial capitals), then with the current
-// item's alternatives (`Postfaelt`), from its last non-empty field backwards.
+// 4 as 3 but counting missing word-initial capitals), then with the item's
+// alternatives, from its last non-empty field backwards.
+Word svarstest(const QString &vaentat, const QString &svar, int laege, const Postdelar &post);
+// The same with the current item of the shared state (Postfaelt).
 Word svarstest(const QString &vaentat, const QString &svar, int laege);
 
 // Leading and trailing blanks removed; in a text of more than 3 characters

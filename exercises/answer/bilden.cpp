@@ -138,14 +138,14 @@ void TBilden::NyPost()
     SvarsLabel->hide();
     Edit1->clear();
     haemtaPost();
-    Testlabel->setText(G.Postfaelt[2] + QStringLiteral(", ") + G.Postfaelt[3] + QStringLiteral(", ")
-                       + G.Postfaelt[4] + QStringLiteral(", ") + G.Postfaelt[5]);
-    saettEtikettText(SvarsLabel, G.Postfaelt[2]);
+    Testlabel->setText(postdelar.faelt[2] + QStringLiteral(", ") + postdelar.faelt[3] + QStringLiteral(", ")
+                       + postdelar.faelt[4] + QStringLiteral(", ") + postdelar.faelt[5]);
+    saettEtikettText(SvarsLabel, postdelar.faelt[2]);
     SvarsLabel->hide();
 
     // A question of three lines shows as two: the first, then the rest (all
     // of it, so that a question longer than three lines loses nothing).
-    const QString fraaga = G.Postfaelt[1];
+    const QString fraaga = postdelar.faelt[1];
     dela_mening(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
     const QString rad1 = G.MeningsRader[1];
     if (!G.MeningsRader[2].isEmpty() && fraaga.startsWith(rad1)) {
@@ -181,7 +181,7 @@ void TBilden::NyPost()
 
 void TBilden::svarInmatat(QLineEdit *)
 {
-    const bool raett = svarstest(G.Postfaelt[2], Edit1->text(), 3) == SvarRaett;
+    const bool raett = svarstest(postdelar.faelt[2], Edit1->text(), 3, postdelar) == SvarRaett;
     svarsboekfoering(raett);
     if (!raett)
         SvarsLabel->show();

@@ -195,10 +195,10 @@ void TDiktam::NyPost()
 
     AntalHjaelp = DiktatHjaelpAntal();
     if (AntalHjaelp == 1 || AntalHjaelp == 2) {
-        saettEtikettText(Label6, G.Postfaelt[3]);
+        saettEtikettText(Label6, postdelar.faelt[3]);
         BitBtn2->show();
     }
-    DiktatOrd = G.Postfaelt[1];
+    DiktatOrd = postdelar.faelt[1];
     saettEtikettText(Label5, DiktatOrd);
     Label5->hide();
     const int luft = Aster1->x() - Edit1->x() - G.Marginal;
@@ -222,7 +222,7 @@ void TDiktam::visaGlosa()
     EngLabel->hide();
     if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
         return;
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
     if (i < 0 || i >= G.ListBox2.size())
         return;
     EngLabel->setText(G.ListBox2.at(i));
@@ -335,8 +335,8 @@ QString TDiktam::vaentatSvar(const QLineEdit *) const { return Label5->text(); }
 
 void TDiktam::svarInmatat(QLineEdit *)
 {
-    DiktatOrd = G.Postfaelt[1];
-    const bool raett = svarstest(DiktatOrd, Edit1->text(), 3) == SvarRaett;
+    DiktatOrd = postdelar.faelt[1];
+    const bool raett = svarstest(DiktatOrd, Edit1->text(), 3, postdelar) == SvarRaett;
     svarsboekfoering(raett);
     if (!raett)
         Label5->show();

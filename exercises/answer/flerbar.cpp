@@ -189,14 +189,14 @@ void TFLERBAR::efterSkapande()
 
 void TFLERBAR::Hittapreppar()
 {
-    RadLaesare fil;
-    if (!fil.oeppna(riktigSoekvaeg(SoekInnehaall(QStringLiteral("\\DATA\\DAT\\") + G.DatFilNamn))))
+    // The round's copy of the file: read once for the window and its items.
+    const QStringList *poster = runda.datafil().poster(G.DatFilNamn);
+    if (!poster)
         return;
     AntalPreppar = 0;
     for (QString &p : Preppar)
         p.clear();
-    while (!fil.slut()) {
-        QString rad = fil.laesRad();
+    for (QString rad : *poster) {
         if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
             rad = dekryptrad(rad);
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
@@ -233,9 +233,9 @@ void TFLERBAR::valFraanFaelten()
 {
     QStringList ord;
     ord << G.LetaPrepDelar[2];
-    for (int f = 2; f <= 8 && !G.Postfaelt[f].isEmpty(); ++f)
-        if (!ord.contains(G.Postfaelt[f]))
-            ord << G.Postfaelt[f];
+    for (int f = 2; f <= 8 && !postdelar.faelt[f].isEmpty(); ++f)
+        if (!ord.contains(postdelar.faelt[f]))
+            ord << postdelar.faelt[f];
     std::stable_sort(ord.begin(), ord.end(), byteFoere);
     for (QString &p : Preppar)
         p.clear();
@@ -253,21 +253,21 @@ Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
     const bool ledtraad = EgnaVal(G.Programtal);
     if (ledtraad) {
         // The right word first, then the item's others as the file lists them.
-        ord << delaVidMarkeringar(G.Postfaelt[1])[2];
-        for (int f = 2; f <= 8 && !G.Postfaelt[f].isEmpty(); ++f)
-            if (!ord.contains(G.Postfaelt[f]))
-                ord << G.Postfaelt[f];
+        ord << delaVidMarkeringar(postdelar.faelt[1])[2];
+        for (int f = 2; f <= 8 && !postdelar.faelt[f].isEmpty(); ++f)
+            if (!ord.contains(postdelar.faelt[f]))
+                ord << postdelar.faelt[f];
     } else {
         for (int i = 1; i <= AntalPreppar; ++i)
             ord << Preppar[std::size_t(i)];
     }
-    dela_mening(20, 650, G.Postfaelt[1], 2);
+    dela_mening(20, 650, postdelar.faelt[1], 2);
     return FlerbarRader(G.MeningsRader[1], G.MeningsRader[2], ord, ledtraad);
 }
 
 void TFLERBAR::laggUtMening()
 {
-    const QString mening = G.Postfaelt[1];
+    const QString mening = postdelar.faelt[1];
     dela_mening(30, 580, mening, 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
@@ -395,7 +395,7 @@ void TFLERBAR::NyPost()
         Valord << Preppar[std::size_t(k + Storforskjutning)];
     bool finns = false;
     for (const QString &o : Valord)
-        finns = finns || svarstest(raettOrd, o, 1) == SvarRaett;
+        finns = finns || svarstest(raettOrd, o, 1, postdelar) == SvarRaett;
     if (!finns && !raettOrd.isEmpty()) {
         if (Valord.size() < 8)
             Valord << raettOrd;
@@ -484,7 +484,7 @@ void TFLERBAR::RaettTest(int val, int slag)
     Timer5->setInterval(0);
     if (slag == 0) {
         const QString raettOrd = TestLabel->text();
-        if (svarstest(raettOrd, Valord.at(val - 1), 1) != SvarRaett) {
+        if (svarstest(raettOrd, Valord.at(val - 1), 1, postdelar) != SvarRaett) {
             UpprepaButton->setEnabled(false);
             BitBtn2->setEnabled(false);
             Label5->hide();

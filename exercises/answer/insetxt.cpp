@@ -268,22 +268,27 @@ void TInseTxt::NyPost()
     // An item with fewer than two alternatives cannot be asked: the next one.
     const int antal = std::max(G.FilAntalPoster[G.DatFilIndex], 1);
     for (int foersoek = 0; foersoek < antal; ++foersoek) {
-        str_postarray(runda.haemtaRad().value_or(QString()));
-        AntalVal = AntalAlternativIPost(G.Postfaelt[2], G.Postfaelt[3], G.Postfaelt[4]);
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        saettPost(post.value_or(Postdelar{}));
+        if (!post) {
+            stang();   // the pupil has been told
+            break;
+        }
+        AntalVal = AntalAlternativIPost(postdelar.faelt[2], postdelar.faelt[3], postdelar.faelt[4]);
         if (AntalVal >= 2)
             break;
     }
     foerberedPost();
     AntalVal = std::max(AntalVal, 2);
 
-    dela_mening(20, 500, G.Postfaelt[1], 2);
+    dela_mening(20, 500, postdelar.faelt[1], 2);
     if (!G.MeningsRader[2].isEmpty()) {
         FrageLabel2->setText(G.MeningsRader[1]);
         FrageLabel1->setText(G.MeningsRader[2]);
         FrageLabel2->adjustSize();
         FrageLabel2->show();
     } else {
-        FrageLabel1->setText(G.Postfaelt[1]);
+        FrageLabel1->setText(postdelar.faelt[1]);
         FrageLabel2->hide();
     }
     FrageLabel1->adjustSize();
@@ -292,10 +297,10 @@ void TInseTxt::NyPost()
 
     // The widest alternative at 18 points, smaller until it fits its panel.
     Typsnitt t{.punkter = 12, .fet = true};
-    QString bredast = G.Postfaelt[2];
+    QString bredast = postdelar.faelt[2];
     for (int f = 3; f <= 4; ++f)
-        if (textmaetare().bredd(G.Postfaelt[f], t) > textmaetare().bredd(bredast, t))
-            bredast = G.Postfaelt[f];
+        if (textmaetare().bredd(postdelar.faelt[f], t) > textmaetare().bredd(bredast, t))
+            bredast = postdelar.faelt[f];
     t.punkter = 18;
     const int punkter = PunkterSomRyms(bredast, t, 24 * Kolumnenhet);
     const int ph = AlternativPanel[0]->height();
@@ -303,7 +308,7 @@ void TInseTxt::NyPost()
         QLabel *l = AltLabel[k];
         l->setFont(arial(Punkter{punkter}, true));
         const bool synlig = int(k) < AntalVal;
-        l->setText(synlig ? G.Postfaelt[Svarsordning[k] + 1] : QString());
+        l->setText(synlig ? postdelar.faelt[Svarsordning[k] + 1] : QString());
         l->adjustSize();
         const int lh = QFontMetrics(l->font()).height();
         l->move(Kolumnenhet / 2, std::max((ph - lh - 2) / 2, 0));
@@ -357,7 +362,7 @@ void TInseTxt::Paneler(int laege)
     } else if (laege >= 11 && laege <= 13) {
         for (int k = 1; k <= 3; ++k)
             faerga(k, k == laege - 10 ? clAqua : clBtnFace);
-        saettEtikettText(RattSvarLabel, G.Postfaelt[2]);
+        saettEtikettText(RattSvarLabel, postdelar.faelt[2]);
         RattSvarLabel->show();
     }
     for (std::size_t k = 0; k < 3; ++k) {
@@ -388,14 +393,14 @@ void TInseTxt::RaettTest(int panel, int slag)
     // is no answer.
     if (VaentarEfterFel || runda.vaentarKoer() || panel > AntalVal || !rundanPaagaar())
         return;
-    const QString svar = G.Postfaelt[Svarsordning[std::size_t(panel - 1)] + 1];
-    const bool raett = svarstest(G.Postfaelt[2], svar, 1) == SvarRaett;
+    const QString svar = postdelar.faelt[Svarsordning[std::size_t(panel - 1)] + 1];
+    const bool raett = svarstest(postdelar.faelt[2], svar, 1, postdelar) == SvarRaett;
     svarsboekfoering(raett);
     if (!raett) {
         Paneler(10 + RaettPlats);
         VaentarEfterFel = true;
     }
-    if (G.Uppgiftsnummer + 1 > G.AntalIRunda) {
+    if (runda.uppgiftsnummer() + 1 > G.AntalIRunda) {
         Enabla(false);
         if (raett)
             SeTextButton->setEnabled(false);
@@ -482,8 +487,8 @@ void TInseTxt::efterFortsaett()
 {
     // Mid-round the item stays; the squares and the count of right answers
     // start again all the same.
-    G.AntalRaett = 0;
-    if (G.Uppgiftsnummer > 1) {
+    runda.saettRaett(0);
+    if (runda.uppgiftsnummer() > 1) {
         NyStartaAster(true);
         Paneler(4);
     }

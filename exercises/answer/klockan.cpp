@@ -150,7 +150,7 @@ void TKlockan::NyPost()
         Edit1->setFocus();
 }
 
-QString TKlockan::vaentatSvar(const QLineEdit *) const { return G.Postfaelt[1]; }
+QString TKlockan::vaentatSvar(const QLineEdit *) const { return postdelar.faelt[1]; }
 
 void TKlockan::svarInmatat(QLineEdit *)
 {
@@ -158,7 +158,7 @@ void TKlockan::svarInmatat(QLineEdit *)
     const bool raett = klocksvarRaett(Edit1->text());
     svarsboekfoering(raett);
     if (!raett) {
-        saettEtikettText(Label4, G.Postfaelt[1]);
+        saettEtikettText(Label4, postdelar.faelt[1]);
         Label4->show();
         Label4->repaint();
     }

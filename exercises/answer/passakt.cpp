@@ -29,7 +29,7 @@ Ramval passaktval(const Oevningsstart &)
     Ramval v;
     v.ljudkatalog = true;
     v.runda.fortsaettNollarMittIRundan = false;   // a pause keeps the round's counts
-    v.postKanBesvaras = [] { return !PassAktAlternativ().isEmpty(); };
+    v.postKanBesvaras = [](const Postdelar &p) { return !PassAktAlternativ(p.faelt).isEmpty(); };
     v.slutpanelNamn = QStringLiteral("EscapePanel");
     v.slutTimerNamn = QStringLiteral("Timer2");
     v.svarsfaelt = false;
@@ -132,7 +132,7 @@ int TPassAkt::vaensterkant() const
 
 void TPassAkt::laggUtMening()
 {
-    const QString text = G.Postfaelt[1];
+    const QString text = postdelar.faelt[1];
     dela_mening(20, 500, text, 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
@@ -202,7 +202,7 @@ void TPassAkt::NyPost()
     Panel1->setEnabled(!aerArbetsblad(laege()));
     laggUtMening();
 
-    Alternativ = PassAktAlternativ();
+    Alternativ = PassAktAlternativ(postdelar.faelt);
     AntalVal = int(Alternativ.size());
     laggUtPaneler();
 
@@ -263,8 +263,8 @@ void TPassAkt::RaettTest(int k, int slag)
     if (runda.rundlaege() != Rundlaege::VaentarSvar || !rundanPaagaar())
         return;
     Timer5->setInterval(0);
-    const QString raett = G.Postfaelt[2];
-    if (svarstest(raett, Alternativ.at(k - 2), 1) == SvarRaett) {
+    const QString raett = postdelar.faelt[2];
+    if (svarstest(raett, Alternativ.at(k - 2), 1, postdelar) == SvarRaett) {
         svarsboekfoering(true);
     } else {
         UpprepaButton->setEnabled(false);
@@ -273,7 +273,7 @@ void TPassAkt::RaettTest(int k, int slag)
         const int i = int(Alternativ.indexOf(raett));
         for (int j = 2; j <= 8; ++j)
             panel(j)->saettUtseende(j - 2 == i);
-        saettEtikettText(Label7, PassAktFoerklaring(G.Programtal, G.Postfaelt[1], raett));
+        saettEtikettText(Label7, PassAktFoerklaring(G.Programtal, postdelar.faelt[1], raett));
         Label7->show();
         Panel1->setEnabled(false);
     }
@@ -360,8 +360,8 @@ void TPassAkt::efterInstaellningar()
 
 Arbetsbladsrader TPassAkt::arbetsbladsrader(bool)
 {
-    dela_mening(20, 700, G.Postfaelt[1], 2);
-    return PassAktRader(G.MeningsRader[1], G.MeningsRader[2], GrammatikTerm(G.Postfaelt[2], 1));
+    dela_mening(20, 700, postdelar.faelt[1], 2);
+    return PassAktRader(G.MeningsRader[1], G.MeningsRader[2], GrammatikTerm(postdelar.faelt[2], 1));
 }
 
 int VisaPassAkt() { return visaOevning<TPassAkt>(); }

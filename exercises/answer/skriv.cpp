@@ -92,7 +92,7 @@ void TSKRIV::NyPost()
     if (Bokstavsuppgift == 1) {
         foerberedPost();
         const Bokstavspost b = bokstavspost(program(p).bokstaever);
-        str_postarray(b.fraaga + QLatin1Char('#') + b.svar);
+        saettPost(delaPostrad(b.fraaga + QLatin1Char('#') + b.svar));
     } else {
         haemtaPost();
     }
@@ -107,7 +107,7 @@ void TSKRIV::NyPost()
     Label6->hide();
     Label7->hide();
 
-    saettEtikettText(Label5, G.Postfaelt[2]);
+    saettEtikettText(Label5, postdelar.faelt[2]);
     Label5->hide();
     laggUtFraaga();
     Testlabel->setText(Label5->text());
@@ -140,11 +140,11 @@ void TSKRIV::laggUtFraaga()
     const int y2 = y1 + (4 * h) / 3;
     const int ySvar = y2 + (3 * h) / 2;
 
-    dela_mening(35, 580, G.Postfaelt[1], 2);
+    dela_mening(35, 580, postdelar.faelt[1], 2);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     saettEtikettText(FrageLabel1, rad2.isEmpty() ? QString() : rad1);
-    saettEtikettText(FrageLabel2, rad2.isEmpty() ? G.Postfaelt[1] : rad2);
+    saettEtikettText(FrageLabel2, rad2.isEmpty() ? postdelar.faelt[1] : rad2);
     FrageLabel1->move(x0, y1);
     FrageLabel2->move(x0, y2);
     FrageLabel1->setVisible(!rad2.isEmpty());
@@ -180,7 +180,7 @@ void TSKRIV::Edit1KeyPress()
 {
     if (!rundanPaagaar())
         return;
-    const bool raett = svarstest(G.Postfaelt[2], Edit1->text(), 3) == SvarRaett;
+    const bool raett = svarstest(postdelar.faelt[2], Edit1->text(), 3, postdelar) == SvarRaett;
     if (!raett)
         Label5->show();
     svarsboekfoering(raett);

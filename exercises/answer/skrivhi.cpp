@@ -151,10 +151,7 @@ void TSKRIVHI::FCreate(int flagga)
         Verbetikett[std::size_t(r)]->hide();
         Formetikett[std::size_t(r)]->hide();
     }
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    if (flagga != 1)
-        G.AntalFel = 0;
+    runda.boerjaOm(flagga == 1);
     if (aerArbetsblad(laege())) {
         Label1->hide();
         Panel1->hide();
@@ -229,9 +226,9 @@ void TSKRIVHI::NyPost()
         }
         haemtaPost();
         FrageLabel1->move(FrageLabel1->x(), radTopp(7));
-        saettEtikettText(FrageLabel1, QStringLiteral("(") + G.Postfaelt[1] + QStringLiteral(")"));
+        saettEtikettText(FrageLabel1, QStringLiteral("(") + postdelar.faelt[1] + QStringLiteral(")"));
         FrageLabel1->show();
-        SvarsLabel->setText(G.Postfaelt[2]);
+        SvarsLabel->setText(postdelar.faelt[2]);
         Label1->hide();
         Label2->hide();
         BitBtn2->setText(QStringLiteral("Regel"));
@@ -247,7 +244,7 @@ void TSKRIVHI::NyPost()
     if (NyttVerb == 1) {
         if (Radnummer >= 1 && Radnummer <= 5) {
             saettBakgrund(Radruta[std::size_t(Radnummer)], clLime);
-            visaRad(Radnummer, FrageLabel1->text(), QStringLiteral("Jag ") + G.Postfaelt[2]);
+            visaRad(Radnummer, FrageLabel1->text(), QStringLiteral("Jag ") + postdelar.faelt[2]);
         }
         Radnummer = Radnummer >= 6 ? 1 : Radnummer + 1;
         flyttaTillRad();
@@ -256,9 +253,9 @@ void TSKRIVHI::NyPost()
         Edit1->setEnabled(true);
         if (ForstaPosten == 0)
             Edit1->setFocus();
-        saettEtikettText(FrageLabel1, QStringLiteral("(") + G.Postfaelt[1] + QStringLiteral(")"));
-        saettEtikettText(Label2, G.Postfaelt[2]);
-        SvarsLabel->setText(G.Postfaelt[2]);
+        saettEtikettText(FrageLabel1, QStringLiteral("(") + postdelar.faelt[1] + QStringLiteral(")"));
+        saettEtikettText(Label2, postdelar.faelt[2]);
+        SvarsLabel->setText(postdelar.faelt[2]);
     } else {
         Edit1->show();
         Edit1->setEnabled(true);
@@ -281,16 +278,16 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     m_lampaVidEnter = LampShape && LampShape->isVisible();
     if (LampShape)
         LampShape->hide();
-    const bool raett = svarstest(G.Postfaelt[2], Edit1->text(), 3) == SvarRaett;
+    const bool raett = svarstest(postdelar.faelt[2], Edit1->text(), 3, postdelar) == SvarRaett;
     const int M = G.Marginal;
     Panel2->move(Edit1->geometry().right() + 1 + 2 * M, Edit1->y());
     Panel2->show();
     Panel2->raise();
-    ++G.Uppgiftsnummer;
+    runda.stega();
+    runda.raekna(raett);
     if (raett) {
         saettBakgrund(Panel2, clLime);
         NyttVerb = 1;
-        ++G.AntalRaett;
         ++RaettIRad;
         if (RaettIRad == 6 || Radnummer >= 6) {
             // The top row is answered: the round ends here, with no wait that
@@ -305,7 +302,6 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     } else {
         saettBakgrund(Panel2, clRed);
         Label2->show();
-        ++G.AntalFel;
         Timer1->setEnabled(true);
         Timer1->setInterval(1000);
     }
@@ -348,7 +344,7 @@ void TSKRIVHI::avbrytRundan(bool slut)
         saettEtikettText(SlutLabel, QStringLiteral("Jag ") + Edit1->text());
         SlutLabel->move(Label1->x(), radTopp(6));
         SlutLabel->show();
-        RitaLovord(SkrivhiBeroem(G.AntalFel), QString(), QString());
+        RitaLovord(SkrivhiBeroem(runda.antalFel()), QString(), QString());
     }
     Button2->show();
     Button2->setFocus();
@@ -394,8 +390,8 @@ void TSKRIVHI::LampknappClick()
 void TSKRIVHI::postSkickad()
 {
     m_skickad = true;
-    m_skickatVerb = G.Postfaelt[1];
-    m_skickadForm = G.Postfaelt[2];
+    m_skickatVerb = postdelar.faelt[1];
+    m_skickadForm = postdelar.faelt[2];
 }
 
 int VisaSKRIVHI() { return visaOevning<TSKRIVHI>(); }

@@ -34,8 +34,8 @@ Ramval skrivinfval(const Oevningsstart &)
     v.merHjaelp = false;             // a second help text comes with a second click
     v.escBaraISvarsfaelt = true;
     // The gap sentence follows the model in some programs.
-    v.postKanBesvaras = [] {
-        return harLuckord(delaLuckpost(G.Postfaelt, G.AntalAlternativ, program(G.Programtal).moensterFoerst).mening);
+    v.postKanBesvaras = [](const Postdelar &p) {
+        return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, program(G.Programtal).moensterFoerst).mening);
     };
     v.ljudtimerIntervall = 2;
     return v;
@@ -186,7 +186,7 @@ void TSkrivinf::NyPost()
     BesvaradeLuckor = 0;
     Lucka1Raett = 0;
     haemtaPost();
-    Post = delaLuckpost(G.Postfaelt, G.AntalAlternativ, HjaelpFraanFaelt2 == 0);
+    Post = delaLuckpost(postdelar.faelt, postdelar.antalAlternativ, HjaelpFraanFaelt2 == 0);
     Luckor = Post.luckor;
     AntalHjaelp = Post.antalHjaelp;
     Label16->setText(Post.hjaelp1);
@@ -389,7 +389,7 @@ void TSkrivinf::svarInmatat(QLineEdit *faelt)
     if (lucka == 1)
         AktivLucka = 2;
     const QString vaentat = lucka == 1 ? Post.svar1 : Post.svar2;
-    const bool raett = svarstest(vaentat, faelt->text(), 1) == SvarRaett;
+    const bool raett = svarstest(vaentat, faelt->text(), 1, postdelar) == SvarRaett;
     faelt->hide();
     faelt->setEnabled(false);
     if (raett) {

@@ -116,14 +116,10 @@ TVokalex::TVokalex(QWidget *parent)
         skalaInomSkaermen(this, G.Skalprocent);
     Inled();
     ResultatPanelen->hide();
-    G.RaettaFel = 0;
     Panel1->hide();
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.starta();
     Rubrik.rita(QStringLiteral("Vokalen"), QStringLiteral("Examen"), QString());
     Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
-    G.StandardAntal = G.AntalIRunda = 4;
     Nypost();
 }
 
@@ -169,7 +165,7 @@ void TVokalex::Nypost()
 {
     G.Tidraeknare = 0;
     Timer1->setInterval(0);
-    const int steg = G.Uppgiftsnummer;
+    const int steg = runda.uppgiftsnummer();
     if (steg >= 5) {
         Resultat();
         Panel1->show();
@@ -186,7 +182,7 @@ void TVokalex::Nypost()
 
 void TVokalex::FormKeyPress(QChar c)
 {
-    const int steg = G.Uppgiftsnummer;
+    const int steg = runda.uppgiftsnummer();
     const Vokalutfall u = examen.tangent(steg, c);
     if (u.panel >= 1 && u.panel <= 9)
         SPanel[std::size_t(u.panel)]->setText(u.tecken);
@@ -213,7 +209,7 @@ bool TVokalex::keyDown(QKeyEvent *e)
     if (mod != Qt::NoModifier)
         return false;
     const QString t = e->text();
-    if (t.size() == 1 && t.at(0).isPrint() && G.Uppgiftsnummer <= 4)
+    if (t.size() == 1 && t.at(0).isPrint() && runda.paagaar())
         FormKeyPress(t.at(0));
     return true;
 }
@@ -230,7 +226,7 @@ void TVokalex::Timer1Timer()
     ++G.Tidraeknare;
     if (G.Tidraeknare < 2)
         return;
-    ++G.Uppgiftsnummer;
+    runda.stega();
     Nypost();
 }
 
@@ -239,11 +235,8 @@ void TVokalex::Button2Click()
     G.RaettaFel = 0;
     ResultatPanelen->hide();
     Panel1->hide();
-    if (G.Uppgiftsnummer >= 5) {
-        G.Uppgiftsnummer = 1;
-        G.AntalRaett = 0;
-        G.AntalFel = 0;
-        G.StandardAntal = G.AntalIRunda = 4;
+    if (!runda.paagaar()) {
+        runda.starta();
         Enabla(true);
         Nypost();
     } else {

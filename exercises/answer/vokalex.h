@@ -3,6 +3,7 @@
 // single keys, every wrong key counted, then a table of answers given
 // against the ideal and a grade. It has the frame's heading, an end panel
 // and a step timer, but no round.
+#include "core/runda.h"
 #include "core/vokalexamen.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -62,6 +63,8 @@ public:
     void escape() override { visaPanel1VidEsc(); }
 
 private:
+    // Four steps a round; the counters are the round's.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = 4}};
     void Inled();
     void FormKeyPress(QChar c);
     void visaPanel1VidEsc();

@@ -122,9 +122,7 @@ TFalska::TFalska(QWidget *parent)
     InstruktionsLabel2->hide();
     Rubrik.rita(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
     Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.boerjaOm();
     Edit1->setFocus();
 }
 
@@ -258,20 +256,18 @@ void TFalska::NyPost()
     int bredast = 0;
     std::array<QString, 6> ord5;
     for (int i = 1; i <= 5; ++i) {
-        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-        if (!haemtaord(G.DatFilNamn, G.PostNummer)) {
-            visaMeddelande(saknadFil(G.DatFilNamn));
+        const std::optional<Postdelar> post = naestaPost(runda.datafil());
+        if (!post) {
             stang();
             return;
         }
-        str_postarray(G.HaemtadRad);
-        ord5[std::size_t(i)] = G.Postfaelt[1];
-        if (iOrdklassen(G.Postfaelt[2], klass)) {
+        ord5[std::size_t(i)] = post->faelt[1];
+        if (iOrdklassen(post->faelt[2], klass)) {
             ++antalIKlassen;
             utanfoer[std::size_t(i)] = false;
         }
-        saettEtikettText(sv[std::size_t(i)], G.Postfaelt[1]);
-        saettEtikettText(ord[std::size_t(i)], G.Postfaelt[2]);
+        saettEtikettText(sv[std::size_t(i)], post->faelt[1]);
+        saettEtikettText(ord[std::size_t(i)], post->faelt[2]);
         bredast = std::max(bredast, sv[std::size_t(i)]->width());
     }
     for (int i = 1; i <= 5; ++i)

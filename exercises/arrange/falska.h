@@ -3,6 +3,8 @@
 // many belong to the game's class; right earns the pupil that many points,
 // wrong gives them to the computer; first to 20 wins. It composes the
 // frame's heading, praise panel and Esc panel without the round.
+#include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/ordkamp.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -72,6 +74,8 @@ public:
     void escape() override;
 
 private:
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false}};
     void Inled();
     void PlaceraPoangRutor();
     void NollstallPoangRutor();

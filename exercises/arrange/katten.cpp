@@ -227,20 +227,19 @@ void Tkatten::NyPost()
     Kommentarlabel->hide();
     for (int k = 1; k <= 4; ++k)
         saettBakgrund(KattPanel[std::size_t(k)], clBtnFace);
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    if (!haemtaord(G.DatFilNamn, G.PostNummer)) {
-        visaMeddelande(saknadFil(G.DatFilNamn));
+    const std::optional<Postdelar> post = naestaPost(runda.datafil());
+    if (!post) {
         stang();
         return;
     }
-    str_postarray(G.HaemtadRad);
-    raettSvar = G.Postfaelt[1];
+    m_post = *post;
+    raettSvar = m_post.faelt[1];
     TestLabel->setText(raettSvar);
     const QList<int> ordning = slump(1, 4);
     std::array<QString, 5> ord;
     for (int k = 1; k <= 4; ++k) {
         const int faelt = ordning.value(k - 1, k);
-        ord[std::size_t(k)] = G.Postfaelt[faelt];
+        ord[std::size_t(k)] = m_post.faelt[faelt];
         if (faelt == 1)
             raettPanel = k;
     }
@@ -262,17 +261,17 @@ void Tkatten::RaettTest(int k, int laege)
         return;
     }
     Kattsteg steg;
-    if (svarstest(raettSvar, KattLabel[std::size_t(k)]->text(), 1) == 0) {
+    if (svarstest(raettSvar, KattLabel[std::size_t(k)]->text(), 1, m_post) == 0) {
         steg = spel.raett();
         RitaNamnPanelen(false);
     } else {
-        ++G.AntalFel;
+        runda.raekna(false);
         saettBakgrund(KattPanel[std::size_t(raettPanel)], clAqua);
-        Kommentarlabel->setText(G.Postfaelt[5]);
+        Kommentarlabel->setText(m_post.faelt[5]);
         Kommentarlabel->show();
         steg = spel.fel();
     }
-    ++G.Uppgiftsnummer;
+    runda.stega();
     if (steg == Kattsteg::NyPost)
         NyPost();
     else if (steg == Kattsteg::Vaenta)

@@ -3,6 +3,8 @@
 // does not belong with the others; one to three players take turns to pick
 // it, and the first to five points wins. It composes the frame's praise
 // panel and button panel on a plain window; the turns are a Kattspel.
+#include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/kattspel.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -59,6 +61,9 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false}};
+    Postdelar m_post;    // the item on show
     void RitaOverskriften();
     void RitaKattpaneler(const std::array<QString, 5> &ord);
     void RitaNamnPanelen(bool helt);

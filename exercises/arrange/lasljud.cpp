@@ -96,8 +96,7 @@ void TLasLjud::FormCreate()
         GeLjudDirectory();
     else
         LyssnaButton->setEnabled(false);
-    G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
-    G.Uppgiftsnummer = 1;
+    runda.starta();
     NyPost();
 }
 
@@ -124,11 +123,12 @@ void TLasLjud::NyPost()
 {
     // Five consecutive numbers of the file's continuing random order.
     for (int k = 0; k < 5; ++k) {
-        G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-        haemtaord(G.DatFilNamn, G.PostNummer);
-        QString rad = G.HaemtadRad;
-        if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
-            rad = dekryptrad(rad);
+        const std::optional<Postdelar> post = naestaPost(runda.datafil());
+        if (!post) {
+            stang();
+            return;
+        }
+        const QString &rad = post->rad;
         Orden[k] = rad;
         Nummer[k] = G.PostNummer;
         OrdPanel[k]->setText(rad);

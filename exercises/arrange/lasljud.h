@@ -2,6 +2,9 @@
 // The reading gym: five short words, one under the other, to be read aloud;
 // "&Höra orden" plays their recorded sounds in turn so that the pupil can
 // check the reading. Nothing is judged or counted.
+#include "core/datafiler.h"
+#include "core/runda.h"
+#include "core/tillstaand.h"
 #include "platform/ui/foenster.h"
 
 #include <array>
@@ -37,6 +40,8 @@ public:
     void AvbrytButtonClick() { stang(); }
 
 private:
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = Tillstaand::AntalPerRunda}};
     void FormCreate();
     void laasKnappar(bool laast);
 };

@@ -181,8 +181,7 @@ void TOrdna::NollaLabeller()
 
 void TOrdna::rensa()
 {
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.nollaRaekning();
 }
 
 void TOrdna::NyPost()
@@ -190,7 +189,7 @@ void TOrdna::NyPost()
     haemtaPost();
     QStringList faelt;
     for (int f = 1; f <= 10; ++f)
-        faelt << G.Postfaelt[f];
+        faelt << postdelar.faelt[f];
     Facit = ordAttOrdna(faelt);
     ListBox1->clear();
     ListBox2->clear();

@@ -316,15 +316,15 @@ void TSats::NollaLabeller()
 
 bool TSats::laesPost()
 {
-    auto dela = [this](const QString &rad) {
-        G.HaemtadRad = rad;
-        str_postarray(rad);
-        if (aerArbetsblad(laege()) && !G.Postfaelt[1].isEmpty() && G.Postfaelt[1].at(0).isDigit())
-            G.Postfaelt[1] = utanNivaa(G.Postfaelt[1]);
-        Bitar = delaSats(G.Postfaelt[1]);
+    auto dela = [this](const Postdelar &post) {
+        Postdelar p = post;
+        if (aerArbetsblad(laege()) && !p.faelt[1].isEmpty() && p.faelt[1].at(0).isDigit())
+            p.faelt[1] = utanNivaa(p.faelt[1]);
+        saettPost(p);
+        Bitar = delaSats(postdelar.faelt[1]);
         Koder.clear();
         for (int f = 2; f <= 6; ++f)
-            Koder << G.Postfaelt[f];
+            Koder << postdelar.faelt[f];
         Rutor = tilldelaRutor(Bitar, Koder);
         return !Rutor.isEmpty();
     };
@@ -334,15 +334,18 @@ bool TSats::laesPost()
         int &markoer = NivaaMarkoer[n];
         const int rad = NivaaOrdning[n].value(markoer, 1);
         markoer = markoer + 1 >= rader.size() ? 0 : markoer + 1;
-        return dela(rader.value(rad - 1));
+        G.HaemtadRad = rader.value(rad - 1);
+        return dela(delaPostrad(G.HaemtadRad));
     }
     // An item with nothing to place is passed over like a comment.
     const int foersoek = std::max(1, G.RaettaFel == 1 ? G.FelAntal[G.DatFilIndex] : G.FilAntalPoster[G.DatFilIndex]);
     for (int f = 0; f < foersoek; ++f) {
-        const std::optional<QString> rad = runda.haemtaRad();
-        if (!rad)
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        if (!post) {
+            stang();   // the pupil has been told
             return false;
-        if (dela(*rad))
+        }
+        if (dela(*post))
             return true;
     }
     return false;
@@ -369,8 +372,10 @@ void TSats::NyPost()
 
     if (!laesPost()) {
         // Not one item of the file can be placed: nothing to practise.
-        visaMeddelande(saknadFil(G.DatFilNamn));
-        stang();
+        if (!aerStangd()) {
+            visaMeddelande(saknadFil(G.DatFilNamn));
+            stang();
+        }
         return;
     }
     foerberedPost();
@@ -566,13 +571,10 @@ void TSats::Avklarad()
     }
     // Levels: no squares, no wrong-answer list, the item number stays.
     G.SenastRaett = ren ? 1 : 0;
-    if (ren)
-        ++G.AntalRaett;
-    else
-        ++G.AntalFel;
+    runda.raekna(ren);
     const int foere = Nivaa.nivaa;
     nivaaEfterPost(Nivaa, ren);
-    G.AntalRaett = Nivaa.raett;
+    runda.saettRaett(Nivaa.raett);
     if (Nivaa.nivaa != foere)
         Gauge1->saettProgress(Nivaa.nivaa);
     if (Nivaa.topp) {
@@ -628,7 +630,7 @@ void TSats::Button2Click()
     Nivaa.nivaa = 1;
     Nivaa.raett = 0;
     Nivaa.topp = false;
-    G.AntalRaett = 0;
+    runda.saettRaett(0);
     Gauge1->saettProgress(1);
     UppgraderaNivRutan(1, 0);
     NyPost();

@@ -23,7 +23,6 @@ using namespace plattform;
 
 namespace {
 
-constexpr int OrdPerRunda = 6;
 
 // A box: a caption over its value.
 QFrame *ruta(QWidget *foeraelder, const char *namn, const QString &rubrik, QLabel *&vaerde)
@@ -148,10 +147,7 @@ TSynon::TSynon(QWidget *parent)
     ListPanel2->hide();
     VisaListanRutan(QStringLiteral("&Visa återstående ord"), QStringLiteral("F3"));
     G.Programtal = GeProgramtal(G.DatFilNamn);
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
-    G.StandardAntal = G.AntalIRunda = OrdPerRunda;
+    runda.starta();
     spel.nyRunda();
     UppGraderaPoengRutan(spel.S);
     G.RekordFilNamn = rekordfilFoer(G.DatFilNamn);
@@ -215,17 +211,15 @@ void TSynon::UppGraderaPoengRutan(int s) { PoengLabel->setText(QString::number(s
 
 void TSynon::Nypost()
 {
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    QString rad;
-    if (haemtaord(G.DatFilNamn, G.PostNummer))
-        rad = G.HaemtadRad;
-    if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
-        rad = dekryptrad(rad);
-    spel.nyttOrd(rad);
-    G.Postfaelt[1] = spel.ord;
+    const std::optional<Postdelar> post = naestaPost(runda.datafil());
+    if (!post) {
+        stang();
+        return;
+    }
+    spel.nyttOrd(post->rad);
     ListBox1->clear();
     ListBox1->addItems(spel.kvar);
-    UppGraderaUppgiftRutan(G.Uppgiftsnummer);
+    UppGraderaUppgiftRutan(runda.uppgiftsnummer());
     UppGraderaKvarRutan(spel.N);
     G.Tidraeknare = 0;
     saettEtikettText(FrageLabel, spel.ord);
@@ -238,7 +232,7 @@ void TSynon::Nypost()
 
 void TSynon::Edit1Enter()
 {
-    if (!Edit1->isEnabled() || G.Uppgiftsnummer > OrdPerRunda)
+    if (!Edit1->isEnabled() || !runda.paagaar())
         return;
     Edit1->setEnabled(false);
     const QString text = Edit1->text();
@@ -254,8 +248,8 @@ void TSynon::Edit1Enter()
     }
     if (!u.ordSlut)
         return;
-    ++G.Uppgiftsnummer;
-    if (G.Uppgiftsnummer <= OrdPerRunda) {
+    runda.stega();
+    if (runda.paagaar()) {
         Nypost();
         return;
     }
@@ -283,7 +277,7 @@ void TSynon::VisaListan()
     } else {
         ListPanel2->hide();
         VisaListanRutan(QStringLiteral("&Visa återstående ord"), QStringLiteral("F3"));
-        Edit1->setEnabled(G.Uppgiftsnummer <= OrdPerRunda);
+        Edit1->setEnabled(runda.paagaar());
         Edit1->setFocus();
     }
 }
@@ -317,9 +311,7 @@ void TSynon::FortsattaButtonClick()
     VisaListanRutan(QStringLiteral("&Visa återstående ord"), QStringLiteral("F3"));
     ListPanel2->hide();
     G.Programtal = GeProgramtal(G.DatFilNamn);
-    G.Uppgiftsnummer = 1;
-    G.AntalRaett = 0;
-    G.AntalFel = 0;
+    runda.boerjaOm();
     spel.nyRunda();
     UppGraderaPoengRutan(spel.S);
     ListBox1->setEnabled(true);

@@ -3,6 +3,8 @@
 // that belong with it, six words a round, against the clock; the round's
 // score may go to the program's record table. It composes the frame's
 // heading and reward picture on a plain window; it has no round machine.
+#include "core/datafiler.h"
+#include "core/runda.h"
 #include "core/synonym.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
@@ -67,6 +69,8 @@ public:
     void escape() override { Button1Click(); }
 
 private:
+    // The round's counters and the data file, read once for the window's life.
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = 6}};   // six words a round
     void placera();
     void placeraInstruktionen();
     void VisaListanRutan(const QString &caption, const QString &tangent);

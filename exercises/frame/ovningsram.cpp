@@ -59,7 +59,7 @@ void passaInBredd(QLabel *l, int bredd) { l->setFont(passandeTypsnitt({l->text()
 
 } // namespace
 
-bool harSvarIFaelt2() { return !G.Postfaelt[2].trimmed().isEmpty(); }
+bool harSvarIFaelt2(const Postdelar &post) { return !post.faelt[2].trimmed().isEmpty(); }
 
 Ovningsram::Ovningsram(const Ramval &val, QWidget *parent)
     : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, val.slutpanelNamn),
@@ -358,11 +358,11 @@ void Ovningsram::stegaAster(bool raett)
 void Ovningsram::UppDateraDiagnosResultatet()
 {
     DiagPanel1->show();
-    DiagLabel3->setText(QString::number(G.Uppgiftsnummer) + QLatin1Char('/')
+    DiagLabel3->setText(QString::number(runda.uppgiftsnummer()) + QLatin1Char('/')
                         + QString::number(Tillstaand::DiagnosLaengd));
     DiagLabel3->setFixedWidth(std::max(0, DiagShape2->width() - 16));
     DiagLabel3->repaint();
-    DiagLabel5->setText(QString::number(G.AntalRaett));
+    DiagLabel5->setText(QString::number(runda.antalRaett()));
     DiagLabel5->setFixedWidth(std::max(0, DiagShape4->width() - 16));
     DiagLabel5->repaint();
 }
@@ -387,9 +387,15 @@ void Ovningsram::TestOverSkrift()
 
 bool Ovningsram::postKanBesvaras() const
 {
-    if (m_val.luckord && !harLuckord(G.Postfaelt[1]))
+    if (m_val.luckord && !harLuckord(postdelar.faelt[1]))
         return false;
-    return !m_val.postKanBesvaras || m_val.postKanBesvaras();
+    return !m_val.postKanBesvaras || m_val.postKanBesvaras(postdelar);
+}
+
+void Ovningsram::saettPost(const Postdelar &post)
+{
+    postdelar = post;
+    saettPostfaelt(post);
 }
 
 void Ovningsram::haemtaRad()
@@ -399,12 +405,13 @@ void Ovningsram::haemtaRad()
     // the file before it repeats one, so `antal` tries meet each of them.
     const int antal = G.FilAntalPoster[G.DatFilIndex];
     for (int foersoek = 1;; ++foersoek) {
-        const std::optional<QString> rad = runda.haemtaRad();
-        str_postarray(rad.value_or(QString()));
-        if (!rad) {
-            // The file went away during the round: an empty item, never the last one.
-            visaMeddelande(saknadFil(G.DatFilNamn));
-            break;
+        const std::optional<Postdelar> post = runda.haemtaRad();
+        saettPost(post.value_or(Postdelar{}));
+        if (!post) {
+            // The file went away: an empty item, never the last one; the
+            // pupil has been told and the window closes.
+            stang();
+            return;
         }
         // The wrong-answer list holds only items that were asked.
         if (G.RaettaFel == 1 || postKanBesvaras())
@@ -553,7 +560,7 @@ void Ovningsram::laddaOrdlistor()
 void Ovningsram::visaPostensOeversaettning(QLabel *etikett)
 {
     etikett->hide();
-    const qsizetype i = G.ListBox1.indexOf(G.Postfaelt[1]);
+    const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
     if (i < 0 || i >= G.ListBox2.size())
         return;
     saettEtikettText(etikett, G.ListBox2.at(i));
@@ -827,7 +834,7 @@ void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
 
 Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
 {
-    return SkrivRader(G.Postfaelt[1], G.Postfaelt[2]);
+    return SkrivRader(postdelar.faelt[1], postdelar.faelt[2]);
 }
 
 // ---- lamp and paste ------------------------------------------------------------

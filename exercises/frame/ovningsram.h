@@ -49,10 +49,10 @@ struct Ramval {
     bool f2Ljud = false;             // F2 plays the item's sound
     int vaentIntervall = 100;        // ms per tick of the waits
     bool luckord = false;            // items without a gap word are passed over
-    // The window's test of a split item (G.Postfaelt): false for an item it
-    // cannot ask (no gap, no answer, no alternative), which is then passed
-    // over like a comment. None: every item is asked.
-    bool (*postKanBesvaras)() = nullptr;
+    // The window's test of a split item: false for an item it cannot ask
+    // (no gap, no answer, no alternative), which is then passed over like a
+    // comment. None: every item is asked.
+    bool (*postKanBesvaras)(const Postdelar &) = nullptr;
     int ljudtimerIntervall = 0;      // the first-sound timer's interval; 0: none
     bool skalas = true;              // the controls are scaled by Skalprocent
     bool ljudkatalog = false;        // the program's sound folder is chosen at creation
@@ -60,7 +60,7 @@ struct Ramval {
 
 // The test of Ramval::postKanBesvaras for the windows whose answer is the
 // item's second field: an item without one cannot be asked.
-bool harSvarIFaelt2();
+bool harSvarIFaelt2(const Postdelar &post);
 
 class Ovningsram : public plattform::Foenster, public Arbetsbladsfoenster {
     Q_OBJECT
@@ -123,6 +123,10 @@ public:
 
     // ---- window state
     Runda runda;
+    // The item on show as NyPost fetched it. It also stands in the shared
+    // state, where core's answer checks, hints and worksheet lines read it.
+    Postdelar postdelar;
+    void saettPost(const Postdelar &post);
     Byte &HjaelpAnvaend = runda.hjaelpAnvaend;
     Byte LampaPaa = 0;
     int AntalHjaelp = 0;
@@ -190,8 +194,8 @@ protected:
     // in a correction round, the wrong-answer list) split into its fields;
     // then the per-item reset: timers, labels, lamp button, help counter.
     // Windows that find their items themselves call only foerberedPost.
-    // When not one item of the file can be asked, the window says so and
-    // closes (aerStangd()).
+    // When the file cannot be read, or not one of its items can be asked,
+    // the window says so and closes (aerStangd()).
     void haemtaRad();
     void foerberedPost();
     void haemtaPost() { haemtaRad(); foerberedPost(); }

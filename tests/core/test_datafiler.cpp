@@ -156,6 +156,25 @@ TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
+TEST_F(Poster, AWindowsFileIsReadOnceAndAGoneFileIsSaidOnce)
+{
+    const QString fil = i("cd/DATA/DAT/SVE99001.DAT");
+    skrivFil1252(fil, {"$Rubrik", "ett#&1", kryptrad(QStringLiteral("två#&2")), "tre"});
+    G.DatFilNamn = "SVE99001.DAT";
+    Postfil poster;
+    ASSERT_TRUE(postNummer(poster, 2).has_value());
+    EXPECT_EQ(postNummer(poster, 2)->faelt[1], QString::fromUtf8("två"));
+    EXPECT_EQ(postNummer(poster, 9)->rad, "tre");   // past the end: the last line
+    // Changed on disk: read again. Gone: nothing, the pupil told once.
+    skrivFil1252(fil, {"ett", "nya två", "tre"});
+    EXPECT_EQ(postNummer(poster, 2)->rad, QString::fromUtf8("nya två"));
+    QFile::remove(fil);
+    G.HaemtadRad = "kvar";
+    EXPECT_FALSE(postNummer(poster, 1).has_value());
+    EXPECT_TRUE(G.HaemtadRad.isEmpty());
+    EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE99001.DAT finns inte eller är felaktig"});
+}
+
 TEST(Texter, BoundedTextsAreCut)
 {
     aaterstaellTillstaand();

@@ -24,6 +24,12 @@ protected:
         r.boka(raett);
         return r.efterSvar();
     }
+    // Answers `antal` items, the first `raett` of them right.
+    void svaraPaa(int antal, int raett)
+    {
+        for (int n = 1; n <= antal; ++n)
+            svara(n <= raett);
+    }
     void post()
     {
         r.haemtaRad();
@@ -132,21 +138,20 @@ TEST_F(Rundflode, DiagnosisPracticePassesInTheSecondGoodRound)
     saettLaege(Laege::Diagnosoevning);
     r.starta();
     EXPECT_EQ(G.AntalIRunda, 20);
-    G.AntalRaett = 8;
-    G.Uppgiftsnummer = 21;
+    svaraPaa(20, 8);
     EXPECT_EQ(r.avsluta(), Rundslut::EjGodkaend);
     EXPECT_EQ(G.OevningsNummer, 1);
     r.avbryt();   // after the round: not counted twice
     EXPECT_EQ(G.Diagnostabell.status[4], 0);
     EXPECT_TRUE(r.fortsaett());
-    G.AntalRaett = 8;
+    svaraPaa(8, 8);
     r.avbryt();   // during the round the rule applies
     EXPECT_EQ(G.Diagnostabell.status[4], 2);
     EXPECT_EQ(laege(), Laege::Diagnostest);
     EXPECT_EQ(G.OevningsNummer, 0);
 
     // The test itself reports its count, at the end and on "&Avbryta".
-    G.AntalRaett = 16;
+    svaraPaa(16, 16);
     EXPECT_EQ(r.avsluta(), Rundslut::Stang);
     EXPECT_EQ(G.Diagnostabell.resultat[4], 16);
 }

@@ -157,3 +157,13 @@ TEST_F(Synon, ATableThatCannotBeWrittenSaysSoAndStaysAsItWas)
     ASSERT_TRUE(tabell.open(QIODevice::ReadOnly));
     EXPECT_TRUE(tabell.readAll().isEmpty());
 }
+
+TEST_F(Synon, AFileGoneDuringTheRoundIsSaidAndTheWindowCloses)
+{
+    TSynon f;
+    f.show();
+    QFile::remove(i(QStringLiteral("cd/DATA/DAT/SVE32110.DAT")));
+    skriv(f, QString());   // gives up the word: the next one cannot be read
+    EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE32110.DAT finns inte eller är felaktig")});
+    EXPECT_TRUE(f.aerStangd());
+}
