@@ -43,6 +43,25 @@ QString fraageord(const QStringList &ord)
            + ord.last() + QStringLiteral(" ?");
 }
 
+// One step smaller, down to 11 pixels (8 points); false at the floor.
+bool mindreFont(QFont &font)
+{
+    if (font.pixelSize() > 0) {
+        if (font.pixelSize() <= 11)
+            return false;
+        font.setPixelSize(font.pixelSize() - 1);
+    } else {
+        if (font.pointSize() <= 8)
+            return false;
+        font.setPointSize(font.pointSize() - 1);
+    }
+    return true;
+}
+
+// The text without its blanks: what dela_mening's lines must hold between
+// them when none of it was left out.
+QString utanBlanka(QString t) { return t.remove(QLatin1Char(' ')); }
+
 Ramval flerbarval(const Oevningsstart &)
 {
     Ramval v;
@@ -265,16 +284,68 @@ Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
     return FlerbarRader(G.MeningsRader[1], G.MeningsRader[2], ord, ledtraad);
 }
 
+int TFLERBAR::hoegerkant() const
+{
+    // The sentence and the choices keep to the heading's width, and never
+    // come nearer the progress squares than a margin.
+    int kant = Aster1 ? Aster1->x() - G.Marginal : width();
+    if (OverskriftYtterShape)
+        kant = std::min(kant, OverskriftYtterShape->geometry().right() + 1);
+    return kant;
+}
+
 void TFLERBAR::laggUtMening()
 {
     const QString mening = postdelar.faelt[1];
-    dela_mening(30, 580, mening, 2);
+    auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
+
+    // dela_mening measures in its own smaller font, while the labels show the
+    // sentence larger and scaled with the window: a line it passes may still
+    // run under the squares. Such a sentence is broken over a narrower span
+    // and, when two lines cannot hold it, shown a size smaller.
+    if (!m_harMeningstypsnitt) {
+        m_meningstypsnitt = Label4->font();   // as the window's scaling left it
+        m_harMeningstypsnitt = true;
+    }
+    QFont font = m_meningstypsnitt;
+    const int x0 = designX(30);
+    const int rum = hoegerkant() - x0;
+    const QString helMening = utanBlanka(mening);
+    auto radbredd = [&](const QFontMetrics &fm, const QString &rad) {
+        if (!helRad(rad))
+            return fm.horizontalAdvance(rad);
+        // The gap shows "?", a previewed choice or the right word.
+        const auto delar = delaVidMarkeringar(rad);
+        int gap = std::max(fm.horizontalAdvance(QStringLiteral("?")), fm.horizontalAdvance(delar[2]));
+        for (const QString &o : Valord)
+            gap = std::max(gap, fm.horizontalAdvance(o));
+        return fm.horizontalAdvance(delar[1]) + gap + fm.horizontalAdvance(delar[3]);
+    };
+    int hoeger = 580;
+    for (;;) {
+        dela_mening(30, hoeger, mening, 2);
+        const QFontMetrics fm(font);
+        const int bredast = std::max(radbredd(fm, G.MeningsRader[1]), radbredd(fm, G.MeningsRader[2]));
+        const bool helt = utanBlanka(G.MeningsRader[1] + G.MeningsRader[2]) == helMening;
+        if (helt && bredast <= rum)
+            break;
+        if (helt && hoeger > 130) {
+            hoeger = std::min(hoeger - 5, 30 + int(qint64(hoeger - 30) * rum / std::max(1, bredast)));
+            continue;
+        }
+        if (!mindreFont(font)) {
+            dela_mening(30, 580, mening, 2);
+            break;
+        }
+        hoeger = 580;
+    }
+    for (QLabel *l : {Label4, Label5, Label6, Label8, KorrektSvarLabel, EfterdelLabel})
+        l->setFont(font);
+
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
-    const int h = Label4->fontMetrics().height();
+    const int h = QFontMetrics(font).height();
     const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * rutnaet().H;
-    const int x0 = designX(30);
-    auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
     int gapTopp = y0;
     int sistaTopp = y0;
     if (!rad2.isEmpty() && helRad(rad1)) {
@@ -321,26 +392,14 @@ void TFLERBAR::foeljGapet()
 
 void TFLERBAR::laggUtPaneler()
 {
-    // The row of choices must not reach the progress squares at the right
-    // edge: long words get a smaller font, down to 8 points.
+    // The row of choices keeps within the heading's width, clear of the
+    // progress squares: long words get a smaller font, down to 8 points.
     if (!m_harValtypsnitt) {
         m_valtypsnitt = Valpaneler[0]->font();   // as the window's scaling left it
         m_harValtypsnitt = true;
     }
     QFont font = m_valtypsnitt;
-    auto mindre = [&font] {
-        if (font.pixelSize() > 0) {
-            if (font.pixelSize() <= 11)
-                return false;
-            font.setPixelSize(font.pixelSize() - 1);
-        } else {
-            if (font.pointSize() <= 8)
-                return false;
-            font.setPointSize(font.pointSize() - 1);
-        }
-        return true;
-    };
-    const int rum = (Aster1 ? Aster1->x() : width()) - Panel1->x();
+    const int rum = hoegerkant() - Panel1->x();
     auto radbredd = [this](const QFontMetrics &m) {
         const int a = m.horizontalAdvance(QStringLiteral("A"));
         int b = a;
@@ -348,7 +407,7 @@ void TFLERBAR::laggUtPaneler()
             b += m.horizontalAdvance(ord) + m.horizontalAdvance(QStringLiteral("AA")) + a;
         return b;
     };
-    while (radbredd(QFontMetrics(font)) > rum && mindre()) {
+    while (radbredd(QFontMetrics(font)) > rum && mindreFont(font)) {
     }
     for (Valpanel *v : Valpaneler)
         v->setFont(font);
@@ -380,10 +439,10 @@ void TFLERBAR::NyPost()
 {
     haemtaPost();
     Panel1->show();
-    laggUtMening();
+    // The choices first: the sentence's layout makes room for the widest of
+    // them in the gap.
+    LetaPrep(postdelar.faelt[1]);
     const QString raettOrd = G.LetaPrepDelar[2];
-    const QString foere = G.LetaPrepDelar[1];
-    const QString efter = G.LetaPrepDelar[3];
 
     Storforskjutning = boerjarMedVersal(raettOrd) && !program(G.Programtal).ingenVersalflytt ? 10 : 0;
     if (FaeltVal)
@@ -402,6 +461,9 @@ void TFLERBAR::NyPost()
         else
             Valord.last() = raettOrd;
     }
+    laggUtMening();
+    const QString foere = G.LetaPrepDelar[1];
+    const QString efter = G.LetaPrepDelar[3];
     laggUtPaneler();
 
     Label4->setText(foere);

@@ -49,6 +49,8 @@ public:
     QStringList Valord;                  // the words on the shown panels, in order
     QFont m_valtypsnitt;                 // the choices' font before any fitting
     bool m_harValtypsnitt = false;
+    QFont m_meningstypsnitt;             // the sentence's font before any fitting
+    bool m_harMeningstypsnitt = false;
 
     void Hittapreppar();
     static bool FinnsPrep(const QString &text);
@@ -89,6 +91,7 @@ private:
     void visaOeversaettning();
     void oeppnaEscapepanel();
     QFont meningsfont() const;
+    int hoegerkant() const;
     void foeljGapet();
 
     bool m_upprepaSynligFoere = false;   // UpprepaButton before the settings window
