@@ -392,23 +392,48 @@ void TFLERBAR::foeljGapet()
 
 void TFLERBAR::laggUtPaneler()
 {
-    // The row of choices keeps within the heading's width, clear of the
-    // progress squares: long words get a smaller font, down to 8 points.
+    // The choices keep within the heading's width, clear of the progress
+    // squares. They stay in one row while it fits at three quarters of the
+    // font's size or more; else they go into two rows when those fit a
+    // larger font than one row would. Either way down to 8 points at least.
     if (!m_harValtypsnitt) {
         m_valtypsnitt = Valpaneler[0]->font();   // as the window's scaling left it
         m_harValtypsnitt = true;
     }
-    QFont font = m_valtypsnitt;
     const int rum = hoegerkant() - Panel1->x();
-    auto radbredd = [this](const QFontMetrics &m) {
+    const int antal = int(std::min<qsizetype>(Valord.size(), 8));
+    const int foersta = antal > 1 ? (antal + 1) / 2 : antal;   // the panels of the first row
+    auto radbredd = [this](const QFontMetrics &m, int fraan, int till) {
         const int a = m.horizontalAdvance(QStringLiteral("A"));
         int b = a;
-        for (const QString &ord : Valord)
-            b += m.horizontalAdvance(ord) + m.horizontalAdvance(QStringLiteral("AA")) + a;
+        for (int k = fraan; k < till; ++k)
+            b += m.horizontalAdvance(Valord.at(k)) + m.horizontalAdvance(QStringLiteral("AA")) + a;
         return b;
     };
-    while (radbredd(QFontMetrics(font)) > rum && mindreFont(font)) {
+    // Two rows must also stay above the buttons and the diagnosis panel.
+    int nedre = BitBtn2->y();
+    if (!DiagPanel1->isHidden() && DiagPanel1->x() < Panel1->x() + rum)
+        nedre = std::min(nedre, DiagPanel1->y());
+    nedre -= G.Marginal / 2;
+    auto passarEn = [&](const QFont &f) { return radbredd(QFontMetrics(f), 0, antal) <= rum; };
+    auto passarTvaa = [&](const QFont &f) {
+        const QFontMetrics m(f);
+        const int a = m.horizontalAdvance(QStringLiteral("A"));
+        const int hoejd = 2 * (m.height() + a / 2) + (3 * a) / 2;
+        return antal > 1 && std::max(radbredd(m, 0, foersta), radbredd(m, foersta, antal)) <= rum
+               && Panel1->y() + hoejd <= nedre;
+    };
+    auto storlek = [](const QFont &f) { return f.pixelSize() > 0 ? f.pixelSize() : f.pointSize(); };
+    QFont font = m_valtypsnitt;
+    while (!passarEn(font) && mindreFont(font)) {
     }
+    QFont tvaa = m_valtypsnitt;
+    while (!passarTvaa(tvaa) && mindreFont(tvaa)) {
+    }
+    const bool tvaaRader = passarTvaa(tvaa) && !(passarEn(font) && 4 * storlek(font) >= 3 * storlek(m_valtypsnitt))
+                           && storlek(tvaa) > storlek(font);
+    if (tvaaRader)
+        font = tvaa;
     for (Valpanel *v : Valpaneler)
         v->setFont(font);
     const QFontMetrics fm(font);
@@ -418,21 +443,28 @@ void TFLERBAR::laggUtPaneler()
     const int A = fm.horizontalAdvance(QStringLiteral("A"));
     const int h = fm.height() + A / 2;
     int x = A;
+    int y = A / 2;
+    int bredd = x;
     for (int k = 1; k <= 8; ++k) {
         Valpanel *v = Valpaneler[std::size_t(k - 1)];
-        if (k > Valord.size()) {
+        if (k > antal) {
             v->hide();
             continue;
         }
+        if (tvaaRader && k == foersta + 1) {
+            x = A;
+            y += h + A / 2;
+        }
         const QString &ord = Valord.at(k - 1);
         v->setText(ord);
-        v->setGeometry(x, A / 2, fm.horizontalAdvance(ord) + AA, h);
+        v->setGeometry(x, y, fm.horizontalAdvance(ord) + AA, h);
         v->saettUtseende(false);
         v->show();
         v->update();
         x += v->width() + A;
+        bredd = std::max(bredd, x);
     }
-    Panel1->resize(x, h + A);
+    Panel1->resize(bredd, y + h + A / 2);
 }
 
 void TFLERBAR::NyPost()
