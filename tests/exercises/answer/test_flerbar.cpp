@@ -18,6 +18,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -517,4 +518,32 @@ TEST_F(Flerbar, EightLongChoicesStayClearOfTheProgressSquares)
     const int foerst = f.Valpaneler[0]->font().pointSize();
     svara(f, true);
     EXPECT_EQ(f.Valpaneler[0]->font().pointSize(), foerst);
+}
+
+TEST_F(Flerbar, ALongSentenceStaysLeftOfTheProgressSquaresAndWhole)
+{
+    QStringList rader{QStringLiteral("$Stava rätt"), QStringLiteral("$Ä-ljudet")};
+    QStringList hela;
+    for (const char *mening : {"Mamma lade handen på min panna för att <känna> om jag hade feber.",
+                               "Strömmen gick, så vi letade fram ett <ljus> och tändstickor.",
+                               "Det blev en riktig <kris> när bussen inte kom och vi missade tåget."}) {
+        rader << QString::fromUtf8(mening);
+        hela << QString::fromUtf8(mening).remove(QRegularExpression(QStringLiteral("[<> ]")));
+    }
+    datafil(QStringLiteral("SVE23100.DAT"), rader);
+    TFLERBAR f;
+    f.show();
+    for (int n = 0; n < 3; ++n) {
+        for (QLabel *l : {f.Label8, f.Label4, f.Label5, f.Label6}) {
+            if (!l->isHidden()) {
+                EXPECT_LE(l->x() + l->fontMetrics().horizontalAdvance(l->text()), f.Aster1->x())
+                    << qPrintable(l->text());
+            }
+        }
+        QString visat = f.Label4->text() + f.TestLabel->text() + f.Label6->text();
+        if (!f.Label8->isHidden())
+            visat = f.Label8->y() < f.Label4->y() ? f.Label8->text() + visat : visat + f.Label8->text();
+        EXPECT_TRUE(hela.contains(visat.remove(QLatin1Char(' ')))) << qPrintable(visat);
+        svara(f, true);
+    }
 }
