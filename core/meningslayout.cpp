@@ -92,3 +92,30 @@ void dela_mening(int vaenster, int hoeger, const QString &text, int rader)
         ++i;
     }
 }
+
+bool dela_mening_inom(int vaenster, int hoeger, const QString &text, int rader, int rum,
+                      const std::function<int(const QString &)> &bredd)
+{
+    rader = std::clamp(rader, 0, 3);
+    auto utanBlanka = [](QString t) { return t.remove(QLatin1Char(' ')); };
+    const QString hel = utanBlanka(text);
+    int h = hoeger;
+    // Each try narrows the span in proportion to the overflow, at least a
+    // little; a span of a few characters is not worth trying.
+    while (h - vaenster >= 100) {
+        dela_mening(vaenster, h, text, rader);
+        QString placerat;
+        int bredast = 0;
+        for (int k = 1; k <= rader; ++k) {
+            placerat += G.MeningsRader[k];
+            bredast = std::max(bredast, bredd(G.MeningsRader[k]));
+        }
+        if (utanBlanka(placerat) != hel)
+            break;
+        if (bredast <= rum)
+            return true;
+        h = std::min(h - 5, vaenster + int(qint64(h - vaenster) * rum / std::max(1, bredast)));
+    }
+    dela_mening(vaenster, hoeger, text, rader);
+    return false;
+}

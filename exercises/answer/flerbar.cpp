@@ -58,10 +58,6 @@ bool mindreFont(QFont &font)
     return true;
 }
 
-// The text without its blanks: what dela_mening's lines must hold between
-// them when none of it was left out.
-QString utanBlanka(QString t) { return t.remove(QLatin1Char(' ')); }
-
 Ramval flerbarval(const Oevningsstart &)
 {
     Ramval v;
@@ -310,7 +306,6 @@ void TFLERBAR::laggUtMening()
     QFont font = m_meningstypsnitt;
     const int x0 = designX(30);
     const int rum = hoegerkant() - x0;
-    const QString helMening = utanBlanka(mening);
     auto radbredd = [&](const QFontMetrics &fm, const QString &rad) {
         if (!helRad(rad))
             return fm.horizontalAdvance(rad);
@@ -321,23 +316,11 @@ void TFLERBAR::laggUtMening()
             gap = std::max(gap, fm.horizontalAdvance(o));
         return fm.horizontalAdvance(delar[1]) + gap + fm.horizontalAdvance(delar[3]);
     };
-    int hoeger = 580;
     for (;;) {
-        dela_mening(30, hoeger, mening, 2);
         const QFontMetrics fm(font);
-        const int bredast = std::max(radbredd(fm, G.MeningsRader[1]), radbredd(fm, G.MeningsRader[2]));
-        const bool helt = utanBlanka(G.MeningsRader[1] + G.MeningsRader[2]) == helMening;
-        if (helt && bredast <= rum)
+        if (dela_mening_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); })
+            || !mindreFont(font))
             break;
-        if (helt && hoeger > 130) {
-            hoeger = std::min(hoeger - 5, 30 + int(qint64(hoeger - 30) * rum / std::max(1, bredast)));
-            continue;
-        }
-        if (!mindreFont(font)) {
-            dela_mening(30, 580, mening, 2);
-            break;
-        }
-        hoeger = 580;
     }
     for (QLabel *l : {Label4, Label5, Label6, Label8, KorrektSvarLabel, EfterdelLabel})
         l->setFont(font);

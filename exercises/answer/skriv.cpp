@@ -6,6 +6,7 @@
 #include "core/skrivposter.h"
 #include "core/svarstest.h"
 #include "core/uppstart.h"
+#include "exercises/frame/taster.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
 #include "platform/ui/qttextmaetare.h"
@@ -140,7 +141,11 @@ void TSKRIV::laggUtFraaga()
     const int y2 = y1 + (4 * h) / 3;
     const int ySvar = y2 + (3 * h) / 2;
 
-    dela_mening(35, 580, postdelar.faelt[1], 2);
+    // The question's lines are measured in its own font, so that they stay
+    // left of the progress squares.
+    const QFontMetrics fraagefont(FrageLabel2->font());
+    dela_mening_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
+                     [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); });
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     saettEtikettText(FrageLabel1, rad2.isEmpty() ? QString() : rad1);
