@@ -41,8 +41,9 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
     r->setAlignment(Qt::AlignCenter);
     // The widest figure, "100 %", fits inside the frame.
     r->setFont(passandeTypsnitt({QStringLiteral("100 %")}, ram.width() - 14, arial(Pixlar{ram.height() / 2}, true), 10));
-    r->setStyleSheet(QStringLiteral("QLabel { background: white; color: red; border: 3px solid red;"
-                                    " border-radius: 10px; }"));
+    r->setStyleSheet(QStringLiteral("QLabel { background: white; color: %1; border: 3px solid red;"
+                                    " border-radius: 10px; }")
+                         .arg(textfaerg(clRed, clWhite).name()));
     auto *t = new QLabel(rubrik, foeraelder);
     t->setObjectName(namn + QStringLiteral("Rubrik"));
     t->setFont(arial(Punkter{11}, true));

@@ -593,9 +593,15 @@ void Ovningsram::visaBeloeningsbild()
         Bild.visa();
 }
 
+bool Ovningsram::raettningErbjuds() const
+{
+    // Only practice has correction rounds; a diagnosis test never offers one.
+    return oevningslaege() && m_val.raettning && runda.raettningFinns();
+}
+
 void Ovningsram::erbjudRaettning()
 {
-    const bool fel = m_val.raettning && runda.raettningFinns();
+    const bool fel = raettningErbjuds();
     Button1->setEnabled(fel);
     (fel ? Button1 : Button2)->setFocus();
 }
@@ -954,11 +960,13 @@ void Ovningsram::visaSlutpanelVidEsc()
         Slutpanel->show();
     if (oevningslaege())
         erbjudRaettning();
+    else
+        Button1->setEnabled(false);
 }
 
 void Ovningsram::escTvaaSteg()
 {
-    Button1->setEnabled(runda.raettningFinns());
+    Button1->setEnabled(raettningErbjuds());
     if (!Slutpanel->isHidden()) {
         Button3Click();
         return;

@@ -214,6 +214,7 @@ protected:
 
     // End-of-round pieces.
     void visaBeloeningsbild();
+    bool raettningErbjuds() const;      // a correction round can start from the panel
     void erbjudRaettning();             // "&Rätta felen" or "&Fortsätta" takes the focus
     // Esc: a running wait ends first, then the end panel shows over the round.
     void visaSlutpanelVidEsc();

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 namespace plattform {
@@ -44,7 +45,16 @@ bool foerhandsvisaTangent(QObject *mottagare, QEvent *e)
     return false;
 }
 
-Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv) {}
+Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // Disabled text stays readable: a pupil's answer stands in the locked
+    // field during a wait. Dark grey on the light grounds (about 6:1) still
+    // reads as disabled beside the black of enabled controls.
+    QPalette p = palette();
+    for (auto roll : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, roll, QColor(90, 90, 90));
+    setPalette(p);
+}
 
 bool Programmet::notify(QObject *mottagare, QEvent *e)
 {

@@ -462,6 +462,23 @@ TEST_F(Flerbar, DiagnosisTestReportsAndKeepsItsCountOverAPause)
     EXPECT_TRUE(protokoll.anrop.contains(QStringLiteral("rita_prot")));
 }
 
+TEST_F(Flerbar, DiagnosisTestPauseOffersNoCorrectionRound)
+{
+    G.DiagnosNummer = 1;
+    G.Arbetsbladslaege = 2;
+    QStringList rader;
+    for (int n = 1; n <= 20; ++n)
+        rader << (n % 2 ? QStringLiteral("Hon har en h<ä>st.") : QStringLiteral("Vi har f<e>m katter."));
+    datafil(QStringLiteral("SVDI01.DAT"), rader);
+    TFLERBAR f;
+    f.show();
+    svara(f, false);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    ASSERT_FALSE(f.Escapepanel->isHidden());
+    EXPECT_FALSE(f.Button1->isEnabled());
+    EXPECT_EQ(f.focusWidget(), f.Button2);
+}
+
 TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
 {
     G.Oeversaettning = 1;
