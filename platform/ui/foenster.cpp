@@ -53,6 +53,9 @@ Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv)
     QPalette p = palette();
     for (auto roll : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, roll, QColor(90, 90, 90));
+    // A chosen list row: white on a blue dark enough to read (about 7:1).
+    for (auto grupp : {QPalette::Active, QPalette::Inactive})
+        p.setColor(grupp, QPalette::Highlight, QColor(0, 84, 166));
     setPalette(p);
 }
 
