@@ -13,6 +13,7 @@
 #include "platform/ui/skalning.h"
 #include "platform/ui/typsnitt.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,23 @@ void skaleraCentrerat(QWidget *w)
         l->adjustSize();
     const QSize s = skaermstorlek();
     w->move((s.width() - w->width()) / 2, (s.height() - w->height()) / 2);
+}
+
+// The main window's pictures start right below its title band. A centred
+// window whose top falls a few pixels below that band leaves thin strips of
+// the pictures showing above it; it moves up to meet the band instead.
+void moetTitelbandet(QWidget *w)
+{
+    for (QWidget *huvud : QApplication::topLevelWidgets()) {
+        if (huvud == w || huvud->objectName() != QLatin1String("Form1") || !huvud->isVisible())
+            continue;
+        const QWidget *band = huvud->findChild<QWidget *>(QStringLiteral("Panel9"), Qt::FindDirectChildrenOnly);
+        if (!band || !band->isVisible())
+            continue;
+        const int nederkant = huvud->y() + band->geometry().bottom() + 1;
+        if (w->y() > nederkant)
+            w->move(w->x(), nederkant);
+    }
 }
 
 constexpr int Bredd = 560;
@@ -162,6 +180,7 @@ TDiag::TDiag(QWidget *parent) : Foenster(parent)
     connect(Button5, &QPushButton::clicked, this, &TDiag::Button5Click);
 
     skaleraCentrerat(this);
+    moetTitelbandet(this);
     saettKeyPreview(true);
     FormCreate();
 }

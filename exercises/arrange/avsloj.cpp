@@ -59,9 +59,12 @@ Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
     const QSize skaerm = helskaerm(this, QStringLiteral("avsloj"), clSilver);
     const int W = skaerm.width(), H = skaerm.height();
 
-    // The heading: black, and yellow over it a little to the left, between bars.
+    // The heading: black, and yellow over it a little to the left, between
+    // bars. Yellow cannot be read on the silver ground, so the band between
+    // the bars is dark; the black shadow still shows on it.
     auto *rubrik = new Ritruta(this, QStringLiteral("Rubrik"), QRect(0, 0, W, Rubrikhoejd));
     rubrik->OnPaint = [W](QPainter &p) {
+        p.fillRect(0, 8, W, Rubrikhoejd - 16, QColor(64, 64, 64));
         p.fillRect(0, 8, W, 6, clYellow);
         p.fillRect(0, Rubrikhoejd - 14, W, 6, clYellow);
         // The text stands between the bars, clear of both.

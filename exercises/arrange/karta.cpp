@@ -70,9 +70,11 @@ void TKarta::FormCreate()
         y += rad;   // a free line between statements
     }
 
+    // The map stands right of the button row, so it may run down to the
+    // screen's lower margin: its names stay readable on a small screen.
     if (laddaBild(Image1, QStringLiteral("SVEMAP.BMP"), true)) {
         const int vaenster = std::max(textHoeger + W / 40, W * 3 / 5);
-        passaIn(Image1, QRect(vaenster, H / 40, W - vaenster - W / 40, knappTopp - H / 20));
+        passaIn(Image1, QRect(vaenster, H / 40, W - vaenster - W / 40, H - H / 20));
     }
     placeraKnapp(AvbrytPanel1, QPoint(kolumn, knappTopp));
 }
