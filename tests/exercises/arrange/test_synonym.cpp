@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -158,12 +159,24 @@ TEST_F(Synon, ATableThatCannotBeWrittenSaysSoAndStaysAsItWas)
     EXPECT_TRUE(tabell.readAll().isEmpty());
 }
 
-TEST_F(Synon, AFileGoneDuringTheRoundIsSaidAndTheWindowCloses)
+// Gone, emptied, or left with headings only: the same message and the
+// window closes, with no blank word.
+TEST_F(Synon, AFileGoneOrEmptiedDuringTheRoundIsSaidAndTheWindowCloses)
 {
-    TSynon f;
-    f.show();
-    QFile::remove(i(QStringLiteral("cd/DATA/DAT/SVE32110.DAT")));
-    skriv(f, QString());   // gives up the word: the next one cannot be read
-    EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE32110.DAT finns inte eller är felaktig")});
-    EXPECT_TRUE(f.aerStangd());
+    const QString fil = i(QStringLiteral("cd/DATA/DAT/SVE32110.DAT"));
+    const std::function<void()> aendringar[] = {
+        [&] { QFile::remove(fil); },
+        [&] { skrivBytes(fil, QByteArray()); },
+        [&] { skrivFil1252(fil, {"$Göra ord", "$Synonym 1", "; inga ord kvar"}); },
+    };
+    for (const auto &aendra : aendringar) {
+        meddelanden.poster.clear();
+        skrivFil1252(fil, {"$Synonym 1", "glad#munter", "stor#väldig"});
+        TSynon f;
+        f.show();
+        aendra();
+        skriv(f, QString());   // gives up the word: the next one cannot be read
+        EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE32110.DAT finns inte eller är felaktig")});
+        EXPECT_TRUE(f.aerStangd());
+    }
 }
