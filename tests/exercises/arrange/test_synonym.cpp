@@ -180,3 +180,23 @@ TEST_F(Synon, AFileGoneOrEmptiedDuringTheRoundIsSaidAndTheWindowCloses)
         EXPECT_TRUE(f.aerStangd());
     }
 }
+
+// The last word's time is taken off when the round ends; the pupil sees
+// that final score, the one the record table gets, beside the picture.
+TEST_F(Synon, TheFinalScoreIsShownBeforeTheRecordTable)
+{
+    G.BildLaege = 1;
+    TSynon f;
+    f.show();
+    skriv(f, QStringLiteral("munter"));
+    ASSERT_EQ(f.PoengLabel->text(), QStringLiteral("339"));
+    for (int ord = 1; ord <= 5; ++ord)
+        skriv(f, QString());
+    klocka.tid = klocka.tid.addSecs(30);
+    skriv(f, QString());
+    ASSERT_EQ(f.spel.S, 309);
+    EXPECT_TRUE(f.EscapePanelen->isVisible());
+    EXPECT_TRUE(f.PoengPanel2->isVisible());
+    EXPECT_EQ(f.PoengLabel->text(), QStringLiteral("309"));
+    EXPECT_FALSE(f.KvarPanel2->isVisible());
+}
