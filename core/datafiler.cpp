@@ -37,17 +37,20 @@ bool Postfil::aktuell(const QString &namn)
     m_laest = false;
     m_namn = namn;
     m_poster.clear();
-    m_sista.clear();
     m_soekvaeg = riktigSoekvaeg(SoekInnehaall(DataUnderkatalog(namn) + namn));
     const QFileInfo info(m_soekvaeg);
     RadLaesare fil;
     if (!fil.oeppna(m_soekvaeg))
         return false;
     while (!fil.slut()) {
-        m_sista = fil.laesRad();
-        if (aerPost(m_sista))
-            m_poster << m_sista;
+        const QString rad = fil.laesRad();
+        if (aerPost(rad))
+            m_poster << rad;
     }
+    // A file with nothing to ask (emptied, or only headings and comments
+    // left) is as good as gone: the pupil is told and the window closes.
+    if (m_poster.isEmpty())
+        return false;
     m_storlek = info.size();
     m_aendrad = info.lastModified();
     m_laest = true;
@@ -60,8 +63,9 @@ std::optional<QString> Postfil::rad(const QString &namn, int n)
         return std::nullopt;
     if (n < 1)
         return QString();
-    // Past the end: the last line read, as laesPostrad gives it.
-    return n <= m_poster.size() ? m_poster.at(n - 1) : m_sista;
+    // Past the end (a file that shrank since it was counted): the last
+    // item, never a comment or heading that happens to end the file.
+    return m_poster.at(std::min<qsizetype>(n, m_poster.size()) - 1);
 }
 
 const QStringList *Postfil::poster(const QString &namn) { return aktuell(namn) ? &m_poster : nullptr; }

@@ -26,8 +26,8 @@ struct Postdelar {
 };
 
 // The n-th item line of a data or praise file (comments and header lines
-// skipped); nullopt when the file cannot be opened. A file with fewer items
-// gives its last one.
+// skipped); nullopt when the file cannot be opened or holds no item. A file
+// with fewer items gives its last item.
 std::optional<QString> laesPostrad(const QString &namn, int n);
 // The fields of an item line; a scrambled line is unscrambled first.
 Postdelar delaPostrad(const QString &rad);
@@ -44,7 +44,7 @@ int foerstaTommaFaelt(const Arr<QString, 1, 10> &faelt);
 class Postfil {
 public:
     // The n-th item line of `namn`, counted as laesPostrad counts; nullopt
-    // when the file cannot be read or went away.
+    // when the file cannot be read, went away or holds no item.
     std::optional<QString> rad(const QString &namn, int n);
     // Every item line of `namn` as stored; nullptr when it cannot be read.
     const QStringList *poster(const QString &namn);
@@ -55,7 +55,6 @@ private:
     QString m_soekvaeg;
     QDateTime m_aendrad;
     qint64 m_storlek = -1;
-    QString m_sista;          // the file's last line, item or not
     QStringList m_poster;
     bool m_laest = false;
 };

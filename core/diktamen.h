@@ -16,6 +16,9 @@ inline constexpr int DiktatBaada = 2;   // both
 inline constexpr int KortasteVisningstid = 100;
 inline constexpr int LaengstaVisningstid = 3000;
 int StegaVisningstid(int ms, bool upp);
+// Where the flash starts when the words cannot be heard: long enough to
+// read a word, not only to glimpse it.
+inline constexpr int LaesbarVisningstid = 2000;
 inline int VisningstidTiondelar(int ms) { return ms / 100; }
 
 // The hints of the current item (G.Postfaelt): the fields from

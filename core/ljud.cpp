@@ -10,7 +10,17 @@
 using namespace plattform;
 
 const QString IngenLjudutgaangText =
-    QStringLiteral("Datorn har ingen ljudutgång. Ljuden kan inte spelas upp.");
+    QStringLiteral("Datorn har ingen ljudutgång. Ljuden kan inte spelas upp.\n"
+                   "I Diktamen kan du öva ändå: välj \"Bara se ordet\" och öka \"Visningstid\" "
+                   "med pilen upp tills du hinner läsa ordet.");
+
+void SaegIngenLjudutgaang()
+{
+    if (G.LjudutgaangSaknasSagt)
+        return;
+    G.LjudutgaangSaknasSagt = true;
+    visaInformation(IngenLjudutgaangText);
+}
 
 namespace {
 const QString ljud = QStringLiteral("\\LJUD\\");
@@ -26,10 +36,7 @@ void spela(const QString &soekvaeg, bool vaenta)
 {
     Mediaspelare &spelare = mediaspelare();
     if (!spelare.harLjudutgaang()) {
-        if (!G.LjudutgaangSaknasSagt) {
-            G.LjudutgaangSaknasSagt = true;
-            visaInformation(IngenLjudutgaangText);
-        }
+        SaegIngenLjudutgaang();
         return;
     }
     if (!spelare.spela(riktigSoekvaeg(soekvaeg), vaenta))

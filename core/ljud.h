@@ -31,5 +31,7 @@ QString PostLjudNamn(const QString &ljudKatalog, int postnummer);
 // exercise goes on.
 bool SpelasTillSlut(Word programtal);
 
-// Said once per run when the machine has no audio output.
+// Said once per run when the machine has no audio output, by the first
+// sound that cannot play or by the dictation window when it opens.
 extern const QString IngenLjudutgaangText;
+void SaegIngenLjudutgaang();

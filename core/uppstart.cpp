@@ -1,5 +1,6 @@
 #include "core/uppstart.h"
 
+#include "core/datafiler.h"
 #include "core/innehaall.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
@@ -202,8 +203,15 @@ bool Kolla(const QString &namn)
     }
     G.DatFilIndex = index;
     if (G.FilAntalPoster[index] != 0) {
-        ordantal(namn, index, false);
-        return true;
+        // Counted before in this run: only the headings are read, unless the
+        // file has changed its items since (emptied, shortened, grown or
+        // gone while the program runs); then it is counted again.
+        const QStringList *poster = Postfil().poster(namn);
+        if (poster && poster->size() == G.FilAntalPoster[index]) {
+            ordantal(namn, index, false);
+            return true;
+        }
+        G.FilAntalPoster[index] = 0;
     }
     ordantal(namn, index, true);
     if (G.FilAntalPoster[index] == 0) {

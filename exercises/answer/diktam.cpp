@@ -6,6 +6,7 @@
 #include "core/oeversaettning.h"
 #include "core/program.h"
 #include "core/svarstest.h"
+#include "platform/media.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
@@ -80,6 +81,7 @@ TDiktam::TDiktam(const Oevningsstart &start, QWidget *parent) : Ovningsram(dikta
     Timer3->OnTimer = [this] { Timer3Timer(); };
 
     HarLjud = start.program.ljudOevning && ljudPaa();
+    UtanLjudutgaang = HarLjud && !mediaspelare().harLjudutgaang();
     skapa(start);
 }
 
@@ -101,18 +103,25 @@ void TDiktam::efterSkapande()
     Label5->clear();
     placera();
 
-    // Without item sounds every word is flashed.
-    if (!HarLjud)
+    // Without item sounds every word is flashed. A computer without sound
+    // output cannot speak them either: the words are flashed long enough to
+    // be read, and the pupil is told why and how to set the time.
+    const bool hoers = kanHoeras();
+    if (!hoers)
         G.DiktatLaege = DiktatSe;
-    BaraHoraButton->setEnabled(HarLjud);
-    SeochHoraButton->setEnabled(HarLjud);
+    if (UtanLjudutgaang)
+        Visningstid = LaesbarVisningstid;
+    BaraHoraButton->setEnabled(hoers);
+    SeochHoraButton->setEnabled(hoers);
     UpprepaButton->setVisible(HarLjud);
     UpprepaButton->setEnabled(false);
-    TidSpinButton->setVisible(!HarLjud);
-    SeTidPanel->setVisible(!HarLjud);
-    SeIntervalLabel->setVisible(!HarLjud);
-    if (!HarLjud)
+    TidSpinButton->setVisible(!hoers);
+    SeTidPanel->setVisible(!hoers);
+    SeIntervalLabel->setVisible(!hoers);
+    if (!hoers)
         visaTid();
+    if (UtanLjudutgaang)
+        SaegIngenLjudutgaang();
     FrageLabel1->hide();
     FrageLabel2->hide();
     // "&Hjälp" would share Alt+H with "Bara &höra ordet".
@@ -380,8 +389,9 @@ void TDiktam::efterFortsaett()
 
 void TDiktam::efterInstaellningar()
 {
-    for (QPushButton *b : {UpprepaButton, BaraHoraButton, SeochHoraButton})
-        b->setEnabled(HarLjud);
+    UpprepaButton->setEnabled(HarLjud);
+    for (QPushButton *b : {BaraHoraButton, SeochHoraButton})
+        b->setEnabled(kanHoeras());
     if (!lampknapp->isHidden())
         lampknapp->setEnabled(true);
     else

@@ -33,6 +33,7 @@ public:
     int Visningstid = 100;               // ms a flashed word stays
     QString DiktatOrd;
     bool HarLjud = false;                // the items are spoken
+    bool UtanLjudutgaang = false;        // ... but the computer has no sound output
 
     void NyPost() override;
     void Timer3Timer();
@@ -67,6 +68,7 @@ private:
     void oeppnaSvarsrutan();
     bool vaentarSvar() const;
     void valjLaege(int laege);
+    bool kanHoeras() const { return HarLjud && !UtanLjudutgaang; }
     void visaTid();
     void visaGlosa();
     void placeraGlosa();

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 using namespace plattform;
@@ -191,17 +192,24 @@ void TFalska::PlaceraPoangRutor()
     Label1->move(M, m_rad2 + (m_ruta - Label1->height()) / 2);
 }
 
-void TFalska::NollstallPoangRutor() { FargaPoangRutor(1, 0); }
+void TFalska::NollstallPoangRutor()
+{
+    m_gula.fill(false);
+    maalaPoangRutor();
+}
 
-// Squares foersta..sista turn yellow; NollstallPoangRutor (an empty range)
-// turns every square blue.
+// Squares foersta..sista turn yellow. An empty range (a question with no
+// word of the class scores nothing) leaves the board as it is.
 void TFalska::FargaPoangRutor(int foersta, int sista)
 {
-    if (sista < foersta)
-        m_gula.fill(false);
+    for (int t = std::max(foersta, 1); t <= std::min(sista, 40); ++t)
+        m_gula[std::size_t(t)] = true;
+    maalaPoangRutor();
+}
+
+void TFalska::maalaPoangRutor()
+{
     for (int t = 1; t <= 40; ++t) {
-        if (t >= foersta && t <= sista)
-            m_gula[std::size_t(t)] = true;
         Shape[std::size_t(t)]->setAutoFillBackground(true);
         saettBakgrund(Shape[std::size_t(t)], m_gula[std::size_t(t)] ? clYellow : clBlue);
     }

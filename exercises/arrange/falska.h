@@ -80,6 +80,7 @@ private:
     void PlaceraPoangRutor();
     void NollstallPoangRutor();
     void FargaPoangRutor(int foersta, int sista);
+    void maalaPoangRutor();
     void EnablaSiffror(bool paa);
     void VisTexterna(bool paa);
     void SvarsTexterna(bool paa);

@@ -253,8 +253,11 @@ void TSynon::Edit1Enter()
         Nypost();
         return;
     }
-    // The round is over: no seventh word.
+    // The round is over: no seventh word. The last word's time has been
+    // taken off, so the box shows the round's final score, the one that
+    // goes to the record table.
     Edit1->setEnabled(false);
+    UppGraderaPoengRutan(spel.S);
     Avslutning();
     SparaButton->setEnabled(spel.S != 0);
     EscapePanelen->show();
@@ -293,7 +296,9 @@ void TSynon::Avslutning()
 {
     if (!bildPaa())
         return;
+    // The picture takes the word's place; the score stays in sight.
     rutorSynliga(false);
+    PoengPanel2->show();
     ListPanel2->hide();
     Bild.BildPanelen->show();
     Bild.BildPanelen->raise();

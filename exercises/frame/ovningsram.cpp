@@ -6,6 +6,7 @@
 #include "core/ljud.h"
 #include "core/program.h"
 #include "core/oeversaettning.h"
+#include "core/slumpordning.h"
 #include "core/svarstest.h"
 #include "dialogs/regelform.h"
 #include "dialogs/stallin.h"
@@ -385,11 +386,11 @@ void Ovningsram::TestOverSkrift()
 
 // ---- items and answers ---------------------------------------------------
 
-bool Ovningsram::postKanBesvaras() const
+bool Ovningsram::postKanBesvaras(const Postdelar &post) const
 {
-    if (m_val.luckord && !harLuckord(postdelar.faelt[1]))
+    if (m_val.luckord && !harLuckord(post.faelt[1]))
         return false;
-    return !m_val.postKanBesvaras || m_val.postKanBesvaras(postdelar);
+    return !m_val.postKanBesvaras || m_val.postKanBesvaras(post);
 }
 
 void Ovningsram::saettPost(const Postdelar &post)
@@ -413,9 +414,19 @@ void Ovningsram::haemtaRad()
             stang();
             return;
         }
-        // The wrong-answer list holds only items that were asked.
-        if (G.RaettaFel == 1 || postKanBesvaras())
+        if (postKanBesvaras(postdelar))
             break;
+        if (G.RaettaFel == 1) {
+            // A listed item that can no longer be asked (its file changed
+            // during the correction round) leaves the list; the next one
+            // is asked instead.
+            haemtafel(G.DatFilNamn, FelTaBort);
+            if (G.FelAntal[G.DatFilIndex] > 0)
+                continue;
+            visaMeddelande(saknadFil(G.DatFilNamn));
+            stang();
+            return;
+        }
         if (foersoek >= antal) {
             // Not one item of the file can be asked: nothing to practise.
             visaMeddelande(saknadFil(G.DatFilNamn));
@@ -655,11 +666,34 @@ void Ovningsram::Avslutning()
 
 // ---- end-panel buttons ---------------------------------------------------------
 
+// The wrong-answer list holds item numbers. When the file has changed since
+// they were answered, a number may name no item any more, or an item that
+// cannot be asked (a comment took its place, its gap or answer is gone);
+// such entries leave the list before the correction round counts its items.
+// The others keep their order.
+void Ovningsram::rensaFellistan()
+{
+    const QStringList *poster = runda.datafil().poster(G.DatFilNamn);
+    if (!poster)
+        return;   // the round's first item tells the pupil the file is gone
+    for (int k = G.FelAntal[G.DatFilIndex]; k > 0; --k) {
+        const int n = foerstaFelpost();
+        const bool kan = n >= 1 && n <= poster->size() && postKanBesvaras(delaPostrad(poster->at(n - 1)));
+        haemtafel(G.DatFilNamn, kan ? FelFlyttaSist : FelTaBort);
+    }
+}
+
 void Ovningsram::Button1Click()
 {
     const bool oevning = laege() == Laege::Oevning;
-    if (!runda.startaRaettning())
+    if (raettningErbjuds())
+        rensaFellistan();
+    if (!runda.startaRaettning()) {
+        // Nothing left to correct: "&Fortsätta" is what remains.
+        if (Slutpanel->isVisible())
+            erbjudRaettning();
         return;
+    }
     BildPanelen->hide();
     if (oevning)
         LovordPanel->hide();

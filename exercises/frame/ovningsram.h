@@ -263,7 +263,8 @@ private:
     void faergaLampa();
     void fokusTillSvarsfaelt();
     QLineEdit *svarsfaeltMedFokus() const;
-    bool postKanBesvaras() const;
+    bool postKanBesvaras(const Postdelar &post) const;
+    void rensaFellistan();
     bool svarsfaeltVisas() const;
     void placeraBildUnderInstruktionen();
 

@@ -175,6 +175,29 @@ TEST_F(Poster, AWindowsFileIsReadOnceAndAGoneFileIsSaidOnce)
     EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE99001.DAT finns inte eller är felaktig"});
 }
 
+// A file that changed under a running window: past its new end the reader
+// gives its last item, never the comment that ends it; a file left with
+// nothing to ask is a gone file.
+TEST_F(Poster, PastTheEndTheLastItemAndAFileWithoutItemsIsGone)
+{
+    const QString fil = i("cd/DATA/DAT/SVE99001.DAT");
+    skrivFil1252(fil, {"$Rubrik", "ett", QString::fromUtf8("två"), "; slutkommentar", "$Sen rubrik"});
+    G.DatFilNamn = "SVE99001.DAT";
+    Postfil poster;
+    EXPECT_EQ(poster.rad(G.DatFilNamn, 9), QString::fromUtf8("två"));
+    EXPECT_EQ(laesPostrad(G.DatFilNamn, 3), QString::fromUtf8("två"));
+
+    for (const QStringList &utan : {QStringList{"$Rubrik", "; bara kommentar"}, QStringList{}}) {
+        skrivFil1252(fil, utan);
+        G.HaemtadRad = "kvar";
+        EXPECT_FALSE(postNummer(poster, 1).has_value());
+        EXPECT_TRUE(G.HaemtadRad.isEmpty());
+        EXPECT_FALSE(laesPostrad(G.DatFilNamn, 1).has_value());
+        EXPECT_EQ(poster.poster(G.DatFilNamn), nullptr);
+    }
+    EXPECT_EQ(meddelanden.texter(), QStringList(2, "Filen SVE99001.DAT finns inte eller är felaktig"));
+}
+
 TEST(Texter, BoundedTextsAreCut)
 {
     aaterstaellTillstaand();

@@ -200,10 +200,30 @@ TEST_F(Kollen, HeaderModeKeepsTheLastOfManyTitlesAndStopsAtAnEmptyLine)
     EXPECT_EQ(G.Rubrikrader[2], "B");
     EXPECT_EQ(G.Rubrikrader[3], "D");
 
-    skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "", "$B"});
+    skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "", "$B", "x", "y"});
     ASSERT_TRUE(kolla("SVE23100.DAT"));
     EXPECT_EQ(G.Rubrikrader[1], "A");
     EXPECT_EQ(G.Rubrikrader[2], "");
+}
+
+// Content changed while the program runs: a file counted before is counted
+// again, so an emptied one is refused before its window opens and a longer
+// one offers all its items.
+TEST_F(Kollen, AFileChangedSinceItWasCountedIsCountedAgain)
+{
+    const QString fil = i("cd/DATA/DAT/SVE23100.DAT");
+    skrivFil1252(fil, {"$Rubrik", "ett", "två", "tre"});
+    ASSERT_TRUE(kolla("SVE23100.DAT"));
+    ASSERT_EQ(G.FilAntalPoster[1], 3);
+
+    skrivFil1252(fil, {"$Rubrik", "; allt bortplockat"});
+    EXPECT_FALSE(kolla("SVE23100.DAT"));
+    EXPECT_EQ(meddelanden.texter(), QStringList{QString::fromUtf8("Filen SVE23100.DAT finns inte eller är felaktig")});
+
+    skrivFil1252(fil, {"$Rubrik", "ett", "två", "tre", "fyra", "fem"});
+    EXPECT_TRUE(kolla("SVE23100.DAT"));
+    EXPECT_EQ(G.FilAntalPoster[1], 5);
+    EXPECT_EQ(G.Rubrikrader[1], "Rubrik");
 }
 
 TEST_F(Kollen, UnknownNamesAreRefusedEveryTime)

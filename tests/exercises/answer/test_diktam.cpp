@@ -3,6 +3,8 @@
 // directly instead of waiting.
 #include "../../support/ui/startadrunda.h"
 
+#include "core/diktamen.h"
+#include "core/ljud.h"
 #include "core/tillstaand.h"
 #include "exercises/answer/diktam.h"
 #include "platform/timer.h"
@@ -174,6 +176,30 @@ TEST_F(Diktam, SeeingAndBothFlashWithinTheDisplayTimeAndTheChoiceIsKept)
     EXPECT_EQ(G.DiktatLaege, 2);
     EXPECT_EQ(f.Timer3->interval(), 100);
     EXPECT_FALSE(f.BlinkLabel->isHidden());
+}
+
+// A computer without sound output: the pupil is told what to do, and the
+// window has done it: the words are seen, long enough to be read, and can
+// be flashed again.
+TEST_F(Diktam, WithoutSoundOutputTheWordsAreSeenLongEnoughToRead)
+{
+    media.utgaang = false;
+    TDiktam f;
+    f.show();
+    EXPECT_EQ(meddelanden.texter(), QStringList{IngenLjudutgaangText});
+    EXPECT_TRUE(IngenLjudutgaangText.contains(QStringLiteral("\"Bara se ordet\"")));
+    EXPECT_TRUE(IngenLjudutgaangText.contains(QStringLiteral("\"Visningstid\"")));
+    EXPECT_EQ(G.DiktatLaege, DiktatSe);
+    EXPECT_FALSE(f.BaraHoraButton->isEnabled());
+    EXPECT_FALSE(f.SeochHoraButton->isEnabled());
+    EXPECT_EQ(f.BlinkLabel->text(), QStringLiteral("mycket"));
+    EXPECT_EQ(f.Timer3->interval(), 2000);
+    EXPECT_TRUE(f.SeTidPanel->isVisible());
+    EXPECT_EQ(f.SeTidPanel->text(), QStringLiteral("20"));
+    f.Timer3Timer();
+    QTest::mouseClick(f.UpprepaButton, Qt::LeftButton);
+    EXPECT_FALSE(f.BlinkLabel->isHidden());
+    EXPECT_TRUE(media.spelade.isEmpty());
 }
 
 TEST_F(Diktam, AltSPastesBesideTheSeeButtonsMnemonic)

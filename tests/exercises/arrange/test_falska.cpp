@@ -140,3 +140,41 @@ TEST_F(Falska, AWrongAnswerThatLosesWaitsThenShowsTheLoss)
     EXPECT_TRUE(f.Escapepanel->isVisible());
     EXPECT_EQ(f.Timer2->interval(), 0);
 }
+
+// Questions with no noun score nothing, right or wrong; the board keeps
+// every point won so far, up to the end screen.
+TEST_F(Falska, AQuestionWithoutAWordOfTheClassLeavesTheScoreboard)
+{
+    TFalska f;
+    f.show();
+    namn(f, QStringLiteral("Ada"));
+    const auto gula = [&f] {
+        QList<int> t;
+        for (int tag = 1; tag <= 40; ++tag)
+            if (f.gul(tag))
+                t << tag;
+        return t;
+    };
+    const auto rutor = [](int till) {
+        QList<int> t;
+        for (int tag = 1; tag <= till; ++tag)
+            t << tag;
+        return t;
+    };
+    tangent(f, QLatin1Char('4'));
+    ASSERT_EQ(f.antalIKlassen, 0);
+    tangent(f, QLatin1Char('0'));
+    EXPECT_EQ(gula(), rutor(4));
+    tangent(f, QLatin1Char('4'));
+    ASSERT_EQ(f.antalIKlassen, 0);
+    tangent(f, QLatin1Char('3'));
+    EXPECT_EQ(f.kamp.dator, 0);
+    EXPECT_EQ(gula(), rutor(8));
+    tangent(f, QLatin1Char(' '));
+    f.Timer1Timer();
+    for (char svar : {'4', '0', '4', '0', '4'})
+        tangent(f, QLatin1Char(svar));
+    EXPECT_EQ(f.kamp.elev, 20);
+    EXPECT_EQ(gula(), rutor(20));
+    EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(), QStringLiteral("Grattis Ada!"));
+}

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -158,12 +159,44 @@ TEST_F(Synon, ATableThatCannotBeWrittenSaysSoAndStaysAsItWas)
     EXPECT_TRUE(tabell.readAll().isEmpty());
 }
 
-TEST_F(Synon, AFileGoneDuringTheRoundIsSaidAndTheWindowCloses)
+// Gone, emptied, or left with headings only: the same message and the
+// window closes, with no blank word.
+TEST_F(Synon, AFileGoneOrEmptiedDuringTheRoundIsSaidAndTheWindowCloses)
 {
+    const QString fil = i(QStringLiteral("cd/DATA/DAT/SVE32110.DAT"));
+    const std::function<void()> aendringar[] = {
+        [&] { QFile::remove(fil); },
+        [&] { skrivBytes(fil, QByteArray()); },
+        [&] { skrivFil1252(fil, {"$Göra ord", "$Synonym 1", "; inga ord kvar"}); },
+    };
+    for (const auto &aendra : aendringar) {
+        meddelanden.poster.clear();
+        skrivFil1252(fil, {"$Synonym 1", "glad#munter", "stor#väldig"});
+        TSynon f;
+        f.show();
+        aendra();
+        skriv(f, QString());   // gives up the word: the next one cannot be read
+        EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE32110.DAT finns inte eller är felaktig")});
+        EXPECT_TRUE(f.aerStangd());
+    }
+}
+
+// The last word's time is taken off when the round ends; the pupil sees
+// that final score, the one the record table gets, beside the picture.
+TEST_F(Synon, TheFinalScoreIsShownBeforeTheRecordTable)
+{
+    G.BildLaege = 1;
     TSynon f;
     f.show();
-    QFile::remove(i(QStringLiteral("cd/DATA/DAT/SVE32110.DAT")));
-    skriv(f, QString());   // gives up the word: the next one cannot be read
-    EXPECT_EQ(meddelanden.texter(), QStringList{QStringLiteral("Filen SVE32110.DAT finns inte eller är felaktig")});
-    EXPECT_TRUE(f.aerStangd());
+    skriv(f, QStringLiteral("munter"));
+    ASSERT_EQ(f.PoengLabel->text(), QStringLiteral("339"));
+    for (int ord = 1; ord <= 5; ++ord)
+        skriv(f, QString());
+    klocka.tid = klocka.tid.addSecs(30);
+    skriv(f, QString());
+    ASSERT_EQ(f.spel.S, 309);
+    EXPECT_TRUE(f.EscapePanelen->isVisible());
+    EXPECT_TRUE(f.PoengPanel2->isVisible());
+    EXPECT_EQ(f.PoengLabel->text(), QStringLiteral("309"));
+    EXPECT_FALSE(f.KvarPanel2->isVisible());
 }

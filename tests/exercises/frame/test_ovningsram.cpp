@@ -447,3 +447,43 @@ TEST_F(Ram, AFileGoneDuringTheRoundShowsNoOldItem)
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QStringLiteral("Filen SVOVN112.DAT finns inte eller är felaktig")});
 }
+
+// The file changed after the round's wrong answers were listed: the
+// correction round asks only the listed items that can still be answered,
+// and when none can, "&Rätta felen" is not offered again.
+TEST_F(Ram, ACorrectionRoundPassesOverItemsTheChangedFileCannotAsk)
+{
+    Ramval v;
+    v.postKanBesvaras = harSvarIFaelt2;
+    Provfoenster f(v);
+    f.show();
+    for (int n = 1; n <= 10; ++n) {
+        f.svara(QStringLiteral("fel"));
+        G.Tidraeknare = MellanslagTidraeknare;
+        n < 10 ? f.Timer1Timer() : f.SluttimerTimer();
+    }
+    ASSERT_EQ(G.FelAntal[1], 10);
+    const QString fil = i(QStringLiteral("cd/DATA/DAT/SVOVN112.DAT"));
+    skrivFil1252(fil, {"$Plural", "en bil#bilar", "en katt", "ett hus#hus", "; slutkommentar"});
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_EQ(f.fraaga, QStringLiteral("en bil"));
+    f.svara(QStringLiteral("bilar"));
+    EXPECT_EQ(f.fraaga, QStringLiteral("ett hus"));
+    f.svara(QStringLiteral("hus"));
+    EXPECT_EQ(G.FelAntal[1], 0);
+    EXPECT_TRUE(f.Slutpanel->isVisible());
+
+    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    f.svara(QStringLiteral("fel"));
+    G.Tidraeknare = MellanslagTidraeknare;
+    f.Timer1Timer();
+    QTest::keyClick(f.Edit1, Qt::Key_Escape);
+    ASSERT_TRUE(f.Button1->isEnabled());
+    skrivFil1252(fil, {"$Plural", "en katt"});
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    EXPECT_EQ(G.RaettaFel, 0);
+    EXPECT_EQ(G.FelAntal[1], 0);
+    EXPECT_FALSE(f.Button1->isEnabled());
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
