@@ -18,7 +18,7 @@ const Diagnostest *diagnostest(int n)
     // their data files carry, so the pupil can tell the rows apart.
     static const char *const omraaden[AntalDiagnostester] = {
         "Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljudet 1", "SJ-ljudet 2", "NG-ljudet", "J-ljudet",
-        "KS-\"ljudet\"", "S-ljudet", "Dubbelskrivning", "Knepiga ord", "Plural", "Oregelbundna ord",
+        "KS-'ljudet'", "S-ljudet", "Dubbelskrivning", "Knepiga ord", "Plural", "Oregelbundna ord",
         "Preposition", "Motsatser", "Talesätt", "Alfabetet"};
     static const std::array<Diagnostest, AntalDiagnostester> tabell = [] {
         std::array<Diagnostest, AntalDiagnostester> t;

@@ -153,7 +153,7 @@ const Menydef menyTF461{"TF461", "TEMPUS", 260,
 const Menydef menyTF47{"TF47", "Satsdelar", 442,
     {ovn(1, "Predikat eller subjekt?", "SVE47100.DAT", F::TSats),
      ovn(2, "Ackusativobjekt?", "SVE47200.DAT", F::TSats),
-     ovn(3, "Ackusativ eller dativobjekt?", "SVE47300.DAT", F::TSats),
+     ovn(3, "Ackusativ- eller dativobjekt?", "SVE47300.DAT", F::TSats),
      ovn(4, "Ackusativ-, dativobjekt eller predikatsfyllnad?", "SVE47400.DAT", F::TPassAkt),
      tillbaka(5)}};
 

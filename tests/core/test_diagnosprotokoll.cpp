@@ -25,7 +25,7 @@ TEST(Diagnosprotokoll, TableCellsAndTimes)
 {
     EXPECT_EQ(diagnostest(0), nullptr);
     EXPECT_EQ(diagnostest(18), nullptr);
-    EXPECT_EQ(diagnostest(8)->omraade, QStringLiteral("KS-\"ljudet\""));
+    EXPECT_EQ(diagnostest(8)->omraade, QStringLiteral("KS-'ljudet'"));
     EXPECT_EQ(diagnostest(8)->omraade.size(), 11);
     EXPECT_NE(diagnostest(4)->omraade, diagnostest(5)->omraade);
     EXPECT_EQ(diagnostest(1)->testfil, "SVDI01.DAT");

@@ -57,7 +57,7 @@ const Fil menyfiler[] = {
 // Diagnosis tests 1..10 and their practice; the second title line is the
 // area of the test.
 const char *const omraaden[] = {"Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljudet 1", "SJ-ljudet 2",
-                                "NG-ljudet", "J-ljudet", "KS-\"ljudet\"", "S-ljudet", "Dubbelskrivning"};
+                                "NG-ljudet", "J-ljudet", "KS-'ljudet'", "S-ljudet", "Dubbelskrivning"};
 
 // A translation list as the program loads it.
 QHash<QString, QString> laesOrdlista(Byte spraak)

@@ -112,7 +112,7 @@ const Ovningspost allaOvningar[] = {
     {"TF461", 5, "Futurum", "SVE46150.DAT", "VisaSKRIVHI"},
     {"TF47", 1, "Predikat eller subjekt?", "SVE47100.DAT", "VisaSats"},
     {"TF47", 2, "Ackusativobjekt?", "SVE47200.DAT", "VisaSats"},
-    {"TF47", 3, "Ackusativ eller dativobjekt?", "SVE47300.DAT", "VisaSats"},
+    {"TF47", 3, "Ackusativ- eller dativobjekt?", "SVE47300.DAT", "VisaSats"},
     {"TF47", 4, "Ackusativ-, dativobjekt eller predikatsfyllnad?", "SVE47400.DAT", "VisaPassAkt"},
     {"TF5", 1, "Stolliga texten", "SVE51000.DAT", "VisaPrank"},
     {"TF5", 2, "Avslöja", "SVE52000.DAT", "VisaAvsloj"},
