@@ -307,6 +307,18 @@ void TForm1::aktiveraKnappar()
     Button[3]->setEnabled(true);
 }
 
+bool TForm1::event(QEvent *e)
+{
+    // A window opened over this one would leave the caption standing beside
+    // it, the caption of a picture the pupil no longer sees: it goes, and
+    // comes back when the mouse is over a picture again.
+    if (e->type() == QEvent::WindowBlocked) {
+        Label3->hide();
+        Label4->hide();
+    }
+    return Foenster::event(e);
+}
+
 void TForm1::showEvent(QShowEvent *e)
 {
     Foenster::showEvent(e);

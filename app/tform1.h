@@ -42,6 +42,7 @@ public:
     void Button7Click();                     // worksheet mode on and off
 
 protected:
+    bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void escape() override;
 

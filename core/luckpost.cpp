@@ -4,6 +4,12 @@
 
 int AntalLuckor(const QString &text) { return int(text.count(QLatin1Char('<'))); }
 
+QString Luckmarke(const QString &efterLuckan)
+{
+    const bool slutmaerke = efterLuckan.startsWith(QLatin1Char('?')) || efterLuckan.startsWith(QLatin1Char('!'));
+    return slutmaerke ? QStringLiteral("___") : QStringLiteral("?");
+}
+
 Luckpost delaLuckpost(const Arr<QString, 1, 10> &faelt, int antalAlternativ, bool moensterFoerst)
 {
     Luckpost p;

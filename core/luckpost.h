@@ -9,6 +9,11 @@
 // The number of gaps ("<") in a sentence.
 int AntalLuckor(const QString &text);
 
+// What the word-choice window shows in its gap until a choice is pointed
+// at: "?", or a line where the sentence goes on with its own "?" or "!",
+// which a "?" would run into ("men ??").
+QString Luckmarke(const QString &efterLuckan);
+
 struct Luckpost {
     QString moenster;      // the model sentence above the gap sentence; empty: none shown
     QString mening;        // the gap sentence

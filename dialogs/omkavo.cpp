@@ -28,8 +28,17 @@ TOmKavo::TOmKavo(QWidget *parent) : Foenster(parent)
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(arial(Pixlar{37}));
+    // The navy title stands on a light plate of its own, framed in navy: the
+    // picture behind it may be as dark as the flag's blue.
+    Label1->setAutoFillBackground(true);
+    saettBakgrund(Label1, QColor(235, 243, 252));
     saettTextfaerg(Label1, clNavy);
+    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label1->setLineWidth(2);
+    Label1->setMargin(6);
+    Label1->setAlignment(Qt::AlignCenter);
     saettEtikettText(Label1, QStringLiteral("Morvika 3.1"));
+    Label1->resize(Label1->width() + Label1->height() / 2, Label1->height());
 
     Button1 = skapaKnapp(this, QStringLiteral("Button1"), QStringLiteral("&Avbryt"),
                          QRect(0, 0, 100, 30));
@@ -62,8 +71,9 @@ void TOmKavo::FormCreate()
     else
         Image1->hide();
 
-    // The title stands centred in the upper part of the picture.
-    Label1->move((W - Label1->width()) / 2, H / 6);
+    // The title stands centred in the sky under the flag, above the
+    // picture's own caption along its lower edge.
+    Label1->move((W - Label1->width()) / 2, Image1->height() * 74 / 100 - Label1->height() / 2);
     Label1->raise();
     Button1->move((W - Button1->width()) / 2, knapptopp);
     Button1->raise();

@@ -41,7 +41,10 @@ void ritaSvea(QPainter &p, int bredd, int hoejd);
 void ritaKartan(QPainter &p, int bredd, int hoejd);
 
 const Bildrad bildtabell[] = {
-    {"SVE%03d.BMP", 1, AntalBilder, 400, 300, Texter::Beloening, nullptr},
+    // The reward pictures fill most of an exercise window (about 930 pixels
+    // wide on a 1024-pixel screen): drawn at 800 x 600 they are enlarged
+    // little or not at all, and stay sharp.
+    {"SVE%03d.BMP", 1, AntalBilder, 800, 600, Texter::Beloening, nullptr},
     {"Morv97.BMP", 0, 0, 640, 480, Texter::Fast, "Morvika - svenska för alla"},
     // The main window's start pictures: small, middle and large screens.
     {"SVEL%03d.BMP", 1, AntalBilder, 150, 110, Texter::Startbild, nullptr},

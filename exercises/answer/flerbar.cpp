@@ -3,6 +3,7 @@
 #include "core/datafiler.h"
 #include "core/diagnos.h"
 #include "core/ljud.h"
+#include "core/luckpost.h"
 #include "core/meningslayout.h"
 #include "core/oeversaettning.h"
 #include "core/program.h"
@@ -309,9 +310,9 @@ void TFLERBAR::laggUtMening()
     auto radbredd = [&](const QFontMetrics &fm, const QString &rad) {
         if (!helRad(rad))
             return fm.horizontalAdvance(rad);
-        // The gap shows "?", a previewed choice or the right word.
+        // The gap shows its mark, a previewed choice or the right word.
         const auto delar = delaVidMarkeringar(rad);
-        int gap = std::max(fm.horizontalAdvance(QStringLiteral("?")), fm.horizontalAdvance(delar[2]));
+        int gap = std::max(fm.horizontalAdvance(Luckmarke(delar[3])), fm.horizontalAdvance(delar[2]));
         for (const QString &o : Valord)
             gap = std::max(gap, fm.horizontalAdvance(o));
         return fm.horizontalAdvance(delar[1]) + gap + fm.horizontalAdvance(delar[3]);
@@ -482,7 +483,7 @@ void TFLERBAR::NyPost()
     laggUtPaneler();
 
     Label4->setText(foere);
-    Label5->setText(QStringLiteral("?"));
+    Label5->setText(Luckmarke(efter));
     Label6->setText(efter);
     KorrektSvarLabel->setText(raettOrd);
     EfterdelLabel->setText(efter);

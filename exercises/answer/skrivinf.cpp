@@ -8,6 +8,7 @@
 #include "core/svarstest.h"
 #include "core/uppstart.h"
 #include "dialogs/regelform.h"
+#include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/faerger.h"
 #include "platform/ui/klickpanel.h"
@@ -143,13 +144,37 @@ void TSkrivinf::efterSkapande()
     laddaOrdlistor();
 }
 
-// Measured in the labels' own font, as the window's scaling left it.
-// The sentence's lines: its labels grow with the window's scaling while
-// dela_mening measures in an unscaled font, so the span shrinks to match.
-static int radHoeger()
+// The right edge to give dela_mening, from 20, for lines `rum` pixels wide
+// on the screen: it widens its span with the screen and measures in an
+// unscaled font, while the labels grow with the window's scaling.
+static int designHoeger(int rum)
 {
-    const int skal = G.Skalprocent > 0 ? G.Skalprocent : 100;
-    return 20 + 480 * 100 / skal;
+    const qint64 skal = G.Skalprocent > 0 ? G.Skalprocent : 100;
+    const qint64 skaerm = std::max(1, skaermstorlek().width());
+    return 20 + int(std::max<qint64>(0, rum) * 100 * 640 / (skal * skaerm));
+}
+
+int TSkrivinf::meningensVaenster() const
+{
+    return HjaelpFraanFaelt2 == 0 ? InstruktionsLabel->x() : designX(28);
+}
+
+// The sentence's lines into MeningsRader, each reaching at most a margin
+// short of the progress squares as the labels show it: a gap as wide as its
+// field, and the lamp after a row with a gap.
+void TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
+{
+    const int rum = Aster1->x() - G.Marginal - vaenster;
+    const QFontMetrics fm = Label9->fontMetrics();
+    const int ww = fm.horizontalAdvance(QStringLiteral("ww"));
+    const int lampa = LampShape ? LampShape->width() + G.Marginal : 0;
+    auto bredd = [&](const QString &rad) {
+        const int luckor = medLuckor ? AntalLuckor(rad) : 0;
+        QString synlig = rad;
+        synlig.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
+        return fm.horizontalAdvance(synlig) + luckor * ww + (luckor > 0 ? lampa : 0);
+    };
+    dela_mening_inom(20, designHoeger(rum), text, 2, rum, bredd);
 }
 
 int TSkrivinf::etikettHoejd() const { return Label9->fontMetrics().height(); }
@@ -200,7 +225,7 @@ void TSkrivinf::NyPost()
                            static_cast<QWidget *>(Label12), static_cast<QWidget *>(Label13),
                            static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2)})
             w->hide();
-        dela_mening(20, radHoeger(), Post.mening, 2);
+        delaMening(Post.mening, designX(28), false);
         int topp = 225;
         for (QLabel *l : {Label9, Label10}) {
             const QString rad = l == Label9 ? G.MeningsRader[1] : G.MeningsRader[2];
@@ -247,7 +272,7 @@ void TSkrivinf::visaMoenster()
 {
     if (Post.moenster.isEmpty())
         return;
-    dela_mening(20, radHoeger(), Post.moenster, 2);
+    delaMening(Post.moenster, InstruktionsLabel->x(), false);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     const int h = etikettHoejd();
@@ -303,13 +328,13 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
 
 void TSkrivinf::visaMening()
 {
-    dela_mening(20, radHoeger(), Post.mening, 2);
+    delaMening(Post.mening, meningensVaenster(), true);
     const QString rad1 = G.MeningsRader[1];
     const QString rad2 = G.MeningsRader[2];
     const int h = etikettHoejd();
     const QFontMetrics fm = Label9->fontMetrics();
     const int topp1 = InstruktionsLabel->geometry().bottom() + 1 + 4 * h;
-    Label9->move(HjaelpFraanFaelt2 == 0 ? InstruktionsLabel->x() : designX(28), topp1);
+    Label9->move(meningensVaenster(), topp1);
 
     // Each field fits its own answer with room to spare.
     Label14->setText(Post.svar1);

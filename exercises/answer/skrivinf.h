@@ -70,6 +70,8 @@ private:
     void visaMoenster();
     void visaMening();
     int laggUtRad(int topp, const QString &rad, const std::array<QWidget *, 5> &delar);
+    void delaMening(const QString &text, int vaenster, bool medLuckor);
+    int meningensVaenster() const;
     void visaSvar(int lucka, const QString &text, const QColor &faerg);
     void visaOeversaettning();
     void visaHjaelpknapp();

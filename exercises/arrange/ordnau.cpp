@@ -2,6 +2,7 @@
 
 #include "core/datafiler.h"
 #include "core/ordna.h"
+#include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/seams.h"
 #include "platform/ui/dragdrop.h"
@@ -129,7 +130,20 @@ TOrdna::TOrdna(const Oevningsstart &start, QWidget *parent) : Ovningsram(ordnava
     skapa(start);
 }
 
-void TOrdna::efterSkapande() { BitBtn2->hide(); }
+void TOrdna::efterSkapande()
+{
+    BitBtn2->hide();
+    // The instruction keeps left of the progress squares: the window's
+    // scaling makes it a size or two too large on a large screen.
+    const int rum = Aster1->x() - G.Marginal - InstruktionsLabel->x();
+    InstruktionsLabel->setFont(passandeTypsnitt({G.Instruktion}, rum, InstruktionsLabel->font(), 11));
+    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    if (InstruktionsLabel->width() > rum) {
+        InstruktionsLabel->setWordWrap(true);
+        InstruktionsLabel->setFixedWidth(rum);
+        InstruktionsLabel->adjustSize();
+    }
+}
 
 void TOrdna::Inled()
 {

@@ -1,5 +1,6 @@
 #include "foensterhjaelp.h"
 #include "../support/miljoe.h"
+#include "../support/ui/modal.h"
 
 #include "app/tform1.h"
 #include "platform/media.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/faerger.h"
 #include "platform/ui/kontroller.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFrame>
 #include <QImage>
@@ -184,6 +186,30 @@ TEST_F(Huvudfoenster, CaptionUnderThePictureWhileTheMouseIsOverIt)
     f.BildImageMouseMove(5);
     EXPECT_EQ(f.Label3->y(), f.BildImage[5]->y() + f.BildImage[5]->height());
     EXPECT_GE(f.Label3->x(), f.Panel1->x() + f.Panel1->width());
+}
+
+TEST_F(Huvudfoenster, TheCaptionGoesWhenAWindowOpensOverTheMainWindow)
+{
+    FalskaStartare falska({Foenstertyp::TDiag});
+    TForm1 f;
+    f.show();
+    f.BildImageMouseMove(5);
+    ASSERT_TRUE(f.Label3->isVisible());
+    std::optional<bool> underFoenstret;
+    falska.vid[Foenstertyp::TDiag] = [&] {
+        naerModal([&](QWidget *w) {
+            underFoenstret = f.Label3->isVisible() || f.Label4->isVisible();
+            static_cast<QDialog *>(w)->reject();
+        });
+        QDialog oever;
+        oever.exec();
+    };
+    QTest::mouseClick(f.Button[6], Qt::LeftButton);
+    ASSERT_TRUE(underFoenstret.has_value());
+    EXPECT_FALSE(*underFoenstret);
+    // Back in the main window, a picture under the mouse is captioned again.
+    f.BildImageMouseMove(0);
+    EXPECT_TRUE(f.Label3->isVisible());
 }
 
 TEST_F(Huvudfoenster, TheTopRightCaptionShrinksButNotBelowOnePoint)

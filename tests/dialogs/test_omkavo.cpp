@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 class OmKavo : public Miljoe {
 protected:
@@ -43,6 +45,29 @@ TEST_F(OmKavo, ThePictureFillsTheScreenPcCopyFirst)
     EXPECT_EQ(f.Button1->text(), QStringLiteral("&Avbryt"));
     EXPECT_EQ(f.Button1->x(), (640 - f.Button1->width()) / 2);
     EXPECT_EQ(f.Button1->y(), 480 - (5 * f.Button1->height()) / 4);
+}
+
+TEST_F(OmKavo, TheTitleReadsOnTheFlagsBlue)
+{
+    // The whole picture as dark as the flag's blue: wherever the title
+    // stands, its navy must still read against what is right behind it.
+    bild(i("cd/BILD/Morv97.BMP"), QColor(0, 94, 148));
+    TOmKavo f;
+    f.show();
+    const QImage skaerm = f.grab().toImage();
+    const QRect r = f.Label1->geometry();
+    auto luminans = [](const QColor &c) {
+        auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double text = luminans(f.Label1->palette().color(QPalette::WindowText));
+    // Beside the first letter, inside the title's own rectangle.
+    for (const QPoint p : {QPoint(r.left() + 6, r.center().y()), QPoint(r.right() - 6, r.center().y())}) {
+        const double grund = luminans(skaerm.pixelColor(p));
+        const double kontrast = (std::max(text, grund) + 0.05) / (std::min(text, grund) + 0.05);
+        EXPECT_GE(kontrast, 4.5) << p.x() << "," << p.y();
+    }
+    EXPECT_TRUE(f.Image1->geometry().contains(r));
 }
 
 TEST_F(OmKavo, WithoutThePictureItOpensWithoutOne)

@@ -564,3 +564,25 @@ TEST_F(Flerbar, ALongSentenceStaysLeftOfTheProgressSquaresAndWhole)
         svara(f, true);
     }
 }
+
+TEST_F(Flerbar, AGapBeforeTheSentencesOwnQuestionMarkReadsAsAGap)
+{
+    datafil(QStringLiteral("SVE39200.DAT"),
+            {QStringLiteral("$Håll isär"), QStringLiteral("$Var - vart"),
+             QStringLiteral("Hunden sprang i väg, men <vart>?"), QStringLiteral("<Var> bor du?"),
+             QStringLiteral("Säg <var> du har gömt godiset!")});
+    TFLERBAR f;
+    f.show();
+    QStringList luckor;
+    for (int n = 0; n < 3; ++n) {
+        const QString rad = f.Label4->text() + f.Label5->text() + f.Label6->text();
+        EXPECT_FALSE(rad.contains(QStringLiteral("??")) || rad.contains(QStringLiteral("?!"))) << qPrintable(rad);
+        // Where no end mark follows, the gap keeps its "?".
+        if (f.Label6->text().startsWith(QLatin1Char(' '))) {
+            EXPECT_EQ(f.Label5->text(), QStringLiteral("?"));
+        }
+        luckor << f.Label5->text();
+        svara(f, true);
+    }
+    EXPECT_EQ(luckor.size(), 3);
+}

@@ -311,3 +311,40 @@ TEST_F(Skrivinf, WorksheetModeGivesTheShownItemsLinesAndMovesOn)
     EXPECT_EQ(G.PostNummer, post + 1);
     G.Arbetsbladslaege = 0;
 }
+
+class SkrivinfPaa1024 : public StartadRunda {
+protected:
+    SkrivinfPaa1024() : StartadRunda(QSize(1024, 768)) {}
+};
+
+TEST_F(SkrivinfPaa1024, TheSentenceUsesTheWidthUpToTheProgressSquares)
+{
+    datafil(QStringLiteral("SVE42000.DAT"),
+            {QStringLiteral("$Grammatik"), QStringLiteral("$Preposition"),
+             QStringLiteral("$§Skriv den preposition som saknas och tryck Enter."),
+             QStringLiteral("Pappa är arg <på> mig för att jag inte har städat mitt rum."),
+             QStringLiteral("Båten var så låg att den kunde åka <under> bron utan att slå i.#Bron är ovanför båten.")});
+    TSkrivinf f;
+    f.show();
+    ASSERT_GT(G.Skalprocent, 150);
+    for (int n = 0; n < 2; ++n) {
+        const bool kort = f.Post.mening.startsWith(QStringLiteral("Pappa"));
+        // The short sentence keeps its last word on its one row.
+        if (kort) {
+            EXPECT_TRUE(f.Label9->isHidden() || f.Label9->text().isEmpty()) << qPrintable(f.Label9->text());
+            EXPECT_EQ(f.Label11->text(), QStringLiteral(" mig för att jag inte har städat mitt rum."));
+        }
+        // Every row, and the lamp after the gap, ends clear of the squares.
+        for (QWidget *w : std::initializer_list<QWidget *>{f.Label9, f.Label10, f.Edit1, f.Label11, f.Label12}) {
+            if (!w->isHidden()) {
+                EXPECT_LE(w->x() + w->width(), f.Aster1->x()) << qPrintable(w->objectName());
+            }
+        }
+        f.LampShape->show();
+        EXPECT_LE(f.LampShape->x() + f.LampShape->width(), f.Aster1->x());
+        EXPECT_GE(f.LampShape->x(), f.Label11->x() + f.Label11->width());
+        f.LampShape->hide();
+        f.Edit1->insert(f.Post.svar1);
+        QTest::keyClick(f.Edit1, Qt::Key_Return);
+    }
+}

@@ -1,6 +1,7 @@
 // The alphabetical-order window as a pupil drives it: entries dragged within
 // the list, "Sorteringen &klar", the key after a wrong list, Space, Esc.
 #include "../../support/miljoe.h"
+#include "../../support/ui/startadrunda.h"
 #include "../../support/ui/modal.h"
 #include "../../support/ui/provdrag.h"
 
@@ -114,4 +115,28 @@ TEST_F(Ordna, DragIntoOrderTheKeyAfterAWrongListAndTheRound)
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.aerStangd());
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join('|'));
+}
+
+class OrdnaPaaStorSkaerm : public StartadRunda {
+protected:
+    OrdnaPaaStorSkaerm() : StartadRunda(QSize(1280, 1024)) {}
+};
+
+TEST_F(OrdnaPaaStorSkaerm, TheInstructionEndsLeftOfTheProgressSquares)
+{
+    const QString instruktion =
+        QStringLiteral("Dra orden så att de står i bokstavsordning. Tryck sedan på Sorteringen klar.");
+    datafil(QStringLiteral("SVE34700.DAT"), {QStringLiteral("$Alfabetet"), QStringLiteral("$Ordna 5"),
+                                             QStringLiteral("$§") + instruktion,
+                                             QStringLiteral("rad#ren#ris#räka#råtta")});
+    TOrdna f;
+    f.show();
+    ASSERT_GT(G.Skalprocent, 200);
+    const QLabel *l = f.InstruktionsLabel;
+    EXPECT_EQ(l->text(), instruktion);
+    // All of it is drawn, and it ends before the squares begin.
+    const QRect text = l->fontMetrics().boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, instruktion);
+    EXPECT_LE(text.width(), l->width());
+    EXPECT_LE(l->x() + l->width(), f.Aster1->x());
+    EXPECT_LE(l->geometry().bottom(), f.ListPanel1->y());
 }
