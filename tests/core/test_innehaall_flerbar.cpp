@@ -38,7 +38,7 @@ const Fil menyfiler[] = {
     {"SVE23500.DAT", 12, "SJ-ljudet - alla varianter"},
     {"SVE23600.DAT", 12, "NG-ljudet"},
     {"SVE23700.DAT", 12, "J-ljudet"},
-    {"SVE23800.DAT", 12, "KS-\"ljudet\""},
+    {"SVE23800.DAT", 12, "KS-'ljudet'"},
     {"SVE23900.DAT", 12, "S-ljudet"},
     {"SVE23101.DAT", 12, "Homonymer"},
     {"SVE25100.DAT", 12, "B - P"},

@@ -71,6 +71,9 @@ std::optional<std::pair<int, int>> tidIOrd(const QString &fras)
         ord.removeLast();
         minut = -30;
     }
+    // "en kvart över": the article only before kvart.
+    if (ord.size() == 3 && ord[0] == QStringLiteral("en") && ord[1] == QStringLiteral("kvart"))
+        ord.removeFirst();
     // "fem minuter över": the word minuter only between a number and över or i.
     if (ord.size() == 3 && minuter.contains(ord[0]) && ord[0] != QStringLiteral("kvart")
         && ord[1] == QStringLiteral("minuter"))
@@ -102,6 +105,8 @@ TEST(Klocka, TimeWordsAreReadAsAPupilSaysThem)
     EXPECT_EQ(tidIOrd(QStringLiteral("tjugufem i tolv")), P(11, 35));
     EXPECT_EQ(tidIOrd(QStringLiteral("fem minuter över tre")), P(3, 5));
     EXPECT_EQ(tidIOrd(QStringLiteral("kvart minuter över tre")), std::nullopt);
+    EXPECT_EQ(tidIOrd(QStringLiteral("en kvart i ett")), P(0, 45));
+    EXPECT_EQ(tidIOrd(QStringLiteral("en fem över tre")), std::nullopt);
     EXPECT_EQ(tidIOrd(QStringLiteral("Fem över tre")), std::nullopt);
 }
 
