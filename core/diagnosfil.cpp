@@ -4,6 +4,7 @@
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
+#include "core/uppstart.h"
 #include "platform/filer.h"
 #include "platform/saekerskrivning.h"
 #include "platform/seams.h"
@@ -79,17 +80,18 @@ QByteArray fylltTill(const QByteArray &bytes, int storlek)
 }
 
 // ---- the directory ---------------------------------------------------------
-QString katalogText() { return G.DiagnosKatalog; }
+// The directory as the user finds it on this system ("/" between the names).
+QString katalogText() { return plattform::riktigSoekvaeg(G.DiagnosKatalog); }
 
 QString kundeInteSparas()
 {
-    return QStringLiteral("Diagnosfilen ") + katalogText() + QStringLiteral("\\SDIAG.DIA kunde inte sparas");
+    return QStringLiteral("Diagnosfilen ") + katalogText() + QStringLiteral("/SDIAG.DIA kunde inte sparas");
 }
 
 QString saknasEllerFelaktig()
 {
     return QStringLiteral("Diagnosfilen ") + katalogText()
-           + QStringLiteral("\\SDIAG.DIA saknas eller är felaktig");
+           + QStringLiteral("/SDIAG.DIA saknas eller är felaktig");
 }
 
 bool laesHelFil(const QString &riktig, QByteArray &innehaall)
@@ -146,6 +148,14 @@ bool laesLaerarfil(QString &loesen)
         return false;
     loesen = dekryptrad(avkodaLararlosenpost(b).loesen.str());
     return !loesen.isEmpty();
+}
+
+// Pupils' results in the diagnosis directory: a pupil record, or an archive.
+bool elevdataFinns()
+{
+    QList<QByteArray> poster;
+    return (laesDiagnosposter(poster) && !poster.isEmpty())
+           || !plattform::listaFiler(G.DiagnosKatalog, QStringLiteral("SV*.DIS")).isEmpty();
 }
 
 bool skrivLaerarfil(const QString &loesen)
@@ -395,46 +405,85 @@ bool SparaUndanDiagnosfil(const QString &staempel)
     const QString arkivnamn = QStringLiteral("SV") + staempel + QStringLiteral(".DIS");
     const QString arkiv = diagnosSoekvaeg(arkivnamn);
     if (QFileInfo::exists(arkiv)) {
-        plattform::visaInformation(QStringLiteral("Filen ") + katalogText() + QLatin1Char('\\') + arkivnamn
+        plattform::visaInformation(QStringLiteral("Filen ") + arkiv
                                    + QStringLiteral(" finns redan. Diagnoserna är inte borttagna."));
         return false;
     }
     if (!laas.haalls() || !plattform::bytNamnUtanErsaettning(fil, arkiv)) {
         plattform::visaInformation(QStringLiteral("Diagnosfilen ") + katalogText()
-                                   + QStringLiteral("\\SDIAG.DIA kunde inte sparas undan. Diagnoserna är inte borttagna."));
+                                   + QStringLiteral("/SDIAG.DIA kunde inte sparas undan. Diagnoserna är inte borttagna."));
         return false;
     }
     return true;
 }
 
+namespace {
+enum class Laerarloesen {
+    Laest,       // the file's password, or the initial one in a file just made
+    Borttaget,   // no whole file beside pupils' results: nothing is in effect
+    Fel,         // the file could not be made
+};
+
+Laerarloesen laesLaerarloesen()
+{
+    QString loesen;
+    if (laesLaerarfil(loesen)) {
+        G.LaerarLoesen = loesen;
+        return Laerarloesen::Laest;
+    }
+    plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
+    if (laas.haalls() && laesLaerarfil(loesen)) {   // made meanwhile by another copy
+        G.LaerarLoesen = loesen;
+        return Laerarloesen::Laest;
+    }
+    // Only a new, empty directory starts with the initial password. Where
+    // pupils' results lie, the file was there and someone removed or spoilt
+    // it: the pupils can write here, so that must not open the panel.
+    if (elevdataFinns()) {
+        G.LaerarLoesen.clear();
+        return Laerarloesen::Borttaget;
+    }
+    if (!laas.haalls() || !skrivLaerarfil(InitialtLaerarLoesen)) {
+        plattform::visaMeddelande(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
+        return Laerarloesen::Fel;
+    }
+    G.LaerarLoesen = InitialtLaerarLoesen;
+    return Laerarloesen::Laest;
+}
+
+QString borttagetLoesen()
+{
+    return QStringLiteral("Lärarlösenordet gäller inte: filen SVE45444.DOT saknas eller är skadad i katalogen ")
+           + katalogText()
+           + QStringLiteral(", där det redan finns elevers diagnoser. Därför gäller inte heller startlösenordet.\n\n"
+                            "Be den som installerade Morvika att skriva ett reservlösenord i inställningsfilen ")
+           + Installningsfil() + QStringLiteral(", under [") + ReservLoesenSektion + QStringLiteral("] på raden ")
+           + ReservLoesenNyckel
+           + QStringLiteral("=. Logga sedan in som Lärare med reservlösenordet och byt lösenord: tryck på "
+                            "bokstaven Ä när knappen Info är markerad.");
+}
+} // namespace
+
 void LararLosenFil(int typ)
 {
-    const QString kundeInteSkapa = QStringLiteral("Kunde inte skapa lärarlösenfilen.");
     if (typ == 1) {
-        QString loesen;
-        if (laesLaerarfil(loesen)) {
-            G.LaerarLoesen = loesen;
-            return;
-        }
-        plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
-        if (laas.haalls() && laesLaerarfil(loesen)) {   // made meanwhile by another copy
-            G.LaerarLoesen = loesen;
-            return;
-        }
-        if (!laas.haalls() || !skrivLaerarfil(InitialtLaerarLoesen)) {
-            plattform::visaMeddelande(kundeInteSkapa);
-            return;
-        }
-        G.LaerarLoesen = InitialtLaerarLoesen;
+        laesLaerarloesen();
     } else if (typ == 2) {
         const QString nytt = G.Diagnostabell.loesen;
         // A confirmed change is written even when the file has gone since
         // the sign-in, so it is never dropped without a word.
         if (nytt.isEmpty())
             return;
+        const bool fanns = QFileInfo(diagnosSoekvaeg(Laerarfil)).isFile();
         plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
-        if (!laas.haalls() || !skrivLaerarfil(nytt))
-            plattform::visaMeddelande(kundeInteSkapa);
+        if (!laas.haalls() || !skrivLaerarfil(nytt)) {
+            plattform::visaMeddelande(fanns ? QStringLiteral("Lösenordet är inte ändrat. Det gamla lösenordet "
+                                                             "gäller fortfarande.")
+                                            : QStringLiteral("Kunde inte skapa lärarlösenfilen. Lösenordet är "
+                                                             "inte ändrat."));
+            return;
+        }
+        plattform::visaInformation(QStringLiteral("Lösenordet är ändrat."));
     }
 }
 
@@ -442,6 +491,12 @@ bool LaerarLoesenGodkaent(const QString &skrivet)
 {
     if (skrivet.isEmpty())
         return false;
-    LararLosenFil(1);
-    return (!G.LaerarLoesen.isEmpty() && skrivet == G.LaerarLoesen) || skrivet == ReservLaerarLoesen;
+    const Laerarloesen l = laesLaerarloesen();
+    if (!G.ReservLaerarLoesen.isEmpty() && skrivet == G.ReservLaerarLoesen)
+        return true;
+    if (l == Laerarloesen::Borttaget) {
+        plattform::visaVarning(borttagetLoesen());
+        return false;
+    }
+    return !G.LaerarLoesen.isEmpty() && skrivet == G.LaerarLoesen;
 }

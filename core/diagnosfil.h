@@ -85,14 +85,20 @@ QString TidsstampelText(bool goera);
 bool SparaUndanDiagnosfil(const QString &staempel);
 
 // Kind 1: reads the teacher password into G.LaerarLoesen, making the file
-// with the initial password when it is missing, short or holds no password.
+// with the initial password when it is missing, short or holds no password,
+// but only while the directory holds no pupils' results (records in
+// SDIAG.DIA, archives): there no password is in effect (G.LaerarLoesen
+// empty) until a teacher signs in with the reserve password and sets one.
 // Kind 2: writes the current record's password as the new teacher password
-// (making the file when it has gone; a failure is told; G.LaerarLoesen stays). Other kinds: nothing.
+// (making the file when it has gone) and says whether it was changed;
+// G.LaerarLoesen stays. Other kinds: nothing.
 void LararLosenFil(int typ);
 
 // The teacher's password check of the sign-in: reads the file (kind 1) and
-// accepts the password in effect or the reserve password. Never an empty one.
+// accepts the password in effect or the reserve password from the
+// configuration (G.ReservLaerarLoesen; none when empty). Never an empty one.
+// When no password is in effect because the file is gone from beside the
+// pupils' results, it says what the teacher can do.
 bool LaerarLoesenGodkaent(const QString &skrivet);
 
 inline const QString InitialtLaerarLoesen = QStringLiteral("TOVRINGA");
-inline const QString ReservLaerarLoesen = QStringLiteral("Eva Tolk");
