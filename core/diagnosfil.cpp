@@ -160,11 +160,7 @@ bool elevdataFinns()
 
 bool skrivLaerarfil(const QString &loesen)
 {
-    Lararlosenpost post;
-    post.anvaendare = kryptrad(QStringLiteral("LÄRARE"));
-    post.loesen = krypteraLoesen(loesen);
-    return plattform::skrivHelFil(diagnosSoekvaeg(Laerarfil), kodaLararlosenpost(post))
-           == Skrivutfall::Klart;
+    return plattform::skrivHelFil(diagnosSoekvaeg(Laerarfil), LaerarfilMed(loesen)) == Skrivutfall::Klart;
 }
 } // namespace
 
@@ -221,6 +217,14 @@ Lararlosenpost avkodaLararlosenpost(const QByteArray &bytes)
     post.anvaendare = laesText(b, AnvaendarePos, LoesenfaeltLaengd);
     post.loesen = laesText(b, LoesenfaeltPos, LoesenfaeltLaengd);
     return post;
+}
+
+QByteArray LaerarfilMed(const QString &loesen)
+{
+    Lararlosenpost post;
+    post.anvaendare = kryptrad(QStringLiteral("LÄRARE"));
+    post.loesen = krypteraLoesen(loesen);
+    return kodaLararlosenpost(post);
 }
 
 QString lagratNamn(const QByteArray &post)
@@ -316,6 +320,11 @@ bool SparaProtokoll()
     const QByteArray egen = kodaDiagnospost(G.Diagnostabell);
     QList<QByteArray> poster;
     if (!QFileInfo::exists(diagnosSoekvaeg(Diagnosfil))) {
+        // A new class: the teacher password comes with its first record, so
+        // that a file missing later beside the records was removed.
+        QString loesen;
+        if (!elevdataFinns() && !laesLaerarfil(loesen))
+            skrivLaerarfil(InitialtLaerarLoesen);
         poster << egen;
         return skrivDiagnosfil(poster, false);
     }
@@ -453,14 +462,18 @@ Laerarloesen laesLaerarloesen()
 
 QString borttagetLoesen()
 {
-    return QStringLiteral("Lärarlösenordet gäller inte: filen SVE45444.DOT saknas eller är skadad i katalogen ")
-           + katalogText()
-           + QStringLiteral(", där det redan finns elevers diagnoser. Därför gäller inte heller startlösenordet.\n\n"
-                            "Be den som installerade Morvika att skriva ett reservlösenord i inställningsfilen ")
-           + Installningsfil() + QStringLiteral(", under [") + ReservLoesenSektion + QStringLiteral("] på raden ")
-           + ReservLoesenNyckel
-           + QStringLiteral("=. Logga sedan in som Lärare med reservlösenordet och byt lösenord: tryck på "
-                            "bokstaven Ä när knappen Info är markerad.");
+    const QString foerst
+        = QStringLiteral("Lärarlösenordet saknas: filen SVE45444.DOT är borttagen eller skadad i katalogen ")
+          + katalogText()
+          + QStringLiteral(", där det redan finns elevers diagnoser. Därför gäller inte heller startlösenordet.\n\n");
+    const QString sedan = QStringLiteral(" och byt lösenord: tryck på bokstaven Ä när knappen Info är markerad.");
+    const QString plats = Installningsfil() + QStringLiteral(", under [") + ReservLoesenSektion
+                          + QStringLiteral("] på raden ") + ReservLoesenNyckel + QLatin1Char('=');
+    if (!G.ReservLaerarLoesen.isEmpty())
+        return foerst + QStringLiteral("Logga in som Lärare med reservlösenordet i inställningsfilen ") + plats + sedan;
+    return foerst + QStringLiteral("Be den som installerade Morvika att skriva ett reservlösenord i "
+                                   "inställningsfilen ")
+           + plats + QStringLiteral(". Logga sedan in som Lärare med reservlösenordet") + sedan;
 }
 } // namespace
 

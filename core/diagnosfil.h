@@ -33,6 +33,9 @@ Diagnospost avkodaDiagnospost(const QByteArray &bytes);
 QByteArray kodaLararlosenpost(const Lararlosenpost &post);
 Lararlosenpost avkodaLararlosenpost(const QByteArray &bytes);
 
+// The whole teacher-password file holding `loesen`.
+QByteArray LaerarfilMed(const QString &loesen);
+
 // The stored name of a raw record, without unscrambling.
 QString lagratNamn(const QByteArray &post);
 
@@ -67,7 +70,8 @@ bool DiagnosNamnlista(QStringList &namn);
 
 // Writes the current record into SDIAG.DIA: over every record of the same
 // name (letter case ignored), else at the end; creates the file when there
-// is none. On failure the file stays as it was and the user is told.
+// is none, and in a new directory the teacher-password file with the initial
+// password beside it. On failure the file stays as it was and the user is told.
 bool SparaProtokoll();
 
 // Removes the records named exactly `namnAttRadera` (cut at 25 characters)

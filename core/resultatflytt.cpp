@@ -1,5 +1,6 @@
 #include "core/resultatflytt.h"
 
+#include "core/diagnosfil.h"
 #include "platform/filer.h"
 #include "platform/saekerskrivning.h"
 #include "platform/seams.h"
@@ -39,16 +40,28 @@ bool laesHel(const QString &fil, QByteArray &innehaall)
 }
 
 // Every file whole into the scratch folder, then the note that they are.
+// Pupils' results without a teacher-password file get one with the initial
+// password: the program made it at the teacher's first sign-in, so where
+// the teacher never signed in that password was in effect, and stays so.
 bool kopiera(const QString &fraan, const QString &skede, const QStringList &filer)
 {
     if (!QDir().mkpath(skede))
         return false;
+    bool elevdata = false;
+    bool loesen = false;
     for (const QString &n : filer) {
         QByteArray b;
         if (!laesHel(fraan + QLatin1Char('/') + n, b)
             || skrivHelFil(skede + QLatin1Char('/') + n, b) != Skrivutfall::Klart)
             return false;
+        const QString namn = n.toUpper();
+        loesen = loesen || namn == QLatin1String("SVE45444.DOT");
+        elevdata = elevdata || namn == QLatin1String("SDIAG.DIA") || namn.endsWith(QLatin1String(".DIS"));
     }
+    if (elevdata && !loesen
+        && skrivHelFil(skede + QStringLiteral("/SVE45444.DOT"), LaerarfilMed(InitialtLaerarLoesen))
+               != Skrivutfall::Klart)
+        return false;
     return skrivHelFil(skede + QLatin1Char('/') + Klart, QByteArray()) == Skrivutfall::Klart;
 }
 
@@ -82,6 +95,37 @@ void markera(const QString &gammal, const QString &ny)
 }
 } // namespace
 
+namespace {
+enum class Utfall { Inget, Flyttat, KopieringFel, InflyttningFel };
+
+// The carry-over itself, under the diagnosis files' lock: a second copy of
+// the program starting at the same moment waits and then finds the results
+// in place.
+Utfall flytta(const QString &gammal, const QString &ny, const QString &skede, const QStringList &moenster)
+{
+    Skrivlaas laas(ny + QStringLiteral("/SDIAG.LCK"));
+    if (!laas.haalls())
+        return Utfall::Inget;
+    if (!QFileInfo(skede + QLatin1Char('/') + Klart).isFile()) {
+        QDir(skede).removeRecursively();   // a copy cut short is begun again
+        if (QFileInfo::exists(gammal + QLatin1Char('/') + FlyttMarkering)
+            || !resultatfiler(ny, Diagnosfiler + Rekordfiler).isEmpty())
+            return Utfall::Inget;
+        const QStringList filer = resultatfiler(gammal, moenster);
+        if (filer.isEmpty())
+            return Utfall::Inget;
+        if (!kopiera(gammal, skede, filer)) {
+            QDir(skede).removeRecursively();
+            return Utfall::KopieringFel;
+        }
+    }
+    if (!flyttaIn(skede, ny))
+        return Utfall::InflyttningFel;
+    markera(gammal, ny);
+    return Utfall::Flyttat;
+}
+} // namespace
+
 void FlyttaInTidigareResultat(const QString &tidigare, const QString &datakatalog, bool diagnoser, bool rekord)
 {
     QStringList moenster;
@@ -97,37 +141,25 @@ void FlyttaInTidigareResultat(const QString &tidigare, const QString &datakatalo
         return;
     const QString ny = d.canonicalFilePath();
     const QString skede = ny + QLatin1Char('/') + Skede;
-    // Under the diagnosis files' lock: a second copy of the program starting
-    // at the same moment waits and then finds the results in place.
-    Skrivlaas laas(ny + QStringLiteral("/SDIAG.LCK"));
-    if (!laas.haalls())
-        return;
-    if (!QFileInfo(skede + QLatin1Char('/') + Klart).isFile()) {
-        QDir(skede).removeRecursively();   // a copy cut short is begun again
-        if (QFileInfo::exists(gammal + QLatin1Char('/') + FlyttMarkering)
-            || !resultatfiler(ny, Diagnosfiler + Rekordfiler).isEmpty())
-            return;
-        const QStringList filer = resultatfiler(gammal, moenster);
-        if (filer.isEmpty())
-            return;
-        if (!kopiera(gammal, skede, filer)) {
-            QDir(skede).removeRecursively();
-            visaVarning(QStringLiteral("Morvika kunde inte kopiera klassens resultat från\n") + gammal
-                        + QStringLiteral("\ntill\n") + ny + QStringLiteral("\nDe ligger kvar i ") + gammal
-                        + QLatin1Char('.'));
-            return;
-        }
-    }
-    if (!flyttaIn(skede, ny)) {
+    // Told with the lock let go, so no other copy waits on the message.
+    switch (flytta(gammal, ny, skede, moenster)) {
+    case Utfall::Inget:
+        break;
+    case Utfall::Flyttat:
+        visaInformation(QStringLiteral("Klassens resultat är kopierade från\n") + gammal
+                        + QStringLiteral("\ntill Morvikas datakatalog\n") + ny
+                        + QStringLiteral("\nDär finns de kvar när programmet byggs om. De gamla filerna ligger "
+                                         "kvar orörda."));
+        break;
+    case Utfall::KopieringFel:
+        visaVarning(QStringLiteral("Morvika kunde inte kopiera klassens resultat från\n") + gammal
+                    + QStringLiteral("\ntill\n") + ny + QStringLiteral("\nDe ligger kvar i ") + gammal
+                    + QLatin1Char('.'));
+        break;
+    case Utfall::InflyttningFel:
         visaVarning(QStringLiteral("Morvika kunde inte flytta in alla kopierade resultat i\n") + ny
                     + QStringLiteral("\nDe som saknas ligger i ") + skede + QStringLiteral(" och i ") + gammal
                     + QLatin1Char('.'));
-        return;
+        break;
     }
-    markera(gammal, ny);
-    visaInformation(QStringLiteral("Klassens resultat (diagnoser, lärarlösenord och rekordtabeller) är kopierade "
-                                   "från\n")
-                    + gammal + QStringLiteral("\ntill Morvikas datakatalog\n") + ny
-                    + QStringLiteral("\nDär finns de kvar när programmet byggs om. De gamla filerna ligger kvar "
-                                     "orörda."));
 }

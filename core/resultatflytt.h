@@ -10,7 +10,9 @@
 // the data folder `datakatalog` (a real path), and says so. It happens only
 // while the data folder holds no results and the old directory has not been
 // carried over before (it then holds the note FLYTTAT.TXT); nothing is ever
-// replaced, and the old files stay. The files are first copied whole into a
+// replaced, and the old files stay. Pupils' results that come without a
+// teacher-password file get one with the initial password, which was in
+// effect there. The files are first copied whole into a
 // scratch folder inside the data folder and only then moved in, so an
 // interrupted start leaves either nothing or a copy the next start finishes.
 void FlyttaInTidigareResultat(const QString &tidigare, const QString &datakatalog, bool diagnoser, bool rekord);

@@ -69,7 +69,9 @@ TEST_F(Start, EmptyResultKeysMeanTheUsersDataFolder)
     G.Diagnostabell.namn = QStringLiteral("Bo");
     ASSERT_TRUE(SparaProtokoll());
     EXPECT_TRUE(QFileInfo(hem + "/SDIAG.DIA").isFile());
-    EXPECT_EQ(plattform::riktigSoekvaeg(rekordfilFoer("SVE32110.DAT")), hem + "/SVE32110.SVR");
+    G.RekordFilNamn = rekordfilFoer("SVE32110.DAT");
+    EXPECT_EQ(plattform::riktigSoekvaeg(G.RekordFilNamn), hem + "/SVE32110.SVR");
+    EXPECT_TRUE(rekordkatalogMeddelande().startsWith("Katalogen " + hem + ", "));
 
     // A folder the class shares, named in the configuration, is taken as it
     // stands; the data folder is then neither used nor made.
@@ -141,6 +143,14 @@ TEST_F(Start, ResultsSavedInTheOldPlaceAreCarriedOverOnce)
     ASSERT_TRUE(HaemtaSoekvaegar());
     EXPECT_EQ(iData(), QStringList{"SDIAG.DIA"});
     EXPECT_EQ(laes(data() + "/SDIAG.DIA"), dia);
+
+    // A class whose teacher never signed in had the initial password, and keeps it.
+    QDir(data()).removeRecursively();
+    QFile::remove(i("pc/RESULTAT/FLYTTAT.TXT"));
+    QFile::remove(i("pc/RESULTAT/SVE45444.DOT"));
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(iData(), sparat);
+    EXPECT_TRUE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
 }
 
 TEST_F(Start, TheReservePasswordComesFromTheConfigurationOnly)

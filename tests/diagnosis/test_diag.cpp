@@ -223,7 +223,6 @@ TEST_F(Diagnos, PupilDeletesOwnRecordWithAnEmptyPassword)
 
 TEST_F(Diagnos, TeacherSignsInRemovesWithoutPasswordAndChangesThePassword)
 {
-    LararLosenFil(1);   // made at the teacher's first sign-in, before the class came
     elev("Bo");
     {
         TDiag f;
