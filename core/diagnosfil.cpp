@@ -4,6 +4,7 @@
 
 #include "core/datafiler.h"
 #include "core/diagnos.h"
+#include "core/uppstart.h"
 #include "platform/filer.h"
 #include "platform/saekerskrivning.h"
 #include "platform/seams.h"
@@ -79,17 +80,18 @@ QByteArray fylltTill(const QByteArray &bytes, int storlek)
 }
 
 // ---- the directory ---------------------------------------------------------
-QString katalogText() { return G.DiagnosKatalog; }
+// The directory as the user finds it on this system ("/" between the names).
+QString katalogText() { return plattform::riktigSoekvaeg(G.DiagnosKatalog); }
 
 QString kundeInteSparas()
 {
-    return QStringLiteral("Diagnosfilen ") + katalogText() + QStringLiteral("\\SDIAG.DIA kunde inte sparas");
+    return QStringLiteral("Diagnosfilen ") + katalogText() + QStringLiteral("/SDIAG.DIA kunde inte sparas");
 }
 
 QString saknasEllerFelaktig()
 {
     return QStringLiteral("Diagnosfilen ") + katalogText()
-           + QStringLiteral("\\SDIAG.DIA saknas eller är felaktig");
+           + QStringLiteral("/SDIAG.DIA saknas eller är felaktig");
 }
 
 bool laesHelFil(const QString &riktig, QByteArray &innehaall)
@@ -148,13 +150,17 @@ bool laesLaerarfil(QString &loesen)
     return !loesen.isEmpty();
 }
 
+// Pupils' results in the diagnosis directory: a pupil record, or an archive.
+bool elevdataFinns()
+{
+    QList<QByteArray> poster;
+    return (laesDiagnosposter(poster) && !poster.isEmpty())
+           || !plattform::listaFiler(G.DiagnosKatalog, QStringLiteral("SV*.DIS")).isEmpty();
+}
+
 bool skrivLaerarfil(const QString &loesen)
 {
-    Lararlosenpost post;
-    post.anvaendare = kryptrad(QStringLiteral("LÄRARE"));
-    post.loesen = krypteraLoesen(loesen);
-    return plattform::skrivHelFil(diagnosSoekvaeg(Laerarfil), kodaLararlosenpost(post))
-           == Skrivutfall::Klart;
+    return plattform::skrivHelFil(diagnosSoekvaeg(Laerarfil), LaerarfilMed(loesen)) == Skrivutfall::Klart;
 }
 } // namespace
 
@@ -211,6 +217,14 @@ Lararlosenpost avkodaLararlosenpost(const QByteArray &bytes)
     post.anvaendare = laesText(b, AnvaendarePos, LoesenfaeltLaengd);
     post.loesen = laesText(b, LoesenfaeltPos, LoesenfaeltLaengd);
     return post;
+}
+
+QByteArray LaerarfilMed(const QString &loesen)
+{
+    Lararlosenpost post;
+    post.anvaendare = kryptrad(QStringLiteral("LÄRARE"));
+    post.loesen = krypteraLoesen(loesen);
+    return kodaLararlosenpost(post);
 }
 
 QString lagratNamn(const QByteArray &post)
@@ -306,6 +320,11 @@ bool SparaProtokoll()
     const QByteArray egen = kodaDiagnospost(G.Diagnostabell);
     QList<QByteArray> poster;
     if (!QFileInfo::exists(diagnosSoekvaeg(Diagnosfil))) {
+        // A new class: the teacher password comes with its first record, so
+        // that a file missing later beside the records was removed.
+        QString loesen;
+        if (!elevdataFinns() && !laesLaerarfil(loesen))
+            skrivLaerarfil(InitialtLaerarLoesen);
         poster << egen;
         return skrivDiagnosfil(poster, false);
     }
@@ -395,46 +414,89 @@ bool SparaUndanDiagnosfil(const QString &staempel)
     const QString arkivnamn = QStringLiteral("SV") + staempel + QStringLiteral(".DIS");
     const QString arkiv = diagnosSoekvaeg(arkivnamn);
     if (QFileInfo::exists(arkiv)) {
-        plattform::visaInformation(QStringLiteral("Filen ") + katalogText() + QLatin1Char('\\') + arkivnamn
+        plattform::visaInformation(QStringLiteral("Filen ") + arkiv
                                    + QStringLiteral(" finns redan. Diagnoserna är inte borttagna."));
         return false;
     }
     if (!laas.haalls() || !plattform::bytNamnUtanErsaettning(fil, arkiv)) {
         plattform::visaInformation(QStringLiteral("Diagnosfilen ") + katalogText()
-                                   + QStringLiteral("\\SDIAG.DIA kunde inte sparas undan. Diagnoserna är inte borttagna."));
+                                   + QStringLiteral("/SDIAG.DIA kunde inte sparas undan. Diagnoserna är inte borttagna."));
         return false;
     }
     return true;
 }
 
+namespace {
+enum class Laerarloesen {
+    Laest,       // the file's password, or the initial one in a file just made
+    Borttaget,   // no whole file beside pupils' results: nothing is in effect
+    Fel,         // the file could not be made
+};
+
+Laerarloesen laesLaerarloesen()
+{
+    QString loesen;
+    if (laesLaerarfil(loesen)) {
+        G.LaerarLoesen = loesen;
+        return Laerarloesen::Laest;
+    }
+    plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
+    if (laas.haalls() && laesLaerarfil(loesen)) {   // made meanwhile by another copy
+        G.LaerarLoesen = loesen;
+        return Laerarloesen::Laest;
+    }
+    // Only a new, empty directory starts with the initial password. Where
+    // pupils' results lie, the file was there and someone removed or spoilt
+    // it: the pupils can write here, so that must not open the panel.
+    if (elevdataFinns()) {
+        G.LaerarLoesen.clear();
+        return Laerarloesen::Borttaget;
+    }
+    if (!laas.haalls() || !skrivLaerarfil(InitialtLaerarLoesen)) {
+        plattform::visaMeddelande(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
+        return Laerarloesen::Fel;
+    }
+    G.LaerarLoesen = InitialtLaerarLoesen;
+    return Laerarloesen::Laest;
+}
+
+QString borttagetLoesen()
+{
+    const QString foerst
+        = QStringLiteral("Lärarlösenordet saknas: filen SVE45444.DOT är borttagen eller skadad i katalogen ")
+          + katalogText()
+          + QStringLiteral(", där det redan finns elevers diagnoser. Därför gäller inte heller startlösenordet.\n\n");
+    const QString sedan = QStringLiteral(" och byt lösenord: tryck på bokstaven Ä när knappen Info är markerad.");
+    const QString plats = Installningsfil() + QStringLiteral(", under [") + ReservLoesenSektion
+                          + QStringLiteral("] på raden ") + ReservLoesenNyckel + QLatin1Char('=');
+    if (!G.ReservLaerarLoesen.isEmpty())
+        return foerst + QStringLiteral("Logga in som Lärare med reservlösenordet i inställningsfilen ") + plats + sedan;
+    return foerst + QStringLiteral("Be den som installerade Morvika att skriva ett reservlösenord i "
+                                   "inställningsfilen ")
+           + plats + QStringLiteral(". Logga sedan in som Lärare med reservlösenordet") + sedan;
+}
+} // namespace
+
 void LararLosenFil(int typ)
 {
-    const QString kundeInteSkapa = QStringLiteral("Kunde inte skapa lärarlösenfilen.");
     if (typ == 1) {
-        QString loesen;
-        if (laesLaerarfil(loesen)) {
-            G.LaerarLoesen = loesen;
-            return;
-        }
-        plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
-        if (laas.haalls() && laesLaerarfil(loesen)) {   // made meanwhile by another copy
-            G.LaerarLoesen = loesen;
-            return;
-        }
-        if (!laas.haalls() || !skrivLaerarfil(InitialtLaerarLoesen)) {
-            plattform::visaMeddelande(kundeInteSkapa);
-            return;
-        }
-        G.LaerarLoesen = InitialtLaerarLoesen;
+        laesLaerarloesen();
     } else if (typ == 2) {
         const QString nytt = G.Diagnostabell.loesen;
         // A confirmed change is written even when the file has gone since
         // the sign-in, so it is never dropped without a word.
         if (nytt.isEmpty())
             return;
+        const bool fanns = QFileInfo(diagnosSoekvaeg(Laerarfil)).isFile();
         plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
-        if (!laas.haalls() || !skrivLaerarfil(nytt))
-            plattform::visaMeddelande(kundeInteSkapa);
+        if (!laas.haalls() || !skrivLaerarfil(nytt)) {
+            plattform::visaMeddelande(fanns ? QStringLiteral("Lösenordet är inte ändrat. Det gamla lösenordet "
+                                                             "gäller fortfarande.")
+                                            : QStringLiteral("Kunde inte skapa lärarlösenfilen. Lösenordet är "
+                                                             "inte ändrat."));
+            return;
+        }
+        plattform::visaInformation(QStringLiteral("Lösenordet är ändrat."));
     }
 }
 
@@ -442,6 +504,12 @@ bool LaerarLoesenGodkaent(const QString &skrivet)
 {
     if (skrivet.isEmpty())
         return false;
-    LararLosenFil(1);
-    return (!G.LaerarLoesen.isEmpty() && skrivet == G.LaerarLoesen) || skrivet == ReservLaerarLoesen;
+    const Laerarloesen l = laesLaerarloesen();
+    if (!G.ReservLaerarLoesen.isEmpty() && skrivet == G.ReservLaerarLoesen)
+        return true;
+    if (l == Laerarloesen::Borttaget) {
+        plattform::visaVarning(borttagetLoesen());
+        return false;
+    }
+    return !G.LaerarLoesen.isEmpty() && skrivet == G.LaerarLoesen;
 }

@@ -33,6 +33,9 @@ Diagnospost avkodaDiagnospost(const QByteArray &bytes);
 QByteArray kodaLararlosenpost(const Lararlosenpost &post);
 Lararlosenpost avkodaLararlosenpost(const QByteArray &bytes);
 
+// The whole teacher-password file holding `loesen`.
+QByteArray LaerarfilMed(const QString &loesen);
+
 // The stored name of a raw record, without unscrambling.
 QString lagratNamn(const QByteArray &post);
 
@@ -67,7 +70,8 @@ bool DiagnosNamnlista(QStringList &namn);
 
 // Writes the current record into SDIAG.DIA: over every record of the same
 // name (letter case ignored), else at the end; creates the file when there
-// is none. On failure the file stays as it was and the user is told.
+// is none, and in a new directory the teacher-password file with the initial
+// password beside it. On failure the file stays as it was and the user is told.
 bool SparaProtokoll();
 
 // Removes the records named exactly `namnAttRadera` (cut at 25 characters)
@@ -85,14 +89,20 @@ QString TidsstampelText(bool goera);
 bool SparaUndanDiagnosfil(const QString &staempel);
 
 // Kind 1: reads the teacher password into G.LaerarLoesen, making the file
-// with the initial password when it is missing, short or holds no password.
+// with the initial password when it is missing, short or holds no password,
+// but only while the directory holds no pupils' results (records in
+// SDIAG.DIA, archives): there no password is in effect (G.LaerarLoesen
+// empty) until a teacher signs in with the reserve password and sets one.
 // Kind 2: writes the current record's password as the new teacher password
-// (making the file when it has gone; a failure is told; G.LaerarLoesen stays). Other kinds: nothing.
+// (making the file when it has gone) and says whether it was changed;
+// G.LaerarLoesen stays. Other kinds: nothing.
 void LararLosenFil(int typ);
 
 // The teacher's password check of the sign-in: reads the file (kind 1) and
-// accepts the password in effect or the reserve password. Never an empty one.
+// accepts the password in effect or the reserve password from the
+// configuration (G.ReservLaerarLoesen; none when empty). Never an empty one.
+// When no password is in effect because the file is gone from beside the
+// pupils' results, it says what the teacher can do.
 bool LaerarLoesenGodkaent(const QString &skrivet);
 
 inline const QString InitialtLaerarLoesen = QStringLiteral("TOVRINGA");
-inline const QString ReservLaerarLoesen = QStringLiteral("Eva Tolk");

@@ -132,7 +132,9 @@ QString rekordfilFoer(const QString &datfil)
 QString rekordkatalogMeddelande()
 {
     const QString fil = G.RekordFilNamn;
-    return QStringLiteral("Katalogen ") + fil.left(std::max<int>(0, int(fil.lastIndexOf(QLatin1Char('\\')))))
+    // The user's data folder is a path of this system, with "/".
+    const qsizetype slut = std::max(fil.lastIndexOf(QLatin1Char('\\')), fil.lastIndexOf(QLatin1Char('/')));
+    return QStringLiteral("Katalogen ") + fil.left(std::max<qsizetype>(0, slut))
            + QStringLiteral(", där resultaten ska sparas, finns inte eller kan vara skrivskyddad.");
 }
 

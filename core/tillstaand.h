@@ -151,6 +151,7 @@ struct Tillstaand {
     Byte OevningsNummer = 0;
     static constexpr int StatusGraens = 15;
     QString LaerarLoesen;          // the teacher password in effect; empty until read
+    QString ReservLaerarLoesen;    // from the configuration, for a forgotten password; empty: none
     Byte Raderingslaege = 0;       // 1 while the sign-in deletes a pupil ("R" on the list)
     Arr<int, 1, 4> Kolumnprocent;
 

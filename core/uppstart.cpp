@@ -2,6 +2,7 @@
 
 #include "core/datafiler.h"
 #include "core/innehaall.h"
+#include "core/resultatflytt.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
 #include "platform/filer.h"
@@ -9,6 +10,7 @@
 #include "platform/seams.h"
 #include "platform/text1252.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -32,6 +34,8 @@ void sortera(Tabell &t, int antal)
 
 // The configuration's base paths and directories are at most this long.
 constexpr int SoekvaegGraens = 80;
+// The sign-in's password field takes no more.
+constexpr int LoesenGraens = 10;
 const QString IniNamn = QStringLiteral("Morv2010.Ini");
 
 // What the configuration lacks, said when the "\DATA" directory is then not
@@ -66,9 +70,11 @@ QString brist(const QString &ini, const IniFil &fil, bool laest, const QString &
 }
 } // namespace
 
+QString Installningsfil() { return iniSoekvaeg(IniNamn); }
+
 bool HaemtaSoekvaegar()
 {
-    const QString ini = iniSoekvaeg(IniNamn);
+    const QString ini = Installningsfil();
     saettAnkare(QFileInfo(ini).absolutePath());
     IniFil fil;
     const bool laest = fil.laes(ini);
@@ -100,10 +106,38 @@ bool HaemtaSoekvaegar()
     G.DiagnosKatalog = vaerden[3];
     if (G.DiagnosKatalog.endsWith(QLatin1Char('\\')))
         G.DiagnosKatalog.chop(1);
-    if (G.DiagnosKatalog.isEmpty())
+    // Unless the configuration names a folder (one a class shares, say), the
+    // results go to the user's data folder, outside the build, so a rebuild
+    // or a fresh checkout leaves them. Its path is the system's: the length
+    // limit is for what someone configured.
+    const QString data = datakatalog();
+    const bool rekordIData = G.ResultatKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
+    const bool diagnoserIData = G.DiagnosKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
+    if (rekordIData)
+        G.ResultatKatalog = data + QLatin1Char('/');
+    if (diagnoserIData)
+        G.DiagnosKatalog = data;
+    else if (G.DiagnosKatalog.isEmpty())
         G.DiagnosKatalog = (G.PcSoekvaeg + QStringLiteral("\\RESULTAT")).left(89);
-    if (foerLaanga.isEmpty())
+    G.ReservLaerarLoesen = fil.vaerde(ReservLoesenSektion, ReservLoesenNyckel);
+    if (G.ReservLaerarLoesen.size() > LoesenGraens) {
+        visaVarning(QStringLiteral("Reservlösenordet %1 under [%2] i %3 är %4 tecken långt, men ett lösenord får "
+                                   "vara högst %5 tecken. Det gäller inte.")
+                        .arg(ReservLoesenNyckel, ReservLoesenSektion, ini)
+                        .arg(G.ReservLaerarLoesen.size())
+                        .arg(LoesenGraens));
+        G.ReservLaerarLoesen.clear();
+    }
+    if (foerLaanga.isEmpty()) {
+        if (rekordIData || diagnoserIData) {
+            QDir().mkpath(data);
+            // What a class saved where the results lay before.
+            if (!G.PcSoekvaeg.isEmpty())
+                FlyttaInTidigareResultat(G.PcSoekvaeg + QStringLiteral("\\RESULTAT"), data, diagnoserIData,
+                                         rekordIData);
+        }
         return true;
+    }
     visaVarning(foerLaanga.join(QStringLiteral("\n\n")) + QStringLiteral("\n\nRätta inställningsfilen ") + ini
                 + QStringLiteral(" och starta Morvika igen."));
     return false;

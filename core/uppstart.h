@@ -12,8 +12,17 @@
 bool Uppstart();
 
 // False when a configured path or directory is longer than 80 characters:
-// it is refused (left empty), not cut, and a warning names it.
+// it is refused (left empty), not cut, and a warning names it. An empty
+// score or diagnosis directory is the user's data folder, made when missing
+// and given what a class saved in the PC path's "RESULTAT" before. Also
+// reads the teacher's reserve password (none when the key is empty).
 bool HaemtaSoekvaegar();
+
+// The configuration file's real path, and where in it the reserve password
+// for a teacher who forgot the teacher password is given.
+QString Installningsfil();
+inline const QString ReservLoesenSektion = QStringLiteral("Diagnos");
+inline const QString ReservLoesenNyckel = QStringLiteral("MORV2010ReservePassword");
 bool HaemtaDatFiler();      // false: no list file and no "\DATA" directory
 void HaemtaLovordFiler();
 

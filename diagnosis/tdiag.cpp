@@ -448,8 +448,10 @@ void TDiag::Button1Click()
     const QString staempel = TidsstampelText(true);
     if (!SparaUndanDiagnosfil(staempel))
         return;
-    visaInformation(QStringLiteral("Alla diagnoser är borttagna. De är sparade i filen ") + G.DiagnosKatalog
-                    + QStringLiteral("\\SV") + staempel + QStringLiteral(".DIS."));
+    // The archive's path as the teacher finds it on this system.
+    visaInformation(QStringLiteral("Alla diagnoser är borttagna. De är sparade i filen ")
+                    + diagnosSoekvaeg(QStringLiteral("SV") + staempel + QStringLiteral(".DIS"))
+                    + QLatin1Char('.'));
     saettLaege(Laege::Oevning);
     stang();
 }

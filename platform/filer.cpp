@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <utility>
 
 namespace plattform {
@@ -13,6 +14,12 @@ QString &ankarKatalog()
 {
     static QString a;
     return a;
+}
+
+QString &egenDatakatalog()
+{
+    static QString d;
+    return d;
 }
 
 QString hittaNamn(const QString &katalog, const QString &namn)
@@ -89,5 +96,14 @@ QString windowsKatalog()
         return w;
     return QCoreApplication::applicationDirPath();
 }
+
+QString datakatalog()
+{
+    if (!egenDatakatalog().isEmpty())
+        return egenDatakatalog();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString saettDatakatalog(const QString &riktigKatalog) { return std::exchange(egenDatakatalog(), riktigKatalog); }
 
 } // namespace plattform

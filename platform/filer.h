@@ -28,4 +28,12 @@ QStringList listaFiler(const QString &winKatalog, const QString &moenster);
 // "The Windows directory": $WINDIR when set, else the executable's directory.
 QString windowsKatalog();
 
+// The user's own data folder, where a class's results, protocols and the
+// teacher password are kept unless the configuration names directories of
+// its own: Qt's application data location (on Linux
+// ~/.local/share/Morvika). A real path; empty when the system names none.
+QString datakatalog();
+// Points the data folder elsewhere (tests); empty: the standard one.
+QString saettDatakatalog(const QString &riktigKatalog);   // returns the one replaced
+
 } // namespace plattform

@@ -4,6 +4,8 @@
 #include "platform/text1252.h"
 
 #include <QDir>
+#include <QFile>
+#include <QStringDecoder>
 
 namespace plattform {
 
@@ -11,12 +13,25 @@ bool IniFil::laes(const QString &riktigSoekvaeg)
 {
     m_vaerden.clear();
     m_sektioner.clear();
-    RadLaesare l;
-    if (!l.oeppna(riktigSoekvaeg))
+    QFile f(riktigSoekvaeg);
+    if (riktigSoekvaeg.isEmpty() || !f.open(QIODevice::ReadOnly))
         return false;
+    const QByteArray bytes = f.readAll();
+    // Edited on this system the file is UTF-8, with or without the mark; one
+    // from Windows is Windows-1252, whose Swedish letters never make valid
+    // UTF-8.
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(bytes.mid(3));
+    } else {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        text = utf8.decode(bytes);
+        if (utf8.hasError())
+            text = fraan1252(bytes);
+    }
     QString sektion;
-    while (!l.slut()) {
-        const QString rad = l.laesRad().trimmed();
+    for (const QString &raaRad : text.split(QLatin1Char('\n'))) {
+        const QString rad = raaRad.trimmed();
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')))
             continue;
         if (rad.startsWith(QLatin1Char('['))) {

@@ -1,7 +1,8 @@
 #pragma once
-// A reader for Windows INI files: Windows-1252, section and key matched
-// without regard to letter case, values raw (backslashes kept, nothing cut
-// at ";"). Surrounding blanks of keys and values are dropped.
+// A reader for Windows INI files: Windows-1252 (UTF-8 when the file is valid
+// UTF-8), section and key matched without regard to letter case, values raw
+// (backslashes kept, nothing cut at ";"). Surrounding blanks of keys and
+// values are dropped.
 #include <QHash>
 #include <QSet>
 #include <QString>

@@ -5,6 +5,7 @@
 #include "core/diagnosfil.h"
 #include "core/svarstest.h"
 #include "core/tillstaand.h"
+#include "core/uppstart.h"
 #include "platform/saekerskrivning.h"
 
 #include <QDateTime>
@@ -77,7 +78,8 @@ protected:
     QString dia() const { return i("Diag/SDIAG.DIA"); }
     QString dot() const { return i("Diag/SVE45444.DOT"); }
     QStringList filer() const { return QDir(i("Diag")).entryList(QDir::Files, QDir::Name); }
-    QString katalog() const { return G.DiagnosKatalog; }
+    // The directory as the messages name it: as found on disk.
+    QString katalog() const { return i("Diag"); }
 };
 
 // ---- layouts -------------------------------------------------------------------
@@ -210,7 +212,10 @@ TEST_F(Diagnosfiler, FirstSaveCreatesOneRecord)
     ASSERT_EQ(b.size(), 336);
     EXPECT_EQ(b.mid(0, 3), QByteArray("\x02" "Bo"));
     EXPECT_EQ(b.at(22), '\0');                         // no password
-    EXPECT_EQ(filer(), QStringList{"SDIAG.DIA"});     // no scratch, no lock left
+    // No scratch, no lock left. The teacher password comes with the class's
+    // first record, so one missing beside records later was removed.
+    EXPECT_EQ(filer(), (QStringList{"SDIAG.DIA", "SVE45444.DOT"}));
+    EXPECT_EQ(laes(dot()), initialLaerarfil());
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
@@ -261,7 +266,7 @@ TEST_F(Diagnosfiler, FailedRewriteLeavesTheOldFileAndSaysSo)
     }
     EXPECT_EQ(laes(dia()), gammalt);
     EXPECT_EQ(filer(), QStringList{"SDIAG.DIA"});
-    EXPECT_EQ(meddelanden.texter(), QStringList{"Diagnosfilen " + katalog() + "\\SDIAG.DIA kunde inte sparas"});
+    EXPECT_EQ(meddelanden.texter(), QStringList{"Diagnosfilen " + katalog() + "/SDIAG.DIA kunde inte sparas"});
 
     // The first save fails the same way and leaves no file at all.
     QFile::remove(dia());
@@ -388,7 +393,7 @@ TEST_F(Diagnosfiler, DeleteFailuresAreToldAndRemoveNothing)
     G.Raderingslaege = 1;
     EXPECT_FALSE(SparaRaderaProt("Anna"));
     EXPECT_EQ(meddelanden.texter(),
-              QStringList{"Diagnosfilen " + katalog() + QString::fromUtf8("\\SDIAG.DIA saknas eller är felaktig")});
+              QStringList{"Diagnosfilen " + katalog() + QString::fromUtf8("/SDIAG.DIA saknas eller är felaktig")});
     EXPECT_EQ(G.Raderingslaege, 0);
 
     // The rewrite breaks off: no "removed", the file as it was.
@@ -402,7 +407,7 @@ TEST_F(Diagnosfiler, DeleteFailuresAreToldAndRemoveNothing)
     EXPECT_EQ(laes(dia()), Anna + Bo);
     EXPECT_EQ(G.Raderingslaege, 0);
     ASSERT_EQ(meddelanden.poster.size(), 2);
-    EXPECT_EQ(meddelanden.poster.at(1).text, "Diagnosfilen " + katalog() + "\\SDIAG.DIA kunde inte sparas");
+    EXPECT_EQ(meddelanden.poster.at(1).text, "Diagnosfilen " + katalog() + "/SDIAG.DIA kunde inte sparas");
 
     // The scratch file cannot be made.
     QDir().mkpath(i("Diag/Slask.DI2"));
@@ -438,7 +443,7 @@ TEST_F(Diagnosfiler, ArchiveTakesTheStampAndNeverReplaces)
     EXPECT_EQ(laes(dia()), Bo);
     EXPECT_EQ(laes(i("Diag/SV2603050907.DIS")), Anna + QByteArray(5, 'r'));
     EXPECT_EQ(meddelanden.texter(), QStringList{"Filen " + katalog() + QString::fromUtf8(
-                                                    "\\SV2603050907.DIS finns redan. Diagnoserna är inte borttagna.")});
+                                                    "/SV2603050907.DIS finns redan. Diagnoserna är inte borttagna.")});
 
     // Also when the archive is spelt in small letters.
     QFile::rename(i("Diag/SV2603050907.DIS"), i("Diag/sv2603050907.dis"));
@@ -458,7 +463,7 @@ TEST_F(Diagnosfiler, ArchiveWithoutAFile)
 {
     EXPECT_FALSE(SparaUndanDiagnosfil("2603050907"));
     EXPECT_EQ(meddelanden.texter(),
-              QStringList{"Diagnosfilen " + katalog() + QString::fromUtf8("\\SDIAG.DIA saknas eller är felaktig")});
+              QStringList{"Diagnosfilen " + katalog() + QString::fromUtf8("/SDIAG.DIA saknas eller är felaktig")});
     EXPECT_TRUE(filer().isEmpty());
 }
 
@@ -471,7 +476,6 @@ TEST_F(Diagnosfiler, MissingTeacherFileIsMadeWithTheInitialPassword)
     EXPECT_EQ(G.LaerarLoesen, "TOVRINGA");
     EXPECT_TRUE(LaerarLoesenGodkaent("TOVRINGA"));
     EXPECT_FALSE(LaerarLoesenGodkaent("tovringa"));
-    EXPECT_TRUE(LaerarLoesenGodkaent("Eva Tolk"));
     EXPECT_FALSE(LaerarLoesenGodkaent(""));
     EXPECT_EQ(filer(), QStringList{"SVE45444.DOT"});
 }
@@ -515,6 +519,7 @@ TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
     QFile::remove(dot());
 
     LararLosenFil(1);
+    G.ReservLaerarLoesen = QStringLiteral("Reserv");
     for (const QString &loesen : {QStringLiteral(")abc"), QStringLiteral(")"), QStringLiteral("#x"),
                                   QString::fromUtf8("Åsa;ö"), QStringLiteral("1234567890")}) {
         G.Diagnostabell.loesen = loesen;
@@ -523,7 +528,7 @@ TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
         LararLosenFil(1);
         EXPECT_EQ(G.LaerarLoesen, loesen);
         EXPECT_TRUE(LaerarLoesenGodkaent(loesen));
-        EXPECT_TRUE(LaerarLoesenGodkaent("Eva Tolk"));
+        EXPECT_TRUE(LaerarLoesenGodkaent("Reserv"));
     }
     // An ordinary password is scrambled exactly as the line scrambling does.
     G.Diagnostabell.loesen = QStringLiteral("abc");
@@ -541,7 +546,51 @@ TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
     LararLosenFil(1);
     EXPECT_EQ(G.LaerarLoesen, "def");
     LararLosenFil(3);
-    EXPECT_TRUE(meddelanden.poster.isEmpty());
+    // Each change that was written said so, and nothing else was said.
+    EXPECT_EQ(meddelanden.texter(), QStringList(8, QString::fromUtf8("Lösenordet är ändrat.")));
+}
+
+TEST_F(Diagnosfiler, ASuccessfulPasswordChangeSaysSo)
+{
+    LararLosenFil(1);
+    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    LararLosenFil(2);
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Information);
+    EXPECT_EQ(meddelanden.poster[0].text, QString::fromUtf8("Lösenordet är ändrat."));
+    LararLosenFil(1);
+    EXPECT_EQ(G.LaerarLoesen, "nytt");
+}
+
+TEST_F(Diagnosfiler, RemovedTeacherFileBesidePupilsResultsOpensNothing)
+{
+    // A class has worked here, and someone deleted SVE45444.DOT.
+    skrivBytes(dia(), Anna);
+    EXPECT_FALSE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
+    EXPECT_FALSE(QFile::exists(dot()));
+    EXPECT_TRUE(G.LaerarLoesen.isEmpty());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    for (const QString &del : {QStringLiteral("SVE45444.DOT"), Installningsfil(), QStringLiteral("[Diagnos]"),
+                               QStringLiteral("MORV2010ReservePassword"), katalog()})
+        EXPECT_TRUE(meddelanden.poster[0].text.contains(del)) << del.toStdString();
+
+    // Archives are the class's results too; a spoilt file counts as gone.
+    QFile::rename(dia(), i("Diag/SV2603050907.DIS"));
+    skrivBytes(dot(), initialLaerarfil().left(20));
+    EXPECT_FALSE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
+    EXPECT_EQ(laes(dot()), initialLaerarfil().left(20));
+
+    // The reserve password from the configuration lets the teacher in to set a new one.
+    G.ReservLaerarLoesen = QStringLiteral("Reserv");
+    EXPECT_TRUE(LaerarLoesenGodkaent("Reserv"));
+    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    LararLosenFil(2);
+    EXPECT_TRUE(LaerarLoesenGodkaent("nytt"));
+
+    // Only a new, empty directory starts with the initial password.
+    QFile::remove(dot());
+    QFile::remove(i("Diag/SV2603050907.DIS"));
+    EXPECT_TRUE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
 }
 
 TEST_F(Diagnosfiler, TeacherPasswordIsScrambledWhateverItsFirstLetter)
@@ -573,6 +622,8 @@ TEST_F(Diagnosfiler, FailedTeacherRewriteKeepsTheOldPassword)
         LararLosenFil(2);
     }
     EXPECT_EQ(laes(dot()), initialLaerarfil());
-    EXPECT_EQ(meddelanden.texter(), QStringList{QString::fromUtf8("Kunde inte skapa lärarlösenfilen.")});
+    // The file is there and kept: the teacher learns that the old password holds.
+    EXPECT_EQ(meddelanden.texter(),
+              QStringList{QString::fromUtf8("Lösenordet är inte ändrat. Det gamla lösenordet gäller fortfarande.")});
     EXPECT_EQ(filer(), QStringList{"SVE45444.DOT"});
 }

@@ -1,12 +1,24 @@
 #include "../support/miljoe.h"
 
 #include "core/datafiler.h"
+#include "core/diagnosfil.h"
 #include "core/innehaall.h"
+#include "core/rekord.h"
 #include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+QByteArray laes(const QString &fil)
+{
+    QFile f(fil);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<saknas>");
+}
+} // namespace
 
 class Start : public Miljoe {
 protected:
@@ -37,9 +49,133 @@ TEST_F(Start, ConfigurationRules)
 
     ini({"[Path]", "Morv2010PCPath=pc"});
     HaemtaSoekvaegar();
-    EXPECT_EQ(G.ResultatKatalog, "");
-    EXPECT_EQ(G.DiagnosKatalog, "pc\\RESULTAT");
+    EXPECT_EQ(G.ResultatKatalog, data() + "/");
+    EXPECT_EQ(G.DiagnosKatalog, data());
     EXPECT_EQ(G.CdSoekvaeg, "");
+}
+
+TEST_F(Start, EmptyResultKeysMeanTheUsersDataFolder)
+{
+    // However long the home directory, it is no configured path.
+    const QString hem = i("hem/" + QString(90, 'h') + "/.local/share/Morvika");
+    Saett<Datakatalog> d(hem);
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "MORV2010ScoreDirectory=", "MORV2010DiagnosPath="});
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+    EXPECT_EQ(G.DiagnosKatalog, hem);
+    EXPECT_EQ(G.ResultatKatalog, hem + "/");
+    EXPECT_TRUE(QFileInfo(hem).isDir()) << "made on the first start";
+    // The names the program composes on it land inside it.
+    G.Diagnostabell.namn = QStringLiteral("Bo");
+    ASSERT_TRUE(SparaProtokoll());
+    EXPECT_TRUE(QFileInfo(hem + "/SDIAG.DIA").isFile());
+    G.RekordFilNamn = rekordfilFoer("SVE32110.DAT");
+    EXPECT_EQ(plattform::riktigSoekvaeg(G.RekordFilNamn), hem + "/SVE32110.SVR");
+    EXPECT_TRUE(rekordkatalogMeddelande().startsWith("Katalogen " + hem + ", "));
+
+    // A folder the class shares, named in the configuration, is taken as it
+    // stands; the data folder is then neither used nor made.
+    Saett<Datakatalog> annan(i("annan"));
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "MORV2010ScoreDirectory=delad",
+         "MORV2010DiagnosPath=delad"});
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(G.ResultatKatalog, "delad\\");
+    EXPECT_EQ(G.DiagnosKatalog, "delad");
+    EXPECT_FALSE(QFileInfo::exists(i("annan")));
+}
+
+TEST_F(Start, ResultsSavedInTheOldPlaceAreCarriedOverOnce)
+{
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc"});
+    const QByteArray dia(336, 'd'), dot(54, 't'), dis(672, 'a'), svr(36, 'r');
+    const QStringList sparat{"SDIAG.DIA", "SV2601020830.DIS", "SVE45444.DOT", "sve32110.svr"};
+    skrivBytes(i("pc/RESULTAT/SDIAG.DIA"), dia);
+    skrivBytes(i("pc/RESULTAT/SVE45444.DOT"), dot);
+    skrivBytes(i("pc/RESULTAT/SV2601020830.DIS"), dis);
+    skrivBytes(i("pc/RESULTAT/sve32110.svr"), svr);
+    skrivBytes(i("pc/RESULTAT/Slask.DI2"), "skräp");   // a scratch file is no result
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    auto iData = [&] {
+        return QDir(data()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    };
+    EXPECT_EQ(iData(), sparat);
+    EXPECT_EQ(laes(data() + "/SDIAG.DIA"), dia);
+    EXPECT_EQ(laes(data() + "/SVE45444.DOT"), dot);
+    EXPECT_EQ(laes(data() + "/SV2601020830.DIS"), dis);
+    EXPECT_EQ(laes(data() + "/sve32110.svr"), svr);
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Information);
+    EXPECT_TRUE(meddelanden.poster[0].text.contains(i("pc/RESULTAT")));
+    EXPECT_TRUE(meddelanden.poster[0].text.contains(data()));
+    EXPECT_EQ(laes(i("pc/RESULTAT/SDIAG.DIA")), dia);   // the old files stay
+    EXPECT_TRUE(QFileInfo(i("pc/RESULTAT/FLYTTAT.TXT")).isFile());
+
+    // Once: the class goes on in the data folder and the old place is not
+    // read again, even when the data folder is emptied.
+    meddelanden.poster.clear();
+    skrivBytes(data() + "/SDIAG.DIA", dia + dia);
+    skrivBytes(i("pc/RESULTAT/SDIAG.DIA"), QByteArray(336, 'x'));
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(laes(data() + "/SDIAG.DIA"), dia + dia);
+    QDir(data()).removeRecursively();
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_TRUE(iData().isEmpty());
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+
+    // Without the note, results of the data folder's own are never overwritten.
+    QFile::remove(i("pc/RESULTAT/FLYTTAT.TXT"));
+    skrivBytes(data() + "/SV2601020830.DIS", "egen");
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(iData(), QStringList{"SV2601020830.DIS"});
+    EXPECT_EQ(laes(data() + "/SV2601020830.DIS"), "egen");
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+
+    // A start cut short while copying begins again; one cut short after
+    // every file was copied whole is finished.
+    QDir(data()).removeRecursively();
+    skrivBytes(data() + "/.inflyttning/SDIAG.DIA", "halv");
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(iData(), sparat);
+    EXPECT_EQ(laes(data() + "/SDIAG.DIA"), QByteArray(336, 'x'));
+    QDir(data()).removeRecursively();
+    skrivBytes(data() + "/.inflyttning/SDIAG.DIA", dia);
+    skrivBytes(data() + "/.inflyttning/KLART", {});
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(iData(), QStringList{"SDIAG.DIA"});
+    EXPECT_EQ(laes(data() + "/SDIAG.DIA"), dia);
+
+    // A class whose teacher never signed in had the initial password, and keeps it.
+    QDir(data()).removeRecursively();
+    QFile::remove(i("pc/RESULTAT/FLYTTAT.TXT"));
+    QFile::remove(i("pc/RESULTAT/SVE45444.DOT"));
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_EQ(iData(), sparat);
+    EXPECT_TRUE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
+}
+
+TEST_F(Start, TheReservePasswordComesFromTheConfigurationOnly)
+{
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc"});
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_TRUE(G.ReservLaerarLoesen.isEmpty());
+    EXPECT_FALSE(LaerarLoesenGodkaent("Eva Tolk")) << "no password is written into the program";
+    EXPECT_TRUE(LaerarLoesenGodkaent(InitialtLaerarLoesen));   // a new, empty folder
+
+    // Set by whoever installed the program, in an editor of this system (UTF-8).
+    skrivBytes(i("MORV2010.INI"), QString::fromUtf8("[Path]\nMorv2010CDPath=cd\nMorv2010PCPath=pc\n"
+                                                    "[Diagnos]\nMORV2010ReservePassword = Åsa Berg\n")
+                                      .toUtf8());
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_TRUE(LaerarLoesenGodkaent(QString::fromUtf8("Åsa Berg")));
+    EXPECT_TRUE(meddelanden.poster.isEmpty());
+
+    // One the password field cannot take is said and not used.
+    ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "[Diagnos]",
+         "MORV2010ReservePassword=" + QString(11, 'x')});
+    ASSERT_TRUE(HaemtaSoekvaegar());
+    EXPECT_TRUE(G.ReservLaerarLoesen.isEmpty());
+    ASSERT_EQ(meddelanden.poster.size(), 1);
+    EXPECT_TRUE(meddelanden.poster[0].text.contains("MORV2010ReservePassword"));
 }
 
 TEST_F(Start, OverlongPathsAreRefusedByName)

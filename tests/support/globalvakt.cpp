@@ -43,6 +43,7 @@ Globalvakt &installeraGlobalvakt()
     v.saettare("the media seam", plattform::saettMediaspelare);
     v.saettare("the text-measuring seam", saettTextmaetare);
     v.saettare("the path anchor", plattform::saettAnkare);
+    v.saettare("the data folder", plattform::saettDatakatalog);
     v.saettare("the write limit", plattform::saettSkrivgraens);
     v.saettare("the write-lock wait", plattform::Skrivlaas::saettVaentetid);
     ::testing::UnitTest::GetInstance()->listeners().Append(l);

@@ -31,6 +31,8 @@ protected:
     // A real path inside the temporary tree.
     QString i(const QString &relativ) const { return m_katalog.path() + QLatin1Char('/') + relativ; }
     QString rot() const { return m_katalog.path(); }
+    // The data folder the program takes for its results ("data" in the tree).
+    QString data() const { return i(QStringLiteral("data")); }
     // Base paths pointing into the tree ("pc" and "cd" below it).
     void anvaendTraed();
 
@@ -44,6 +46,8 @@ private:
     Saett<plattform::Slumpkaella> m_slump{&slump};
     Saett<Skaerm> m_skaerm{[] { return QSize(640, 480); }};
     Saett<Ankare> m_ankare{m_katalog.path()};
+    // Never the user's own results: the data folder lies in the tree too.
+    Saett<Datakatalog> m_data{m_katalog.path() + QStringLiteral("/data")};
 };
 
 // The shared state of a started program on the tree: scaled at 100 % with

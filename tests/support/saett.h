@@ -37,6 +37,7 @@ MORV_PEKARSEAM(const Textmaetare, saettTextmaetare);
 struct Skaerm {};          // the screen size
 struct Skrivgraens {};     // bytes a write may take before it fails (-1: no limit)
 struct Ankare {};          // the directory relative paths start in
+struct Datakatalog {};     // the user's data folder
 struct Laasvaentan {};     // ms to wait for the write lock
 
 template <> struct Seam<Skaerm> {
@@ -50,6 +51,10 @@ template <> struct Seam<Skrivgraens> {
 template <> struct Seam<Ankare> {
     using Vaerde = QString;
     static Vaerde saett(Vaerde v) { return plattform::saettAnkare(v); }
+};
+template <> struct Seam<Datakatalog> {
+    using Vaerde = QString;
+    static Vaerde saett(Vaerde v) { return plattform::saettDatakatalog(v); }
 };
 template <> struct Seam<Laasvaentan> {
     using Vaerde = int;
