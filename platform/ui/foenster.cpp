@@ -1,5 +1,7 @@
 #include "platform/ui/foenster.h"
 
+#include "platform/ui/fokusram.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -57,6 +59,8 @@ Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv)
     for (auto grupp : {QPalette::Active, QPalette::Inactive})
         p.setColor(grupp, QPalette::Highlight, QColor(0, 84, 166));
     setPalette(p);
+    // The control with the focus is always marked.
+    installeraFokusram();
 }
 
 bool Programmet::notify(QObject *mottagare, QEvent *e)
