@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -52,6 +53,19 @@ QColor yta(const QWidget *w)
         return w->palette().color(QPalette::Base);
     return w->autoFillBackground() ? w->palette().color(w->backgroundRole()) : grund(w);
 }
+
+// Fields and lists keep their text close to the edge: their ring is as wide
+// as the frame it covers, so that the first letter and the text cursor stay
+// clear of it.
+bool textytaMedRam(const QWidget *w)
+{
+    if (auto *c = qobject_cast<const QComboBox *>(w))
+        return c->isEditable();
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+           || qobject_cast<const QAbstractScrollArea *>(w);
+}
+
+int inreBredd(const QWidget *w) { return textytaMedRam(w) ? FokusringInreITextfaelt : FokusringInre; }
 
 QRegion ringen(const QRect &r, int fraan, int bredd)
 {
@@ -102,7 +116,7 @@ protected:
         QPainter p(this);
         for (const QRect &r : ringen(rect(), 0, FokusringYttre))
             p.fillRect(r, f.yttre);
-        for (const QRect &r : ringen(rect(), FokusringYttre, FokusringInre))
+        for (const QRect &r : ringen(rect(), FokusringYttre, inreBredd(parentWidget())))
             p.fillRect(r, f.inre);
     }
 
@@ -111,7 +125,7 @@ private:
     {
         const QRect r = parentWidget()->rect();
         setGeometry(r);
-        setMask(ringen(r, 0, FokusringYttre + FokusringInre));
+        setMask(ringen(r, 0, FokusringYttre + inreBredd(parentWidget())));
         raise();
         update();
     }
@@ -119,8 +133,24 @@ private:
 
 QPointer<Fokusring> ring;
 
-void fokusBytt(QWidget *, QWidget *nu)
+// A window that closes hands the focus back to the modal window under it.
+// Window managers do that themselves; without one (a bare X server) the
+// window under would stay inactive, its controls working from the keyboard
+// but none of them marked.
+void aaterAktivera(QWidget *stangt)
 {
+    QTimer::singleShot(0, qApp, [stangt = QPointer<QWidget>(stangt)] {
+        if ((stangt && stangt->isVisible()) || QApplication::activeWindow())
+            return;
+        if (QWidget *under = QApplication::activeModalWidget(); under && under->isVisible())
+            under->activateWindow();
+    });
+}
+
+void fokusBytt(QWidget *foere, QWidget *nu)
+{
+    if (!nu && foere)
+        aaterAktivera(foere->window());
     QWidget *kontroll = fokusringensKontroll(nu);
     if (!kontroll) {
         if (ring)
@@ -156,8 +186,10 @@ QWidget *fokusringensKontroll(QWidget *w)
 {
     if (!w)
         return nullptr;
-    // A text field that stands in for its spin box or combo box.
-    while (w->parentWidget() && w->parentWidget()->focusProxy() == w)
+    // A text field that stands in for its spin box or combo box; a button
+    // box that hands its focus on to a button stays without a ring.
+    while (w->parentWidget() && w->parentWidget()->focusProxy() == w
+           && w->parentWidget()->focusPolicy() != Qt::NoFocus)
         w = w->parentWidget();
     if (w->isWindow() || w->focusPolicy() == Qt::NoFocus)
         return nullptr;

@@ -5,7 +5,8 @@
 // nothing else: no control changes its size, margins, face or text colour.
 //
 // The ring is two lines: the outer one (1 px) stands against the ground
-// around the control, the inner one (2 px) against the control's own face.
+// around the control, the inner one (2 px; 1 px in text fields and lists,
+// whose text comes close to the edge) against the control's own face.
 // Each is black or white, whichever stands out more from the colour it
 // borders, and so reads at 4.5:1 or better on any colour.
 #include <QColor>
@@ -16,6 +17,7 @@ namespace plattform {
 
 inline constexpr int FokusringYttre = 1;
 inline constexpr int FokusringInre = 2;
+inline constexpr int FokusringInreITextfaelt = 1;
 
 // Follows the focus from now on; the application object calls it once.
 void installeraFokusram();
