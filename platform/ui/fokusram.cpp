@@ -137,20 +137,26 @@ QPointer<Fokusring> ring;
 // Window managers do that themselves; without one (a bare X server) the
 // window under would stay inactive, its controls working from the keyboard
 // but none of them marked.
-void aaterAktivera(QWidget *stangt)
-{
-    QTimer::singleShot(0, qApp, [stangt = QPointer<QWidget>(stangt)] {
-        if ((stangt && stangt->isVisible()) || QApplication::activeWindow())
-            return;
-        if (QWidget *under = QApplication::activeModalWidget(); under && under->isVisible())
-            under->activateWindow();
-    });
-}
+class Aateraktivering : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Hide && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow())
+            QTimer::singleShot(0, this, [] {
+                QWidget *aktivt = QApplication::activeWindow();
+                if (aktivt && aktivt->isVisible())
+                    return;
+                if (QWidget *under = QApplication::activeModalWidget(); under && under->isVisible())
+                    under->activateWindow();
+            });
+        return false;
+    }
+};
 
-void fokusBytt(QWidget *foere, QWidget *nu)
+void fokusBytt(QWidget *, QWidget *nu)
 {
-    if (!nu && foere)
-        aaterAktivera(foere->window());
     QWidget *kontroll = fokusringensKontroll(nu);
     if (!kontroll) {
         if (ring)
@@ -199,6 +205,7 @@ QWidget *fokusringensKontroll(QWidget *w)
 void installeraFokusram()
 {
     QObject::connect(qApp, &QApplication::focusChanged, qApp, &fokusBytt);
+    qApp->installEventFilter(new Aateraktivering(qApp));
 }
 
 } // namespace plattform
