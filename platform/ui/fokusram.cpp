@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QRegion>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -66,6 +68,25 @@ bool textytaMedRam(const QWidget *w)
 }
 
 int inreBredd(const QWidget *w) { return textytaMedRam(w) ? FokusringInreITextfaelt : FokusringInre; }
+
+// Where the ring goes: along the control's edge, but around the text of a
+// check box or radio button, whose mark sits at its very edge.
+QRect ringensRam(const QWidget *w)
+{
+    auto *knapp = qobject_cast<const QAbstractButton *>(w);
+    const bool kryss = qobject_cast<const QCheckBox *>(w) != nullptr;
+    if (!knapp || !(kryss || qobject_cast<const QRadioButton *>(w)))
+        return w->rect();
+    QStyleOptionButton opt;
+    opt.initFrom(w);
+    opt.text = knapp->text();
+    opt.icon = knapp->icon();
+    opt.iconSize = knapp->iconSize();
+    const QRect text = w->style()->subElementRect(
+        kryss ? QStyle::SE_CheckBoxFocusRect : QStyle::SE_RadioButtonFocusRect, &opt, w);
+    const int b = FokusringYttre + FokusringInre;
+    return text.adjusted(-b, -b, b, b).intersected(w->rect());
+}
 
 QRegion ringen(const QRect &r, int fraan, int bredd)
 {
@@ -123,9 +144,9 @@ protected:
 private:
     void passa()
     {
-        const QRect r = parentWidget()->rect();
+        const QRect r = ringensRam(parentWidget());
         setGeometry(r);
-        setMask(ringen(r, 0, FokusringYttre + inreBredd(parentWidget())));
+        setMask(ringen(rect(), 0, FokusringYttre + inreBredd(parentWidget())));
         raise();
         update();
     }

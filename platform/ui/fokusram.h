@@ -1,6 +1,7 @@
 #pragma once
 // The keyboard focus made visible. Whichever control has the focus carries a
-// ring along its edge, drawn over it by one small transparent widget that
+// ring along its edge (round the text of a check box or radio button, whose
+// mark sits at the edge), drawn over it by one small transparent widget that
 // follows the focus through every window of the program. The ring adds
 // nothing else: no control changes its size, margins, face or text colour.
 //

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -54,3 +56,23 @@ TEST(Fokusram, TheFocusedControlStandsOutFromItsGroundAndItsFace)
         EXPECT_GE(kontrast(rutaMed.pixelColor(FokusringYttre, 15), tomRuta.pixelColor(6, 15)), 3.0);
     }
 }
+
+TEST(Fokusram, ARadioButtonsRingGoesRoundItsTextAndLeavesItsMarkClear)
+{
+    Foenster f;
+    f.resize(300, 100);
+    auto *val = new QRadioButton(QStringLiteral("Gissa orden."), &f);
+    val->setGeometry(20, 20, 200, 30);
+    QPushButton *annan = skapaKnapp(&f, QStringLiteral("Button1"), QStringLiteral("&Avbryt"), QRect(20, 60, 80, 30));
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    annan->setFocus();
+    const QImage utan = bild(val);
+    val->setFocus();
+    const QImage med = bild(val);
+    ASSERT_NE(med, utan);
+    const int maerke = val->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, val);
+    EXPECT_EQ(med.copy(0, 0, maerke, med.height()), utan.copy(0, 0, maerke, utan.height()));
+}
+
