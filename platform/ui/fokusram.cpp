@@ -164,7 +164,10 @@ public:
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e->type() == QEvent::Hide && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow())
+        // Only while the program is in front: a window hidden while the
+        // user is in another program leaves that program in front.
+        if (e->type() == QEvent::Hide && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow()
+            && QGuiApplication::applicationState() == Qt::ApplicationActive)
             QTimer::singleShot(0, this, [] {
                 QWidget *aktivt = QApplication::activeWindow();
                 if (aktivt && aktivt->isVisible())
