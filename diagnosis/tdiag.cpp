@@ -460,6 +460,7 @@ void TDiag::Button2Click()
 {
     Regelpanel->raise();
     Regelpanel->show();
+    Button5->setFocus();
 }
 
 void TDiag::Button3Click()

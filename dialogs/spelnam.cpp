@@ -71,6 +71,9 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
         pal.setColor(QPalette::Disabled, QPalette::WindowText, clBlack);
         p->setPalette(pal);
     }
+    // The count is chosen from the keyboard too: Tab to a panel, then Space.
+    for (Klickpanel *p : {Panel2, Panel3, Panel4})
+        p->setFocusPolicy(Qt::StrongFocus);
     Panel2->OnClick = [this] { Panel2Click(); };
     Panel3->OnClick = [this] { Panel3Click(); };
     Panel4->OnClick = [this] { Panel4Click(); };
@@ -88,10 +91,11 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
     Button2 = skapaKnapp(NamnPanelen, QStringLiteral("Button2"), QStringLiteral("&Avbryt"),
                          QRect(Bredd - 130, Hoejd - 46, 100, 30));
     connect(Button2, &QPushButton::clicked, this, &TSpelNam::Button2Click);
-    // A button of no size that holds the focus until a field takes it.
+    // A button of no size, kept out of the focus chain: the focus starts on
+    // the first count, where it can be seen.
     Button1 = skapaKnapp(NamnPanelen, QStringLiteral("Button1"), QString(), QRect(0, 0, 0, 0));
-    Button1->setFocusPolicy(Qt::StrongFocus);
-    Button1->setFocus();
+    Button1->setFocusPolicy(Qt::NoFocus);
+    Panel2->setFocus();
 
     FormCreate();
 }

@@ -124,11 +124,11 @@ void TRekord::Tabell()
         StringGrid1->saettCell(0, Rekordrader + 1, QStringLiteral("  X"));
         IniGrid(Rekordrader + 1, tabell.rader[Rekordrader + 1]);
     }
+    StringGrid1->setFocus();   // Enter in the table saves, as the button says
     if (l == Rekordlaesning::Skapad)
         return;
     const int rad = tabell.nyRad;
     StringGrid1->setCurrentCell(rad, 1);
-    StringGrid1->setFocus();
     if (rad <= Rekordrader) {
         const int synliga = std::max(1, StringGrid1->viewport()->height() / std::max(1, StringGrid1->rowHeight(1)));
         const int topp = rad < 10 ? 1 : rad < 90 ? rad - synliga / 2 : 90;

@@ -64,7 +64,6 @@ Arbetsbladsval::Arbetsbladsval(Ovningsram &foenster) : QFrame(&foenster), m_f(fo
     auto knapp = [this](QFrame *p, QPushButton *&k, const char *namn, const char *text, void (Arbetsbladsval::*h)()) {
         k = new QPushButton(QString::fromUtf8(text), p);
         k->setObjectName(QLatin1String(namn));
-        k->setFocusPolicy(Qt::NoFocus);
         p->layout()->addWidget(k);
         connect(k, &QPushButton::clicked, this, [this, h] { (this->*h)(); });
     };
@@ -122,12 +121,22 @@ Arbetsbladsval::Arbetsbladsval(Ovningsram &foenster) : QFrame(&foenster), m_f(fo
 
 bool Arbetsbladsval::antalPanelSynlig() const { return SkrivutAntalPanel->isVisible(); }
 
-void Arbetsbladsval::visaBara(QFrame *p)
+void Arbetsbladsval::visaBara(QFrame *p, QPushButton *fokus)
 {
     for (QFrame *q : {SkrivutPanel1, SkrivutValPanel, SkrivutAntalPanel, SkrivutSvarPanel, SkrivutListValPanel})
         q->setVisible(q == p);
     show();
     raise();
+    // The panel that opens takes the focus: the given button, else its
+    // first one that can be pressed.
+    if (!fokus || !fokus->isEnabled())
+        for (QPushButton *k : p->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+            if (k->isEnabled()) {
+                fokus = k;
+                break;
+            }
+    if (fokus)
+        fokus->setFocus();
 }
 
 void Arbetsbladsval::saettUtskriftAktiv(bool paa)
@@ -140,7 +149,7 @@ void Arbetsbladsval::SkrivutAntalButtonClick()
 {
     G.UtskriftAntal = 1;
     SkrivutAntalLabel->setText(QString::number(G.UtskriftAntal));
-    visaBara(SkrivutAntalPanel);
+    visaBara(SkrivutAntalPanel, SkrivutKlartButton);
 }
 
 void Arbetsbladsval::ValjaUtButtonClick()
@@ -200,6 +209,7 @@ void Arbetsbladsval::skrivUt(bool medSvar)
     G.MedSvar = medSvar ? 1 : 0;
     utskriftsfoenstret().SkrivutFraga();
     SkrivutAv(false);
+    (medSvar ? SkrivutMedButton : SkrivutUtanButton)->setFocus();   // the press took it away
 }
 
 void Arbetsbladsval::SkrivutUtanButtonClick() { skrivUt(false); }

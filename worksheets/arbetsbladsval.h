@@ -61,7 +61,7 @@ public:
     void SkrivutAvbryt5ButtonClick();
 
 private:
-    void visaBara(QFrame *panel);
+    void visaBara(QFrame *panel, QPushButton *fokus = nullptr);
     void saettUtskriftAktiv(bool paa);
     void skrivUt(bool medSvar);
     Ovningsram &m_f;

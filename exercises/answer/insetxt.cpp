@@ -149,6 +149,7 @@ void TInseTxt::efterSkapande()
         TextPanel1->show();
         TextPanel1->raise();
         TextVisas = true;
+        SeTextButton->setFocus();
     }
     G.AntalIRunda = G.StandardAntal;
     NyStartaAster(true);
@@ -444,6 +445,7 @@ void TInseTxt::SeTextButtonClick()
         SeTextButton->setText(QStringLiteral("Till &frågorna"));
         TextVisas = true;
         RitaOverskriften(SparadRubrik[0], SparadRubrik[1], SparadRubrik[2]);
+        SeTextButton->setFocus();
     }
 }
 

@@ -61,9 +61,9 @@ TVokalex::TVokalex(QWidget *parent)
     Panel1 = Slut.panel;
     Button2 = Slut.knapp(QStringLiteral("Button2"), QStringLiteral("&Fortsätta"), [this] { Button2Click(); });
     Button3 = Slut.knapp(QStringLiteral("Button3"), QStringLiteral("&Avbryta"), [this] { Button3Click(); });
-    // The keys belong to the examination, never to a focused button.
-    Button2->setFocusPolicy(Qt::NoFocus);
-    Button3->setFocusPolicy(Qt::NoFocus);
+    // The keys belong to the examination; only Enter and Tab reach the
+    // panel's buttons while it stands, and the panel gives "Fortsätta" the
+    // focus when it opens.
     Timer1 = new Timer(this, 0, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->OnTimer = [this] { Timer1Timer(); };
@@ -170,6 +170,7 @@ void TVokalex::Nypost()
         Resultat();
         Panel1->show();
         Panel1->raise();
+        Button2->setFocus();
         return;
     }
     examen.nyttSteg(steg);
@@ -203,6 +204,11 @@ bool TVokalex::keyDown(QKeyEvent *e)
         visaPanel1VidEsc();
         return true;
     }
+    // No answers, but the way to the panel's buttons.
+    if (Panel1->isVisible() && mod == Qt::NoModifier
+        && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Tab
+            || e->key() == Qt::Key_Backtab))
+        return false;
     // Only characters are answers: Shift, Ctrl and the other keys alone are
     // no wrong key. Alt and Ctrl combinations are left to the buttons'
     // mnemonics.
@@ -219,6 +225,7 @@ void TVokalex::visaPanel1VidEsc()
     Panel1->show();
     Panel1->raise();
     Enabla(false);
+    Button2->setFocus();
 }
 
 void TVokalex::Timer1Timer()

@@ -98,8 +98,8 @@ Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
             QPoint(16, 114), 10);
     BitBtn1 = skapaKnapp(Panel4, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QRect(260, 16, 120, 40));
     Button1 = skapaKnapp(Panel4, QStringLiteral("Button1"), QStringLiteral("&Avbryta"), QRect(260, 62, 120, 40));
-    for (QAbstractButton *b : {static_cast<QAbstractButton *>(SpeedButton1), static_cast<QAbstractButton *>(SpeedButton2),
-                               static_cast<QAbstractButton *>(BitBtn1), static_cast<QAbstractButton *>(Button1)})
+    // The arrows answer to PageUp and PageDown; "OK" and "Avbryta" take the focus.
+    for (QToolButton *b : {SpeedButton1, SpeedButton2})
         b->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButton1, &QToolButton::clicked, this, &Tberaetta::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &Tberaetta::SpeedButton2Click);
@@ -163,6 +163,7 @@ void Tberaetta::FormCreate()
         return;
     }
     visaInledning();
+    BitBtn1->setFocus();
 }
 
 int Tberaetta::radbredd() const { return Panel2->width() - 2 * std::max<int>(G.Marginal, 8); }
@@ -223,6 +224,7 @@ void Tberaetta::VisaStory()
     Panel6->raise();
     visaInledning();
     Edit1->hide();
+    Memo2->setFocus();   // the story; a second Enter after the last line presses nothing
 }
 
 void Tberaetta::Button2Click()
@@ -232,6 +234,7 @@ void Tberaetta::Button2Click()
     BitBtn1->setEnabled(true);
     Beraettelse.clear();
     Memo2->clear();
+    BitBtn1->setFocus();
 }
 
 void Tberaetta::BitBtn2Click()

@@ -373,6 +373,7 @@ void TFalska::escape()
     Escapepanel->show();
     Escapepanel->raise();
     EnablaSiffror(false);
+    Button3->setFocus();
 }
 
 void TFalska::Button3Click()

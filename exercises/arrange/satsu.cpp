@@ -557,6 +557,7 @@ void TSats::FormMouseDown(Qt::MouseButton knapp)
     Button1->setEnabled(false);
     Slutpanel->show();
     Slutpanel->raise();
+    Button2->setFocus();
 }
 
 // ---- a finished item -------------------------------------------------------------
@@ -646,6 +647,7 @@ void TSats::escape()
 {
     Slutpanel->show();
     Slutpanel->raise();
+    Button2->setFocus();
 }
 
 Arbetsbladsrader TSats::arbetsbladsrader(bool)

@@ -1,5 +1,7 @@
 #include "platform/ui/foenster.h"
 
+#include "platform/ui/fokusram.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
@@ -45,6 +47,26 @@ bool foerhandsvisaTangent(QObject *mottagare, QEvent *e)
     return false;
 }
 
+namespace {
+// Enter on the button that has the focus presses it, as a click would;
+// Enter anywhere else never presses a button (there is no default button).
+bool tryckKnappMedFokus(QObject *mottagare, QEvent *e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    auto *k = static_cast<QKeyEvent *>(e);
+    if ((k->key() != Qt::Key_Return && k->key() != Qt::Key_Enter) || k->isAutoRepeat()
+        || (k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto *knapp = qobject_cast<QPushButton *>(mottagare);
+    if (!knapp || !qobject_cast<Foenster *>(knapp->window()) || knapp->window()->focusWidget() != knapp
+        || !knapp->isEnabled() || !knapp->isVisible())
+        return false;
+    knapp->click();
+    return true;
+}
+} // namespace
+
 Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv)
 {
     // Disabled text stays readable: a pupil's answer stands in the locked
@@ -57,12 +79,16 @@ Programmet::Programmet(int &argc, char **argv) : QApplication(argc, argv)
     for (auto grupp : {QPalette::Active, QPalette::Inactive})
         p.setColor(grupp, QPalette::Highlight, QColor(0, 84, 166));
     setPalette(p);
+    // The control with the focus is always marked.
+    installeraFokusram();
 }
 
 bool Programmet::notify(QObject *mottagare, QEvent *e)
 {
     // Once per key event, before it reaches the focused control.
     if (foerhandsvisaTangent(mottagare, e))
+        return true;
+    if (tryckKnappMedFokus(mottagare, e))
         return true;
     return QApplication::notify(mottagare, e);
 }
@@ -117,7 +143,8 @@ void Foenster::keyPressEvent(QKeyEvent *e)
         e->accept();
         return;
     }
-    // Enter in a control never closes the window.
+    // Enter in a control never closes the window (on a focused button it
+    // has pressed that button before it got here).
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->accept();
         return;

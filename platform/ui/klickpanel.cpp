@@ -1,5 +1,6 @@
 #include "platform/ui/klickpanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace plattform {
@@ -46,6 +47,17 @@ void Klickpanel::mouseReleaseEvent(QMouseEvent *e)
         return;
     if (OnClick)
         OnClick();
+}
+
+void Klickpanel::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        if (!e->isAutoRepeat() && isEnabled() && OnClick)
+            OnClick();
+        return;
+    }
+    QLabel::keyPressEvent(e);
 }
 
 } // namespace plattform

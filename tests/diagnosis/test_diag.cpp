@@ -236,6 +236,11 @@ TEST_F(Diagnos, TeacherSignsInRemovesWithoutPasswordAndChangesThePassword)
         enter(f.MaskEdit1);
         EXPECT_FALSE(f.Panel3->isHidden());
         EXPECT_EQ(f.focusWidget(), f.Button2);
+        // The rules take the focus while they stand and give it back to "Info".
+        QTest::mouseClick(f.Button2, Qt::LeftButton);
+        EXPECT_EQ(f.focusWidget(), f.Button5);
+        QTest::mouseClick(f.Button5, Qt::LeftButton);
+        EXPECT_EQ(f.focusWidget(), f.Button2);
         // The new teacher password is compared with the teacher's, not a pupil's.
         naerModal([](QWidget *w) {
             auto *d = qobject_cast<TNLOS *>(w);

@@ -37,6 +37,11 @@ TEST_F(SpelNam, FirstOpeningShowsNoFieldsAndEnterDoesNothing)
     enter(f.focusWidget() ? f.focusWidget() : &f);
     EXPECT_FALSE(f.aerStangd());
     EXPECT_EQ(G.AntalSpelare, 0);
+    // The focus stands on the first count, where it is seen; Space chooses it.
+    ASSERT_EQ(f.focusWidget(), f.Panel2);
+    QTest::keyClick(f.Panel2, Qt::Key_Space);
+    EXPECT_EQ(f.Label5->text(), QStringLiteral("Skriv ditt namn."));
+    EXPECT_EQ(f.focusWidget(), f.Edit1);
 }
 
 TEST_F(SpelNam, OneTwoAndThreePlayersByKeystrokes)

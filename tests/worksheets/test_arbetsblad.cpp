@@ -154,6 +154,22 @@ TEST_F(Arbetsblad, CountZeroOpensTheSectionAndTheCountStaysInTheFile)
     EXPECT_EQ(G.UtskriftAvsnitt, 1);
 }
 
+TEST_F(Arbetsblad, EachPanelOpensWithOneOfItsButtonsInFocus)
+{
+    TSKRIV f;
+    f.show();
+    Arbetsbladsval &p = panel(f);
+    EXPECT_EQ(f.focusWidget(), p.SkrivutAntalButton);
+    klicka(p.SkrivutAntalButton);
+    EXPECT_EQ(f.focusWidget(), p.SkrivutKlartButton);
+    klicka(p.SkrivutKlartButton);
+    EXPECT_EQ(f.focusWidget(), p.SkrivutAntalButton);
+    klicka(p.ValjaUtButton);
+    EXPECT_EQ(f.focusWidget(), p.SkrivutNextButton);
+    klicka(p.Skrivut2Button);
+    EXPECT_EQ(f.focusWidget(), p.SkrivutUtanButton);
+}
+
 TEST_F(Arbetsblad, AnEmptyListPrintsTheHeadingOnlyAndEachCopyFromPageOne)
 {
     dialog.svar = {{true, 2}};

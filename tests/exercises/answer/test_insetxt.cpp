@@ -46,6 +46,7 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
     EXPECT_TRUE(f.TextVisas);
     EXPECT_EQ(f.Memo1->toPlainText(), "Korpen satt i en tall med en ost.\nRäven kom förbi.");
     EXPECT_EQ(G.AntalIRunda, 4);   // a file of four items gives rounds of four
+    ASSERT_EQ(f.focusWidget(), f.SeTextButton);   // the text opens with its button in focus
     QTest::mouseClick(f.SeTextButton, Qt::LeftButton);
     EXPECT_EQ(f.SeTextButton->text(), "&Se texten");
     EXPECT_TRUE(f.TextPanel1->isHidden());

@@ -108,7 +108,9 @@ TEST_F(Vokalex, ShiftCtrlAndEscAreNoWrongKeys)
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.Panel1->isVisible());
     EXPECT_FALSE(f.SPanel[2]->isEnabled());
-    QTest::mouseClick(f.Button2, Qt::LeftButton);
+    // The panel opens with "Fortsätta" in focus, and Enter presses it.
+    ASSERT_EQ(f.focusWidget(), f.Button2);
+    QTest::keyClick(f.Button2, Qt::Key_Return);
     EXPECT_FALSE(f.Panel1->isVisible());
     EXPECT_TRUE(f.SPanel[2]->isEnabled());
     EXPECT_EQ(G.Uppgiftsnummer, 2);

@@ -51,7 +51,8 @@ TEST_F(Beraetta, AStoryWithALineTooWideForThePanelWrittenAndPrinted)
     EXPECT_EQ(f.Label8->text(), "16 av 16");
     QTest::mouseClick(f.SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(f.Label1->text(), "Inledning 15 rad ett.");
-    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    ASSERT_EQ(f.focusWidget(), f.BitBtn1);                    // "OK" in focus, Enter presses it
+    QTest::keyClick(f.BitBtn1, Qt::Key_Return);
     ASSERT_TRUE(f.Edit1->isVisible());
     EXPECT_FALSE(f.BitBtn1->isEnabled());
 
@@ -69,6 +70,7 @@ TEST_F(Beraetta, AStoryWithALineTooWideForThePanelWrittenAndPrinted)
     EXPECT_TRUE(f.Edit1->text().isEmpty());
     QTest::keyClick(f.Edit1, Qt::Key_Return);                 // an empty line ends the story
     ASSERT_TRUE(f.Panel6->isVisible());
+    EXPECT_EQ(f.focusWidget(), f.Memo2);
     const QStringList story = {"Inledning 15 rad ett.", "rad två", "rad tre", foersta, rest};
     EXPECT_EQ(f.Memo2->toPlainText(), story.join('\n'));
 

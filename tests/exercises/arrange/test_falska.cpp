@@ -92,6 +92,7 @@ TEST_F(Falska, AnswerButtonsStayOffDuringNameEntryAndWaits)
     f.show();
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.Escapepanel->isVisible());
+    EXPECT_EQ(f.focusWidget(), f.Button3);   // the panel opens with "Fortsätta" in focus
     QTest::mouseClick(f.Button3, Qt::LeftButton);
     EXPECT_FALSE(f.siffrorPaa());
     QTest::keyClick(&f, Qt::Key_Escape);

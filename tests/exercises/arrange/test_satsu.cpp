@@ -144,8 +144,10 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_TRUE(f.Button1->isHidden());
     f.Panel1->hide();
+    f.setFocus();
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_FALSE(f.Panel1->isHidden());
+    EXPECT_EQ(f.focusWidget(), f.Button2);   // the panel opens with "Fortsätta" in focus
     EXPECT_FALSE(f.aerStangd());
 }
 

@@ -96,6 +96,7 @@ TEST_F(Synon, ARoundOfSixWordsSavedInTheRecordTable)
         EXPECT_EQ(r->StringGrid1->cell(1, 1), QStringLiteral("   Kim"));
         EXPECT_EQ(r->StringGrid1->cell(3, 1), QStringLiteral("      172"));
         EXPECT_EQ(r->StringGrid1->cell(2, 1), QStringLiteral(" 260102 08:30"));
+        EXPECT_EQ(r->focusWidget(), r->StringGrid1);   // a new table too opens with the focus in it
         QTest::keyClick(r->StringGrid1, Qt::Key_Return);
     });
     f.Edit2->setText(QStringLiteral("Kim"));

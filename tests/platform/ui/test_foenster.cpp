@@ -91,7 +91,7 @@ TEST(Foenster, KeyPreviewSeesKeysOnceBeforeTheControl)
     EXPECT_EQ(f.nedtryckta.count(Qt::Key_F2), 1);
 }
 
-TEST(Foenster, EnterNeverPressesAButtonAndEscIsTheWindows)
+TEST(Foenster, EnterPressesOnlyTheFocusedButtonAndEscIsTheWindows)
 {
     Provfoenster f;
     f.show();
@@ -103,6 +103,10 @@ TEST(Foenster, EnterNeverPressesAButtonAndEscIsTheWindows)
     EXPECT_EQ(f.esc, 1);
     EXPECT_TRUE(f.isVisible());
     EXPECT_FALSE(f.Avbryt->autoDefault());
+    // Only the button that has the focus is pressed by Enter, once.
+    f.Avbryt->setFocus();
+    QTest::keyClick(f.Avbryt, Qt::Key_Return);
+    EXPECT_EQ(f.avbrutet, 1);
 }
 
 TEST(Foenster, ClosedDuringCreationIsNeverShown)
