@@ -263,7 +263,13 @@ void TSynon::Edit1Enter()
     EscapePanelen->show();
     EscapePanelen->raise();
     SeListanPanel2->setEnabled(false);
-    FortsattaButton->setFocus();
+    // Enter presses the focused button: a score not yet in the table keeps
+    // the focus on "Resultattabell", so a second Enter after the last word
+    // does not start a new round over it.
+    if (SparaButton->isEnabled())
+        SparaButton->setFocus();
+    else
+        FortsattaButton->setFocus();
 }
 
 void TSynon::VisaListan()

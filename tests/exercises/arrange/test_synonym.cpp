@@ -82,8 +82,10 @@ TEST_F(Synon, ARoundOfSixWordsSavedInTheRecordTable)
     skriv(f, QStringLiteral("munter"));
     EXPECT_EQ(f.spel.S, 172);
 
-    // A blank name is not handed over; the name panel stays.
-    QTest::mouseClick(f.SparaButton, Qt::LeftButton);
+    // The unsaved score holds the focus: Enter opens the name panel rather
+    // than a new round. A blank name is not handed over; the panel stays.
+    EXPECT_EQ(f.focusWidget(), f.SparaButton);
+    QTest::keyClick(f.SparaButton, Qt::Key_Return);
     ASSERT_TRUE(f.NamnPanelen->isVisible());
     f.Edit2->setText(QStringLiteral("   "));
     QTest::keyClick(f.Edit2, Qt::Key_Return);
