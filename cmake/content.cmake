@@ -22,6 +22,7 @@ add_custom_command(
 add_custom_target(morvika_bilder ALL DEPENDS ${MORV_BILD_STAMP})
 # Every caption of the start and reward pictures has a scene of its own.
 add_test(NAME BildgenEnScenPerBildtext COMMAND bildgen --kolla)
+set_tests_properties(BildgenEnScenPerBildtext PROPERTIES LABELS content)
 
 # The sounds follow the data files. Without espeak-ng the generator says so
 # and writes no stamp, so it looks again at the next build.

@@ -1,11 +1,8 @@
 #include "core/synonym.h"
 
 #include "core/svarstest.h"
+#include "core/svenskordning.h"
 #include "platform/seams.h"
-
-#include <QCollator>
-#include <QLocale>
-#include <algorithm>
 
 qint64 millisekunderSedanMidnatt()
 {
@@ -17,10 +14,7 @@ Synonymrad delaSynonymrad(const QString &rad)
     QStringList faelt = rad.split(QLatin1Char('#'));
     Synonymrad r;
     r.ord = faelt.takeFirst();
-    QCollator ordning{QLocale(QLocale::Swedish, QLocale::Sweden)};
-    ordning.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(faelt.begin(), faelt.end(),
-                     [&](const QString &a, const QString &b) { return ordning.compare(a, b) < 0; });
+    sorteraSvenskt(faelt);
     r.svar = faelt;
     return r;
 }

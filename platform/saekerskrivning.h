@@ -7,6 +7,16 @@
 //
 // A lock file beside the data keeps two running copies of the program from
 // interleaving their read-modify-write cycles. Readers take no lock.
+//
+// Why not QSaveFile: the callers tell the user which step failed (the
+// Skrivutfall below: a scratch file that cannot be created has a message of
+// its own), which QSaveFile's one true or false does not say; the directory
+// is synced after the rename, so the new name itself is on the disk when the
+// call returns; tests make a write fail partway (saettSkrivgraens); and
+// archiving a protocol and moving results over need a rename that never
+// replaces an existing file (bytNamnUtanErsaettning), which Qt does not
+// offer. The lock (Skrivlaas) spans the whole read-modify-write cycle,
+// which no single file write can.
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>

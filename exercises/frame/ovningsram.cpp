@@ -872,6 +872,10 @@ void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
         faergaLampa();
 }
 
+// The typing windows' lines (the question and a rule to write on), here
+// because two windows take them as they stand: TSKRIV and TSKRIVHI, whose
+// item is a question and its typed answer. The other frame windows that make
+// worksheets have items of another form and give their own lines.
 Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
 {
     return SkrivRader(postdelar.faelt[1], postdelar.faelt[2]);

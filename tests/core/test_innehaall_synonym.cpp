@@ -7,6 +7,7 @@
 
 #include "core/datafiler.h"
 #include "core/program.h"
+#include "core/rekord.h"
 #include "core/svarstest.h"
 #include "core/synonym.h"
 #include "core/tillstaand.h"
@@ -67,6 +68,11 @@ TEST_F(InnehaallSynonym, EveryFileOfTheWordCollectionPasses)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, regler) << granskaSynonymfil(namn);
+        // The record table's heading names the game as its menu does.
+        G.DatFilNamn = namn;
+        if (Kolla(namn) && G.Rubrikrader[2] != rekordProgramnamn(GeProgramtal(namn)))
+            fel << QStringLiteral("%1: the record table says \"%2\", the title line \"%3\"")
+                       .arg(namn, rekordProgramnamn(GeProgramtal(namn)), G.Rubrikrader[2]);
     }
     EXPECT_EQ(granskade, 4);
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();

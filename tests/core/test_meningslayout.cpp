@@ -74,7 +74,7 @@ TEST_F(Meningslayout, WidthLimitFollowsTheScreen)
 
 TEST_F(Meningslayout, FontSizeByProgram)
 {
-    const QList<QPair<int, int>> fall = {{47400, 18}, {23100, 14}};
+    const QList<QPair<int, int>> fall = {{47400, 18}, {23100, 14}, {51000, 12}};
     for (const auto &[program, punkter] : fall) {
         G.Programtal = Word(program);
         maetare.anvaendaTypsnitt.clear();

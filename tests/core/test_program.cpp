@@ -61,5 +61,19 @@ TEST(Programtabell, EachRowsFactsBelongToItsWindow)
         EXPECT_TRUE(!d.ingenVersalflytt || (w == F::TFLERBAR && d.egnaVal)) << d.fraan;
         EXPECT_TRUE(!d.siffertangenter || w == F::TPassAkt) << d.fraan;
         EXPECT_TRUE(!d.fraagorUtanText || w == F::TInseTxt) << d.fraan;
+        // The word choices whose rule page explains the choice itself show
+        // "&Regel" only once an item is up; every other rule button is there
+        // from the start.
+        if (d.regelknapp != Regelknapp::Ingen) {
+            EXPECT_EQ(d.regelknapp == Regelknapp::EfterPost, d.fraan == 39200 || d.fraan == 44000 || d.fraan == 46400)
+                << d.fraan;
+        }
+        // A diagnosis item and its practice lay out their items as the
+        // program that trains for them does (the plural: "en", "flera").
+        if (d.diagnosnummer != 0) {
+            const Word test = Word(d.diagnosnummer);
+            EXPECT_EQ(program(test).plural, d.plural) << d.fraan;
+            EXPECT_EQ(program(Word(100 + test)).plural, d.plural) << d.fraan;
+        }
     }
 }

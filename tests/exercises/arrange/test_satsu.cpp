@@ -238,6 +238,11 @@ TEST_F(Sats, AFileWithoutTitleLinesTakesItsProgramsHeading)
     f.show();
     EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Vilket är ackusativobjektet?"));
     EXPECT_EQ(G.Utskriftsrubrik, QStringLiteral("SATSDELAR. Ackusativobjekt"));
+    datafil(QStringLiteral("SVE47100.DAT"), {QStringLiteral("1<Vi> <badar>.#S#P")});
+    TSats g;
+    g.show();
+    EXPECT_EQ(g.Overs2Label->text(), QStringLiteral("Predikat eller subjekt?"));
+    EXPECT_EQ(G.Utskriftsrubrik, QStringLiteral("SATSDELAR. Predikat och subjekt?"));
 }
 
 TEST_F(Sats, InWorksheetModeTheLevelFileGivesPlainSentencesThatDoNotDrag)
