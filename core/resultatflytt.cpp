@@ -93,9 +93,7 @@ void markera(const QString &gammal, const QString &ny)
                          + QStringLiteral("\noch sparar nya resultat där. Filerna här används inte längre.\n");
     skrivHelFil(gammal + QLatin1Char('/') + FlyttMarkering, text.toUtf8());
 }
-} // namespace
 
-namespace {
 enum class Utfall { Inget, Flyttat, KopieringFel, InflyttningFel };
 
 // The carry-over itself, under the diagnosis files' lock: a second copy of
