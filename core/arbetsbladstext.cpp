@@ -1,7 +1,6 @@
 #include "core/arbetsbladstext.h"
 #include "core/datafiler.h"
 #include "core/luckpost.h"
-#include "core/tillstaand.h"
 
 #include <QRegularExpression>
 
@@ -17,26 +16,27 @@ QString Nummerprefix(int n)
     return tal;
 }
 
-QString UtSkriftSvar(const QString &svar)
+QString UtSkriftSvar(const QString &svar, const Postdelar &post)
 {
-    if (G.AntalAlternativ == 0)
+    if (post.antalAlternativ == 0)
         return svar;
     int sista = 2;
     for (int f = 10; f >= 3; --f)
-        if (!G.Postfaelt[f].isEmpty()) {
+        if (!post.faelt[f].isEmpty()) {
             sista = f;
             break;
         }
     // A damaged line may claim more alternatives than it has fields: the
     // answer itself (field 1 and 2) is never listed as one.
-    const int foersta = std::max(3, sista - int(G.AntalAlternativ) + 1);
+    const int foersta = std::max(3, sista - int(post.antalAlternativ) + 1);
     if (foersta > sista)
         return svar;
     QString s = svar + QStringLiteral(" eller ");
     for (int f = foersta; f <= sista; ++f) {
-        if (G.Postfaelt[f].startsWith(QLatin1Char('&')))
-            G.Postfaelt[f].remove(0, 1);
-        s += G.Postfaelt[f] + (f < sista ? QStringLiteral(", ") : QStringLiteral("."));
+        QString alternativ = post.faelt[f];
+        if (alternativ.startsWith(QLatin1Char('&')))
+            alternativ.remove(0, 1);
+        s += alternativ + (f < sista ? QStringLiteral(", ") : QStringLiteral("."));
     }
     return s;
 }
@@ -82,9 +82,10 @@ bool InstruktionFinns(const QStringList &lista, int i)
     return i >= 0 && i + 3 < lista.size() && RadTyp(lista.at(i + 1)) == 0;
 }
 
-Arbetsbladsrader SkrivRader(const QString &fraaga, const QString &svar)
+Arbetsbladsrader SkrivRader(const Postdelar &post)
 {
-    return {{fraaga, QString(57, QLatin1Char('_'))}, {fraaga, UtSkriftSvar(svar)}};
+    const QString &fraaga = post.faelt[1];
+    return {{fraaga, QString(57, QLatin1Char('_'))}, {fraaga, UtSkriftSvar(post.faelt[2], post)}};
 }
 
 Arbetsbladsrader PassAktRader(const QString &rad1, const QString &rad2, const QString &term)

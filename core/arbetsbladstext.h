@@ -1,6 +1,8 @@
 #pragma once
 // The worksheet as text: the item numbers, the answer with its alternatives
 // and the line classes that the printout paginates by. No widgets.
+#include "core/datafiler.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +13,9 @@ struct Arbetsbladsrader {
     QStringList svar;
 };
 
-// The typing windows: the question and a rule to write on; the key gives the
-// answer with its alternatives.
-Arbetsbladsrader SkrivRader(const QString &fraaga, const QString &svar);
+// The typing windows: the question (field 1 of the item) and a rule to
+// write on; the key gives the answer (field 2) with its alternatives.
+Arbetsbladsrader SkrivRader(const Postdelar &post);
 // The sentence in its one or two display lines, a rule for the term; the key
 // names the term.
 Arbetsbladsrader PassAktRader(const QString &rad1, const QString &rad2, const QString &term);
@@ -37,9 +39,9 @@ Arbetsbladsrader SkrivinfRader(const QString &led1, const QString &led2, const Q
 
 // "   1. " for 1..9, " 10. " for 10..99, "100. " from 100 on.
 QString Nummerprefix(int n);
-// The answer followed by " eller " and the alternatives of the shown item
+// The answer followed by " eller " and the alternatives of the item
 // (fields before the last filled one of 3..10), a leading "&" taken off each.
-QString UtSkriftSvar(const QString &svar);
+QString UtSkriftSvar(const QString &svar, const Postdelar &post);
 
 // The text with the blanks before "?", "!" and ":" taken out, as Swedish
 // sets them ("Fem eller säng ?" becomes "Fem eller säng?").

@@ -90,13 +90,6 @@ std::optional<Postdelar> naestaPost(Postfil &fil)
     return postNummer(fil, G.PostNummer);
 }
 
-void saettPostfaelt(const Postdelar &d)
-{
-    G.Postfaelt = d.faelt;
-    G.AntalFaelt = d.antalFaelt;
-    G.AntalAlternativ = d.antalAlternativ;
-}
-
 bool haemtaord(const QString &namn, int n)
 {
     if (n < 1)
@@ -149,11 +142,6 @@ bool harLuckord(const QString &mening)
         return false;
     const qsizetype andra = std::find_if(mening.begin() + foersta + 1, mening.end(), markering) - mening.begin();
     return !mening.mid(foersta + 1, andra - foersta - 1).trimmed().isEmpty();
-}
-
-void str_postarray(const QString &rad)
-{
-    saettPostfaelt(delaPostrad(rad));
 }
 
 Arr<QString, 1, 5> delaVidMarkeringar(const QString &text)

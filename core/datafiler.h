@@ -67,15 +67,11 @@ private:
 std::optional<Postdelar> naestaPost(Postfil &fil);
 // Item n of the current data file by the same rule (a correction round).
 std::optional<Postdelar> postNummer(Postfil &fil, int n);
-// A split item into the shared state (Postfaelt, AntalFaelt, AntalAlternativ).
-void saettPostfaelt(const Postdelar &d);
-
-// The same, into the shared state (HaemtadRad, Postfaelt, AntalFaelt,
-// AntalAlternativ, LetaPrepDelar) that core's checks and hints read. haemtaord empties HaemtadRad
+// The n-th item line of `namn` into the shared state (HaemtadRad), and a
+// text split at its marks into LetaPrepDelar. haemtaord empties HaemtadRad
 // when the file cannot be opened, so no earlier item shows again; it then
 // returns false.
 bool haemtaord(const QString &namn, int n);
-void str_postarray(const QString &rad);
 void LetaPrep(const QString &text);
 
 // True when the sentence has a gap word (LetaPrep's second part) that is not

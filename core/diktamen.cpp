@@ -1,7 +1,5 @@
 #include "core/diktamen.h"
 
-#include "core/tillstaand.h"
-
 #include <algorithm>
 
 int StegaVisningstid(int ms, bool upp)
@@ -13,11 +11,11 @@ int StegaVisningstid(int ms, bool upp)
     return std::clamp(ms, KortasteVisningstid, LaengstaVisningstid);
 }
 
-int DiktatHjaelpAntal()
+int DiktatHjaelpAntal(const Postdelar &post)
 {
     int antal = 0;
-    for (int f = int(G.AntalAlternativ) + 3; f <= 5 && antal < 3; ++f) {
-        const QString &text = G.Postfaelt[f];
+    for (int f = int(post.antalAlternativ) + 3; f <= 5 && antal < 3; ++f) {
+        const QString &text = post.faelt[f];
         if (text.isEmpty() || text.startsWith(QLatin1Char('&')))
             break;
         ++antal;

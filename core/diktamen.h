@@ -2,6 +2,7 @@
 // The dictation window's decisions without display: how the word is
 // presented, how long a flashed word stays, how many hints an item has and
 // how large its translation may be drawn.
+#include "core/datafiler.h"
 #include "core/textmaett.h"
 
 #include <QString>
@@ -21,10 +22,9 @@ int StegaVisningstid(int ms, bool upp);
 inline constexpr int LaesbarVisningstid = 2000;
 inline int VisningstidTiondelar(int ms) { return ms / 100; }
 
-// The hints of the current item (G.Postfaelt): the fields from
-// AntalAlternativ + 3 up to 5, counted while they hold text that does not
-// begin with "&"; at most 3.
-int DiktatHjaelpAntal();
+// The hints of an item: the fields from its alternative count + 3 up to 5,
+// counted while they hold text that does not begin with "&"; at most 3.
+int DiktatHjaelpAntal(const Postdelar &post);
 
 // The largest size, from `t` down to `golv` points, at which `text` fits in
 // `bredd` pixels; `golv` when none does.

@@ -2,7 +2,6 @@
 
 #include "core/skaermskala.h"
 #include "core/svarstest.h"
-#include "core/tillstaand.h"
 
 #include <cmath>
 #include <numbers>
@@ -30,9 +29,9 @@ QPoint klockpunkt(QPoint centrum, int vinkel, int avstaand)
     return {int(std::nearbyint(x)), int(std::nearbyint(y))};
 }
 
-bool klocksvarRaett(const QString &svar)
+bool klocksvarRaett(const QString &svar, const Postdelar &post)
 {
-    if (svarstest(G.Postfaelt[1], svar, 1) == SvarRaett)
+    if (svarstest(post.faelt[1], svar, 1, post) == SvarRaett)
         return true;
     QString smaa = svar;
     for (QChar &c : smaa) {
@@ -41,5 +40,5 @@ bool klocksvarRaett(const QString &svar)
         c = c.toLower();
         break;
     }
-    return smaa != svar && svarstest(G.Postfaelt[1], smaa, 1) == SvarRaett;
+    return smaa != svar && svarstest(post.faelt[1], smaa, 1, post) == SvarRaett;
 }

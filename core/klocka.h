@@ -3,6 +3,8 @@
 // from its number in the file, not from its text. Item k shows 5 × ((k − 1)
 // mod 12) minutes past hour (k − 1) div 12, hour 0 drawn at twelve; from
 // item 145 on the dial repeats.
+#include "core/datafiler.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -19,7 +21,7 @@ Klocktid klocktid(int post);
 // the centre, rounded as the dial is drawn.
 QPoint klockpunkt(QPoint centrum, int vinkel, int avstaand);
 
-// Whether the typed time is the item's (field 1 or an alternative of the
-// current item line), compared exactly except that a capital first letter
-// counts as its small letter: a sentence-like "Kvart över tre" is right.
-bool klocksvarRaett(const QString &svar);
+// Whether the typed time is the item's (field 1 or one of its alternatives),
+// compared exactly except that a capital first letter counts as its small
+// letter: a sentence-like "Kvart över tre" is right.
+bool klocksvarRaett(const QString &svar, const Postdelar &post);

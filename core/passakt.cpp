@@ -17,8 +17,6 @@ void SorteraAlternativ(QStringList &alternativ, int lo, int hi)
               [](const QString &a, const QString &b) { return plattform::till1252(a) < plattform::till1252(b); });
 }
 
-QStringList PassAktAlternativ() { return PassAktAlternativ(G.Postfaelt); }
-
 QStringList PassAktAlternativ(const Arr<QString, 1, 10> &faelt)
 {
     QStringList val;

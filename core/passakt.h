@@ -15,11 +15,9 @@ inline constexpr int ValVisningsLaengd = 30;
 // so capitals come before small letters and "Ä" before "Å".
 void SorteraAlternativ(QStringList &alternativ, int lo, int hi);
 
-// The item's alternatives (of the shared state, or of the fields given):
-// fields 2, 3, ... up to the first empty field and
-// at most seven, in their whole length and byte order. Field 2 is the
-// right one.
-QStringList PassAktAlternativ();
+// The alternatives of an item with the fields given: fields 2, 3, ... up
+// to the first empty field and at most seven, in their whole length and
+// byte order. Field 2 is the right one.
 QStringList PassAktAlternativ(const Arr<QString, 1, 10> &faelt);
 
 // The sentence after a wrong choice on the item with fields f1 and f2.

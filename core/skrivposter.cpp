@@ -2,7 +2,6 @@
 #include "core/svenskordning.h"
 
 #include "core/slumpordning.h"
-#include "core/tillstaand.h"
 #include "platform/seams.h"
 #include "platform/text1252.h"
 
@@ -39,15 +38,15 @@ Bokstavspost bokstavspost(int antal)
     return p;
 }
 
-QList<QString> hjaelptexter()
+QList<QString> hjaelptexter(const Postdelar &post)
 {
     // The reader has taken the "&" off the alternatives and counted them.
-    const int sista = int(G.AntalFaelt) - int(G.AntalAlternativ);
+    const int sista = int(post.antalFaelt) - int(post.antalAlternativ);
     QList<QString> ut;
     for (int f = 3; f <= sista && f <= 10 && ut.size() < 2; ++f) {
-        if (G.Postfaelt[f].isEmpty())
+        if (post.faelt[f].isEmpty())
             break;
-        ut << G.Postfaelt[f];
+        ut << post.faelt[f];
     }
     return ut;
 }

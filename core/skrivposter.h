@@ -2,6 +2,7 @@
 // The typed-answer window's decisions without display: the generated letter
 // items of the alphabet exercises, and which fields of an item line are
 // help texts.
+#include "core/datafiler.h"
 #include "core/typer.h"
 
 #include <QList>
@@ -23,8 +24,8 @@ struct Bokstavspost {
 };
 Bokstavspost bokstavspost(int antal);
 
-// The help texts of the current item line (Postfaelt): the fields between
-// the answer and the first "&" alternative, at most two. The files put
-// them there, before the alternatives, because every field from the first
-// "&" on is an accepted answer.
-QList<QString> hjaelptexter();
+// The help texts of an item line: the fields between the answer and the
+// first "&" alternative, at most two. The files put them there, before the
+// alternatives, because every field from the first "&" on is an accepted
+// answer.
+QList<QString> hjaelptexter(const Postdelar &post);

@@ -1,6 +1,5 @@
 #include "core/svarstest.h"
 
-#include "core/tillstaand.h"
 #include "platform/text1252.h"
 
 namespace {
@@ -99,15 +98,6 @@ QString MellanslagBort(const QString &text)
     return t;
 }
 
-Word svarstest(const QString &vaentat, const QString &svar, int laege)
-{
-    Postdelar post;
-    post.faelt = G.Postfaelt;
-    post.antalFaelt = G.AntalFaelt;
-    post.antalAlternativ = G.AntalAlternativ;
-    return svarstest(vaentat, svar, laege, post);
-}
-
 Word svarstest(const QString &vaentat, const QString &svar, int laege, const Postdelar &post)
 {
     if (svar.isEmpty())
@@ -171,7 +161,7 @@ Word svarstest(const QString &vaentat, const QString &svar, int laege, const Pos
     return resultat;
 }
 
-Byte GreenRedTest(const QString &delsvar, const QString &vaentat)
+Byte GreenRedTest(const QString &delsvar, const QString &vaentat, const Postdelar &post)
 {
     if (delsvar.isEmpty())
         return 2;
@@ -182,9 +172,9 @@ Byte GreenRedTest(const QString &delsvar, const QString &vaentat)
     auto boerjarMed = [&d, &utanBlank](const QString &t) { return utanBlank(t).left(d.size()) == d; };
     if (boerjarMed(vaentat))
         return 1;
-    if (G.AntalAlternativ > 0) {
-        for (int f = G.AntalFaelt; f >= int(G.AntalFaelt) - int(G.AntalAlternativ); --f)
-            if (faeltnummer(f) && boerjarMed(G.Postfaelt[f]))
+    if (post.antalAlternativ > 0) {
+        for (int f = post.antalFaelt; f >= int(post.antalFaelt) - int(post.antalAlternativ); --f)
+            if (faeltnummer(f) && boerjarMed(post.faelt[f]))
                 return 1;
     }
     return 2;

@@ -16,16 +16,14 @@ inline constexpr Word SvarFel = 60000;
 // 4 as 3 but counting missing word-initial capitals), then with the item's
 // alternatives, from its last non-empty field backwards.
 Word svarstest(const QString &vaentat, const QString &svar, int laege, const Postdelar &post);
-// The same with the current item of the shared state (Postfaelt).
-Word svarstest(const QString &vaentat, const QString &svar, int laege);
 
 // Leading and trailing blanks removed; in a text of more than 3 characters
 // no two blanks left side by side.
 QString MellanslagBort(const QString &text);
 
 // 1 (green) while the partly typed answer is still the start of the expected
-// text or of one of the current item's alternatives, else 2 (red).
-Byte GreenRedTest(const QString &delsvar, const QString &vaentat);
+// text or of one of the item's alternatives, else 2 (red).
+Byte GreenRedTest(const QString &delsvar, const QString &vaentat, const Postdelar &post);
 
 // Upper case by the Windows-1252 letter pairs: every character keeps its
 // place and the length never changes ("ß" and "µ" stay as they are).

@@ -82,9 +82,6 @@ struct Tillstaand {
     Byte Arbetsbladslaege = 0;
     Word PostNummer = 0;
     QString HaemtadRad;
-    Arr<QString, 1, 10> Postfaelt;
-    Word AntalFaelt = 0;
-    Word AntalAlternativ = 0;
     Arr<QString, 1, 5> LetaPrepDelar;
     Arr<QString, 1, 3> MeningsRader;
     Arr<TextN<80>, 1, 3> Rubrikrader;

@@ -8,7 +8,6 @@
 #include "core/datafiler.h"
 #include "core/ljud.h"
 #include "core/program.h"
-#include "core/tillstaand.h"
 #include "platform/text1252.h"
 
 #include <QCoreApplication>
@@ -104,8 +103,7 @@ int main(int argc, char **argv)
         const int antal = int(rader.size());
         const QString katalog = LjudKatalogFoer(rad.fraan);
         for (int n = 1; n <= antal && n <= 999; ++n) {
-            str_postarray(rader.at(n - 1));
-            const QString faelt = G.Postfaelt[rad.ljudfaelt];
+            const QString faelt = delaPostrad(rader.at(n - 1)).faelt[rad.ljudfaelt];
             const QString text = talbarText(rad.ljudOrdet ? delaVidMarkeringar(faelt)[2] : faelt);
             const QString fil = riktigUnder(pc, QStringLiteral("\\LJUD\\")
                                                     + LjudUnderkatalog(rad.fraan, antal, n)

@@ -202,7 +202,7 @@ void TDiktam::NyPost()
     UpprepaButton->setEnabled(false);
     haemtaPost();
 
-    AntalHjaelp = DiktatHjaelpAntal();
+    AntalHjaelp = DiktatHjaelpAntal(postdelar);
     if (AntalHjaelp == 1 || AntalHjaelp == 2) {
         saettEtikettText(Label6, postdelar.faelt[3]);
         BitBtn2->show();

@@ -155,7 +155,7 @@ QString TKlockan::vaentatSvar(const QLineEdit *) const { return postdelar.faelt[
 void TKlockan::svarInmatat(QLineEdit *)
 {
     // Exact as the file writes it; only a capital first letter is let pass.
-    const bool raett = klocksvarRaett(Edit1->text());
+    const bool raett = klocksvarRaett(Edit1->text(), postdelar);
     svarsboekfoering(raett);
     if (!raett) {
         saettEtikettText(Label4, postdelar.faelt[1]);

@@ -101,7 +101,7 @@ void TSKRIV::NyPost()
 
     // The help texts wait for the button, so that a pupil in a diagnosis
     // never gets them without it being counted.
-    const QList<QString> hjaelp = Bokstavsuppgift == 1 ? QList<QString>() : hjaelptexter();
+    const QList<QString> hjaelp = Bokstavsuppgift == 1 ? QList<QString>() : hjaelptexter(postdelar);
     AntalHjaelp = int(hjaelp.size());
     saettEtikettText(Label6, hjaelp.value(0));
     saettEtikettText(Label7, hjaelp.value(1));

@@ -393,11 +393,7 @@ bool Ovningsram::postKanBesvaras(const Postdelar &post) const
     return !m_val.postKanBesvaras || m_val.postKanBesvaras(post);
 }
 
-void Ovningsram::saettPost(const Postdelar &post)
-{
-    postdelar = post;
-    saettPostfaelt(post);
-}
+void Ovningsram::saettPost(const Postdelar &post) { postdelar = post; }
 
 void Ovningsram::haemtaRad()
 {
@@ -878,7 +874,7 @@ void Ovningsram::svarsfaeltAendrat(QLineEdit *faelt)
 // worksheets have items of another form and give their own lines.
 Arbetsbladsrader Ovningsram::arbetsbladsrader(bool)
 {
-    return SkrivRader(postdelar.faelt[1], postdelar.faelt[2]);
+    return SkrivRader(postdelar);
 }
 
 // ---- lamp and paste ------------------------------------------------------------
@@ -915,7 +911,7 @@ void Ovningsram::faergaLampa()
 {
     const QLineEdit *f = aktivtSvarsfaelt();
     const QString text = f ? f->text() : QString();
-    saettBakgrund(LampShape, GreenRedTest(text, vaentatSvar(f)) == 1 ? clLime : clRed);
+    saettBakgrund(LampShape, GreenRedTest(text, vaentatSvar(f), postdelar) == 1 ? clLime : clRed);
 }
 
 void Ovningsram::Klistrain1Click(const QString &caption)

@@ -123,8 +123,8 @@ public:
 
     // ---- window state
     Runda runda;
-    // The item on show as NyPost fetched it. It also stands in the shared
-    // state, where core's answer checks, hints and worksheet lines read it.
+    // The item on show as NyPost fetched it; core's answer checks, hints and
+    // worksheet lines take it from here.
     Postdelar postdelar;
     void saettPost(const Postdelar &post);
     Byte &HjaelpAnvaend = runda.hjaelpAnvaend;

@@ -53,7 +53,7 @@ public:
     void rita(const QString &del1, const QString &del2, const QString &del3);
     // A praise line for the round's result, drawn and shown. Without a
     // praise file the panel is hidden and false returned. The shared item
-    // state (PostNummer, Postfaelt) is left as it was.
+    // number (PostNummer) is left as it was.
     bool visaBeroem();
 };
 

@@ -3,7 +3,6 @@
 #include "../support/miljoe.h"
 
 #include "core/arbetsbladstext.h"
-#include "core/tillstaand.h"
 
 class Arbetsbladstext : public Miljoe {};
 
@@ -17,21 +16,20 @@ TEST_F(Arbetsbladstext, NumberPrefixesKeepTheColumn)
 
 TEST_F(Arbetsbladstext, TheKeyNamesTheAlternativesAndNeverReadsBelowTheAnswer)
 {
-    G.AntalAlternativ = 0;
-    EXPECT_EQ(UtSkriftSvar("hund"), "hund");
-    G.Postfaelt[1] = "djur";
-    G.Postfaelt[2] = "hund";
-    G.Postfaelt[3] = "&hunden";
-    G.Postfaelt[4] = "hundar";
-    G.AntalAlternativ = 2;
-    EXPECT_EQ(UtSkriftSvar("hund"), "hund eller hunden, hundar.");
-    EXPECT_EQ(G.Postfaelt[3], "hunden");
+    Postdelar post;
+    EXPECT_EQ(UtSkriftSvar("hund", post), "hund");
+    post.faelt[1] = "djur";
+    post.faelt[2] = "hund";
+    post.faelt[3] = "&hunden";
+    post.faelt[4] = "hundar";
+    post.antalAlternativ = 2;
+    EXPECT_EQ(UtSkriftSvar("hund", post), "hund eller hunden, hundar.");
     // A damaged line claims more alternatives than it has.
-    G.AntalAlternativ = 9;
-    EXPECT_EQ(UtSkriftSvar("hund"), "hund eller hunden, hundar.");
-    G.Postfaelt[3].clear();
-    G.Postfaelt[4].clear();
-    EXPECT_EQ(UtSkriftSvar("hund"), "hund");
+    post.antalAlternativ = 9;
+    EXPECT_EQ(UtSkriftSvar("hund", post), "hund eller hunden, hundar.");
+    post.faelt[3].clear();
+    post.faelt[4].clear();
+    EXPECT_EQ(UtSkriftSvar("hund", post), "hund");
 }
 
 TEST_F(Arbetsbladstext, LineClassesAndRoomForABlock)
@@ -68,8 +66,7 @@ TEST_F(Arbetsbladstext, NoBlankBeforeQuestionAndExclamationMarksOrColons)
 
 TEST_F(Arbetsbladstext, EachWindowsItemLines)
 {
-    G.AntalAlternativ = 0;
-    const Arbetsbladsrader s = SkrivRader("hoppa", "hoppade");
+    const Arbetsbladsrader s = SkrivRader(delaPostrad("hoppa#hoppade"));
     EXPECT_EQ(s.fraaga, (QStringList{"hoppa", QString(57, '_')}));
     EXPECT_EQ(s.svar, (QStringList{"hoppa", "hoppade"}));
 

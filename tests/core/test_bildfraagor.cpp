@@ -42,8 +42,8 @@ protected:
         EXPECT_GE(antal, 2 * delar);
         for (int n = 1; n <= antal; ++n) {
             ASSERT_TRUE(haemtaord(namn, n));
-            str_postarray(G.HaemtadRad);
-            const QString fraaga = G.Postfaelt[1];
+            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const QString fraaga = post.faelt[1];
             SCOPED_TRACE(fraaga.toStdString());
             for (auto it = nummer.globalMatch(fraaga); it.hasNext();)
                 EXPECT_TRUE(bilden.contains(it.next().captured(1).toInt()));
@@ -53,8 +53,8 @@ protected:
             ASSERT_TRUE(m.hasMatch());
             const int nr = m.captured(1).toInt();
             fraagade.insert(nr);
-            EXPECT_EQ(G.Postfaelt[2], bilden.value(nr));
-            EXPECT_GE(G.AntalAlternativ, 1);
+            EXPECT_EQ(post.faelt[2], bilden.value(nr));
+            EXPECT_GE(post.antalAlternativ, 1);
         }
         EXPECT_EQ(fraagade.size(), delar);
     }

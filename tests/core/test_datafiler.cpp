@@ -56,46 +56,44 @@ TEST(Markeringar, GapWordMustBeThere)
         EXPECT_FALSE(harLuckord(QString::fromLatin1(utan))) << utan;
 }
 
-TEST(Postfaelt, AlternativesAndBlanks)
+TEST(DelaPostrad, AlternativesAndBlanks)
 {
-    aaterstaellTillstaand();
-    str_postarray("hus#&huset#&husen");
-    EXPECT_EQ(G.Postfaelt[1], "hus");
-    EXPECT_EQ(G.Postfaelt[2], "huset");
-    EXPECT_EQ(G.Postfaelt[3], "husen");
-    EXPECT_EQ(G.AntalFaelt, 3);
-    EXPECT_EQ(G.AntalAlternativ, 2);
+    Postdelar p = delaPostrad("hus#&huset#&husen");
+    EXPECT_EQ(p.faelt[1], "hus");
+    EXPECT_EQ(p.faelt[2], "huset");
+    EXPECT_EQ(p.faelt[3], "husen");
+    EXPECT_EQ(p.antalFaelt, 3);
+    EXPECT_EQ(p.antalAlternativ, 2);
 
-    str_postarray("  bil #  bilen");
-    EXPECT_EQ(G.Postfaelt[1], "bil ");
-    EXPECT_EQ(G.Postfaelt[2], "bilen");
-    EXPECT_EQ(G.AntalAlternativ, 0);
+    p = delaPostrad("  bil #  bilen");
+    EXPECT_EQ(p.faelt[1], "bil ");
+    EXPECT_EQ(p.faelt[2], "bilen");
+    EXPECT_EQ(p.antalAlternativ, 0);
 
-    str_postarray("a#");
-    EXPECT_EQ(G.Postfaelt[1], "a");
-    EXPECT_EQ(G.AntalFaelt, 1);
+    p = delaPostrad("a#");
+    EXPECT_EQ(p.faelt[1], "a");
+    EXPECT_EQ(p.antalFaelt, 1);
 
-    str_postarray("a#   #b##c");
-    EXPECT_EQ(G.Postfaelt[2], " ");
-    EXPECT_EQ(G.Postfaelt[4], "");
-    EXPECT_EQ(G.Postfaelt[5], "c");
-    EXPECT_EQ(G.AntalFaelt, 5);
+    p = delaPostrad("a#   #b##c");
+    EXPECT_EQ(p.faelt[2], " ");
+    EXPECT_EQ(p.faelt[4], "");
+    EXPECT_EQ(p.faelt[5], "c");
+    EXPECT_EQ(p.antalFaelt, 5);
 }
 
-TEST(Postfaelt, TenthFieldTakesTheRestAndScrambledLinesAreOpened)
+TEST(DelaPostrad, TenthFieldTakesTheRestAndScrambledLinesAreOpened)
 {
-    aaterstaellTillstaand();
-    str_postarray("1#2#3#4#5#6#7#8#9#10#11#12");
-    EXPECT_EQ(G.Postfaelt[9], "9");
-    EXPECT_EQ(G.Postfaelt[10], "101112");
-    EXPECT_EQ(G.AntalFaelt, 9);
-    str_postarray("1#2#3#4#5#6#7#8#9");
-    EXPECT_EQ(G.AntalFaelt, 9);
+    Postdelar p = delaPostrad("1#2#3#4#5#6#7#8#9#10#11#12");
+    EXPECT_EQ(p.faelt[9], "9");
+    EXPECT_EQ(p.faelt[10], "101112");
+    EXPECT_EQ(p.antalFaelt, 9);
+    p = delaPostrad("1#2#3#4#5#6#7#8#9");
+    EXPECT_EQ(p.antalFaelt, 9);
 
-    str_postarray(kryptrad(QString::fromUtf8("Ä-ljud#&äta")));
-    EXPECT_EQ(G.Postfaelt[1], QString::fromUtf8("Ä-ljud"));
-    EXPECT_EQ(G.Postfaelt[2], QString::fromUtf8("äta"));
-    EXPECT_EQ(G.AntalAlternativ, 1);
+    p = delaPostrad(kryptrad(QString::fromUtf8("Ä-ljud#&äta")));
+    EXPECT_EQ(p.faelt[1], QString::fromUtf8("Ä-ljud"));
+    EXPECT_EQ(p.faelt[2], QString::fromUtf8("äta"));
+    EXPECT_EQ(p.antalAlternativ, 1);
 }
 
 TEST(Markeringar, LetaPrepSplitsAtMarks)
@@ -119,13 +117,9 @@ TEST(Markeringar, LetaPrepSplitsAtMarks)
 
 TEST(Markeringar, FirstEmptyFieldIsElevenWhenAllTenAreFilled)
 {
-    aaterstaellTillstaand();
-    str_postarray("a#b##d");
-    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 3);
-    str_postarray("1#2#3#4#5#6#7#8#9#10#11");
-    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 11);
-    str_postarray("");
-    EXPECT_EQ(foerstaTommaFaelt(G.Postfaelt), 1);
+    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("a#b##d").faelt), 3);
+    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("1#2#3#4#5#6#7#8#9#10#11").faelt), 11);
+    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("").faelt), 1);
 }
 
 TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)

@@ -24,8 +24,7 @@ TEST(Diktamen, FlashTimeStepsWithinItsBounds)
 TEST(Diktamen, HintsAreCountedFromTheFieldsAfterTheAlternatives)
 {
     auto antal = [](const char *rad) {
-        str_postarray(QString::fromUtf8(rad));
-        return DiktatHjaelpAntal();
+        return DiktatHjaelpAntal(delaPostrad(QString::fromUtf8(rad)));
     };
     EXPECT_EQ(antal("hjärta##J-ljudet stavas med hj."), 1);
     EXPECT_EQ(antal("hjärta"), 0);
@@ -65,14 +64,14 @@ TEST_F(InnehaallDiktamen, EveryWordHasItsHintAndBothGlosses)
         EXPECT_GE(G.FilAntalPoster[G.DatFilIndex], 40);
         for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            str_postarray(G.HaemtadRad);
-            const QString ord = G.Postfaelt[1];
+            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const QString ord = post.faelt[1];
             SCOPED_TRACE(ord.toStdString());
             EXPECT_FALSE(ord.isEmpty());
             EXPECT_FALSE(ord.contains(QLatin1Char(' ')) || ord.contains(QLatin1Char('<')));
             EXPECT_LE(ord.size(), 20);
-            EXPECT_TRUE(G.Postfaelt[2].isEmpty());
-            EXPECT_EQ(DiktatHjaelpAntal(), 1);
+            EXPECT_TRUE(post.faelt[2].isEmpty());
+            EXPECT_EQ(DiktatHjaelpAntal(post), 1);
             EXPECT_FALSE(lista[1].value(ord).isEmpty()) << "no English gloss";
             EXPECT_FALSE(lista[2].value(ord).isEmpty()) << "no German gloss";
         }

@@ -74,8 +74,8 @@ TEST_F(Genererat, BundledPraiseIsFoundAndFilled)
     ASSERT_GE(n, 1);
     ASSERT_LE(n, G.LovordAntalRader[G.LovordIndex]);
     haemtaord(G.LovordFilNamn, n);
-    str_postarray(G.HaemtadRad);
-    const QString text = LovordMen(G.Postfaelt[1]) + ' ' + LovordMen(G.Postfaelt[2]) + ' ' + LovordMen(G.Postfaelt[3]);
+    const Postdelar post = delaPostrad(G.HaemtadRad);
+    const QString text = LovordMen(post.faelt[1]) + ' ' + LovordMen(post.faelt[2]) + ' ' + LovordMen(post.faelt[3]);
     EXPECT_FALSE(text.contains('<')) << text.toStdString();
     EXPECT_GT(text.size(), 10);
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();

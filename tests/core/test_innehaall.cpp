@@ -18,7 +18,7 @@ TEST_F(Innehaall, BuiltConfigurationFindsTheBundledFiles)
     EXPECT_GE(G.FilAntalPoster[G.DatFilIndex], 12);
     EXPECT_EQ(G.Rubrikrader[2], QString::fromUtf8("Ä-ljudet"));
     haemtaord(G.DatFilNamn, 1);
-    str_postarray(G.HaemtadRad);
-    EXPECT_GE(G.AntalFaelt, 1);
+    const Postdelar post = delaPostrad(G.HaemtadRad);
+    EXPECT_GE(post.antalFaelt, 1);
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
 }

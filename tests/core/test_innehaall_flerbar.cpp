@@ -117,8 +117,8 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
     for (int n = 1; n <= antal; ++n) {
         haemtaord(namn, n);
         rader << G.HaemtadRad;
-        str_postarray(G.HaemtadRad);
-        LetaPrep(G.Postfaelt[1]);
+        const Postdelar post = delaPostrad(G.HaemtadRad);
+        LetaPrep(post.faelt[1]);
         const QString ord = G.LetaPrepDelar[2].toLower();
         allaOrd.insert(ord);
         if (!ord.isEmpty() && !fil10.contains(ord) && fil10.size() < 10)
@@ -130,13 +130,13 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
 
     for (int n = 1; n <= antal; ++n) {
         SCOPED_TRACE(rader[n - 1].toStdString());
-        str_postarray(rader[n - 1]);
-        const QString mening = G.Postfaelt[1];
+        const Postdelar post = delaPostrad(rader[n - 1]);
+        const QString mening = post.faelt[1];
         EXPECT_EQ(mening.count(QLatin1Char('<')), 1);
         EXPECT_EQ(mening.count(QLatin1Char('>')), 1);
         EXPECT_LT(mening.indexOf(QLatin1Char('<')), mening.indexOf(QLatin1Char('>')));
         EXPECT_LE(mening.size(), 70);
-        EXPECT_EQ(G.AntalAlternativ, 0);
+        EXPECT_EQ(post.antalAlternativ, 0);
         LetaPrep(mening);
         const QString ord = G.LetaPrepDelar[2];
         EXPECT_FALSE(ord.isEmpty());
@@ -145,15 +145,15 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
 
         if (egna) {
             QStringList val{ord};
-            for (int k = 2; k <= 8 && !G.Postfaelt[k].isEmpty(); ++k)
-                val << G.Postfaelt[k];
+            for (int k = 2; k <= 8 && !post.faelt[k].isEmpty(); ++k)
+                val << post.faelt[k];
             EXPECT_GE(val.size(), 2);
-            EXPECT_LE(int(G.AntalFaelt), 8);
+            EXPECT_LE(int(post.antalFaelt), 8);
             EXPECT_EQ(QSet<QString>(val.begin(), val.end()).size(), val.size()) << "a choice twice";
             for (const QString &v : val)
                 EXPECT_LE(v.size(), 10) << v.toStdString();
         } else {
-            EXPECT_EQ(int(G.AntalFaelt), 1) << "choices come from the whole file";
+            EXPECT_EQ(int(post.antalFaelt), 1) << "choices come from the whole file";
             EXPECT_TRUE(fil10.contains(ord.toLower()));
         }
 
@@ -182,10 +182,10 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
         for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            str_postarray(G.HaemtadRad);
-            EXPECT_TRUE(eng.contains(G.Postfaelt[1])) << "no English line: " << G.Postfaelt[1].toStdString();
-            EXPECT_TRUE(tys.contains(G.Postfaelt[1])) << "no German line: " << G.Postfaelt[1].toStdString();
-            oeversatta.insert(G.Postfaelt[1]);
+            const Postdelar post = delaPostrad(G.HaemtadRad);
+            EXPECT_TRUE(eng.contains(post.faelt[1])) << "no English line: " << post.faelt[1].toStdString();
+            EXPECT_TRUE(tys.contains(post.faelt[1])) << "no German line: " << post.faelt[1].toStdString();
+            oeversatta.insert(post.faelt[1]);
         }
     }
 }
@@ -222,18 +222,18 @@ TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
         for (int n = 1; n <= poster; ++n) {
             haemtaord(namn, n);
             SCOPED_TRACE(G.HaemtadRad.toStdString());
-            str_postarray(G.HaemtadRad);
-            const QString f1 = G.Postfaelt[1];
-            const QString f2 = G.Postfaelt[2];
+            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const QString f1 = post.faelt[1];
+            const QString f2 = post.faelt[2];
             EXPECT_FALSE(sedda.contains(f1)) << "an item twice";
             sedda.insert(f1);
             if (p == 17)
                 EXPECT_FALSE(menyord.contains(f1)) << "the test shares an item with the menus";
             else if (d.foerklaring == Kategorifoerklaring::Alfabetisk)
                 menyord.insert(f1);
-            const QStringList val = PassAktAlternativ();
+            const QStringList val = PassAktAlternativ(post.faelt);
             EXPECT_GE(val.size(), 2);
-            EXPECT_TRUE(G.Postfaelt[9].isEmpty()) << "more than seven alternatives";
+            EXPECT_TRUE(post.faelt[9].isEmpty()) << "more than seven alternatives";
             EXPECT_EQ(QSet<QString>(val.begin(), val.end()).size(), val.size()) << "an alternative twice";
             for (const QString &v : val)
                 EXPECT_LE(v.size(), ValVisningsLaengd) << v.toStdString();
@@ -319,8 +319,8 @@ TEST_F(InnehaallFlerbar, TranslationListsFitTheLoader)
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
         for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            str_postarray(G.HaemtadRad);
-            faelt1.insert(G.Postfaelt[1]);
+            const Postdelar post = delaPostrad(G.HaemtadRad);
+            faelt1.insert(post.faelt[1]);
         }
     }
     for (auto it = eng.cbegin(); it != eng.cend(); ++it) {

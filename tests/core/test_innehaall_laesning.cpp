@@ -6,7 +6,6 @@
 #include "core/datafiler.h"
 #include "core/innehaall.h"
 #include "core/laestext.h"
-#include "core/tillstaand.h"
 #include "core/uppstart.h"
 #include "platform/filer.h"
 #include "platform/text1252.h"
@@ -44,12 +43,12 @@ TEST_F(ByggdLaesning, QuestionFilesHaveTwoOrThreeAlternativesAndEveryFableItsTex
         r.minstPoster = fabel ? 8 : 20;
         fel << granskaDatafil(namn, r);
         for (const QString &rad : postrader(namn)) {
-            str_postarray(rad);
-            const int antal = AntalAlternativIPost(G.Postfaelt[2], G.Postfaelt[3], G.Postfaelt[4]);
-            if (antal < 2 || G.AntalFaelt > 4)
+            const Postdelar post = delaPostrad(rad);
+            const int antal = AntalAlternativIPost(post.faelt[2], post.faelt[3], post.faelt[4]);
+            if (antal < 2 || post.antalFaelt > 4)
                 fel << namn + QStringLiteral(": not two or three alternatives: ") + rad;
             for (int f = 3; f <= 4; ++f)
-                if (G.Postfaelt[f] == G.Postfaelt[2])
+                if (post.faelt[f] == post.faelt[2])
                     fel << namn + QStringLiteral(": the answer among its wrong ones: ") + rad;
         }
         if (!fabel)

@@ -28,10 +28,10 @@ QStringList granskaSkrivfil(const QString &namn)
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
             continue;
         auto felrad = [&](const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(radnr).arg(vad); };
-        str_postarray(rad);
-        if (G.Postfaelt[2].trimmed().isEmpty() || G.Postfaelt[2].startsWith(QLatin1Char('&')))
+        const Postdelar post = delaPostrad(rad);
+        if (post.faelt[2].trimmed().isEmpty() || post.faelt[2].startsWith(QLatin1Char('&')))
             felrad(QStringLiteral("no answer"));
-        else if (SvVersaler(G.Postfaelt[1].trimmed()) == SvVersaler(G.Postfaelt[2].trimmed()))
+        else if (SvVersaler(post.faelt[1].trimmed()) == SvVersaler(post.faelt[2].trimmed()))
             felrad(QStringLiteral("the question is its own answer"));
         const QStringList faelt = rad.split(QLatin1Char('#'));
         bool alternativ = false;
@@ -41,10 +41,10 @@ QStringList granskaSkrivfil(const QString &namn)
                 felrad(QStringLiteral("a help text after the alternatives"));
             alternativ = alternativ || amp;
         }
-        if (int(G.AntalFaelt) - int(G.AntalAlternativ) - 2 > 2)
+        if (int(post.antalFaelt) - int(post.antalAlternativ) - 2 > 2)
             felrad(QStringLiteral("more than two help texts"));
-        for (const QString &h : hjaelptexter())
-            if (svarstest(G.Postfaelt[2], h, 3) == SvarRaett)
+        for (const QString &h : hjaelptexter(post))
+            if (svarstest(post.faelt[2], h, 3, post) == SvarRaett)
                 felrad(QStringLiteral("a help text is accepted as the answer"));
     }
     return fel;

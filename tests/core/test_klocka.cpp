@@ -119,14 +119,14 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
     QStringList fel;
     for (int k = 1; k <= 144; ++k) {
         ASSERT_TRUE(haemtaord(G.DatFilNamn, k));
-        str_postarray(G.HaemtadRad);
+        const Postdelar post = delaPostrad(G.HaemtadRad);
         const Klocktid t = klocktid(k);
         const std::pair<int, int> urtavla(t.timme, t.minut);
-        QStringList svar{G.Postfaelt[1]};
-        for (int f = 2; f <= G.AntalFaelt; ++f)
-            if (!G.Postfaelt[f].isEmpty())
-                svar << (G.Postfaelt[f].startsWith(QLatin1Char('&')) ? G.Postfaelt[f].mid(1) : G.Postfaelt[f]);
-        EXPECT_GE(G.AntalAlternativ, svar.size() - 1) << k;
+        QStringList svar{post.faelt[1]};
+        for (int f = 2; f <= post.antalFaelt; ++f)
+            if (!post.faelt[f].isEmpty())
+                svar << (post.faelt[f].startsWith(QLatin1Char('&')) ? post.faelt[f].mid(1) : post.faelt[f]);
+        EXPECT_GE(post.antalAlternativ, svar.size() - 1) << k;
         for (const QString &s : svar)
             if (tidIOrd(s) != urtavla)
                 fel << QStringLiteral("%1: \"%2\" is not %3.%4").arg(k).arg(s).arg(t.timme == 0 ? 12 : t.timme)
@@ -140,11 +140,11 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
 // and a capital letter where the text has none, stays wrong.
 TEST(Klocka, ACapitalFirstLetterIsTheTimeAndNothingElseIs)
 {
-    str_postarray(QStringLiteral("kvart över tre#&femton över tre"));
-    EXPECT_TRUE(klocksvarRaett(QStringLiteral("kvart över tre")));
-    EXPECT_TRUE(klocksvarRaett(QStringLiteral("Kvart över tre")));
-    EXPECT_TRUE(klocksvarRaett(QStringLiteral(" Femton över tre")));
-    EXPECT_FALSE(klocksvarRaett(QStringLiteral("kvart Över tre")));
-    EXPECT_FALSE(klocksvarRaett(QStringLiteral("KVART ÖVER TRE")));
-    EXPECT_FALSE(klocksvarRaett(QStringLiteral("Kvart i tre")));
+    const Postdelar post = delaPostrad(QStringLiteral("kvart över tre#&femton över tre"));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("kvart över tre"), post));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral("Kvart över tre"), post));
+    EXPECT_TRUE(klocksvarRaett(QStringLiteral(" Femton över tre"), post));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("kvart Över tre"), post));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("KVART ÖVER TRE"), post));
+    EXPECT_FALSE(klocksvarRaett(QStringLiteral("Kvart i tre"), post));
 }

@@ -2,16 +2,14 @@
 // two-gap item.
 #include "core/datafiler.h"
 #include "core/luckpost.h"
-#include "core/tillstaand.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 Luckpost las(const char *rad, bool moensterFoerst)
 {
-    aaterstaellTillstaand();
-    str_postarray(QString::fromUtf8(rad));
-    return delaLuckpost(G.Postfaelt, G.AntalAlternativ, moensterFoerst);
+    const Postdelar post = delaPostrad(QString::fromUtf8(rad));
+    return delaLuckpost(post.faelt, post.antalAlternativ, moensterFoerst);
 }
 } // namespace
 

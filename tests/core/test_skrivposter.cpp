@@ -24,11 +24,9 @@ TEST_F(Skrivposter, LetterItemsAreDifferentLettersNeverAlreadyInSwedishOrder)
 
 TEST_F(Skrivposter, HelpTextsStandBetweenTheAnswerAndTheAlternatives)
 {
-    str_postarray(QStringLiteral("Den säger mu.#ko#Ordet börjar på k.#Ordet har 2 bokstäver.#&kossa"));
-    EXPECT_EQ(hjaelptexter(), (QList<QString>{QStringLiteral("Ordet börjar på k."),
-                                              QStringLiteral("Ordet har 2 bokstäver.")}));
-    str_postarray(QStringLiteral("maten#ma-ten#&mat-en"));
-    EXPECT_TRUE(hjaelptexter().isEmpty());
-    str_postarray(QStringLiteral("a#b#h1#h2#h3"));
-    EXPECT_EQ(hjaelptexter().size(), 2);   // two labels show them
+    const auto hjaelp = [](const char *rad) { return hjaelptexter(delaPostrad(QString::fromUtf8(rad))); };
+    EXPECT_EQ(hjaelp("Den säger mu.#ko#Ordet börjar på k.#Ordet har 2 bokstäver.#&kossa"),
+              (QList<QString>{QStringLiteral("Ordet börjar på k."), QStringLiteral("Ordet har 2 bokstäver.")}));
+    EXPECT_TRUE(hjaelp("maten#ma-ten#&mat-en").isEmpty());
+    EXPECT_EQ(hjaelp("a#b#h1#h2#h3").size(), 2);   // two labels show them
 }

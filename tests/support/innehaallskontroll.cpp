@@ -104,17 +104,17 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         if (rad.isEmpty() || rad.startsWith(QLatin1Char('$')))
             continue;
         ++poster;
-        str_postarray(rad);   // unscrambles too
+        const Postdelar post = delaPostrad(rad);   // unscrambles too
         if (regler.luckmening) {
-            granskaLuckpost(delaLuckpost(G.Postfaelt, G.AntalAlternativ, regler.moensterFoerst), radnr,
+            granskaLuckpost(delaLuckpost(post.faelt, post.antalAlternativ, regler.moensterFoerst), radnr,
                             felrad, sedda);
             continue;
         }
-        const QString faelt1 = G.Postfaelt[1];
-        const int egnaAlternativ = int(G.AntalFaelt) - 1;
+        const QString faelt1 = post.faelt[1];
+        const int egnaAlternativ = int(post.antalFaelt) - 1;
 
-        if (G.AntalFaelt >= 2)
-            paren.insert(fraaga(faelt1) + QLatin1Char('#') + mening(G.Postfaelt[2]), radnr);
+        if (post.antalFaelt >= 2)
+            paren.insert(fraaga(faelt1) + QLatin1Char('#') + mening(post.faelt[2]), radnr);
 
         const QString m = mening(faelt1);
         if (sedda.contains(m))
@@ -122,7 +122,7 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         else
             sedda.insert(m, radnr);
 
-        if (regler.svarIFaelt2 && (G.AntalFaelt < 2 || G.Postfaelt[2].trimmed().isEmpty()))
+        if (regler.svarIFaelt2 && (post.antalFaelt < 2 || post.faelt[2].trimmed().isEmpty()))
             felrad(radnr, QStringLiteral("no answer in field 2"));
         if (regler.lucka) {
             if (faelt1.count(QLatin1Char('<')) != 1 || faelt1.count(QLatin1Char('>')) != 1
@@ -141,8 +141,8 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
             if (regler.egnaVal) {
                 if (egnaAlternativ < 1)
                     felrad(radnr, QStringLiteral("no choices of its own"));
-                for (int k = 2; k <= int(G.AntalFaelt); ++k)
-                    if (G.Postfaelt[k].trimmed() == svar)
+                for (int k = 2; k <= int(post.antalFaelt); ++k)
+                    if (post.faelt[k].trimmed() == svar)
                         felrad(radnr, QStringLiteral("the answer stands among its wrong choices"));
             } else {
                 if (egnaAlternativ > 0)

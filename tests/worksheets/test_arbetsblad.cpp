@@ -101,9 +101,9 @@ TEST_F(Arbetsblad, ATeachersWorksheetFromTwoWindows)
     f.show();
     Arbetsbladsval &p = panel(f);
     klicka(p.ValjaUtButton);
-    const QString visad = G.Postfaelt[1];
+    const QString visad = f.postdelar.faelt[1];
     klicka(p.SkrivutNextButton);
-    EXPECT_NE(G.Postfaelt[1], visad);
+    EXPECT_NE(f.postdelar.faelt[1], visad);
     klicka(p.SkrivutSkickaButton);
     klicka(p.SkrivutSkickaButton);
     EXPECT_TRUE(p.SkrivutValPanel->isVisible());

@@ -104,7 +104,7 @@ TEST_F(Bilden, ARoundWithACorrectionRound)
     EXPECT_FALSE(b.FrageLabel1->isHidden());
     EXPECT_TRUE(b.FrageLabel1->text().startsWith(QStringLiteral("Nummer 10")));
     EXPECT_TRUE(b.FrageLabel2->text().endsWith(QStringLiteral("Vad heter den?")));
-    EXPECT_EQ(fraagan(b), G.Postfaelt[1]);
+    EXPECT_EQ(fraagan(b), b.postdelar.faelt[1]);
     EXPECT_EQ(b.Edit1->width(), b.SvarsLabel->width() + 60);
     // A right last answer ends the round at once.
     svara(b, QStringLiteral("höften"));

@@ -134,7 +134,7 @@ TEST_F(InseTxt, ThePraiseNeverAsksForACorrectionRoundThisWindowDoesNotHave)
         // One wrong answer, the first of the round; the rest right.
         bool fel = true;
         for (int n = 0; n < 8 && f.Slutpanel->isHidden(); ++n) {
-            const int r = rad(f, G.Postfaelt[2]);
+            const int r = rad(f, f.postdelar.faelt[2]);
             QTest::keyClick(f.Edit1, char('0' + (fel ? r % f.AntalVal + 1 : r)));
             if (fel)
                 vaenta(f);

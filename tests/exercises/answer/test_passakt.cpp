@@ -59,7 +59,7 @@ protected:
     static void svara(TPassAkt &f, bool raett, Qt::MouseButton knapp = Qt::LeftButton)
     {
         for (int k = 0; k < f.AntalVal; ++k)
-            if ((f.Alternativ.at(k) == G.Postfaelt[2]) == raett) {
+            if ((f.Alternativ.at(k) == f.postdelar.faelt[2]) == raett) {
                 QTest::mouseClick(f.Paneler[std::size_t(k)], knapp);
                 return;
             }
@@ -313,7 +313,7 @@ TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
             Valpanel *sista = f.Paneler[std::size_t(f.AntalVal - 1)];
             EXPECT_LE(f.Panel1->x() + sista->x() + sista->width(), f.Aster1->x());
             EXPECT_FALSE((f.Label3->text() + f.Label4->text() + f.Label5->text()).isEmpty());
-            const int i = int(f.Alternativ.indexOf(G.Postfaelt[2]));
+            const int i = int(f.Alternativ.indexOf(f.postdelar.faelt[2]));
             ASSERT_GE(i, 0);
             QTest::mouseClick(f.Paneler[std::size_t(i)], Qt::LeftButton);
         }

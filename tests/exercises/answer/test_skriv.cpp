@@ -104,7 +104,7 @@ TEST_F(Skriv, VilketOrd1RoundWithAWrongAnswerHelpAndTheCorrectionRound)
     skriv(f, QStringLiteral("groda"));
     // A question too long for one line is broken into two.
     EXPECT_FALSE(f.FrageLabel1->isHidden());
-    EXPECT_EQ((f.FrageLabel1->text() + QLatin1Char(' ') + f.FrageLabel2->text()).simplified(), G.Postfaelt[1]);
+    EXPECT_EQ((f.FrageLabel1->text() + QLatin1Char(' ') + f.FrageLabel2->text()).simplified(), f.postdelar.faelt[1]);
     EXPECT_LT(f.FrageLabel1->y(), f.FrageLabel2->y());
     for (int n = 6; n <= 10; ++n)
         svara(f, true);

@@ -104,7 +104,7 @@ public:
     void NyPost() override
     {
         haemtaPost();
-        fraaga = G.Postfaelt[1];
+        fraaga = postdelar.faelt[1];
         Edit1->show();
         Edit1->setEnabled(true);
         if (ForstaPosten == 1)
@@ -115,7 +115,7 @@ public:
     }
     void svara(const QString &text)
     {
-        const bool raett = svarstest(G.Postfaelt[2], text, 3) == SvarRaett;
+        const bool raett = svarstest(postdelar.faelt[2], text, 3, postdelar) == SvarRaett;
         if (!raett)
             Edit1->setEnabled(false);
         svarsboekfoering(raett);
@@ -125,7 +125,7 @@ public:
     }
     QString fraaga;
 protected:
-    QString vaentatSvar(const QLineEdit *) const override { return G.Postfaelt[2]; }
+    QString vaentatSvar(const QLineEdit *) const override { return postdelar.faelt[2]; }
 };
 
 } // namespace
@@ -308,7 +308,7 @@ public:
     QLineEdit *Edit2 = nullptr;
     QList<QLineEdit *> inmatade;
 protected:
-    QString vaentatSvar(const QLineEdit *f) const override { return G.Postfaelt[f == Edit2 ? 1 : 2]; }
+    QString vaentatSvar(const QLineEdit *f) const override { return postdelar.faelt[f == Edit2 ? 1 : 2]; }
     void svarInmatat(QLineEdit *f) override { inmatade << f; }
 };
 
@@ -318,7 +318,7 @@ TEST_F(Ram, TwoAnswerFieldsEachWithLampPasteEnterAndEsc)
 {
     TvaaFaelt f;
     f.show();
-    str_postarray(QStringLiteral("en bil#bilar#bilen"));
+    f.saettPost(delaPostrad(QStringLiteral("en bil#bilar#bilen")));
     QTest::mouseClick(f.lampknapp, Qt::LeftButton);
     EXPECT_EQ(f.lampknapp->focusPolicy(), Qt::NoFocus);
     // The lamp follows the gap being typed in.
