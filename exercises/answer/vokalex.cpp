@@ -1,6 +1,7 @@
 #include "exercises/answer/vokalex.h"
 
 #include "core/tillstaand.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/dialogstart.h"
@@ -53,7 +54,7 @@ void centrera(QLabel *l, int vaenster, int bredd, int topp)
 
 } // namespace
 
-TVokalex::TVokalex(QWidget *parent)
+TVokalex::TVokalex(const Oevningsstart &start, QWidget *parent)
     : Foenster(parent), Rubrik(this), Slut(this, QStringLiteral("Panel1"))
 {
     helskaerm(this, QStringLiteral("Vokalex"), clBtnFace);
@@ -119,7 +120,7 @@ TVokalex::TVokalex(QWidget *parent)
     Panel1->hide();
     runda.starta();
     Rubrik.rita(QStringLiteral("Vokalen"), QStringLiteral("Examen"), QString());
-    Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
+    Rubrik.saettLaegesfaerg(static_cast<int>(start.laege));
     Nypost();
 }
 
@@ -313,4 +314,4 @@ void TVokalex::laggUtResultat()
     centrera(Lovordlabel, d, P - 2 * d, y);
 }
 
-int VisaVokalex() { return visaModalt<TVokalex>(); }
+int VisaVokalex() { return visaUtanRam<TVokalex>(); }

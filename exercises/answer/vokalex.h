@@ -3,6 +3,7 @@
 // single keys, every wrong key counted, then a table of answers given
 // against the ideal and a grade. It has the frame's heading, an end panel
 // and a step timer, but no round.
+#include "core/oevningsstart.h"
 #include "core/runda.h"
 #include "core/vokalexamen.h"
 #include "exercises/frame/ramdelar.h"
@@ -18,7 +19,7 @@ namespace plattform { class Timer; }
 class TVokalex : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TVokalex(QWidget *parent = nullptr);
+    explicit TVokalex(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     Rubrikruta Rubrik;
     Slutknappar Slut;

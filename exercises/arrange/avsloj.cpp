@@ -3,6 +3,7 @@
 #include "core/innehaall.h"
 #include "core/svenskordning.h"
 #include "exercises/arrange/historiedelar.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/dragdrop.h"
@@ -54,7 +55,7 @@ QLabel *ruta(QWidget *foeraelder, const QString &namn, const QString &rubrik, co
 }
 } // namespace
 
-Tavsloj::Tavsloj(QWidget *parent) : Foenster(parent)
+Tavsloj::Tavsloj(const Oevningsstart &, QWidget *parent) : Foenster(parent)
 {
     const QSize skaerm = helskaerm(this, QStringLiteral("avsloj"), clSilver);
     const int W = skaerm.width(), H = skaerm.height();
@@ -380,4 +381,4 @@ bool Tavsloj::keyDown(QKeyEvent *e)
 
 void Tavsloj::escape() { Resett(); }
 
-void VisaAvsloj() { visaModalt<Tavsloj>(); }
+void VisaAvsloj() { visaUtanRam<Tavsloj>(); }

@@ -3,6 +3,7 @@
 // pupil drags the given words onto their places, or guesses them by typing,
 // and three boxes count right answers, the share revealed and the attempts.
 #include "core/historier.h"
+#include "core/oevningsstart.h"
 #include "platform/ui/foenster.h"
 
 #include <QList>
@@ -20,7 +21,7 @@ namespace plattform { class Dragkaella; class Ritruta; }
 class Tavsloj : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit Tavsloj(QWidget *parent = nullptr);
+    explicit Tavsloj(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     // The story list.
     QFrame *Panel4 = nullptr;

@@ -4,6 +4,7 @@
 #include "core/textmaett.h"
 #include "core/tillstaand.h"
 #include "exercises/arrange/historiedelar.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
@@ -48,7 +49,7 @@ QLabel *ledtext(QWidget *foeraelder, const QString &namn, const QString &text, Q
 }
 } // namespace
 
-Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
+Tberaetta::Tberaetta(const Oevningsstart &start, QWidget *parent) : Foenster(parent)
 {
     const QSize skaerm = helskaerm(this, QStringLiteral("beraetta"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
@@ -139,10 +140,10 @@ Tberaetta::Tberaetta(QWidget *parent) : Foenster(parent)
     connect(Button2, &QPushButton::clicked, this, &Tberaetta::Button2Click);
     connect(Button3, &QPushButton::clicked, this, [this] { stang(); });
 
-    FormCreate();
+    FormCreate(start);
 }
 
-void Tberaetta::FormCreate()
+void Tberaetta::FormCreate(const Oevningsstart &start)
 {
     G.RaettaFel = 0;
     Panel5->hide();
@@ -153,12 +154,12 @@ void Tberaetta::FormCreate()
     Edit1->clear();
     Edit1->hide();
     AktuellInledning = 1;
-    const std::optional<QStringList> fil = laesHistoriefil(G.DatFilNamn);
+    const std::optional<QStringList> fil = laesHistoriefil(start.datfil);
     if (fil)
         Inledningsrader = laesInledningar(*fil);
     // Without an opening there is nothing to page through or write on.
     if (!fil || Inledningsrader.antal < 1) {
-        visaMeddelande(saknadFil(G.DatFilNamn));
+        visaMeddelande(saknadFil(start.datfil));
         stang();
         return;
     }
@@ -263,4 +264,4 @@ bool Tberaetta::keyDown(QKeyEvent *e)
     }
 }
 
-void VisaBeraetta() { visaModalt<Tberaetta>(); }
+void VisaBeraetta() { visaUtanRam<Tberaetta>(); }

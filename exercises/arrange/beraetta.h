@@ -3,6 +3,7 @@
 // the story on line by line below it, reads it and can print it. Nothing
 // is judged or counted.
 #include "core/historier.h"
+#include "core/oevningsstart.h"
 #include "platform/ui/foenster.h"
 
 class QFrame;
@@ -15,7 +16,7 @@ class QToolButton;
 class Tberaetta : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit Tberaetta(QWidget *parent = nullptr);
+    explicit Tberaetta(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QFrame *Panel2 = nullptr;            // the silver panel with the three lines
     QLabel *Label1 = nullptr;
@@ -52,7 +53,7 @@ protected:
     bool keyDown(QKeyEvent *e) override;
 
 private:
-    void FormCreate();
+    void FormCreate(const Oevningsstart &start);
     void visaInledning();
     void VisaStory();
 };

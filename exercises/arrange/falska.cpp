@@ -3,8 +3,8 @@
 #include "core/datafiler.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
-#include "core/uppstart.h"
 #include "dialogs/stallin.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/dialogstart.h"
@@ -36,8 +36,9 @@ int avrunda(double x) { return int(std::lround(x)); }
 
 } // namespace
 
-TFalska::TFalska(QWidget *parent)
-    : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel"))
+TFalska::TFalska(const Oevningsstart &start, QWidget *parent)
+    : Foenster(parent), Rubrik(this), Lovord(this), Bild(this), Slut(this, QStringLiteral("Escapepanel")),
+      m_laege(start.laege)
 {
     helskaerm(this, QStringLiteral("Falska"), clBtnFace);
 
@@ -107,7 +108,6 @@ TFalska::TFalska(QWidget *parent)
 
     if (G.Skalprocent != 100 && G.Skalprocent != 0)
         skalaInomSkaermen(this, G.Skalprocent);
-    G.Programtal = GeProgramtal(G.DatFilNamn);
 
     Inled();
     Edit1->setText(G.Spelarnamn[1]);
@@ -117,12 +117,12 @@ TFalska::TFalska(QWidget *parent)
     AntalPanel->hide();
     VisTexterna(false);
     SvarsTexterna(false);
-    klass = Ordkampsklass(G.Programtal);
+    klass = Ordkampsklass(start.programtal);
     saettEtikettText(InstruktionsLabel, G.Instruktion);
     InstruktionsLabel->hide();
     InstruktionsLabel2->hide();
     Rubrik.rita(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
-    Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
+    Rubrik.saettLaegesfaerg(static_cast<int>(m_laege));
     runda.boerjaOm();
     Edit1->setFocus();
 }
@@ -397,7 +397,7 @@ void TFalska::Button3Click()
 
 void TFalska::BitBtn1Click()
 {
-    if (!aerArbetsblad(laege())) {
+    if (!aerArbetsblad(m_laege)) {
         QPointer<TFalska> vakt(this);
         VisaStallin();
         if (!vakt)
@@ -428,4 +428,4 @@ bool TFalska::keyPress(QChar tecken)
     return true;
 }
 
-int VisaFalska() { return visaModalt<TFalska>(); }
+int VisaFalska() { return visaUtanRam<TFalska>(); }

@@ -4,6 +4,7 @@
 // wrong gives them to the computer; first to 20 wins. It composes the
 // frame's heading, praise panel and Esc panel without the round.
 #include "core/datafiler.h"
+#include "core/oevningsstart.h"
 #include "core/runda.h"
 #include "core/ordkamp.h"
 #include "exercises/frame/ramdelar.h"
@@ -20,7 +21,7 @@ namespace plattform { class Timer; }
 class TFalska : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TFalska(QWidget *parent = nullptr);
+    explicit TFalska(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     Rubrikruta Rubrik;
     Lovordsruta Lovord;
@@ -87,6 +88,7 @@ private:
     void svara(int svar);
     bool vaentanKoer() const;
 
+    Laege m_laege;                 // the start's mode
     int m_uppmaningar = 0;
     bool m_fraagaOeppen = false;   // a question waits for its answer
     std::array<bool, 41> m_gula{};

@@ -6,6 +6,7 @@
 #include "core/svarstest.h"
 #include "core/tillstaand.h"
 #include "core/foensterregister.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "platform/ui/dialogstart.h"
@@ -49,7 +50,7 @@ QFont anpassad(const QString &text, int fraan, int bredd)
 
 } // namespace
 
-Tkatten::Tkatten(QWidget *parent)
+Tkatten::Tkatten(const Oevningsstart &, QWidget *parent)
     : Foenster(parent), Lovord(this, kattensLovord()), Knappar(this, QStringLiteral("Panel1"))
 {
     const QSize s = helskaerm(this, QStringLiteral("katten"), clBtnFace);
@@ -367,4 +368,4 @@ void Tkatten::escape()
         RaettTest(1, 1);
 }
 
-int VisaKatten() { return visaModalt<Tkatten>(); }
+int VisaKatten() { return visaUtanRam<Tkatten>(); }

@@ -6,6 +6,7 @@
 #include "core/datafiler.h"
 #include "core/runda.h"
 #include "core/kattspel.h"
+#include "core/oevningsstart.h"
 #include "exercises/frame/ramdelar.h"
 #include "platform/ui/foenster.h"
 
@@ -19,7 +20,7 @@ namespace plattform { class Timer; }
 class Tkatten : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit Tkatten(QWidget *parent = nullptr);
+    explicit Tkatten(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     Lovordsruta Lovord;
     Slutknappar Knappar;

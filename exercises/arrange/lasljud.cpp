@@ -5,8 +5,8 @@
 #include "core/ljud.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
-#include "core/uppstart.h"
 #include "exercises/arrange/historiedelar.h"
+#include "exercises/frame/utanram.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/seams.h"
 #include "platform/ui/faerger.h"
@@ -26,16 +26,15 @@ constexpr int Rubrikstart = 25;   // the heading's lines start here and shrink t
 constexpr int Ordpunkter = 28;
 } // namespace
 
-TLasLjud::TLasLjud(QWidget *parent) : Foenster(parent) { FormCreate(); }
+TLasLjud::TLasLjud(const Oevningsstart &start, QWidget *parent) : Foenster(parent) { FormCreate(start); }
 
-void TLasLjud::FormCreate()
+void TLasLjud::FormCreate(const Oevningsstart &start)
 {
     // A grid of screen height / 48 by screen width / 32; no scaling.
     const QSize skaerm = helskaerm(this, QStringLiteral("LasLjud"), clBtnFace);
     const int rad = std::max(rutnaet().H, 1);
     const int kol = std::max(skaerm.width() / 32, 1);
     G.RaettaFel = 0;
-    G.Programtal = GeProgramtal(G.DatFilNamn);
 
     OverskriftPanel2 = skapaPanel(this, QStringLiteral("OverskriftPanel2"), QRect(6 * kol, rad, 20 * kol, 7 * rad));
     saettBakgrund(OverskriftPanel2, clNavy);
@@ -93,7 +92,7 @@ void TLasLjud::FormCreate()
     connect(AvbrytButton, &QPushButton::clicked, this, &TLasLjud::AvbrytButtonClick);
 
     if (ljudPaa())
-        GeLjudDirectory();
+        G.LjudKatalog = LjudKatalogFoer(start.programtal);
     else
         LyssnaButton->setEnabled(false);
     runda.starta();
@@ -163,4 +162,4 @@ void TLasLjud::LyssnaButtonClick()
     laasKnappar(false);
 }
 
-void VisaLasLjud() { visaModalt<TLasLjud>(); }
+void VisaLasLjud() { visaUtanRam<TLasLjud>(); }

@@ -3,6 +3,7 @@
 // "&Höra orden" plays their recorded sounds in turn so that the pupil can
 // check the reading. Nothing is judged or counted.
 #include "core/datafiler.h"
+#include "core/oevningsstart.h"
 #include "core/runda.h"
 #include "core/tillstaand.h"
 #include "platform/ui/foenster.h"
@@ -16,7 +17,7 @@ class QPushButton;
 class TLasLjud : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TLasLjud(QWidget *parent = nullptr);
+    explicit TLasLjud(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     std::array<QLabel *, 5> OrdPanel{};       // OrdPanel1..OrdPanel5
     QLabel *InstruktionsLabel = nullptr;
@@ -42,7 +43,7 @@ public:
 private:
     // The round's counters and the data file, read once for the window's life.
     Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = Tillstaand::AntalPerRunda}};
-    void FormCreate();
+    void FormCreate(const Oevningsstart &start);
     void laasKnappar(bool laast);
 };
 

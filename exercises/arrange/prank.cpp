@@ -2,8 +2,8 @@
 
 #include "core/innehaall.h"
 #include "core/tillstaand.h"
-#include "core/uppstart.h"
 #include "exercises/arrange/historiedelar.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
@@ -26,12 +26,11 @@ constexpr int Ordgraens = 20;
 const char *const Fraagor[] = {" adjektiv.", " substantiv i singularis.", " substantiv i pluralis."};
 } // namespace
 
-TPrank::TPrank(QWidget *parent) : Foenster(parent)
+TPrank::TPrank(const Oevningsstart &start, QWidget *parent) : Foenster(parent), m_datfil(start.datfil)
 {
     const QSize skaerm = helskaerm(this, QStringLiteral("Prank"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
     const int M = std::max<int>(G.Marginal, 8);
-    G.Programtal = GeProgramtal(G.DatFilNamn);
 
     // The heading on its navy shape.
     auto *ytter = new Figur(this, QStringLiteral("Shape1"), QRect(M, M / 2, W - 2 * M, 64),
@@ -110,9 +109,9 @@ void TPrank::FormCreate()
 
 bool TPrank::laesFil(QStringList &rader)
 {
-    std::optional<QStringList> fil = laesHistoriefil(G.DatFilNamn);
+    std::optional<QStringList> fil = laesHistoriefil(m_datfil);
     if (!fil) {
-        visaMeddelande(saknadFil(G.DatFilNamn));
+        visaMeddelande(saknadFil(m_datfil));
         stang();
         return false;
     }
@@ -131,7 +130,7 @@ void TPrank::FormShow()
     ListBox1->addItems(prankTitlar(rader));
     // Without a story there is nothing to choose: said, and the window closes.
     if (ListBox1->count() == 0) {
-        visaMeddelande(saknadFil(G.DatFilNamn));
+        visaMeddelande(saknadFil(m_datfil));
         stang();
         return;
     }
@@ -250,4 +249,4 @@ bool TPrank::keyDown(QKeyEvent *e)
     return false;
 }
 
-void VisaPrank() { visaModalt<TPrank>(); }
+void VisaPrank() { visaUtanRam<TPrank>(); }

@@ -3,6 +3,7 @@
 // adjectives and nouns it asks for; the words fill its gaps in a random
 // order, and the silly result can be printed.
 #include "core/historier.h"
+#include "core/oevningsstart.h"
 #include "platform/ui/foenster.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ class QPushButton;
 class TPrank : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TPrank(QWidget *parent = nullptr);
+    explicit TPrank(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     QFrame *Panel1 = nullptr;
     QLabel *Label1 = nullptr;           // "Välj en av dessa historier:"
@@ -48,6 +49,7 @@ protected:
     bool keyDown(QKeyEvent *e) override;
 
 private:
+    QString m_datfil;          // the stories' file, from the start
     void FormCreate();
     void FormShow();
     bool laesFil(QStringList &rader);

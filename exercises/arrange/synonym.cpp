@@ -1,10 +1,10 @@
 #include "exercises/arrange/synonym.h"
 
 #include "core/datafiler.h"
-#include "core/uppstart.h"
 #include "core/rekord.h"
 #include "core/slumpordning.h"
 #include "core/tillstaand.h"
+#include "exercises/frame/utanram.h"
 #include "platform/seams.h"
 #include "platform/ui/dialogstart.h"
 #include "platform/ui/faerger.h"
@@ -59,7 +59,7 @@ bool baraAlt(const QKeyEvent *e)
 
 } // namespace
 
-TSynon::TSynon(QWidget *parent)
+TSynon::TSynon(const Oevningsstart &start, QWidget *parent)
     : Foenster(parent), Rubrik(this), Bild(this), Escape(this, QStringLiteral("EscapePanelen"))
 {
     const QSize s = skaermstorlek();
@@ -139,18 +139,17 @@ TSynon::TSynon(QWidget *parent)
     SparaButton->setEnabled(false);
     NamnPanelen->hide();
     Rubrik.rita(G.Rubrikrader[1].str(), QString(), QString());
-    Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
+    Rubrik.saettLaegesfaerg(static_cast<int>(start.laege));
     saettEtikettText(Instruktionslabel, G.Instruktion.str());
     placeraInstruktionen();
     EscapePanelen->hide();
     Bild.BildPanelen->hide();
     ListPanel2->hide();
     VisaListanRutan(QStringLiteral("&Visa återstående ord"), QStringLiteral("F3"));
-    G.Programtal = GeProgramtal(G.DatFilNamn);
     runda.starta();
     spel.nyRunda();
     UppGraderaPoengRutan(spel.S);
-    G.RekordFilNamn = rekordfilFoer(G.DatFilNamn);
+    G.RekordFilNamn = rekordfilFoer(start.datfil);
     Nypost();
 }
 
@@ -321,7 +320,6 @@ void TSynon::FortsattaButtonClick()
     SeListanPanel2->setEnabled(true);
     VisaListanRutan(QStringLiteral("&Visa återstående ord"), QStringLiteral("F3"));
     ListPanel2->hide();
-    G.Programtal = GeProgramtal(G.DatFilNamn);
     runda.boerjaOm();
     spel.nyRunda();
     UppGraderaPoengRutan(spel.S);
@@ -418,4 +416,4 @@ bool TSynon::keyDown(QKeyEvent *e)
     return false;
 }
 
-int VisaSynon() { return visaModalt<TSynon>(); }
+int VisaSynon() { return visaUtanRam<TSynon>(); }

@@ -4,6 +4,7 @@
 // score may go to the program's record table. It composes the frame's
 // heading and reward picture on a plain window; it has no round machine.
 #include "core/datafiler.h"
+#include "core/oevningsstart.h"
 #include "core/runda.h"
 #include "core/synonym.h"
 #include "exercises/frame/ramdelar.h"
@@ -19,7 +20,7 @@ namespace plattform { class Klickpanel; }
 class TSynon : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TSynon(QWidget *parent = nullptr);
+    explicit TSynon(const Oevningsstart &start = oevningsstart(), QWidget *parent = nullptr);
 
     Rubrikruta Rubrik;
     Beloeningsbild Bild;

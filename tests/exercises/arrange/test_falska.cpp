@@ -179,3 +179,20 @@ TEST_F(Falska, AQuestionWithoutAWordOfTheClassLeavesTheScoreboard)
     EXPECT_EQ(gula(), rutor(20));
     EXPECT_EQ(f.Lovord.LovordLabel1->text().trimmed(), QStringLiteral("Grattis Ada!"));
 }
+
+// The game asks for the word class of the exercise it was started with,
+// whatever the shared state names by the time the window is made.
+TEST_F(Falska, TheWordClassIsTheStartsWhateverTheSharedStateNames)
+{
+    G.DatFilNamn = QStringLiteral("SVE41200.DAT");   // adjectives
+    const Oevningsstart adjektiv = oevningsstart();
+    G.DatFilNamn = QStringLiteral("SVE41100.DAT");   // nouns: the fixture's words
+    G.Programtal = 41100;
+    TFalska f(adjektiv);
+    f.show();
+    namn(f, QStringLiteral("Ada"));
+    EXPECT_EQ(f.klass, QStringLiteral("ADJEKTIV"));
+    EXPECT_EQ(f.antalIKlassen, 1);   // bok, hus, kall, sten, bil
+    tangent(f, QLatin1Char('1'));
+    EXPECT_EQ(f.kamp.elev, 1);
+}

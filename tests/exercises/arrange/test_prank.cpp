@@ -29,6 +29,7 @@ protected:
             fil << QStringLiteral("Rad %1 av resan.").arg(n);
         fil << "#" << "$Många" << "#1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1" << "#";
         datafil("SVE51000.DAT", fil);
+        G.Programtal = 51000;   // as the launcher leaves it for the line breaks
     }
     void skriv(TPrank &f, const QStringList &ord)
     {

@@ -30,6 +30,7 @@ protected:
                 {"$Göra ord", "$Synonym 1", "$§Skriv ett ord som betyder samma sak.",
                  "glad#munter#förnöjd#belåten", "stor#jättelik#väldig", "liten#små#pytteliten",
                  "snabb#kvick#rapp", "arg#ilsken#sur", "trött#sömnig#utmattad"});
+        G.Programtal = 32110;   // as the launcher leaves it for the record table
         G.Rubrikrader[1] = QStringLiteral("Synonym 1");
         G.Instruktion = QStringLiteral("Skriv ett ord som betyder samma sak.");
         G.RekordtabellPaa = 1;
