@@ -108,6 +108,7 @@ TFalska::TFalska(const Oevningsstart &start, QWidget *parent)
 
     if (G.Skalprocent != 100 && G.Skalprocent != 0)
         skalaInomSkaermen(this, G.Skalprocent);
+    InstruktionsLabel2->adjustSize();   // scaled text is not scaled width: measure it again
 
     Inled();
     Edit1->setText(G.Spelarnamn[1]);

@@ -196,3 +196,11 @@ TEST_F(Falska, TheWordClassIsTheStartsWhateverTheSharedStateNames)
     tangent(f, QLatin1Char('1'));
     EXPECT_EQ(f.kamp.elev, 1);
 }
+
+TEST_F(Falska, TheAnswerLineIsWholeOnASmallScreen)
+{
+    Saett<Skaerm> skaerm([] { return QSize(800, 600); });
+    G.Skalprocent = 124;
+    TFalska f;
+    EXPECT_GE(f.InstruktionsLabel2->width(), f.InstruktionsLabel2->sizeHint().width());
+}
