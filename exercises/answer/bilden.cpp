@@ -69,7 +69,7 @@ void TBilden::efterSkapande()
 {
     // The question is set in the font its lines are measured in, grown with
     // the window (NyPost measures over the span shrunk by as much).
-    QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
+    QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(programtal()), true, 0});
     if (fraagor.pixelSize() > 0)
         fraagor.setPixelSize(fraagor.pixelSize() * skala() / 100);
     else

@@ -142,8 +142,8 @@ QFont TFLERBAR::meningsfont() const { return Label4->font(); }
 void TFLERBAR::efterSkapande()
 {
 
-    const int p = G.Programtal;
-    Typsnitt t{QStringLiteral("Arial"), program(p).punkter, true, 0};
+    const Programdata &d = programdata();
+    Typsnitt t{QStringLiteral("Arial"), d.punkter, true, 0};
     for (QLabel *l : {Label1, Label2, Label3, Label4, Label5, Label6, Label8, KorrektSvarLabel,
                       EfterdelLabel})
         l->setFont(typsnittTillFont(t));
@@ -151,7 +151,7 @@ void TFLERBAR::efterSkapande()
         v->setFont(typsnittTillFont(t));
 
     const int M = G.Marginal;
-    if (program(p).ljudOevning) {
+    if (d.ljudOevning) {
         LjudOvning = 1;
         UpprepaButton->setVisible(ljudPaa());
         UpprepaButton->setGeometry(BitBtn2->x() + BitBtn2->width() + 2 * M, BitBtn2->y(),
@@ -160,7 +160,7 @@ void TFLERBAR::efterSkapande()
         LjudOvning = 0;
         UpprepaButton->hide();
     }
-    FaeltVal = EgnaVal(G.Programtal) ? 1 : 0;
+    FaeltVal = EgnaVal(programtal()) ? 1 : 0;
 
     const Laege laege = ::laege();
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);
@@ -194,7 +194,7 @@ void TFLERBAR::efterSkapande()
     }
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    if (program(p).regelknapp == Regelknapp::VidStart && !aerArbetsblad(laege)) {
+    if (d.regelknapp == Regelknapp::VidStart && !aerArbetsblad(laege)) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }
@@ -266,7 +266,7 @@ void TFLERBAR::valFraanFaelten()
 Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
 {
     QStringList ord;
-    const bool ledtraad = EgnaVal(G.Programtal);
+    const bool ledtraad = EgnaVal(programtal());
     if (ledtraad) {
         // The right word first, then the item's others as the file lists them.
         ord << delaVidMarkeringar(postdelar.faelt[1])[2];
@@ -460,7 +460,7 @@ void TFLERBAR::NyPost()
     LetaPrep(postdelar.faelt[1]);
     const QString raettOrd = G.LetaPrepDelar[2];
 
-    Storforskjutning = boerjarMedVersal(raettOrd) && !program(G.Programtal).ingenVersalflytt ? 10 : 0;
+    Storforskjutning = boerjarMedVersal(raettOrd) && !programdata().ingenVersalflytt ? 10 : 0;
     if (FaeltVal)
         valFraanFaelten();
 
@@ -503,7 +503,7 @@ void TFLERBAR::NyPost()
             laengst = std::max(laengst, int(o.size()));
         G.FleraBarFlagga = Byte(std::min(laengst, 255));
         Fraageord = fraageord(Valord);
-    } else if (HarRegelsida(G.Programtal)) {
+    } else if (HarRegelsida(programtal())) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }
@@ -519,7 +519,7 @@ void TFLERBAR::visaOeversaettning()
     if (G.Oeversaettning == 0)
         return;
     EngLabel->hide();
-    if (HarOeversaettning(G.Programtal))
+    if (HarOeversaettning(programtal()))
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -665,9 +665,9 @@ void TFLERBAR::mellanslagUnderVaentan()
 
 void TFLERBAR::BitBtn2Click()
 {
-    if (HarRegelsida(G.Programtal)) {
+    if (HarRegelsida(programtal())) {
         QPointer<TFLERBAR> vakt(this);
-        VisaRegelform(G.Programtal);
+        VisaRegelform(programtal());
         if (!vakt || aerStangd())
             return;
     }

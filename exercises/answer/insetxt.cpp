@@ -129,7 +129,7 @@ void TInseTxt::efterSkapande()
     RitaOverskriften(G.Rubrikrader[1], QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna."));
     SparadRubrik = {G.Rubrikrader[1].str(), QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna.")};
 
-    if (program(G.Programtal).fraagorUtanText) {
+    if (programdata().fraagorUtanText) {
         SeTextButton->hide();
         G.StandardAntal = Tillstaand::AntalPerRunda;
         RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
@@ -419,7 +419,7 @@ void TInseTxt::Enabla(bool paa)
     Slutpanel->setVisible(!paa);
     // The end panel reaches over most of the button's width: a strip of it
     // beside the panel would only puzzle, so it goes while the panel shows.
-    if (!program(G.Programtal).fraagorUtanText)
+    if (!programdata().fraagorUtanText)
         SeTextButton->setVisible(paa);
     if (!paa) {
         Slutpanel->raise();

@@ -79,12 +79,12 @@ TPassAkt::TPassAkt(const Oevningsstart &start, QWidget *parent) : Ovningsram(pas
     skapa(start);
 }
 
-bool TPassAkt::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
+bool TPassAkt::harRegelsida() const { return programdata().regelknapp != Regelknapp::Ingen; }
 
 void TPassAkt::efterSkapande()
 {
 
-    const Programdata &d = program(G.Programtal);
+    const Programdata &d = programdata();
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
     const QFont mening = arial(Punkter{d.punkter}, true);
     for (QLabel *l : {Label3, Label4, Label5, Label6})
@@ -226,7 +226,7 @@ void TPassAkt::visaRegelknapp()
 void TPassAkt::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+    if (G.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -273,7 +273,7 @@ void TPassAkt::RaettTest(int k, int slag)
         const int i = int(Alternativ.indexOf(raett));
         for (int j = 2; j <= 8; ++j)
             panel(j)->saettUtseende(j - 2 == i);
-        saettEtikettText(Label7, PassAktFoerklaring(G.Programtal, postdelar.faelt[1], raett));
+        saettEtikettText(Label7, PassAktFoerklaring(programtal(), postdelar.faelt[1], raett));
         Label7->show();
         Panel1->setEnabled(false);
     }
@@ -284,7 +284,7 @@ bool TPassAkt::keyDown(QKeyEvent *e)
 {
     // In "Hur många vokaler?" the digit keys choose the panels: "1" the first.
     const int siffra = e->key() - Qt::Key_0;
-    if (program(G.Programtal).siffertangenter && siffra >= 1 && siffra <= 6
+    if (programdata().siffertangenter && siffra >= 1 && siffra <= 6
         && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const int k = siffra + 1;
         if (siffra <= AntalVal && !panel(k)->isHidden() && Panel1->isVisible() && Panel1->isEnabled()
@@ -345,7 +345,7 @@ void TPassAkt::efterFortsaett()
 
 void TPassAkt::efterInstaellningar()
 {
-    const Programdata &d = program(G.Programtal);
+    const Programdata &d = programdata();
     const bool paagaar = rundanPaagaar();
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setVisible(LjudPost == 1);

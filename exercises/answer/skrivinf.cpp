@@ -25,7 +25,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval skrivinfval(const Oevningsstart &)
+Ramval skrivinfval(const Oevningsstart &start)
 {
     Ramval v;
     v.ljudkatalog = true;
@@ -35,9 +35,14 @@ Ramval skrivinfval(const Oevningsstart &)
     v.merHjaelp = false;             // a second help text comes with a second click
     v.escBaraISvarsfaelt = true;
     // The gap sentence follows the model in some programs.
-    v.postKanBesvaras = [](const Postdelar &p) {
-        return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, program(G.Programtal).moensterFoerst).mening);
-    };
+    if (start.program.moensterFoerst)
+        v.postKanBesvaras = [](const Postdelar &p) {
+            return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, true).mening);
+        };
+    else
+        v.postKanBesvaras = [](const Postdelar &p) {
+            return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, false).mening);
+        };
     v.ljudtimerIntervall = 2;
     return v;
 }
@@ -126,7 +131,7 @@ TSkrivinf::TSkrivinf(const Oevningsstart &start, QWidget *parent) : Ovningsram(s
 void TSkrivinf::efterSkapande()
 {
 
-    const Programdata &rad = program(G.Programtal);
+    const Programdata &rad = programdata();
     HjaelpFraanFaelt2 = rad.moensterFoerst ? 0 : 1;
     LjudPost = rad.ljudOevning && ljudPaa() ? 1 : 0;
     // Without sounds the spoken programs show the button disabled.
@@ -179,7 +184,7 @@ void TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
 
 int TSkrivinf::etikettHoejd() const { return Label9->fontMetrics().height(); }
 
-bool TSkrivinf::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
+bool TSkrivinf::harRegelsida() const { return programdata().regelknapp != Regelknapp::Ingen; }
 
 QLineEdit *TSkrivinf::aktivtSvarsfaelt() const
 {
@@ -507,7 +512,7 @@ void TSkrivinf::BitBtn2Click()
         f->setFocus();
     if (regel) {
         QPointer<TSkrivinf> vakt(this);
-        VisaRegelform(G.Programtal);
+        VisaRegelform(programtal());
         if (!vakt || aerStangd())
             return;
         BitBtn2->setText(QStringLiteral("&Regel"));
@@ -521,7 +526,7 @@ void TSkrivinf::BitBtn2Click()
 void TSkrivinf::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+    if (G.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -542,7 +547,7 @@ void TSkrivinf::efterFortsaett()
 
 void TSkrivinf::efterInstaellningar()
 {
-    const Programdata &rad = program(G.Programtal);
+    const Programdata &rad = programdata();
     LjudPost = rad.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setEnabled(LjudPost == 1);
     laddaOrdlistor();
