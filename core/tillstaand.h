@@ -86,7 +86,6 @@ struct Tillstaand {
     Word AntalFaelt = 0;
     Word AntalAlternativ = 0;
     Arr<QString, 1, 5> LetaPrepDelar;
-    Arr<QString, 1, 3> MeningsRader;
     Arr<TextN<80>, 1, 3> Rubrikrader;
     TextN<80> Instruktion;
     TextN<80> Fraagerad;

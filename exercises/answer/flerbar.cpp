@@ -277,8 +277,8 @@ Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
         for (int i = 1; i <= AntalPreppar; ++i)
             ord << Preppar[std::size_t(i)];
     }
-    dela_mening(20, 650, postdelar.faelt[1], 2);
-    return FlerbarRader(G.MeningsRader[1], G.MeningsRader[2], ord, ledtraad);
+    const Meningsrader rader = meningsrader(20, 650, postdelar.faelt[1], 2);
+    return FlerbarRader(rader[1], rader[2], ord, ledtraad);
 }
 
 int TFLERBAR::hoegerkant() const
@@ -296,7 +296,7 @@ void TFLERBAR::laggUtMening()
     const QString mening = postdelar.faelt[1];
     auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
 
-    // dela_mening measures in its own smaller font, while the labels show the
+    // meningsrader measures in its own smaller font, while the labels show the
     // sentence larger and scaled with the window: a line it passes may still
     // run under the squares. Such a sentence is broken over a narrower span
     // and, when two lines cannot hold it, shown a size smaller.
@@ -317,17 +317,20 @@ void TFLERBAR::laggUtMening()
             gap = std::max(gap, fm.horizontalAdvance(o));
         return fm.horizontalAdvance(delar[1]) + gap + fm.horizontalAdvance(delar[3]);
     };
+    Meningsrader rader;
     for (;;) {
         const QFontMetrics fm(font);
-        if (dela_mening_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); })
-            || !mindreFont(font))
+        const Inpassadmening inpassad =
+            meningsrader_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); });
+        rader = inpassad.rader;
+        if (inpassad.ryms || !mindreFont(font))
             break;
     }
     for (QLabel *l : {Label4, Label5, Label6, Label8, KorrektSvarLabel, EfterdelLabel})
         l->setFont(font);
 
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     const int h = QFontMetrics(font).height();
     const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * rutnaet().H;
     int gapTopp = y0;

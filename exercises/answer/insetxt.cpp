@@ -282,10 +282,10 @@ void TInseTxt::NyPost()
     foerberedPost();
     AntalVal = std::max(AntalVal, 2);
 
-    dela_mening(20, 500, postdelar.faelt[1], 2);
-    if (!G.MeningsRader[2].isEmpty()) {
-        FrageLabel2->setText(G.MeningsRader[1]);
-        FrageLabel1->setText(G.MeningsRader[2]);
+    const Meningsrader rader = meningsrader(20, 500, postdelar.faelt[1], 2);
+    if (!rader[2].isEmpty()) {
+        FrageLabel2->setText(rader[1]);
+        FrageLabel1->setText(rader[2]);
         FrageLabel2->adjustSize();
         FrageLabel2->show();
     } else {

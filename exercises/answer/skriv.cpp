@@ -142,10 +142,12 @@ void TSKRIV::laggUtFraaga()
     // The question's lines are measured in its own font, so that they stay
     // left of the progress squares.
     const QFontMetrics fraagefont(FrageLabel2->font());
-    dela_mening_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
-                     [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); });
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const Meningsrader rader =
+        meningsrader_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
+                          [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); })
+            .rader;
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     saettEtikettText(FrageLabel1, rad2.isEmpty() ? QString() : rad1);
     saettEtikettText(FrageLabel2, rad2.isEmpty() ? postdelar.faelt[1] : rad2);
     FrageLabel1->move(x0, y1);
