@@ -230,11 +230,11 @@ void TForm1::BildImageMouseMove(int k)
     Bildruta *bild = BildImage[k];
     G.MusOverText = 1;
     const QString text = GeBildText(G.StartbildNummer[k]);
-    dela_mening(2, Panel1->x(), text, 2);
+    const Meningsrader rader = meningsrader(2, Panel1->x(), text, 2);
     G.MusOverText = 0;
 
     Label4->hide();
-    saettEtikettText(Label3, G.MeningsRader[1]);
+    saettEtikettText(Label3, rader[1]);
     Label3->move(Label3->x(), bild->y() + bild->height());
     const int x = Panel1->x() + Panel1->width();
     const bool bred = Label3->width() >= bild->width();
@@ -246,8 +246,8 @@ void TForm1::BildImageMouseMove(int k)
         Label3->move(bred ? x + G.Marginal : x + (bild->width() - Label3->width()) / 2, Label3->y());
 
     Label4->move(Label3->x(), Label3->y() + Label3->height());
-    if (!G.MeningsRader[2].isEmpty()) {
-        saettEtikettText(Label4, G.MeningsRader[2]);
+    if (!rader[2].isEmpty()) {
+        saettEtikettText(Label4, rader[2]);
         Label4->show();
     } else {
         saettEtikettText(Label4, QString());

@@ -38,12 +38,11 @@ void taBortInledandeBlanka(QString &t)
 
 } // namespace
 
-void dela_mening(int vaenster, int hoeger, const QString &text, int rader)
+Meningsrader meningsrader(int vaenster, int hoeger, const QString &text, int antal)
 {
+    Meningsrader ut;
     const int W = MeningsBredd(vaenster, hoeger);
-    rader = std::clamp(rader, 0, 3);
-    for (int k = 1; k <= rader; ++k)
-        G.MeningsRader[k].clear();
+    antal = std::clamp(antal, 0, 3);
 
     Typsnitt t;
     t.familj = QStringLiteral("Arial");
@@ -51,15 +50,15 @@ void dela_mening(int vaenster, int hoeger, const QString &text, int rader)
     t.punkter = G.MusOverText == 1 ? 8 : MeningsPunkter(G.Programtal);
     G.MusOverText = 0;
     if (text.isEmpty())
-        return;
+        return ut;
 
     const Textmaetare &m = textmaetare();
     const qsizetype sist = text.size() - 1;
     qsizetype i = 0;   // the character being placed
     qsizetype s = 0;   // where the current line starts
     int k = 1;
-    while (k <= rader) {
-        QString &rad = G.MeningsRader[k];
+    while (k <= antal) {
+        QString &rad = ut[k];
         rad.append(text.at(i));
         if (m.bredd(rad, t) > W) {
             qsizetype j = i - 1;
@@ -83,39 +82,39 @@ void dela_mening(int vaenster, int hoeger, const QString &text, int rader)
             ++k;
         }
         if (i == sist) {
-            if (k <= rader)
-                G.MeningsRader[k] = text.mid(s);
-            for (QString &r : G.MeningsRader)
+            if (k <= antal)
+                ut[k] = text.mid(s);
+            for (QString &r : ut)
                 taBortInledandeBlanka(r);
-            return;
+            return ut;
         }
         ++i;
     }
+    return ut;
 }
 
-bool dela_mening_inom(int vaenster, int hoeger, const QString &text, int rader, int rum,
-                      const std::function<int(const QString &)> &bredd)
+Inpassadmening meningsrader_inom(int vaenster, int hoeger, const QString &text, int antal, int rum,
+                                 const std::function<int(const QString &)> &bredd)
 {
-    rader = std::clamp(rader, 0, 3);
+    antal = std::clamp(antal, 0, 3);
     auto utanBlanka = [](QString t) { return t.remove(QLatin1Char(' ')); };
     const QString hel = utanBlanka(text);
     int h = hoeger;
     // Each try narrows the span in proportion to the overflow, at least a
     // little; a span of a few characters is not worth trying.
     while (h - vaenster >= 100) {
-        dela_mening(vaenster, h, text, rader);
+        const Meningsrader rader = meningsrader(vaenster, h, text, antal);
         QString placerat;
         int bredast = 0;
-        for (int k = 1; k <= rader; ++k) {
-            placerat += G.MeningsRader[k];
-            bredast = std::max(bredast, bredd(G.MeningsRader[k]));
+        for (int k = 1; k <= antal; ++k) {
+            placerat += rader[k];
+            bredast = std::max(bredast, bredd(rader[k]));
         }
         if (utanBlanka(placerat) != hel)
             break;
         if (bredast <= rum)
-            return true;
+            return {rader, true};
         h = std::min(h - 5, vaenster + int(qint64(h - vaenster) * rum / std::max(1, bredast)));
     }
-    dela_mening(vaenster, hoeger, text, rader);
-    return false;
+    return {meningsrader(vaenster, hoeger, text, antal), false};
 }

@@ -83,7 +83,6 @@ struct Tillstaand {
     Word PostNummer = 0;
     QString HaemtadRad;
     Arr<QString, 1, 5> LetaPrepDelar;
-    Arr<QString, 1, 3> MeningsRader;
     Arr<TextN<80>, 1, 3> Rubrikrader;
     TextN<80> Instruktion;
     TextN<80> Fraagerad;

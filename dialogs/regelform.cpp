@@ -35,7 +35,7 @@ QString Regelsida(Word programtal) { return QString::fromLatin1(program(programt
 const QString &aktuellRegelsida() { return sida(); }
 void nollstaellRegelsida() { sida().clear(); }
 
-TRegelform::TRegelform(QWidget *parent) : Foenster(parent)
+TRegelform::TRegelform(Word programtal, QWidget *parent) : Foenster(parent), m_programtal(programtal)
 {
     foerberedDialog(this, QStringLiteral("Regelform"));
     const QSize skaerm = skaermstorlek();
@@ -76,7 +76,7 @@ void TRegelform::navigera(const QString &winSoekvaeg)
 
 void TRegelform::Webregel()
 {
-    const QString ny = Regelsida(G.Programtal);
+    const QString ny = Regelsida(m_programtal);
     if (!ny.isEmpty())
         sida() = ny;
     const QString &namn = sida();
@@ -117,8 +117,4 @@ void TRegelform::escape() { ClosePanel2Knapp->click(); }
 
 void TRegelform::ClosePanel2KnappClick() { stang(); }
 
-void VisaRegelform(Word programtal)
-{
-    G.Programtal = programtal;
-    visaModalt<TRegelform>();
-}
+void VisaRegelform(Word programtal) { visaModalt<TRegelform>(programtal); }

@@ -19,14 +19,14 @@ void nollstaellRegelsida();   // as at program start
 class TRegelform : public plattform::Foenster {
     Q_OBJECT
 public:
-    explicit TRegelform(QWidget *parent = nullptr);
+    explicit TRegelform(Word programtal, QWidget *parent = nullptr);
 
     QFrame *Panel1 = nullptr;
     plattform::Bildruta *Image1 = nullptr;
     QTextBrowser *WebBrowser1 = nullptr;
     QPushButton *ClosePanel2Knapp = nullptr;
 
-    // Chooses the page by Programtal and shows it.
+    // Chooses the page by the window's program number and shows it.
     void Webregel();
     // The real path of the page shown, empty when none is.
     QString visadFil() const { return m_visad; }
@@ -40,8 +40,9 @@ private:
     void FormCreate();
     void ClosePanel2KnappClick();
     void navigera(const QString &winSoekvaeg);
+    Word m_programtal;
     QString m_visad;
 };
 
-// Shows the rule page of a program (the number becomes Programtal first).
+// Shows the rule page of a program.
 void VisaRegelform(Word programtal);

@@ -69,7 +69,7 @@ void TBilden::efterSkapande()
 {
     // The question is set in the font its lines are measured in, grown with
     // the window (NyPost measures over the span shrunk by as much).
-    QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(G.Programtal), true, 0});
+    QFont fraagor = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), MeningsPunkter(programtal()), true, 0});
     if (fraagor.pixelSize() > 0)
         fraagor.setPixelSize(fraagor.pixelSize() * skala() / 100);
     else
@@ -146,9 +146,10 @@ void TBilden::NyPost()
     // A question of three lines shows as two: the first, then the rest (all
     // of it, so that a question longer than three lines loses nothing).
     const QString fraaga = postdelar.faelt[1];
-    dela_mening(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
-    const QString rad1 = G.MeningsRader[1];
-    if (!G.MeningsRader[2].isEmpty() && fraaga.startsWith(rad1)) {
+    const Meningsrader rader =
+        meningsrader(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
+    const QString rad1 = rader[1];
+    if (!rader[2].isEmpty() && fraaga.startsWith(rad1)) {
         saettEtikettText(FrageLabel1, rad1);
         saettEtikettText(FrageLabel2, fraaga.mid(rad1.size()).trimmed());
         FrageLabel1->show();

@@ -229,7 +229,7 @@ void TDiktam::NyPost()
 void TDiktam::visaGlosa()
 {
     EngLabel->hide();
-    if (G.Oeversaettning == 0 || !program(G.Programtal).oeversaettning)
+    if (G.Oeversaettning == 0 || !programdata().oeversaettning)
         return;
     const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
     if (i < 0 || i >= G.ListBox2.size())

@@ -142,8 +142,8 @@ QFont TFLERBAR::meningsfont() const { return Label4->font(); }
 void TFLERBAR::efterSkapande()
 {
 
-    const int p = G.Programtal;
-    Typsnitt t{QStringLiteral("Arial"), program(p).punkter, true, 0};
+    const Programdata &d = programdata();
+    Typsnitt t{QStringLiteral("Arial"), d.punkter, true, 0};
     for (QLabel *l : {Label1, Label2, Label3, Label4, Label5, Label6, Label8, KorrektSvarLabel,
                       EfterdelLabel})
         l->setFont(typsnittTillFont(t));
@@ -151,7 +151,7 @@ void TFLERBAR::efterSkapande()
         v->setFont(typsnittTillFont(t));
 
     const int M = G.Marginal;
-    if (program(p).ljudOevning) {
+    if (d.ljudOevning) {
         LjudOvning = 1;
         UpprepaButton->setVisible(ljudPaa());
         UpprepaButton->setGeometry(BitBtn2->x() + BitBtn2->width() + 2 * M, BitBtn2->y(),
@@ -160,7 +160,7 @@ void TFLERBAR::efterSkapande()
         LjudOvning = 0;
         UpprepaButton->hide();
     }
-    FaeltVal = EgnaVal(G.Programtal) ? 1 : 0;
+    FaeltVal = EgnaVal(programtal()) ? 1 : 0;
 
     const Laege laege = ::laege();
     InstruktionsLabel->move(InstruktionsLabel->x(), OverskriftYtterShape->geometry().bottom() + 1 + 4);
@@ -194,7 +194,7 @@ void TFLERBAR::efterSkapande()
     }
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
-    if (program(p).regelknapp == Regelknapp::VidStart && !aerArbetsblad(laege)) {
+    if (d.regelknapp == Regelknapp::VidStart && !aerArbetsblad(laege)) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }
@@ -266,7 +266,7 @@ void TFLERBAR::valFraanFaelten()
 Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
 {
     QStringList ord;
-    const bool ledtraad = EgnaVal(G.Programtal);
+    const bool ledtraad = EgnaVal(programtal());
     if (ledtraad) {
         // The right word first, then the item's others as the file lists them.
         ord << delaVidMarkeringar(postdelar.faelt[1])[2];
@@ -277,8 +277,8 @@ Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
         for (int i = 1; i <= AntalPreppar; ++i)
             ord << Preppar[std::size_t(i)];
     }
-    dela_mening(20, 650, postdelar.faelt[1], 2);
-    return FlerbarRader(G.MeningsRader[1], G.MeningsRader[2], ord, ledtraad);
+    const Meningsrader rader = meningsrader(20, 650, postdelar.faelt[1], 2);
+    return FlerbarRader(rader[1], rader[2], ord, ledtraad);
 }
 
 int TFLERBAR::hoegerkant() const
@@ -296,7 +296,7 @@ void TFLERBAR::laggUtMening()
     const QString mening = postdelar.faelt[1];
     auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
 
-    // dela_mening measures in its own smaller font, while the labels show the
+    // meningsrader measures in its own smaller font, while the labels show the
     // sentence larger and scaled with the window: a line it passes may still
     // run under the squares. Such a sentence is broken over a narrower span
     // and, when two lines cannot hold it, shown a size smaller.
@@ -317,17 +317,20 @@ void TFLERBAR::laggUtMening()
             gap = std::max(gap, fm.horizontalAdvance(o));
         return fm.horizontalAdvance(delar[1]) + gap + fm.horizontalAdvance(delar[3]);
     };
+    Meningsrader rader;
     for (;;) {
         const QFontMetrics fm(font);
-        if (dela_mening_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); })
-            || !mindreFont(font))
+        const Inpassadmening inpassad =
+            meningsrader_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); });
+        rader = inpassad.rader;
+        if (inpassad.ryms || !mindreFont(font))
             break;
     }
     for (QLabel *l : {Label4, Label5, Label6, Label8, KorrektSvarLabel, EfterdelLabel})
         l->setFont(font);
 
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     const int h = QFontMetrics(font).height();
     const int y0 = InstruktionsLabel->y() + InstruktionsLabel->height() + 3 * rutnaet().H;
     int gapTopp = y0;
@@ -460,7 +463,7 @@ void TFLERBAR::NyPost()
     LetaPrep(postdelar.faelt[1]);
     const QString raettOrd = G.LetaPrepDelar[2];
 
-    Storforskjutning = boerjarMedVersal(raettOrd) && !program(G.Programtal).ingenVersalflytt ? 10 : 0;
+    Storforskjutning = boerjarMedVersal(raettOrd) && !programdata().ingenVersalflytt ? 10 : 0;
     if (FaeltVal)
         valFraanFaelten();
 
@@ -503,7 +506,7 @@ void TFLERBAR::NyPost()
             laengst = std::max(laengst, int(o.size()));
         G.FleraBarFlagga = Byte(std::min(laengst, 255));
         Fraageord = fraageord(Valord);
-    } else if (HarRegelsida(G.Programtal)) {
+    } else if (HarRegelsida(programtal())) {
         BitBtn2->show();
         BitBtn2->setEnabled(true);
     }
@@ -519,7 +522,7 @@ void TFLERBAR::visaOeversaettning()
     if (G.Oeversaettning == 0)
         return;
     EngLabel->hide();
-    if (HarOeversaettning(G.Programtal))
+    if (HarOeversaettning(programtal()))
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -665,9 +668,9 @@ void TFLERBAR::mellanslagUnderVaentan()
 
 void TFLERBAR::BitBtn2Click()
 {
-    if (HarRegelsida(G.Programtal)) {
+    if (HarRegelsida(programtal())) {
         QPointer<TFLERBAR> vakt(this);
-        VisaRegelform(G.Programtal);
+        VisaRegelform(programtal());
         if (!vakt || aerStangd())
             return;
     }

@@ -79,7 +79,7 @@ protected:
     void efterFortsaett() override;
     void efterInstaellningar() override;
     void mellanslagUnderVaentan() override;
-    bool harRegelsida() const override { return HarRegelsida(G.Programtal); }
+    bool harRegelsida() const override { return HarRegelsida(programtal()); }
     void escape() override { escTvaaSteg(); }
     void mousePressEvent(QMouseEvent *e) override;
 

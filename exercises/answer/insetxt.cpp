@@ -129,7 +129,7 @@ void TInseTxt::efterSkapande()
     RitaOverskriften(G.Rubrikrader[1], QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna."));
     SparadRubrik = {G.Rubrikrader[1].str(), QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna.")};
 
-    if (program(G.Programtal).fraagorUtanText) {
+    if (programdata().fraagorUtanText) {
         SeTextButton->hide();
         G.StandardAntal = Tillstaand::AntalPerRunda;
         RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
@@ -282,10 +282,10 @@ void TInseTxt::NyPost()
     foerberedPost();
     AntalVal = std::max(AntalVal, 2);
 
-    dela_mening(20, 500, postdelar.faelt[1], 2);
-    if (!G.MeningsRader[2].isEmpty()) {
-        FrageLabel2->setText(G.MeningsRader[1]);
-        FrageLabel1->setText(G.MeningsRader[2]);
+    const Meningsrader rader = meningsrader(20, 500, postdelar.faelt[1], 2);
+    if (!rader[2].isEmpty()) {
+        FrageLabel2->setText(rader[1]);
+        FrageLabel1->setText(rader[2]);
         FrageLabel2->adjustSize();
         FrageLabel2->show();
     } else {
@@ -419,7 +419,7 @@ void TInseTxt::Enabla(bool paa)
     Slutpanel->setVisible(!paa);
     // The end panel reaches over most of the button's width: a strip of it
     // beside the panel would only puzzle, so it goes while the panel shows.
-    if (!program(G.Programtal).fraagorUtanText)
+    if (!programdata().fraagorUtanText)
         SeTextButton->setVisible(paa);
     if (!paa) {
         Slutpanel->raise();

@@ -79,12 +79,12 @@ TPassAkt::TPassAkt(const Oevningsstart &start, QWidget *parent) : Ovningsram(pas
     skapa(start);
 }
 
-bool TPassAkt::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
+bool TPassAkt::harRegelsida() const { return programdata().regelknapp != Regelknapp::Ingen; }
 
 void TPassAkt::efterSkapande()
 {
 
-    const Programdata &d = program(G.Programtal);
+    const Programdata &d = programdata();
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
     const QFont mening = arial(Punkter{d.punkter}, true);
     for (QLabel *l : {Label3, Label4, Label5, Label6})
@@ -130,12 +130,12 @@ int TPassAkt::vaensterkant() const
     return aerDiagnosomraade(laege()) ? designX(30) : InstruktionsLabel->x();
 }
 
-void TPassAkt::laggUtMening()
+bool TPassAkt::laggUtMening()
 {
     const QString text = postdelar.faelt[1];
-    dela_mening(20, 500, text, 2);
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const Meningsrader rader = meningsrader(20, 500, text, 2);
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     const int x0 = vaensterkant();
     const int topp = InstruktionsLabel->y() + 2 * InstruktionsLabel->height();
     const int h = Label4->fontMetrics().height();
@@ -166,9 +166,10 @@ void TPassAkt::laggUtMening()
         rad(Label4, rad1, x0, InstruktionsLabel->y() + (3 * InstruktionsLabel->height()) / 2);
         rad(Label3, rad2, x0, Label4->y() + (4 * h) / 3);
     }
+    return !rad2.isEmpty();
 }
 
-void TPassAkt::laggUtPaneler()
+void TPassAkt::laggUtPaneler(bool tvaaRader)
 {
     const int M = G.Marginal;
     const int panelHoejd = Label4->fontMetrics().height() + M / 4;
@@ -191,7 +192,7 @@ void TPassAkt::laggUtPaneler()
     Panel1->resize(x + M / 2, panelHoejd + M);
     Panel1->move(vaensterkant(),
                  InstruktionsLabel->y() + 2 * InstruktionsLabel->height() + (11 * Label4->fontMetrics().height()) / 4
-                     + (G.MeningsRader[2].isEmpty() ? 0 : (4 * Label4->fontMetrics().height()) / 3));
+                     + (tvaaRader ? (4 * Label4->fontMetrics().height()) / 3 : 0));
     Panel1->setVisible(!aerArbetsblad(laege()));
 }
 
@@ -200,11 +201,11 @@ void TPassAkt::NyPost()
     haemtaPost();
     Label7->hide();
     Panel1->setEnabled(!aerArbetsblad(laege()));
-    laggUtMening();
+    const bool tvaaRader = laggUtMening();
 
     Alternativ = PassAktAlternativ(postdelar.faelt);
     AntalVal = int(Alternativ.size());
-    laggUtPaneler();
+    laggUtPaneler(tvaaRader);
 
     const int h = Label7->fontMetrics().height();
     Label7->move(Panel1->x(), Panel1->y() + Panel1->height() + h / 2);
@@ -226,7 +227,7 @@ void TPassAkt::visaRegelknapp()
 void TPassAkt::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+    if (G.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -273,7 +274,7 @@ void TPassAkt::RaettTest(int k, int slag)
         const int i = int(Alternativ.indexOf(raett));
         for (int j = 2; j <= 8; ++j)
             panel(j)->saettUtseende(j - 2 == i);
-        saettEtikettText(Label7, PassAktFoerklaring(G.Programtal, postdelar.faelt[1], raett));
+        saettEtikettText(Label7, PassAktFoerklaring(programtal(), postdelar.faelt[1], raett));
         Label7->show();
         Panel1->setEnabled(false);
     }
@@ -284,7 +285,7 @@ bool TPassAkt::keyDown(QKeyEvent *e)
 {
     // In "Hur många vokaler?" the digit keys choose the panels: "1" the first.
     const int siffra = e->key() - Qt::Key_0;
-    if (program(G.Programtal).siffertangenter && siffra >= 1 && siffra <= 6
+    if (programdata().siffertangenter && siffra >= 1 && siffra <= 6
         && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const int k = siffra + 1;
         if (siffra <= AntalVal && !panel(k)->isHidden() && Panel1->isVisible() && Panel1->isEnabled()
@@ -345,7 +346,7 @@ void TPassAkt::efterFortsaett()
 
 void TPassAkt::efterInstaellningar()
 {
-    const Programdata &d = program(G.Programtal);
+    const Programdata &d = programdata();
     const bool paagaar = rundanPaagaar();
     LjudPost = d.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setVisible(LjudPost == 1);
@@ -360,8 +361,8 @@ void TPassAkt::efterInstaellningar()
 
 Arbetsbladsrader TPassAkt::arbetsbladsrader(bool)
 {
-    dela_mening(20, 700, postdelar.faelt[1], 2);
-    return PassAktRader(G.MeningsRader[1], G.MeningsRader[2], GrammatikTerm(postdelar.faelt[2], 1));
+    const Meningsrader rader = meningsrader(20, 700, postdelar.faelt[1], 2);
+    return PassAktRader(rader[1], rader[2], GrammatikTerm(postdelar.faelt[2], 1));
 }
 
 int VisaPassAkt() { return visaOevning<TPassAkt>(); }

@@ -55,8 +55,8 @@ protected:
 
 private:
     void efterSkapande() override;
-    void laggUtMening();
-    void laggUtPaneler();
+    bool laggUtMening();                 // true when the item takes two lines
+    void laggUtPaneler(bool tvaaRader);
     void visaOeversaettning();
     void visaRegelknapp();
     int vaensterkant() const;   // the left edge of the item and the panels

@@ -65,8 +65,7 @@ TSKRIV::TSKRIV(const Oevningsstart &start, QWidget *parent) : Ovningsram(skrivva
 
 void TSKRIV::efterSkapande()
 {
-    const Word p = G.Programtal;
-    const QFont f = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), program(p).punkter, true, 0});
+    const QFont f = typsnittTillFont(Typsnitt{QStringLiteral("Arial"), programdata().punkter, true, 0});
     for (QLabel *l : {FrageLabel1, FrageLabel2, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
                       Testlabel})
         l->setFont(f);
@@ -74,7 +73,7 @@ void TSKRIV::efterSkapande()
     BitBtn2->setText(harRegelsida() ? QStringLiteral("&Regel") : QStringLiteral("&Hjälp"));
 }
 
-bool TSKRIV::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
+bool TSKRIV::harRegelsida() const { return programdata().regelknapp != Regelknapp::Ingen; }
 
 int TSKRIV::radhoejd() const { return QFontMetrics(FrageLabel2->font()).height(); }
 
@@ -89,10 +88,9 @@ void TSKRIV::NollaLabeller()
 
 void TSKRIV::NyPost()
 {
-    const Word p = G.Programtal;
     if (Bokstavsuppgift == 1) {
         foerberedPost();
-        const Bokstavspost b = bokstavspost(program(p).bokstaever);
+        const Bokstavspost b = bokstavspost(programdata().bokstaever);
         saettPost(delaPostrad(b.fraaga + QLatin1Char('#') + b.svar));
     } else {
         haemtaPost();
@@ -127,7 +125,7 @@ void TSKRIV::NyPost()
 void TSKRIV::visaHjaelpknapp()
 {
     const bool visa = Bokstavsuppgift == 0 && !aerArbetsblad(laege())
-                      && (AntalHjaelp > 0 || program(G.Programtal).alltidHjaelp || harRegelsida());
+                      && (AntalHjaelp > 0 || programdata().alltidHjaelp || harRegelsida());
     BitBtn2->setVisible(visa);
     BitBtn2->setEnabled(visa);
 }
@@ -144,10 +142,12 @@ void TSKRIV::laggUtFraaga()
     // The question's lines are measured in its own font, so that they stay
     // left of the progress squares.
     const QFontMetrics fraagefont(FrageLabel2->font());
-    dela_mening_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
-                     [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); });
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const Meningsrader rader =
+        meningsrader_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
+                          [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); })
+            .rader;
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     saettEtikettText(FrageLabel1, rad2.isEmpty() ? QString() : rad1);
     saettEtikettText(FrageLabel2, rad2.isEmpty() ? postdelar.faelt[1] : rad2);
     FrageLabel1->move(x0, y1);
@@ -157,7 +157,7 @@ void TSKRIV::laggUtFraaga()
 
     const QFontMetrics fm(Edit1->font());
     int svarX = x0;
-    if (program(G.Programtal).plural) {
+    if (programdata().plural) {
         // en    katt
         // flera [katter]   -- the singular stands above the answer's first letter.
         saettEtikettText(Label4, QStringLiteral("flera "));

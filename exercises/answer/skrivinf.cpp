@@ -25,7 +25,7 @@ using namespace plattform;
 
 namespace {
 
-Ramval skrivinfval(const Oevningsstart &)
+Ramval skrivinfval(const Oevningsstart &start)
 {
     Ramval v;
     v.ljudkatalog = true;
@@ -35,9 +35,14 @@ Ramval skrivinfval(const Oevningsstart &)
     v.merHjaelp = false;             // a second help text comes with a second click
     v.escBaraISvarsfaelt = true;
     // The gap sentence follows the model in some programs.
-    v.postKanBesvaras = [](const Postdelar &p) {
-        return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, program(G.Programtal).moensterFoerst).mening);
-    };
+    if (start.program.moensterFoerst)
+        v.postKanBesvaras = [](const Postdelar &p) {
+            return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, true).mening);
+        };
+    else
+        v.postKanBesvaras = [](const Postdelar &p) {
+            return harLuckord(delaLuckpost(p.faelt, p.antalAlternativ, false).mening);
+        };
     v.ljudtimerIntervall = 2;
     return v;
 }
@@ -126,7 +131,7 @@ TSkrivinf::TSkrivinf(const Oevningsstart &start, QWidget *parent) : Ovningsram(s
 void TSkrivinf::efterSkapande()
 {
 
-    const Programdata &rad = program(G.Programtal);
+    const Programdata &rad = programdata();
     HjaelpFraanFaelt2 = rad.moensterFoerst ? 0 : 1;
     LjudPost = rad.ljudOevning && ljudPaa() ? 1 : 0;
     // Without sounds the spoken programs show the button disabled.
@@ -144,7 +149,7 @@ void TSkrivinf::efterSkapande()
     laddaOrdlistor();
 }
 
-// The right edge to give dela_mening, from 20, for lines `rum` pixels wide
+// The right edge to give meningsrader, from 20, for lines `rum` pixels wide
 // on the screen: it widens its span with the screen and measures in an
 // unscaled font, while the labels grow with the window's scaling.
 static int designHoeger(int rum)
@@ -159,10 +164,10 @@ int TSkrivinf::meningensVaenster() const
     return HjaelpFraanFaelt2 == 0 ? InstruktionsLabel->x() : designX(28);
 }
 
-// The sentence's lines into MeningsRader, each reaching at most a margin
-// short of the progress squares as the labels show it: a gap as wide as its
-// field, and the lamp after a row with a gap.
-void TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
+// The sentence's lines, each reaching at most a margin short of the progress
+// squares as the labels show it: a gap as wide as its field, and the lamp
+// after a row with a gap.
+Meningsrader TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
 {
     const int rum = Aster1->x() - G.Marginal - vaenster;
     const QFontMetrics fm = Label9->fontMetrics();
@@ -174,12 +179,12 @@ void TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
         synlig.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
         return fm.horizontalAdvance(synlig) + luckor * ww + (luckor > 0 ? lampa : 0);
     };
-    dela_mening_inom(20, designHoeger(rum), text, 2, rum, bredd);
+    return meningsrader_inom(20, designHoeger(rum), text, 2, rum, bredd).rader;
 }
 
 int TSkrivinf::etikettHoejd() const { return Label9->fontMetrics().height(); }
 
-bool TSkrivinf::harRegelsida() const { return program(G.Programtal).regelknapp != Regelknapp::Ingen; }
+bool TSkrivinf::harRegelsida() const { return programdata().regelknapp != Regelknapp::Ingen; }
 
 QLineEdit *TSkrivinf::aktivtSvarsfaelt() const
 {
@@ -225,10 +230,10 @@ void TSkrivinf::NyPost()
                            static_cast<QWidget *>(Label12), static_cast<QWidget *>(Label13),
                            static_cast<QWidget *>(Edit1), static_cast<QWidget *>(Edit2)})
             w->hide();
-        delaMening(Post.mening, designX(28), false);
+        const Meningsrader rader = delaMening(Post.mening, designX(28), false);
         int topp = 225;
         for (QLabel *l : {Label9, Label10}) {
-            const QString rad = l == Label9 ? G.MeningsRader[1] : G.MeningsRader[2];
+            const QString rad = l == Label9 ? rader[1] : rader[2];
             saettTextfaerg(l, clBlue);
             saettEtikettText(l, rad);
             l->move(designX(28), topp);
@@ -272,9 +277,9 @@ void TSkrivinf::visaMoenster()
 {
     if (Post.moenster.isEmpty())
         return;
-    delaMening(Post.moenster, InstruktionsLabel->x(), false);
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const Meningsrader rader = delaMening(Post.moenster, InstruktionsLabel->x(), false);
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     const int h = etikettHoejd();
     const int x = InstruktionsLabel->x();
     bool inne = false;
@@ -328,9 +333,9 @@ int TSkrivinf::laggUtRad(int topp, const QString &rad, const std::array<QWidget 
 
 void TSkrivinf::visaMening()
 {
-    delaMening(Post.mening, meningensVaenster(), true);
-    const QString rad1 = G.MeningsRader[1];
-    const QString rad2 = G.MeningsRader[2];
+    const Meningsrader rader = delaMening(Post.mening, meningensVaenster(), true);
+    const QString rad1 = rader[1];
+    const QString rad2 = rader[2];
     const int h = etikettHoejd();
     const QFontMetrics fm = Label9->fontMetrics();
     const int topp1 = InstruktionsLabel->geometry().bottom() + 1 + 4 * h;
@@ -507,7 +512,7 @@ void TSkrivinf::BitBtn2Click()
         f->setFocus();
     if (regel) {
         QPointer<TSkrivinf> vakt(this);
-        VisaRegelform(G.Programtal);
+        VisaRegelform(programtal());
         if (!vakt || aerStangd())
             return;
         BitBtn2->setText(QStringLiteral("&Regel"));
@@ -521,7 +526,7 @@ void TSkrivinf::BitBtn2Click()
 void TSkrivinf::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && program(G.Programtal).oeversaettning)
+    if (G.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 
@@ -542,7 +547,7 @@ void TSkrivinf::efterFortsaett()
 
 void TSkrivinf::efterInstaellningar()
 {
-    const Programdata &rad = program(G.Programtal);
+    const Programdata &rad = programdata();
     LjudPost = rad.ljudOevning && ljudPaa() ? 1 : 0;
     UpprepaButton->setEnabled(LjudPost == 1);
     laddaOrdlistor();
@@ -557,14 +562,11 @@ void TSkrivinf::efterInstaellningar()
 
 Arbetsbladsrader TSkrivinf::arbetsbladsrader(bool fraanKlart)
 {
-    QString led1, led2;
-    if (!Post.moenster.isEmpty()) {
-        dela_mening(20, 700, Post.moenster, 2);
-        led1 = G.MeningsRader[1];
-        led2 = G.MeningsRader[2];
-    }
-    dela_mening(20, 700, Post.mening, 2);
-    return SkrivinfRader(led1, led2, G.MeningsRader[1], G.MeningsRader[2], fraanKlart);
+    Meningsrader moenster;
+    if (!Post.moenster.isEmpty())
+        moenster = meningsrader(20, 700, Post.moenster, 2);
+    const Meningsrader mening = meningsrader(20, 700, Post.mening, 2);
+    return SkrivinfRader(moenster[1], moenster[2], mening[1], mening[2], fraanKlart);
 }
 
 int VisaSkrivinf() { return visaOevning<TSkrivinf>(); }

@@ -4,6 +4,7 @@
 // show a model sentence above it, some speak the item, most offer one or
 // two help texts on the help button.
 #include "core/luckpost.h"
+#include "core/meningslayout.h"
 #include "core/typer.h"
 #include "exercises/frame/ovningsram.h"
 
@@ -70,7 +71,7 @@ private:
     void visaMoenster();
     void visaMening();
     int laggUtRad(int topp, const QString &rad, const std::array<QWidget *, 5> &delar);
-    void delaMening(const QString &text, int vaenster, bool medLuckor);
+    Meningsrader delaMening(const QString &text, int vaenster, bool medLuckor);
     int meningensVaenster() const;
     void visaSvar(int lucka, const QString &text, const QColor &faerg);
     void visaOeversaettning();

@@ -153,7 +153,7 @@ TSats::TSats(const Oevningsstart &start, QWidget *parent) : Ovningsram(satsval(s
 
 Typsnitt TSats::meningstypsnitt() const
 {
-    return Typsnitt{QStringLiteral("Arial"), program(G.Programtal).punkter, true, 0};
+    return Typsnitt{QStringLiteral("Arial"), programdata().punkter, true, 0};
 }
 
 int TSats::delAv(const QWidget *w) const
@@ -181,7 +181,7 @@ void TSats::efterSkapande()
     Label3->setText(QStringLiteral("För musen över meningen."));
     Label3->adjustSize();
     const Laege l = laege();
-    const Programdata &r = program(G.Programtal);
+    const Programdata &r = programdata();
     if (G.Rubrikrader[1].isEmpty())
         RitaOverskriften(QStringLiteral("Satsdelar."), QString::fromUtf8(r.satsrubrik), QString());
     G.Fraagerad = QString();
@@ -189,7 +189,7 @@ void TSats::efterSkapande()
                             ? QString::fromUtf8(r.satsutskrift)
                             : (G.Rubrikrader[1] + QLatin1Char(' ') + G.Rubrikrader[2] + QLatin1Char(' ')
                                + G.Rubrikrader[3]).left(80);
-    NivaaPaa = nivaaProgram(G.Programtal) && !aerArbetsblad(l);
+    NivaaPaa = nivaaProgram(programtal()) && !aerArbetsblad(l);
     if (aerArbetsblad(l)) {
         Shape1->hide();
         Label3->hide();

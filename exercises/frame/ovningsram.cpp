@@ -264,6 +264,8 @@ void Ovningsram::RitaUtskriftOverskriftRuta(bool visa)
 
 void Ovningsram::skapa(const Oevningsstart &start)
 {
+    m_programtal = start.programtal;
+    m_program = &start.program;
     G.Programtal = start.programtal;
     if (m_val.ljudkatalog)
         GeLjudDirectory();
@@ -558,7 +560,7 @@ void Ovningsram::startaLjudtimer()
 
 void Ovningsram::laddaOrdlistor()
 {
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && program(G.Programtal).oeversaettning) {
+    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && programdata().oeversaettning) {
         FyllEngListan();
         G.LaddaOrdlistor = 0;
     }
@@ -806,7 +808,7 @@ void Ovningsram::BitBtn2Click()
         f->setFocus();
     if (harRegelsida()) {
         QPointer<Ovningsram> vakt(this);
-        VisaRegelform(G.Programtal);
+        VisaRegelform(programtal());
         if (!vakt)
             return;
     }

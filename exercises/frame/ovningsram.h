@@ -175,6 +175,10 @@ public:
     void naestaArbetsbladspost() override { NyPost(); }
 
     const Ramval &ramval() const { return m_val; }
+    // The program the window was started with: its number and its row of
+    // the program table, kept by skapa.
+    Word programtal() const { return m_programtal; }
+    const Programdata &programdata() const { return *m_program; }
     bool rundanPaagaar() const { return runda.paagaar(); }
     bool tarTangent(QKeyEvent *e) override;
 
@@ -269,6 +273,8 @@ private:
     void placeraBildUnderInstruktionen();
 
     Ramval m_val;
+    Word m_programtal = 0;
+    const Programdata *m_program = &program(0);
     QList<QLineEdit *> m_svarsfaelt;
     QLineEdit *m_senastAktiva = nullptr;
     QRect m_bildRam;       // the picture's place as laid out, before it gives way

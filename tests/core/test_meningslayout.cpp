@@ -12,7 +12,12 @@ protected:
         Miljoe::SetUp();
         G.Programtal = 23100;
     }
-    QStringList rader() const { return {G.MeningsRader[1], G.MeningsRader[2], G.MeningsRader[3]}; }
+    // The lines of the text over a span of 100 from 0.
+    static QStringList rader(const QString &text, int antal)
+    {
+        const Meningsrader r = meningsrader(0, 100, text, antal);
+        return {r[1], r[2], r[3]};
+    }
     FastTextmaetare maetare;
     Saett<const Textmaetare> m_maetare{&maetare};
 };
@@ -78,73 +83,60 @@ TEST_F(Meningslayout, FontSizeByProgram)
     for (const auto &[program, punkter] : fall) {
         G.Programtal = Word(program);
         maetare.anvaendaTypsnitt.clear();
-        dela_mening(0, 100, QStringLiteral("ord"), 3);
+        meningsrader(0, 100, QStringLiteral("ord"), 3);
         ASSERT_FALSE(maetare.anvaendaTypsnitt.isEmpty());
         EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, punkter) << program;
         EXPECT_TRUE(maetare.anvaendaTypsnitt.last().fet);
     }
     G.MusOverText = 1;
-    dela_mening(0, 100, QStringLiteral("ord"), 3);
+    meningsrader(0, 100, QStringLiteral("ord"), 3);
     EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, 8);
     EXPECT_EQ(G.MusOverText, 0);
 }
 
 TEST_F(Meningslayout, BreaksAfterBlanksCommasAndHyphens)
 {
-    dela_mening(0, 100, QStringLiteral("Hej på dig"), 3);
-    EXPECT_EQ(rader(), (QStringList{"Hej på dig", "", ""}));
+    EXPECT_EQ(rader(QStringLiteral("Hej på dig"), 3), (QStringList{"Hej på dig", "", ""}));
 
-    dela_mening(0, 100, QStringLiteral("aaaa bbbb cccc dddd"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaa bbbb ", "cccc dddd", ""}));
+    EXPECT_EQ(rader(QStringLiteral("aaaa bbbb cccc dddd"), 3), (QStringList{"aaaa bbbb ", "cccc dddd", ""}));
 
-    dela_mening(0, 100, QStringLiteral("aaaa,bbbbbbb"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaa,", "bbbbbbb", ""}));
+    EXPECT_EQ(rader(QStringLiteral("aaaa,bbbbbbb"), 3), (QStringList{"aaaa,", "bbbbbbb", ""}));
 
-    dela_mening(0, 100, QStringLiteral("aaaaaa-bbbbbbb"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaaaa-", "bbbbbbb", ""}));
+    EXPECT_EQ(rader(QStringLiteral("aaaaaa-bbbbbbb"), 3), (QStringList{"aaaaaa-", "bbbbbbb", ""}));
 
     // The blank after a comma starts the next line and is removed there.
-    dela_mening(0, 100, QStringLiteral("aaaaaaaaa, bbbb"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaaaaaaa,", "bbbb", ""}));
+    EXPECT_EQ(rader(QStringLiteral("aaaaaaaaa, bbbb"), 3), (QStringList{"aaaaaaaaa,", "bbbb", ""}));
 }
 
 TEST_F(Meningslayout, TooLongTextLosesItsEnd)
 {
-    dela_mening(0, 100, QStringLiteral("aaaaaaaaa bbbbbbbb, ccccccccc dddddd"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaaaaaaa ", "bbbbbbbb, ", "ccccccccc "}));
-    // Two lines asked for: the third entry is not touched.
-    G.MeningsRader[3] = QStringLiteral("kvar");
-    dela_mening(0, 100, QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc"), 2);
-    EXPECT_EQ(rader(), (QStringList{"aaaaaaaaa ", "bbbbbbbbb ", "kvar"}));
+    EXPECT_EQ(rader(QStringLiteral("aaaaaaaaa bbbbbbbb, ccccccccc dddddd"), 3),
+              (QStringList{"aaaaaaaaa ", "bbbbbbbb, ", "ccccccccc "}));
+    // Two lines asked for: no third.
+    EXPECT_EQ(rader(QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc"), 2),
+              (QStringList{"aaaaaaaaa ", "bbbbbbbbb ", ""}));
     // More than three lines asked for: three.
-    dela_mening(0, 100, QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddd eee"), 7);
-    EXPECT_EQ(rader(), (QStringList{"aaaaaaaaa ", "bbbbbbbbb ", "ccccccccc "}));
+    EXPECT_EQ(rader(QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddd eee"), 7),
+              (QStringList{"aaaaaaaaa ", "bbbbbbbbb ", "ccccccccc "}));
 }
 
 TEST_F(Meningslayout, WordsWiderThanTheSpanBreakHard)
 {
-    dela_mening(0, 100, QStringLiteral("abcdefghijklmnop"), 3);
-    EXPECT_EQ(rader(), (QStringList{"abcdefghij", "klmnop", ""}));
+    EXPECT_EQ(rader(QStringLiteral("abcdefghijklmnop"), 3), (QStringList{"abcdefghij", "klmnop", ""}));
 
     // The only break before the overflow ended the line before.
-    dela_mening(0, 100, QStringLiteral("aaaa bbbbbbbbbbbbbb"), 3);
-    EXPECT_EQ(rader(), (QStringList{"aaaa ", "bbbbbbbbbb", "bbbb"}));
+    EXPECT_EQ(rader(QStringLiteral("aaaa bbbbbbbbbbbbbb"), 3), (QStringList{"aaaa ", "bbbbbbbbbb", "bbbb"}));
 
     // A single character wider than the span stands on its own line.
     maetare.bredder = {{QLatin1Char('W'), 150}};
-    dela_mening(0, 100, QStringLiteral("aWb"), 3);
-    EXPECT_EQ(rader(), (QStringList{"a", "W", "b"}));
-    dela_mening(0, 100, QStringLiteral("WWWWW"), 3);
-    EXPECT_EQ(rader(), (QStringList{"W", "W", "W"}));
+    EXPECT_EQ(rader(QStringLiteral("aWb"), 3), (QStringList{"a", "W", "b"}));
+    EXPECT_EQ(rader(QStringLiteral("WWWWW"), 3), (QStringList{"W", "W", "W"}));
 }
 
 TEST_F(Meningslayout, EmptyTextClearsLinesAndTheCaptionFlag)
 {
-    G.MeningsRader[1] = QStringLiteral("gammal");
     G.MusOverText = 1;
-    dela_mening(0, 100, QString(), 3);
-    EXPECT_EQ(rader(), (QStringList{"", "", ""}));
+    EXPECT_EQ(rader(QString(), 3), (QStringList{"", "", ""}));
     EXPECT_EQ(G.MusOverText, 0);
-    dela_mening(0, 100, QStringLiteral("x"), 0);
-    EXPECT_EQ(rader(), (QStringList{"", "", ""}));
+    EXPECT_EQ(rader(QStringLiteral("x"), 0), (QStringList{"", "", ""}));
 }

@@ -56,12 +56,11 @@ TEST_F(Regelsidor, TheCdCopyComesFirst)
 {
     sida("cd", "Dubbelskrivning1.htm", "cd-sidan");
     sida("pc", "Dubbelskrivning1.htm", "pc-sidan");
-    G.Programtal = 22300;
-    TRegelform f;
+    TRegelform f(22300);
     EXPECT_TRUE(f.visadFil().endsWith("cd/regler/Dubbelskrivning1.htm")) << f.visadFil().toStdString();
     EXPECT_TRUE(f.WebBrowser1->toPlainText().contains("cd-sidan"));
     QFile::remove(i("cd/regler/Dubbelskrivning1.htm"));
-    TRegelform g;
+    TRegelform g(22300);
     EXPECT_TRUE(g.WebBrowser1->toPlainText().contains("pc-sidan"));
     EXPECT_TRUE(meddelanden.poster.isEmpty());
     // The page ends a margin above "Tillbaka", which never covers its last line.
@@ -75,7 +74,6 @@ TEST_F(Regelsidor, ThePageIsRememberedAcrossOpenings)
     sida("cd", "Tema1.htm", "tempus");
     naerModal([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); });
     VisaRegelform(46110);
-    EXPECT_EQ(G.Programtal, 46110);
     EXPECT_EQ(aktuellRegelsida(), "Tema1.htm");
     QString visad;
     naerModal([&](QWidget *w) {
@@ -86,6 +84,23 @@ TEST_F(Regelsidor, ThePageIsRememberedAcrossOpenings)
     VisaRegelform(23900);
     EXPECT_TRUE(visad.endsWith("Tema1.htm"));
     EXPECT_TRUE(meddelanden.poster.isEmpty());
+}
+
+TEST_F(Regelsidor, ThePageOfTheProgramGivenWhateverTheSharedNumberSays)
+{
+    sida("cd", "Dubbelskrivning1.htm", "dubbel");
+    sida("cd", "Tema1.htm", "tempus");
+    G.Programtal = 46110;
+    QString visad;
+    naerModal([&](QWidget *w) {
+        visad = dynamic_cast<TRegelform *>(w)->visadFil();
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    VisaRegelform(22300);
+    EXPECT_TRUE(visad.endsWith("Dubbelskrivning1.htm")) << visad.toStdString();
+    EXPECT_EQ(G.Programtal, 46110);
+    TRegelform f(22300);
+    EXPECT_TRUE(f.WebBrowser1->toPlainText().contains("dubbel"));
 }
 
 TEST_F(Regelsidor, AMissingPageIsReportedTwiceAndTheWindowStillOpens)
@@ -132,8 +147,7 @@ TEST_F(Regelsidor, TheBundledPagesAreThereAndRender)
                 << namn.toStdString();
         }
     }
-    G.Programtal = 23200;
-    TRegelform f;
+    TRegelform f(23200);
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
     EXPECT_TRUE(f.WebBrowser1->toPlainText().contains(QString::fromUtf8("Å-ljudet")));
     EXPECT_TRUE(f.WebBrowser1->toPlainText().contains(QString::fromUtf8("båt")));

@@ -43,15 +43,15 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
         "På sommaren reser familjen till landet, där de bor i en liten röd stuga vid sjön "
         "och badar varje dag.");
     G.Programtal = 23100;
-    dela_mening(20, 420, text, 3);
+    const Meningsrader rader = meningsrader(20, 420, text, 3);
     Typsnitt t;
     t.fet = true;
     t.punkter = 14;
     QString ihop;
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_LE(textmaetare().bredd(G.MeningsRader[k], t), 400) << k;
-        EXPECT_FALSE(G.MeningsRader[k].isEmpty()) << k;
-        ihop += G.MeningsRader[k];
+        EXPECT_LE(textmaetare().bredd(rader[k], t), 400) << k;
+        EXPECT_FALSE(rader[k].isEmpty()) << k;
+        ihop += rader[k];
         if (!ihop.endsWith(QLatin1Char(' ')))
             ihop += QLatin1Char(' ');
     }
@@ -59,7 +59,7 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
 
     // Larger type for the early reading exercises gives more lines.
     G.Programtal = 21200;
-    dela_mening(20, 620, QStringLiteral("Kalle har en katt som heter Måns."), 3);
-    EXPECT_FALSE(G.MeningsRader[1].isEmpty());
-    EXPECT_TRUE(G.MeningsRader[3].isEmpty());
+    const Meningsrader stora = meningsrader(20, 620, QStringLiteral("Kalle har en katt som heter Måns."), 3);
+    EXPECT_FALSE(stora[1].isEmpty());
+    EXPECT_TRUE(stora[3].isEmpty());
 }
