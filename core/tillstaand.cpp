@@ -12,9 +12,9 @@ const QString &Statustexter(int status)
     return status >= 0 && status <= 3 ? texter[status] : tom;
 }
 
-Laege laege() { return static_cast<Laege>(G.Arbetsbladslaege); }
+Laege laege() { return static_cast<Laege>(G.oevning.Arbetsbladslaege); }
 
-void saettLaege(Laege l) { G.Arbetsbladslaege = static_cast<Byte>(l); }
+void saettLaege(Laege l) { G.oevning.Arbetsbladslaege = static_cast<Byte>(l); }
 
 bool aerArbetsblad(Laege l) { return l == Laege::Arbetsblad; }
 
@@ -40,5 +40,5 @@ void oevningUtomArbetsblad()
         saettLaege(Laege::Oevning);
 }
 
-bool ljudPaa() { return G.LjudLaege == 1 || G.LjudLaege == 3; }
-bool bildPaa() { return G.BildLaege == 1 || G.BildLaege == 3; }
+bool ljudPaa() { return G.val.LjudLaege == 1 || G.val.LjudLaege == 3; }
+bool bildPaa() { return G.val.BildLaege == 1 || G.val.BildLaege == 3; }
