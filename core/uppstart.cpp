@@ -17,6 +17,7 @@
 using namespace plattform;
 
 std::function<void()> HuvudfoensterAktiveras;
+QString konfigurationsbrist;
 
 namespace {
 bool byteOrdning(const QString &a, const QString &b) { return till1252(a) < till1252(b); }
@@ -37,10 +38,6 @@ constexpr int SoekvaegGraens = 80;
 // The sign-in's password field takes no more.
 constexpr int LoesenGraens = 10;
 const QString IniNamn = QStringLiteral("Morv2010.Ini");
-
-// What the configuration lacks, said when the "\DATA" directory is then not
-// found: a missing file, section or base-path key is the likely cause.
-QString konfigurationsbrist;
 
 QString saknadData()
 {

@@ -17,6 +17,9 @@ bool Uppstart();
 // and given what a class saved in the PC path's "RESULTAT" before. Also
 // reads the teacher's reserve password (none when the key is empty).
 bool HaemtaSoekvaegar();
+// What HaemtaSoekvaegar found missing in the configuration (empty: nothing),
+// added to the warning when the "\DATA" directory is then not found.
+extern QString konfigurationsbrist;
 
 // The configuration file's real path, and where in it the reserve password
 // for a teacher who forgot the teacher password is given.

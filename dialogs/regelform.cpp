@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 using namespace plattform;
 
@@ -34,6 +35,7 @@ QString Regelsida(Word programtal) { return QString::fromLatin1(program(programt
 
 const QString &aktuellRegelsida() { return sida(); }
 void nollstaellRegelsida() { sida().clear(); }
+QString saettRegelsida(QString ny) { return std::exchange(sida(), std::move(ny)); }
 
 TRegelform::TRegelform(Word programtal, QWidget *parent) : Foenster(parent), m_programtal(programtal)
 {

@@ -15,6 +15,7 @@ QString Regelsida(Word programtal);
 // The page shown last; it is kept from one opening to the next.
 const QString &aktuellRegelsida();
 void nollstaellRegelsida();   // as at program start
+QString saettRegelsida(QString sida);   // returns the page it replaced
 
 class TRegelform : public plattform::Foenster {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "app/tform1.h"
+#include "dialogs/regelform.h"
 #include "exercises/frame/arbetsblad.h"
 #include "core/foensterregister.h"
 #include "platform/ui/dragdrop.h"
@@ -8,11 +9,13 @@
 #include "support/globalvakt.h"
 #include "support/ui/modal.h"
 #include "support/varningar.h"
+#include "worksheets/tutskrift.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QFont>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -41,6 +44,21 @@ void bevakaFoenstren(Globalvakt &v)
             return aendrade.empty() ? aendrade : "the window registry (" + aendrade + ")";
         };
     });
+    // The print lists; the printout window itself is made once and stays.
+    using Listor = std::pair<QStringList, QStringList>;
+    v.bevaka<Listor>(
+        "the print lists",
+        [] { return Utskrift ? Listor(Utskrift->fraagor(), Utskrift->svar()) : Listor(); },
+        [](const Listor &l) {
+            if (!Utskrift)
+                return;
+            Utskrift->toemListorna();
+            for (const QString &f : l.first)
+                Utskrift->laeggTillFraaga(f);
+            for (const QString &s : l.second)
+                Utskrift->laeggTillSvar(s);
+        });
+    v.saettare("the rule page", saettRegelsida);
     v.variabel("Form1", Form1);
     v.variabel("SkapaArbetsbladspanel", SkapaArbetsbladspanel);
     v.variabel("TomUtskriftslistorna", TomUtskriftslistorna);

@@ -8,27 +8,39 @@
 #include "platform/saekerskrivning.h"
 #include "platform/seams.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+
+std::vector<Globalvakt::Notering> Globalvakt::notera() const
+{
+    std::vector<Notering> noterat;
+    for (const auto &notera : m_globaler)
+        noterat.push_back(notera());
+    return noterat;
+}
+
+void Globalvakt::aaterstaell(std::vector<Notering> &noterat)
+{
+    for (const auto &aaterstaell : noterat)
+        if (const std::string namn = aaterstaell(); !namn.empty())
+            ADD_FAILURE() << "the test left " << namn << " changed; set it for a scope (saett.h)";
+    noterat.clear();
+}
+
+namespace {
 
 class Globallyssnare : public ::testing::EmptyTestEventListener {
 public:
     Globalvakt vakt;
 private:
-    void OnTestStart(const ::testing::TestInfo &) override
-    {
-        m_noterat.clear();
-        for (const auto &notera : vakt.m_globaler)
-            m_noterat.push_back(notera());
-    }
-    void OnTestEnd(const ::testing::TestInfo &) override
-    {
-        for (const auto &aaterstaell : m_noterat)
-            if (const std::string namn = aaterstaell(); !namn.empty())
-                ADD_FAILURE() << "the test left " << namn << " changed; set it for a scope (saett.h)";
-        m_noterat.clear();
-    }
+    void OnTestStart(const ::testing::TestInfo &) override { m_noterat = vakt.notera(); }
+    void OnTestEnd(const ::testing::TestInfo &) override { Globalvakt::aaterstaell(m_noterat); }
     std::vector<Globalvakt::Notering> m_noterat;
 };
+
+Globalvakt *installerad = nullptr;
+
+} // namespace
 
 Globalvakt &installeraGlobalvakt()
 {
@@ -36,6 +48,7 @@ Globalvakt &installeraGlobalvakt()
     Globalvakt &v = l->vakt;
     v.variabel("diaprot", diaprot);
     v.variabel("HuvudfoensterAktiveras", HuvudfoensterAktiveras);
+    v.variabel("the configuration-error text", konfigurationsbrist);
     v.saettare("the message-box seam", plattform::saettMeddelanden);
     v.saettare("the clock seam", plattform::saettKlocka);
     v.saettare("the random-source seam", plattform::saettSlumpkaella);
@@ -47,5 +60,13 @@ Globalvakt &installeraGlobalvakt()
     v.saettare("the write limit", plattform::saettSkrivgraens);
     v.saettare("the write-lock wait", plattform::Skrivlaas::saettVaentetid);
     ::testing::UnitTest::GetInstance()->listeners().Append(l);
+    installerad = &v;
     return v;
+}
+
+Globalvakt &globalvakten()
+{
+    if (!installerad)
+        std::abort();
+    return *installerad;
 }

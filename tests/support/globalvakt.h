@@ -62,8 +62,13 @@ public:
             [saett](V v) { saett(std::move(v)); });
     }
 
+    // Every global noted, as when a test starts.
+    std::vector<Notering> notera() const;
+    // Puts back what `notera` noted, as when a test ends, and fails the
+    // running test for each global that had changed, naming it.
+    static void aaterstaell(std::vector<Notering> &noterat);
+
 private:
-    friend class Globallyssnare;
     std::vector<std::function<Notering()>> m_globaler;
 };
 
@@ -71,3 +76,5 @@ private:
 // object `G` is not among them: every test fixture starts it afresh); the
 // window tests' main adds theirs to the returned watch.
 Globalvakt &installeraGlobalvakt();
+// The watch installed.
+Globalvakt &globalvakten();

@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "core/typer.h"
+#include "core/uppstart.h"
 
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << '"' << b.toHex(' ').toStdString() << '"'; }
@@ -48,6 +49,8 @@ private:
     Saett<Ankare> m_ankare{m_katalog.path()};
     // Never the user's own results: the data folder lies in the tree too.
     Saett<Datakatalog> m_data{m_katalog.path() + QStringLiteral("/data")};
+    // Nothing missing in the configuration until the test reads one.
+    Byt<QString> m_konfigurationsbrist{konfigurationsbrist, QString()};
 };
 
 // The shared state of a started program on the tree: scaled at 100 % with

@@ -40,6 +40,7 @@ protected:
     void TearDown() override
     {
         utskriftsfoenstret().hide();
+        utskriftsfoenstret().toemListorna();
         StartatProgram::TearDown();
     }
     static Arbetsbladsval &panel(TSKRIV &f)

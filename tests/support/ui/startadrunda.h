@@ -2,16 +2,25 @@
 // A round about to start in an exercise window: the program started on a
 // screen (800×600 unless the fixture says), the scale measured on it,
 // pictures in order from the first with the marker, the word lists to load,
-// a green first reward picture and a recording media player. Each fixture
-// names its praise files (lovordsfiler) and its data file.
+// a green first reward picture, a recording media player and no rule page
+// kept from before. Each fixture names its praise files (lovordsfiler) and
+// its data file.
 #include "../miljoe.h"
 #include "../protokoll.h"
 
 #include "core/skaermskala.h"
 #include "core/tillstaand.h"
+#include "dialogs/regelform.h"
 
 #include <QDir>
 #include <QImage>
+
+// The rule page kept from one opening to the next.
+struct Regelsidan {};
+template <> struct Seam<Regelsidan> {
+    using Vaerde = QString;
+    static Vaerde saett(Vaerde v) { return saettRegelsida(std::move(v)); }
+};
 
 class StartadRunda : public StartatProgram {
 protected:
@@ -34,4 +43,5 @@ protected:
 private:
     Saett<Skaerm> m_skaerm;
     Saett<plattform::Mediaspelare> m_media{&media};
+    Saett<Regelsidan> m_regelsida{QString()};
 };
