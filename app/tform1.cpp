@@ -146,32 +146,32 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    G.RaktLjud = 0;
-    G.LaddaOrdlistor = 1;
-    G.MusOverText = 0;
+    G.ljud.RaktLjud = 0;
+    G.val.LaddaOrdlistor = 1;
+    G.mening.MusOverText = 0;
     Label3->hide();
     Label4->hide();
-    G.DiktatLaege = 0;
-    G.RekordtabellPaa = 1;
-    G.ForstaRekordtabell = 1;
-    G.BildOrdningNy = 1;
+    G.val.DiktatLaege = 0;
+    G.spelare.RekordtabellPaa = 1;
+    G.spelare.ForstaRekordtabell = 1;
+    G.beroem.BildOrdningNy = 1;
     HuvudfoensterAktiveras = [this] { setEnabled(true); };
 
     // An empty score directory gives the message with nothing between.
-    const QString resultat = G.ResultatKatalog.left(G.ResultatKatalog.size() - 1);
+    const QString resultat = G.start.ResultatKatalog.left(G.start.ResultatKatalog.size() - 1);
     if (resultat.isEmpty() || !katalogFinns(resultat))
         visaMeddelande(QStringLiteral("Katalogen ") + resultat + QStringLiteral(" finns inte."));
-    if (G.DiagnosKatalog.isEmpty() || !katalogFinns(G.DiagnosKatalog))
-        visaMeddelande(QStringLiteral("Katalogen ") + G.DiagnosKatalog + QStringLiteral(" finns inte."));
+    if (G.start.DiagnosKatalog.isEmpty() || !katalogFinns(G.start.DiagnosKatalog))
+        visaMeddelande(QStringLiteral("Katalogen ") + G.start.DiagnosKatalog + QStringLiteral(" finns inte."));
 
     Skaltest();
-    if (G.Skalprocent != 100)
-        plattform::skalaInomSkaermen(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100)
+        plattform::skalaInomSkaermen(this, G.skaerm.Skalprocent);
 
-    G.SekunderRaettSvar = 3;
-    G.LjudLaege = 1;
-    G.BildLaege = 1;
-    G.Oeversaettning = 0;
+    G.val.SekunderRaettSvar = 3;
+    G.val.LjudLaege = 1;
+    G.val.BildLaege = 1;
+    G.val.Oeversaettning = 0;
 
     const QSize skaerm = skaermstorlek();
     const int W = skaerm.width();
@@ -205,14 +205,14 @@ void TForm1::Startbilder()
                                                   : QStringLiteral("SVES");
     for (int k = 0; k < 6; ++k) {
         Bildruta *bild = BildImage[k];
-        G.BildNummer = haemta_Bildslumptal(G.BildMarkoer);
-        G.StartbildNummer[k] = G.BildNummer;
-        G.BildNamn = QStringLiteral("\\BILD\\") + prefix
-                     + QStringLiteral("%1").arg(G.BildNummer, 3, 10, QLatin1Char('0'))
+        G.beroem.BildNummer = haemta_Bildslumptal(G.beroem.BildMarkoer);
+        G.beroem.StartbildNummer[k] = G.beroem.BildNummer;
+        G.beroem.BildNamn = QStringLiteral("\\BILD\\") + prefix
+                     + QStringLiteral("%1").arg(G.beroem.BildNummer, 3, 10, QLatin1Char('0'))
                      + QStringLiteral(".BMP");
         bild->setGeometry(bild->x(), Panel9->height() + (k % 3) * h, Panel1->x(), h);
         bild->move(k < 3 ? Panel1->x() - BildImage[0]->width() : x, bild->y());
-        const QString fil = HittaInnehaall(G.BildNamn);
+        const QString fil = HittaInnehaall(G.beroem.BildNamn);
         if (fil.isEmpty() || !bild->laddaFil(riktigSoekvaeg(fil))) {
             bild->hide();
             continue;
@@ -228,10 +228,10 @@ void TForm1::BildImageMouseMove(int k)
     if (k < 0 || k > 5)
         return;
     Bildruta *bild = BildImage[k];
-    G.MusOverText = 1;
-    const QString text = GeBildText(G.StartbildNummer[k]);
+    G.mening.MusOverText = 1;
+    const QString text = GeBildText(G.beroem.StartbildNummer[k]);
     const Meningsrader rader = meningsrader(2, Panel1->x(), text, 2);
-    G.MusOverText = 0;
+    G.mening.MusOverText = 0;
 
     Label4->hide();
     saettEtikettText(Label3, rader[1]);
@@ -239,11 +239,11 @@ void TForm1::BildImageMouseMove(int k)
     const int x = Panel1->x() + Panel1->width();
     const bool bred = Label3->width() >= bild->width();
     if (k < 3)
-        Label3->move(bred ? (Panel1->x() - Label3->width()) / 2 + G.Marginal
+        Label3->move(bred ? (Panel1->x() - Label3->width()) / 2 + G.skaerm.Marginal
                           : bild->x() + (bild->width() - Label3->width()) / 2,
                      Label3->y());
     else
-        Label3->move(bred ? x + G.Marginal : x + (bild->width() - Label3->width()) / 2, Label3->y());
+        Label3->move(bred ? x + G.skaerm.Marginal : x + (bild->width() - Label3->width()) / 2, Label3->y());
 
     Label4->move(Label3->x(), Label3->y() + Label3->height());
     if (!rader[2].isEmpty()) {
@@ -288,9 +288,9 @@ void TForm1::Button7Click()
     aktiveraKnappar();
     if (TomUtskriftslistorna)
         TomUtskriftslistorna();
-    G.NySida = 1;
-    G.SidNummer = 1;
-    G.UtskriftAvsnitt = 0;
+    G.arbetsblad.NySida = 1;
+    G.arbetsblad.SidNummer = 1;
+    G.arbetsblad.UtskriftAvsnitt = 0;
 }
 
 void TForm1::aktiveraKnappar()
@@ -351,7 +351,7 @@ void TForm1::Button5Click() { VisaF5(); }
 
 void TForm1::Button6Click()
 {
-    G.DiagnosStaengd = 0;
+    G.diagnos.DiagnosStaengd = 0;
     saettLaege(Laege::Diagnostest);
     starta(Foenstertyp::TDiag);
 }
@@ -364,6 +364,6 @@ void TForm1::Timer1Timer() { Timer1->setInterval(0); }
 
 void TForm1::Timer2Timer()
 {
-    ++G.Tidraeknare;
+    ++G.runda.Tidraeknare;
     Timer2->setEnabled(false);
 }

@@ -74,20 +74,20 @@ std::optional<QString> laesPostrad(const QString &namn, int n) { return Postfil(
 
 std::optional<Postdelar> postNummer(Postfil &fil, int n)
 {
-    const std::optional<QString> rad = fil.rad(G.DatFilNamn, n);
+    const std::optional<QString> rad = fil.rad(G.oevning.DatFilNamn, n);
     if (!rad) {
-        G.HaemtadRad.clear();
-        visaMeddelande(saknadFil(G.DatFilNamn));
+        G.post.HaemtadRad.clear();
+        visaMeddelande(saknadFil(G.oevning.DatFilNamn));
         return std::nullopt;
     }
-    G.HaemtadRad = *rad;
+    G.post.HaemtadRad = *rad;
     return delaPostrad(*rad);
 }
 
 std::optional<Postdelar> naestaPost(Postfil &fil)
 {
-    G.PostNummer = Word(haemta_slumptal(G.FilSlumpMarkoer[G.DatFilIndex], G.DatFilIndex));
-    return postNummer(fil, G.PostNummer);
+    G.post.PostNummer = Word(haemta_slumptal(G.fel.FilSlumpMarkoer[G.oevning.DatFilIndex], G.oevning.DatFilIndex));
+    return postNummer(fil, G.post.PostNummer);
 }
 
 bool haemtaord(const QString &namn, int n)
@@ -95,7 +95,7 @@ bool haemtaord(const QString &namn, int n)
     if (n < 1)
         return true;   // nothing to read: the line stays as it was
     const std::optional<QString> rad = laesPostrad(namn, n);
-    G.HaemtadRad = rad.value_or(QString());
+    G.post.HaemtadRad = rad.value_or(QString());
     return rad.has_value();
 }
 
@@ -105,7 +105,7 @@ Postdelar delaPostrad(const QString &raaRad)
     bool alternativ = false;
     int k = 1;
     QString rad = raaRad;
-    if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
+    if (Tillstaand::Postdata::Radskrypterad == 1 && !rad.isEmpty())
         rad = dekryptrad(rad);
     ut.rad = rad;
     qsizetype p = 0;
@@ -165,7 +165,7 @@ int foerstaTommaFaelt(const Arr<QString, 1, 10> &faelt)
     return k;
 }
 
-void LetaPrep(const QString &text) { G.LetaPrepDelar = delaVidMarkeringar(text); }
+void LetaPrep(const QString &text) { G.post.LetaPrepDelar = delaVidMarkeringar(text); }
 
 namespace {
 bool oeroerd(const QByteArray &rad)

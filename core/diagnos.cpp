@@ -14,17 +14,17 @@ Byte GeStatusTal(int test)
 {
     if (!Arr<int, 1, 20>::inom(test))
         return 0;
-    const int resultat = G.Diagnostabell.resultat[test];
+    const int resultat = G.diagnos.Diagnostabell.resultat[test];
     if (resultat == 0)
         return 0;
-    return resultat < Tillstaand::StatusGraens ? 3 : 2;
+    return resultat < Tillstaand::Diagnosdata::StatusGraens ? 3 : 2;
 }
 
 void diagnosback(int resultat)
 {
-    const int i = G.DiagnosNummer;
+    const int i = G.diagnos.DiagnosNummer;
     if (Arr<int, 1, 20>::inom(i)) {
-        Diagnospost &d = G.Diagnostabell;
+        Diagnospost &d = G.diagnos.Diagnostabell;
         if (d.resultat[i] > 0 && resultat == 0) {
             d.status[i] = 3;
             d.resultat[i] = 0;
@@ -38,7 +38,7 @@ void diagnosback(int resultat)
         d.dag[i] = Word(nu.date().day());
         d.timme[i] = Word(nu.time().hour());
         d.minut[i] = Word(nu.time().minute());
-        G.ProtokollAendrat = 1;
+        G.diagnos.ProtokollAendrat = 1;
     } else {
         qWarning("diagnosback: test %d outside 1..20, nothing stored", i);
     }
@@ -51,14 +51,14 @@ void diagnosback(int resultat)
 
 void bokaGodkaendOevning()
 {
-    const int test = G.DiagnosNummer;
-    if (decltype(G.Diagnostabell.status)::inom(test)) {
-        G.Diagnostabell.status[test] = 2;
-        G.ProtokollAendrat = 1;
+    const int test = G.diagnos.DiagnosNummer;
+    if (decltype(G.diagnos.Diagnostabell.status)::inom(test)) {
+        G.diagnos.Diagnostabell.status[test] = 2;
+        G.diagnos.ProtokollAendrat = 1;
     }
-    G.OevningsNummer = 0;
+    G.diagnos.OevningsNummer = 0;
     saettLaege(Laege::Diagnostest);
-    G.AntalRaett = 0;
+    G.runda.AntalRaett = 0;
     if (diaprot)
         diaprot->oevningGodkaend(test);
 }

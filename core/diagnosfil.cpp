@@ -81,7 +81,7 @@ QByteArray fylltTill(const QByteArray &bytes, int storlek)
 
 // ---- the directory ---------------------------------------------------------
 // The directory as the user finds it on this system ("/" between the names).
-QString katalogText() { return plattform::riktigSoekvaeg(G.DiagnosKatalog); }
+QString katalogText() { return plattform::riktigSoekvaeg(G.start.DiagnosKatalog); }
 
 QString kundeInteSparas()
 {
@@ -155,7 +155,7 @@ bool elevdataFinns()
 {
     QList<QByteArray> poster;
     return (laesDiagnosposter(poster) && !poster.isEmpty())
-           || !plattform::listaFiler(G.DiagnosKatalog, QStringLiteral("SV*.DIS")).isEmpty();
+           || !plattform::listaFiler(G.start.DiagnosKatalog, QStringLiteral("SV*.DIS")).isEmpty();
 }
 
 bool skrivLaerarfil(const QString &loesen)
@@ -235,7 +235,7 @@ QString lagratNamn(const QByteArray &post)
 // ---- operations ----------------------------------------------------------------
 QString diagnosSoekvaeg(const QString &namn)
 {
-    return plattform::riktigSoekvaeg(G.DiagnosKatalog + QLatin1Char('\\') + namn);
+    return plattform::riktigSoekvaeg(G.start.DiagnosKatalog + QLatin1Char('\\') + namn);
 }
 
 bool laesDiagnosposter(QList<QByteArray> &poster)
@@ -251,7 +251,7 @@ bool laesDiagnosposter(QList<QByteArray> &poster)
 
 void NyDiagnospost()
 {
-    Diagnospost &d = G.Diagnostabell;
+    Diagnospost &d = G.diagnos.Diagnostabell;
     d.namn.clear();
     d.loesen.clear();
     d.resultat.fyll(0);
@@ -268,8 +268,8 @@ QString HaemtaDiagnospost(const QString &namn)
         const QString nyckel = SvVersaler(namn);
         for (const QByteArray &p : poster) {
             if (SvVersaler(lagratNamn(p)) == nyckel) {
-                G.Diagnostabell = avkodaDiagnospost(p);
-                loesen = G.Diagnostabell.loesen;
+                G.diagnos.Diagnostabell = avkodaDiagnospost(p);
+                loesen = G.diagnos.Diagnostabell.loesen;
                 hittad = true;
                 break;
             }
@@ -277,7 +277,7 @@ QString HaemtaDiagnospost(const QString &namn)
     }
     if (!hittad)
         NyDiagnospost();
-    G.Diagnostabell.namn = namn;
+    G.diagnos.Diagnostabell.namn = namn;
     return loesen;
 }
 
@@ -295,7 +295,7 @@ bool DiagnosNamnFinns(const QString &namn)
     }
     if (!finns)
         NyDiagnospost();
-    G.Diagnostabell.namn = namn;
+    G.diagnos.Diagnostabell.namn = namn;
     return finns;
 }
 
@@ -317,7 +317,7 @@ bool SparaProtokoll()
         plattform::visaInformation(kundeInteSparas());
         return false;
     }
-    const QByteArray egen = kodaDiagnospost(G.Diagnostabell);
+    const QByteArray egen = kodaDiagnospost(G.diagnos.Diagnostabell);
     QList<QByteArray> poster;
     if (!QFileInfo::exists(diagnosSoekvaeg(Diagnosfil))) {
         // A new class: the teacher password comes with its first record, so
@@ -332,7 +332,7 @@ bool SparaProtokoll()
         plattform::visaInformation(kundeInteSparas());
         return false;
     }
-    const QString nyckel = SvVersaler(G.Diagnostabell.namn.str());
+    const QString nyckel = SvVersaler(G.diagnos.Diagnostabell.namn.str());
     bool ersatt = false;
     for (QByteArray &p : poster)
         if (SvVersaler(lagratNamn(p)) == nyckel) {
@@ -348,7 +348,7 @@ bool SparaRaderaProt(const QString &namnAttRadera)
 {
     const QString namn = namnAttRadera.left(25);
     auto avbryt = [] {
-        G.Raderingslaege = 0;
+        G.diagnos.Raderingslaege = 0;
         return false;
     };
     QList<QByteArray> poster;
@@ -356,9 +356,9 @@ bool SparaRaderaProt(const QString &namnAttRadera)
         plattform::visaInformation(saknasEllerFelaktig());
         return avbryt();
     }
-    if (G.Raderingslaege == 1) {
+    if (G.diagnos.Raderingslaege == 1) {
         const QString fraaga = QStringLiteral("Vill du verkligen ta bort diagnosen \"")
-                               + G.Diagnostabell.namn + QStringLiteral("\"?");
+                               + G.diagnos.Diagnostabell.namn + QStringLiteral("\"?");
         if (!plattform::fraagaJaNej(fraaga))
             return avbryt();
     }
@@ -437,26 +437,26 @@ Laerarloesen laesLaerarloesen()
 {
     QString loesen;
     if (laesLaerarfil(loesen)) {
-        G.LaerarLoesen = loesen;
+        G.diagnos.LaerarLoesen = loesen;
         return Laerarloesen::Laest;
     }
     plattform::Skrivlaas laas(diagnosSoekvaeg(Laasfil));
     if (laas.haalls() && laesLaerarfil(loesen)) {   // made meanwhile by another copy
-        G.LaerarLoesen = loesen;
+        G.diagnos.LaerarLoesen = loesen;
         return Laerarloesen::Laest;
     }
     // Only a new, empty directory starts with the initial password. Where
     // pupils' results lie, the file was there and someone removed or spoilt
     // it: the pupils can write here, so that must not open the panel.
     if (elevdataFinns()) {
-        G.LaerarLoesen.clear();
+        G.diagnos.LaerarLoesen.clear();
         return Laerarloesen::Borttaget;
     }
     if (!laas.haalls() || !skrivLaerarfil(InitialtLaerarLoesen)) {
         plattform::visaMeddelande(QStringLiteral("Kunde inte skapa lärarlösenfilen."));
         return Laerarloesen::Fel;
     }
-    G.LaerarLoesen = InitialtLaerarLoesen;
+    G.diagnos.LaerarLoesen = InitialtLaerarLoesen;
     return Laerarloesen::Laest;
 }
 
@@ -469,7 +469,7 @@ QString borttagetLoesen()
     const QString sedan = QStringLiteral(" och byt lösenord: tryck på bokstaven Ä när knappen Info är markerad.");
     const QString plats = Installningsfil() + QStringLiteral(", under [") + ReservLoesenSektion
                           + QStringLiteral("] på raden ") + ReservLoesenNyckel + QLatin1Char('=');
-    if (!G.ReservLaerarLoesen.isEmpty())
+    if (!G.start.ReservLaerarLoesen.isEmpty())
         return foerst + QStringLiteral("Logga in som Lärare med reservlösenordet i inställningsfilen ") + plats + sedan;
     return foerst + QStringLiteral("Be den som installerade Morvika att skriva ett reservlösenord i "
                                    "inställningsfilen ")
@@ -482,7 +482,7 @@ void LararLosenFil(int typ)
     if (typ == 1) {
         laesLaerarloesen();
     } else if (typ == 2) {
-        const QString nytt = G.Diagnostabell.loesen;
+        const QString nytt = G.diagnos.Diagnostabell.loesen;
         // A confirmed change is written even when the file has gone since
         // the sign-in, so it is never dropped without a word.
         if (nytt.isEmpty())
@@ -505,11 +505,11 @@ bool LaerarLoesenGodkaent(const QString &skrivet)
     if (skrivet.isEmpty())
         return false;
     const Laerarloesen l = laesLaerarloesen();
-    if (!G.ReservLaerarLoesen.isEmpty() && skrivet == G.ReservLaerarLoesen)
+    if (!G.start.ReservLaerarLoesen.isEmpty() && skrivet == G.start.ReservLaerarLoesen)
         return true;
     if (l == Laerarloesen::Borttaget) {
         plattform::visaVarning(borttagetLoesen());
         return false;
     }
-    return !G.LaerarLoesen.isEmpty() && skrivet == G.LaerarLoesen;
+    return !G.diagnos.LaerarLoesen.isEmpty() && skrivet == G.diagnos.LaerarLoesen;
 }

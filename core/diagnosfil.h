@@ -2,8 +2,8 @@
 // The diagnosis directory's files: the pupil-record file SDIAG.DIA (one
 // 336-byte record per pupil), its scratch file Slask.DI2, the archives
 // "SV" + stamp + ".DIS" and the teacher-password file SVE45444.DOT (one
-// 54-byte record). Every operation works on G.DiagnosKatalog and the current
-// pupil record G.Diagnostabell, and reports through the message seam.
+// 54-byte record). Every operation works on G.start.DiagnosKatalog and the current
+// pupil record G.diagnos.Diagnostabell, and reports through the message seam.
 //
 // Every rewrite goes through the safe writer (scratch file, checked, synced,
 // renamed in one step) under the directory's lock file SDIAG.LCK, so a
@@ -75,9 +75,9 @@ bool DiagnosNamnlista(QStringList &namn);
 bool SparaProtokoll();
 
 // Removes the records named exactly `namnAttRadera` (cut at 25 characters)
-// and every record without a name. Asks first while G.Raderingslaege is on.
+// and every record without a name. Asks first while G.diagnos.Raderingslaege is on.
 // True only when a record of that name was removed and the file rewritten;
-// otherwise G.Raderingslaege is switched off and the file is as it was.
+// otherwise G.diagnos.Raderingslaege is switched off and the file is as it was.
 bool SparaRaderaProt(const QString &namnAttRadera);
 
 // The ten-digit stamp yymmddhhnn of the clock's present moment, or an empty
@@ -88,19 +88,19 @@ QString TidsstampelText(bool goera);
 // never replaced: the user is told and SDIAG.DIA stays.
 bool SparaUndanDiagnosfil(const QString &staempel);
 
-// Kind 1: reads the teacher password into G.LaerarLoesen, making the file
+// Kind 1: reads the teacher password into G.diagnos.LaerarLoesen, making the file
 // with the initial password when it is missing, short or holds no password,
 // but only while the directory holds no pupils' results (records in
-// SDIAG.DIA, archives): there no password is in effect (G.LaerarLoesen
+// SDIAG.DIA, archives): there no password is in effect (G.diagnos.LaerarLoesen
 // empty) until a teacher signs in with the reserve password and sets one.
 // Kind 2: writes the current record's password as the new teacher password
 // (making the file when it has gone) and says whether it was changed;
-// G.LaerarLoesen stays. Other kinds: nothing.
+// G.diagnos.LaerarLoesen stays. Other kinds: nothing.
 void LararLosenFil(int typ);
 
 // The teacher's password check of the sign-in: reads the file (kind 1) and
 // accepts the password in effect or the reserve password from the
-// configuration (G.ReservLaerarLoesen; none when empty). Never an empty one.
+// configuration (G.start.ReservLaerarLoesen; none when empty). Never an empty one.
 // When no password is in effect because the file is gone from beside the
 // pupils' results, it says what the teacher can do.
 bool LaerarLoesenGodkaent(const QString &skrivet);

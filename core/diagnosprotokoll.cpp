@@ -45,7 +45,7 @@ QString summaCell(qint64 summa)
 
 QString TidpunktText(int resultat, int n)
 {
-    const Diagnospost &d = G.Diagnostabell;
+    const Diagnospost &d = G.diagnos.Diagnostabell;
     if (resultat <= 0 || !decltype(d.aar)::inom(n))
         return QString();
     return QString::number(d.aar[n]).mid(2, 2) + tvaa(d.maanad[n]) + tvaa(d.dag[n]) + QLatin1Char(' ')
@@ -58,7 +58,7 @@ qint64 summa()
 {
     qint64 s = 0;
     for (int n = 1; n <= 20; ++n)
-        s += G.Diagnostabell.resultat[n];
+        s += G.diagnos.Diagnostabell.resultat[n];
     return s;
 }
 
@@ -69,10 +69,10 @@ void beraeknaKolumnprocent(int w, int klientbredd, int marginal)
     const int p2 = r - 1;
     const int p3 = r + 1;
     const int p1 = 100 - p0 - 3 * p2;
-    G.Kolumnprocent[1] = p0;
-    G.Kolumnprocent[2] = p0 + p1;
-    G.Kolumnprocent[3] = p0 + p1 + p2;
-    G.Kolumnprocent[4] = p0 + p1 + p2 + p3;
+    G.diagnos.Kolumnprocent[1] = p0;
+    G.diagnos.Kolumnprocent[2] = p0 + p1;
+    G.diagnos.Kolumnprocent[3] = p0 + p1 + p2;
+    G.diagnos.Kolumnprocent[4] = p0 + p1 + p2 + p3;
 }
 
 bool kanLagras1252(const QString &text) { return plattform::fraan1252(plattform::till1252(text)) == text; }

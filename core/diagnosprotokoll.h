@@ -27,7 +27,7 @@ QString statusCell(int status);             // empty for a status outside 0..3
 // numbers of a damaged file cannot overflow it.
 qint64 summa();
 
-// The printout's column borders in percent of the table width (G.Kolumnprocent
+// The printout's column borders in percent of the table width (G.diagnos.Kolumnprocent
 // 1..4) from the width w of a time column, the window's client width and the
 // margin.
 void beraeknaKolumnprocent(int w, int klientbredd, int marginal);

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-// How the word is presented (G.DiktatLaege, kept between openings).
+// How the word is presented (G.val.DiktatLaege, kept between openings).
 inline constexpr int DiktatHoera = 0;   // the sound only
 inline constexpr int DiktatSe = 1;      // flashed only
 inline constexpr int DiktatBaada = 2;   // both

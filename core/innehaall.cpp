@@ -7,14 +7,14 @@ using namespace plattform;
 
 QString SoekInnehaall(const QString &rest)
 {
-    const QString pc = G.PcSoekvaeg + rest;
-    return filFinns(pc) ? pc : G.CdSoekvaeg + rest;
+    const QString pc = G.start.PcSoekvaeg + rest;
+    return filFinns(pc) ? pc : G.start.CdSoekvaeg + rest;
 }
 
 QString HittaInnehaall(const QString &rest, Basordning ordning)
 {
-    const QString pc = G.PcSoekvaeg + rest;
-    const QString cd = G.CdSoekvaeg + rest;
+    const QString pc = G.start.PcSoekvaeg + rest;
+    const QString cd = G.start.CdSoekvaeg + rest;
     const QString &foerst = ordning == Basordning::PcFoerst ? pc : cd;
     const QString &sedan = ordning == Basordning::PcFoerst ? cd : pc;
     if (filFinns(foerst))
@@ -26,7 +26,7 @@ QString HittaInnehaall(const QString &rest, Basordning ordning)
 
 QString HittaKatalog(const QString &rest)
 {
-    for (const QString &bas : {G.PcSoekvaeg.str(), G.CdSoekvaeg.str()})
+    for (const QString &bas : {G.start.PcSoekvaeg.str(), G.start.CdSoekvaeg.str()})
         if (katalogFinns(bas + rest))
             return bas + rest;
     return {};

@@ -16,9 +16,9 @@ const QString IngenLjudutgaangText =
 
 void SaegIngenLjudutgaang()
 {
-    if (G.LjudutgaangSaknasSagt)
+    if (G.ljud.LjudutgaangSaknasSagt)
         return;
-    G.LjudutgaangSaknasSagt = true;
+    G.ljud.LjudutgaangSaknasSagt = true;
     visaInformation(IngenLjudutgaangText);
 }
 
@@ -78,31 +78,31 @@ void spelaUnderBaserna(const QString &rest, const QString &foereText, bool vaent
 {
     const QString fil = HittaInnehaall(rest);
     if (fil.isEmpty())
-        visaInformation(saknasText(foereText, G.CdSoekvaeg + rest));
+        visaInformation(saknasText(foereText, G.start.CdSoekvaeg + rest));
     else
         spela(fil, vaenta);
 }
 } // namespace
 
-void GeLjudDirectory() { G.LjudKatalog = LjudKatalogFoer(G.Programtal); }
+void GeLjudDirectory() { G.ljud.LjudKatalog = LjudKatalogFoer(G.oevning.Programtal); }
 
 void SpelaUppWavLjud(const QString &namn)
 {
-    if (G.RaktLjud == 1) {
-        G.RaktLjud = 0;
+    if (G.ljud.RaktLjud == 1) {
+        G.ljud.RaktLjud = 0;
         // A sound straight from "\LJUD\" (the anthem) never holds the
         // window up, whatever the last exercise's program number says.
         spelaUnderBaserna(ljud + namn, QStringLiteral("Ljudfilen "), false);
         return;
     }
-    QString under = G.LjudKatalog;
-    const int index = G.DatFilIndex;
-    const int antal = decltype(G.FilAntalPoster)::inom(index) ? G.FilAntalPoster[index] : 0;
-    if (antal > 99 && !ljudIKatalogenSjaelv(G.Programtal)) {
-        const int n = G.RaettaFel == 1 ? G.FelPostNummer : G.PostNummer;
+    QString under = G.ljud.LjudKatalog;
+    const int index = G.oevning.DatFilIndex;
+    const int antal = decltype(G.start.FilAntalPoster)::inom(index) ? G.start.FilAntalPoster[index] : 0;
+    if (antal > 99 && !ljudIKatalogenSjaelv(G.oevning.Programtal)) {
+        const int n = G.runda.RaettaFel == 1 ? G.fel.FelPostNummer : G.post.PostNummer;
         under += QStringLiteral("\\L") + QString::number(n / 100);
     }
-    const QString rest = G.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
-    spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "), SpelasTillSlut(G.Programtal));
-    G.RaktLjud = 0;
+    const QString rest = G.ljud.LjudKatalog.isEmpty() ? ljud + namn : ljud + under + QLatin1Char('\\') + namn;
+    spelaUnderBaserna(rest, QStringLiteral("Ljudfilen  "), SpelasTillSlut(G.oevning.Programtal));
+    G.ljud.RaktLjud = 0;
 }

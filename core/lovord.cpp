@@ -16,11 +16,11 @@ int lovordNummer(int fel, int d, int res, bool namngiven)
         static const int utan[3][2] = {{9001, 9005}, {9002, 9006}, {9013, 9015}};
         return utan[fel][namngiven ? 1 : 0];
     }
-    if (res < 0 || res > Tillstaand::DiagnosLaengd)
+    if (res < 0 || res > Tillstaand::Runddata::DiagnosLaengd)
         return 0;
     if (fel == 2)
         return namngiven ? 9016 : 9014;
-    if (res == Tillstaand::DiagnosLaengd)
+    if (res == Tillstaand::Runddata::DiagnosLaengd)
         return fel == 0 ? 9011 : 9012;
     if (res > 0)
         return fel == 0 ? 9009 : 9010;
@@ -126,36 +126,36 @@ const QString &texter(const QString (&lista)[AntalBilder + 1], int n)
 
 void HaemtaLovordFilNamn()
 {
-    const int raett = G.AntalRaett;
-    const int fel = G.AntalIRunda - raett;
-    G.LovordFilNamn.clear();
+    const int raett = G.runda.AntalRaett;
+    const int fel = G.runda.AntalIRunda - raett;
+    G.beroem.LovordFilNamn.clear();
     if (fel < 0 || fel > 2)
         return;
-    const int d = GeDiagnosNummer(G.Programtal);
-    const int res = d == 0 ? 0 : G.Diagnostabell.resultat[d];
-    const int nummer = lovordNummer(fel, d, res, !G.Diagnostabell.namn.isEmpty());
+    const int d = GeDiagnosNummer(G.oevning.Programtal);
+    const int res = d == 0 ? 0 : G.diagnos.Diagnostabell.resultat[d];
+    const int nummer = lovordNummer(fel, d, res, !G.diagnos.Diagnostabell.namn.isEmpty());
     if (nummer != 0)
-        G.LovordFilNamn = QStringLiteral("SVOM") + QString::number(nummer) + QStringLiteral(".LOV");
+        G.beroem.LovordFilNamn = QStringLiteral("SVOM") + QString::number(nummer) + QStringLiteral(".LOV");
 }
 
 bool KollaLovOrd(const QString &namn)
 {
-    G.LovordIndex = 1;
-    while (G.LovordIndex <= G.AntalLovordFiler && G.LovordFilTabell[G.LovordIndex] != namn)
-        ++G.LovordIndex;
+    G.beroem.LovordIndex = 1;
+    while (G.beroem.LovordIndex <= G.start.AntalLovordFiler && G.start.LovordFilTabell[G.beroem.LovordIndex] != namn)
+        ++G.beroem.LovordIndex;
     // A name that is not in the table has no count to look at.
-    if (G.LovordIndex > G.AntalLovordFiler || !decltype(G.LovordAntalRader)::inom(G.LovordIndex))
+    if (G.beroem.LovordIndex > G.start.AntalLovordFiler || !decltype(G.start.LovordAntalRader)::inom(G.beroem.LovordIndex))
         return false;
-    if (G.LovordAntalRader[G.LovordIndex] == 0)
-        ordantal(namn, G.LovordIndex, true);
-    return G.LovordAntalRader[G.LovordIndex] != 0;
+    if (G.start.LovordAntalRader[G.beroem.LovordIndex] == 0)
+        ordantal(namn, G.beroem.LovordIndex, true);
+    return G.start.LovordAntalRader[G.beroem.LovordIndex] != 0;
 }
 
 int haemta_Lovordslumptal(int markoer, int index)
 {
-    if (!decltype(G.LovordAntalRader)::inom(index))
+    if (!decltype(G.start.LovordAntalRader)::inom(index))
         return 0;
-    const int antal = G.LovordAntalRader[index];
+    const int antal = G.start.LovordAntalRader[index];
     if (antal <= 0)
         return 0;
     int resultat = nteIOrdningen(markoer, antal, 900);
@@ -163,7 +163,7 @@ int haemta_Lovordslumptal(int markoer, int index)
     // gives a line of the file.
     if (resultat == 0)
         resultat = std::clamp(markoer, 1, antal);
-    int &m = G.LovordMarkoer[index];
+    int &m = G.beroem.LovordMarkoer[index];
     m = m < antal ? m + 1 : 1;
     return resultat;
 }
@@ -171,7 +171,7 @@ int haemta_Lovordslumptal(int markoer, int index)
 QString LovordMen(const QString &faelt)
 {
     QString ut;
-    const int d = GeDiagnosNummer(G.Programtal);
+    const int d = GeDiagnosNummer(G.oevning.Programtal);
     qsizetype p = 0;
     while (p < faelt.size()) {
         const QChar c = faelt.at(p);
@@ -182,13 +182,13 @@ QString LovordMen(const QString &faelt)
         }
         const QStringView rest = QStringView(faelt).mid(p);
         if (rest.startsWith(QLatin1String("<namn>"))) {
-            ut += G.Diagnostabell.namn.str();
+            ut += G.diagnos.Diagnostabell.namn.str();
             p += 6;
         } else if (rest.startsWith(QLatin1String("<diagnos>"))) {
             ut += QString::number(d);
             p += 9;
         } else if (rest.startsWith(QLatin1String("<res>"))) {
-            ut += QString::number(d == 0 ? 0 : G.Diagnostabell.resultat[d]);
+            ut += QString::number(d == 0 ? 0 : G.diagnos.Diagnostabell.resultat[d]);
             p += 5;
         } else {
             ++p;   // a lone "<" is dropped
@@ -199,36 +199,36 @@ QString LovordMen(const QString &faelt)
 
 int haemta_Bildslumptal(int /*markoer*/)
 {
-    if (G.BildOrdningNy == 1) {
+    if (G.beroem.BildOrdningNy == 1) {
         bool tagen[AntalBilder + 1] = {};
         int j = 1;
         for (int p = 1; p <= 900 && j <= AntalBilder; ++p) {
-            const int tal = G.SlumpOrdning[p];
+            const int tal = G.fel.SlumpOrdning[p];
             if (tal >= 1 && tal <= AntalBilder && !tagen[tal]) {
                 tagen[tal] = true;
-                G.BildOrdning[j++] = tal;
+                G.beroem.BildOrdning[j++] = tal;
             }
         }
         // An order that does not hold every picture number yet: the missing
         // numbers follow in turn, so every entry is a picture.
         for (int n = 1; n <= AntalBilder && j <= AntalBilder; ++n)
             if (!tagen[n])
-                G.BildOrdning[j++] = n;
-        G.BildOrdningNy = 0;
+                G.beroem.BildOrdning[j++] = n;
+        G.beroem.BildOrdningNy = 0;
     }
-    if (G.BildMarkoer < 1 || G.BildMarkoer > AntalBilder)
-        G.BildMarkoer = 1;
-    const int n = G.BildOrdning[G.BildMarkoer];
+    if (G.beroem.BildMarkoer < 1 || G.beroem.BildMarkoer > AntalBilder)
+        G.beroem.BildMarkoer = 1;
+    const int n = G.beroem.BildOrdning[G.beroem.BildMarkoer];
     GeBildText(n);
-    G.BildMarkoer = G.BildMarkoer < AntalBilder ? G.BildMarkoer + 1 : 1;
+    G.beroem.BildMarkoer = G.beroem.BildMarkoer < AntalBilder ? G.beroem.BildMarkoer + 1 : 1;
     return n;
 }
 
 QString GeBildText(int n)
 {
     if (n >= 1 && n <= AntalBilder)
-        G.BildText = G.MusOverText == 1 ? texterA[n] : texterB[n];
-    return G.BildText;
+        G.beroem.BildText = G.mening.MusOverText == 1 ? texterA[n] : texterB[n];
+    return G.beroem.BildText;
 }
 
 const QString &StartbildText(int n) { return texter(texterA, n); }

@@ -15,7 +15,7 @@ int MeningsPunkter(Word programtal)
 int MeningsBredd(int vaenster, int hoeger)
 {
     const int spann = hoeger - vaenster;
-    if (G.MusOverText == 1 || program(G.Programtal).oskaladRadbredd)
+    if (G.mening.MusOverText == 1 || program(G.oevning.Programtal).oskaladRadbredd)
         return spann;
     return int(avrundaJaemnt(qint64(plattform::skaermstorlek().width()) * spann, 640));
 }
@@ -47,8 +47,8 @@ Meningsrader meningsrader(int vaenster, int hoeger, const QString &text, int ant
     Typsnitt t;
     t.familj = QStringLiteral("Arial");
     t.fet = true;
-    t.punkter = G.MusOverText == 1 ? 8 : MeningsPunkter(G.Programtal);
-    G.MusOverText = 0;
+    t.punkter = G.mening.MusOverText == 1 ? 8 : MeningsPunkter(G.oevning.Programtal);
+    G.mening.MusOverText = 0;
     if (text.isEmpty())
         return ut;
 

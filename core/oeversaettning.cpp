@@ -10,9 +10,9 @@ using namespace plattform;
 void FyllEngListan()
 {
     QString fil;
-    if (G.Oeversaettning == 1)
+    if (G.val.Oeversaettning == 1)
         fil = QStringLiteral("MORVENG.DAT");
-    else if (G.Oeversaettning == 2)
+    else if (G.val.Oeversaettning == 2)
         fil = QStringLiteral("MORVTYS.DAT");
     else
         return;
@@ -20,15 +20,15 @@ void FyllEngListan()
     RadLaesare laesare;
     if (soekvaeg.isEmpty() || !laesare.oeppna(riktigSoekvaeg(soekvaeg)))
         return;
-    G.ListBox1.clear();
-    G.ListBox2.clear();
+    G.ordlistor.ListBox1.clear();
+    G.ordlistor.ListBox2.clear();
     for (int rader = 0; rader < 3000 && !laesare.slut(); ++rader) {
         const QString rad = laesare.laesRad().left(220);
         const qsizetype hash = rad.left(219).indexOf(QLatin1Char('#'));
         // Position 2..189 counted from 1.
         if (hash >= 1 && hash <= 188) {
-            G.ListBox1 << rad.left(hash);
-            G.ListBox2 << rad.mid(hash + 1);
+            G.ordlistor.ListBox1 << rad.left(hash);
+            G.ordlistor.ListBox2 << rad.mid(hash + 1);
         }
     }
 }

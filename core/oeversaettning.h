@@ -3,6 +3,6 @@
 // English or German translation, shown under the item by the exercises
 // whose program row says they are translated.
 
-// Loads MORVENG.DAT or MORVTYS.DAT (by Oeversaettning) into G.ListBox1 and
-// G.ListBox2; a missing list leaves them as they were.
+// Loads MORVENG.DAT or MORVTYS.DAT (by Oeversaettning) into G.ordlistor.ListBox1 and
+// G.ordlistor.ListBox2; a missing list leaves them as they were.
 void FyllEngListan();

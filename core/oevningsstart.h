@@ -19,6 +19,6 @@ struct Oevningsstart {
 // The exercise the shared state names now.
 inline Oevningsstart oevningsstart()
 {
-    const Word p = GeProgramtal(G.DatFilNamn);
-    return {G.DatFilNamn, G.DatFilIndex, p, program(p), laege()};
+    const Word p = GeProgramtal(G.oevning.DatFilNamn);
+    return {G.oevning.DatFilNamn, G.oevning.DatFilIndex, p, program(p), laege()};
 }

@@ -32,7 +32,7 @@ QString PassAktFoerklaring(Word programtal, const QString &f1, const QString &f2
     // An item without a mark names its whole text.
     auto markerat = [&f1] {
         LetaPrep(f1);
-        return G.LetaPrepDelar[2].isEmpty() ? f1 : G.LetaPrepDelar[2];
+        return G.post.LetaPrepDelar[2].isEmpty() ? f1 : G.post.LetaPrepDelar[2];
     };
     switch (program(programtal).foerklaring) {
     case K::Ingen:

@@ -124,14 +124,14 @@ Rekordtabell rangordna(const QList<Rekordpost> &lagrade, const Rekordpost &ny)
 QString rekordfilFoer(const QString &datfil)
 {
     const QString stam = datfil.section(QLatin1Char('.'), 0, 0);
-    const QString katalog = G.ResultatKatalog.isEmpty() ? G.PcSoekvaeg.str() + QStringLiteral("\\RESULTAT\\")
-                                                        : G.ResultatKatalog;
+    const QString katalog = G.start.ResultatKatalog.isEmpty() ? G.start.PcSoekvaeg.str() + QStringLiteral("\\RESULTAT\\")
+                                                        : G.start.ResultatKatalog;
     return katalog + stam + QStringLiteral(".SVR");
 }
 
 QString rekordkatalogMeddelande()
 {
-    const QString fil = G.RekordFilNamn;
+    const QString fil = G.spelare.RekordFilNamn;
     // The user's data folder is a path of this system, with "/".
     const qsizetype slut = std::max(fil.lastIndexOf(QLatin1Char('\\')), fil.lastIndexOf(QLatin1Char('/')));
     return QStringLiteral("Katalogen ") + fil.left(std::max<qsizetype>(0, slut))
@@ -140,13 +140,13 @@ QString rekordkatalogMeddelande()
 
 QString rekordDiskFullMeddelande()
 {
-    return QStringLiteral("Disken är full, så resultattabellen ") + G.RekordFilNamn
+    return QStringLiteral("Disken är full, så resultattabellen ") + G.spelare.RekordFilNamn
            + QStringLiteral(" kunde inte skrivas. Resultatet är inte sparat.");
 }
 
 QString rekordSkrivfelMeddelande()
 {
-    return QStringLiteral("Resultattabellen ") + G.RekordFilNamn
+    return QStringLiteral("Resultattabellen ") + G.spelare.RekordFilNamn
            + QStringLiteral(" kunde inte skrivas. Resultatet är inte sparat.");
 }
 
@@ -213,7 +213,7 @@ bool laesPoster(const QString &riktig, QList<Rekordpost> &poster, bool &fanns)
 
 Rekordlaesning laesRekordfil(QList<Rekordpost> &poster, QString *fel)
 {
-    const QString riktig = riktigSoekvaeg(G.RekordFilNamn);
+    const QString riktig = riktigSoekvaeg(G.spelare.RekordFilNamn);
     const QString katalog = QFileInfo(riktig).absolutePath();
     bool fanns = false;
     if (!laesPoster(riktig, poster, fanns)) {
@@ -245,7 +245,7 @@ Rekordlaesning laesRekordfil(QList<Rekordpost> &poster, QString *fel)
 
 bool sparaRekord(const Rekordpost &ny, QString *fel)
 {
-    const QString riktig = riktigSoekvaeg(G.RekordFilNamn);
+    const QString riktig = riktigSoekvaeg(G.spelare.RekordFilNamn);
     const QString katalog = QFileInfo(riktig).absolutePath();
     if (!QFileInfo(katalog).isDir())
         return misslyckat(fel, rekordkatalogMeddelande());

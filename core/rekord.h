@@ -41,13 +41,13 @@ QString rekordfilFoer(const QString &datfil);
 
 // "Katalogen <dir>, där resultaten ska sparas, finns inte eller ..."
 QString rekordkatalogMeddelande();
-// The table G.RekordFilNamn could not be written: because the disk is full,
+// The table G.spelare.RekordFilNamn could not be written: because the disk is full,
 // or for a reason the system does not name.
 QString rekordDiskFullMeddelande();
 QString rekordSkrivfelMeddelande();
 
 enum class Rekordlaesning { Laest, Skapad, Misslyckad };
-// Reads G.RekordFilNamn (at most 100 records); a missing file is created
+// Reads G.spelare.RekordFilNamn (at most 100 records); a missing file is created
 // empty. When it fails, `fel` (if given) gets the message that says why.
 Rekordlaesning laesRekordfil(QList<Rekordpost> &poster, QString *fel = nullptr);
 // Ranks `ny` into the table on disk as it stands now and writes it back:

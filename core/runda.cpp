@@ -12,19 +12,19 @@ bool diagnosoevning(Laege l) { return l == Laege::Diagnosoevning || l == Laege::
 
 void Runda::starta()
 {
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
     boerjaOm();
-    G.StandardAntal = G.AntalIRunda = m_val.laengd > 0 ? m_val.laengd
-        : aerDiagnosomraade(::laege())                 ? Tillstaand::DiagnosLaengd
-                                                       : Tillstaand::AntalPerRunda;
+    G.runda.StandardAntal = G.runda.AntalIRunda = m_val.laengd > 0 ? m_val.laengd
+        : aerDiagnosomraade(::laege())                 ? Tillstaand::Runddata::DiagnosLaengd
+                                                       : Tillstaand::Runddata::AntalPerRunda;
     m_laege = Rundlaege::VaentarSvar;
 }
 
 void Runda::publicera()
 {
-    G.Uppgiftsnummer = m_uppgift;
-    G.AntalRaett = m_raett;
-    G.AntalFel = m_fel;
+    G.runda.Uppgiftsnummer = m_uppgift;
+    G.runda.AntalRaett = m_raett;
+    G.runda.AntalFel = m_fel;
 }
 
 void Runda::stega()
@@ -63,10 +63,10 @@ void Runda::nollaRaekning()
 
 std::optional<Postdelar> Runda::haemtaRad()
 {
-    if (G.RaettaFel == 1) {
+    if (G.runda.RaettaFel == 1) {
         const int n = foerstaFelpost();
         if (n == 0)
-            return delaPostrad(G.HaemtadRad);   // nothing listed: the line stays
+            return delaPostrad(G.post.HaemtadRad);   // nothing listed: the line stays
         return postNummer(m_fil, n);
     }
     return naestaPost(m_fil);
@@ -74,7 +74,7 @@ std::optional<Postdelar> Runda::haemtaRad()
 
 void Runda::foerberedPost(bool lampaPaa)
 {
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     m_laege = Rundlaege::VaentarSvar;
     hjaelpAnvaend = diagnosoevning(::laege()) && lampaPaa ? 1 : 0;
 }
@@ -82,29 +82,29 @@ void Runda::foerberedPost(bool lampaPaa)
 void Runda::boka(bool raett)
 {
     if (raett) {
-        G.SenastRaett = 1;
+        G.runda.SenastRaett = 1;
         if (hjaelpAnvaend == 0)
             ++m_raett;
         publicera();
-        if (G.RaettaFel == 1)
-            haemtafel(G.DatFilNamn, FelTaBort);
+        if (G.runda.RaettaFel == 1)
+            haemtafel(G.oevning.DatFilNamn, FelTaBort);
         return;
     }
-    G.SenastRaett = 0;
+    G.runda.SenastRaett = 0;
     ++m_fel;
     publicera();
     if (!m_val.felLista)
         return;
-    if (G.RaettaFel == 1)
-        haemtafel(G.DatFilNamn, FelFlyttaSist);
+    if (G.runda.RaettaFel == 1)
+        haemtafel(G.oevning.DatFilNamn, FelFlyttaSist);
     else if (paagaar())
-        haemtafel(G.DatFilNamn, FelLaeggTill);
+        haemtafel(G.oevning.DatFilNamn, FelLaeggTill);
 }
 
 Naesta Runda::efterSvar()
 {
     stega();
-    const bool raett = G.SenastRaett == 1;
+    const bool raett = G.runda.SenastRaett == 1;
     if (paagaar()) {
         if (raett || !m_val.vaentanEfterFel)
             return Naesta::NyPost;
@@ -123,8 +123,8 @@ Naesta Runda::vaentTick()
 {
     if (m_laege != Rundlaege::Vaentan)
         return Naesta::Inget;
-    ++G.Tidraeknare;
-    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, m_val.tiondelsVaentan))
+    ++G.runda.Tidraeknare;
+    if (!VaentanSlut(G.runda.Tidraeknare, G.val.SekunderRaettSvar, m_val.tiondelsVaentan))
         return Naesta::Inget;
     if (m_val.vaentanKraeverUppgift && !paagaar())
         return Naesta::Inget;
@@ -135,8 +135,8 @@ Naesta Runda::slutTick()
 {
     if (m_laege != Rundlaege::Slutfoerdroejning)
         return Naesta::Inget;
-    ++G.Tidraeknare;
-    if (!VaentanSlut(G.Tidraeknare, G.SekunderRaettSvar, true))
+    ++G.runda.Tidraeknare;
+    if (!VaentanSlut(G.runda.Tidraeknare, G.val.SekunderRaettSvar, true))
         return Naesta::Inget;
     m_laege = Rundlaege::Slut;
     return Naesta::Avsluta;
@@ -146,7 +146,7 @@ bool Runda::mellanslag()
 {
     if (!vaentarKoer())
         return false;
-    G.Tidraeknare = MellanslagTidraeknare;
+    G.runda.Tidraeknare = MellanslagTidraeknare;
     return true;
 }
 
@@ -159,9 +159,9 @@ Naesta Runda::avslutaVaentan()
 
 Oevningsutfall Runda::passregel()
 {
-    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, m_raett, G.OevningsNummer);
+    const Oevningsutfall utfall = Oevningsregel(m_val.passregel, m_raett, G.diagnos.OevningsNummer);
     if (utfall == Oevningsutfall::FoerstaRundan)
-        G.OevningsNummer = 1;
+        G.diagnos.OevningsNummer = 1;
     else if (utfall == Oevningsutfall::Godkaend) {
         bokaGodkaendOevning();
         m_raett = 0;   // the test starts from nothing
@@ -175,7 +175,7 @@ Rundslut Runda::avsluta()
     if (!m_val.diagnosbokfoering)
         return Rundslut::Slutpanel;
     const Laege l = ::laege();
-    if (diagnosoevning(l) && G.RaettaFel == 0)
+    if (diagnosoevning(l) && G.runda.RaettaFel == 0)
         return passregel() == Oevningsutfall::Godkaend ? Rundslut::Stang : Rundslut::EjGodkaend;
     if (l == Laege::Diagnostest) {
         diagnosback(m_raett);
@@ -198,13 +198,13 @@ void Runda::avbryt()
 bool Runda::startaRaettning()
 {
     const Laege l = ::laege();
-    if (!aerOevningslaege(l) || G.FelAntal[G.DatFilIndex] <= 0)
+    if (!aerOevningslaege(l) || G.fel.FelAntal[G.oevning.DatFilIndex] <= 0)
         return false;
     m_raett = 0;
     m_uppgift = 1;
     publicera();
-    G.RaettaFel = 1;
-    G.AntalIRunda = RaettningsLaengd(G.FelAntal[G.DatFilIndex], G.StandardAntal);
+    G.runda.RaettaFel = 1;
+    G.runda.AntalIRunda = RaettningsLaengd(G.fel.FelAntal[G.oevning.DatFilIndex], G.runda.StandardAntal);
     if (diagnosoevning(l))
         saettLaege(Laege::OevningRaettning);
     m_laege = Rundlaege::VaentarSvar;
@@ -213,13 +213,13 @@ bool Runda::startaRaettning()
 
 bool Runda::fortsaett()
 {
-    const bool nyRunda = FortsaettNyRunda(m_uppgift, G.AntalIRunda, G.RaettaFel == 1);
-    if (FortsaettNollar(G.Arbetsbladslaege, nyRunda, m_val.fortsaettNollarMittIRundan))
+    const bool nyRunda = FortsaettNyRunda(m_uppgift, G.runda.AntalIRunda, G.runda.RaettaFel == 1);
+    if (FortsaettNollar(G.oevning.Arbetsbladslaege, nyRunda, m_val.fortsaettNollarMittIRundan))
         nollaRaekning();
     if (!nyRunda)
         return false;
-    G.RaettaFel = 0;
-    G.AntalIRunda = G.StandardAntal;
+    G.runda.RaettaFel = 0;
+    G.runda.AntalIRunda = G.runda.StandardAntal;
     if (::laege() == Laege::OevningRaettning)
         saettLaege(Laege::Diagnosoevning);
     m_uppgift = 1;
@@ -228,11 +228,11 @@ bool Runda::fortsaett()
     return true;
 }
 
-bool Runda::raettningFinns() const { return G.FelAntal[G.DatFilIndex] > 0; }
+bool Runda::raettningFinns() const { return G.fel.FelAntal[G.oevning.DatFilIndex] > 0; }
 
 bool Runda::faarBeroem() const
 {
-    return ::laege() == Laege::Oevning && FaarBeroem(m_raett, G.AntalIRunda, G.RaettaFel == 1);
+    return ::laege() == Laege::Oevning && FaarBeroem(m_raett, G.runda.AntalIRunda, G.runda.RaettaFel == 1);
 }
 
 bool Runda::rutorFoeljer() const
@@ -240,4 +240,4 @@ bool Runda::rutorFoeljer() const
     return ::laege() == Laege::Oevning || ::laege() == Laege::OevningRaettning;
 }
 
-bool Runda::paagaar() const { return m_uppgift <= G.AntalIRunda; }
+bool Runda::paagaar() const { return m_uppgift <= G.runda.AntalIRunda; }

@@ -24,7 +24,7 @@ Oevningsutfall Oevningsregel(Passregel regel, int antalRaett, int oevningsNummer
 {
     if (regel == Passregel::EnRunda)
         return antalRaett >= 12 ? Oevningsutfall::Godkaend : Oevningsutfall::Inget;
-    if (antalRaett < Tillstaand::AntalPerRunda - 2)
+    if (antalRaett < Tillstaand::Runddata::AntalPerRunda - 2)
         return Oevningsutfall::Inget;
     return oevningsNummer == 0 ? Oevningsutfall::FoerstaRundan : Oevningsutfall::Godkaend;
 }

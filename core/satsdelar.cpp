@@ -187,7 +187,7 @@ Nivaafil laesNivaafil(const QString &datFilNamn)
     f.oeppnad = true;
     while (!fil.slut()) {
         QString rad = fil.laesRad();
-        if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
+        if (Tillstaand::Postdata::Radskrypterad == 1 && !rad.isEmpty())
             rad = dekryptrad(rad);
         // An item line has a "#" after its first character and before its last.
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.mid(1, rad.size() - 2).indexOf(QLatin1Char('#')) < 0)

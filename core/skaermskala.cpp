@@ -51,10 +51,10 @@ Word Skalprocent(const QSize &skaerm)
 
 void Skaltest()
 {
-    G.Skalprocent = Skalprocent(plattform::skaermstorlek());
+    G.skaerm.Skalprocent = Skalprocent(plattform::skaermstorlek());
     Typsnitt t;
     t.familj = QStringLiteral("Arial");
     t.fet = true;
     t.punkter = 12;
-    G.Marginal = Word(textmaetare().bredd(QStringLiteral("L"), t));
+    G.skaerm.Marginal = Word(textmaetare().bredd(QStringLiteral("L"), t));
 }

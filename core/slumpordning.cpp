@@ -25,25 +25,25 @@ QList<int> slumpadOrdning(int n)
 void SkapaSlumpordning(int lo, int hi)
 {
     for (int i = 1; i <= 20; ++i) {
-        G.LovordMarkoer[i] = 1;
-        G.LovordAntalRader[i] = 0;
+        G.beroem.LovordMarkoer[i] = 1;
+        G.start.LovordAntalRader[i] = 0;
     }
-    G.BildMarkoer = 1;
+    G.beroem.BildMarkoer = 1;
     for (int i = 1; i <= 140; ++i) {
-        G.FilSlumpMarkoer[i] = 1;
-        G.FilAntalPoster[i] = 0;
+        G.fel.FilSlumpMarkoer[i] = 1;
+        G.start.FilAntalPoster[i] = 0;
     }
     plattform::Randomize();
     lo = std::max(lo, 1);
     hi = std::min(hi, 900);
     const QList<int> ordning = slumpadOrdning(hi - lo + 1);
     for (int k = 0; k < ordning.size(); ++k)
-        G.SlumpOrdning[lo + k] = ordning.at(k) + lo - 1;
-    for (auto &f : G.Fellista)
+        G.fel.SlumpOrdning[lo + k] = ordning.at(k) + lo - 1;
+    for (auto &f : G.fel.Fellista)
         f = Felpost{};
-    G.DatFilIndex = 0;
+    G.oevning.DatFilIndex = 0;
     for (int i = 1; i <= 140; ++i)
-        G.FelAntal[i] = 0;
+        G.fel.FelAntal[i] = 0;
 }
 
 namespace {
@@ -57,7 +57,7 @@ bool aerFil(int index) { return index >= 1 && index <= 140; }
 int foerstaPlats(int fil)
 {
     for (int p = 1; p <= Listlaengd; ++p)
-        if (G.Fellista[p].postnummer != 0 && G.Fellista[p].filindex == fil)
+        if (G.fel.Fellista[p].postnummer != 0 && G.fel.Fellista[p].filindex == fil)
             return p;
     return 0;
 }
@@ -66,7 +66,7 @@ int sistFylldaPlats()
 {
     int sist = 0;
     for (int p = 1; p <= Listlaengd; ++p)
-        if (G.Fellista[p].postnummer != 0)
+        if (G.fel.Fellista[p].postnummer != 0)
             sist = p;
     return sist;
 }
@@ -75,22 +75,22 @@ int sistFylldaPlats()
 void flyttaNer(int p, int sist)
 {
     for (int j = p; j < sist; ++j)
-        G.Fellista[j] = G.Fellista[j + 1];
+        G.fel.Fellista[j] = G.fel.Fellista[j + 1];
 }
 
 // The item number of the file's first entry (FelPostNummer), 0 when there
 // is none or it lies outside the file.
 int foerstaFelpost(int fil)
 {
-    if (G.FelAntal[fil] <= 0)
+    if (G.fel.FelAntal[fil] <= 0)
         return 0;
     const int p = foerstaPlats(fil);
     if (p == 0)
         return 0;
-    G.FelPostNummer = G.Fellista[p].postnummer;
-    if (G.FelPostNummer <= 0 || G.FelPostNummer > G.FilAntalPoster[fil])
+    G.fel.FelPostNummer = G.fel.Fellista[p].postnummer;
+    if (G.fel.FelPostNummer <= 0 || G.fel.FelPostNummer > G.start.FilAntalPoster[fil])
         return 0;
-    return G.FelPostNummer;
+    return G.fel.FelPostNummer;
 }
 
 void haemta(const QString &namn, int fil)
@@ -100,14 +100,14 @@ void haemta(const QString &namn, int fil)
     const QString undervaeg = QStringLiteral("\\DATA\\DAT\\") + namn;
     // Items are counted as the item reader counts them: comment and header
     // lines and empty lines are not items.
-    const std::optional<QString> rad = laesPostrad(namn, G.FelPostNummer);
+    const std::optional<QString> rad = laesPostrad(namn, G.fel.FelPostNummer);
     if (!rad) {
-        plattform::visaMeddelande(saknadFil(G.CdSoekvaeg + undervaeg));
+        plattform::visaMeddelande(saknadFil(G.start.CdSoekvaeg + undervaeg));
         return;
     }
-    if (program(G.Programtal).foenster == Foenstertyp::TKlockan)
-        G.KlockPost = G.FelPostNummer;
-    G.HaemtadRad = *rad;
+    if (program(G.oevning.Programtal).foenster == Foenstertyp::TKlockan)
+        G.fel.KlockPost = G.fel.FelPostNummer;
+    G.post.HaemtadRad = *rad;
 }
 
 void taBort(int fil)
@@ -117,9 +117,9 @@ void taBort(int fil)
         return;
     const int sist = sistFylldaPlats();
     flyttaNer(p, sist);
-    G.Fellista[sist] = Felpost{};
-    if (G.FelAntal[fil] > 0)
-        --G.FelAntal[fil];
+    G.fel.Fellista[sist] = Felpost{};
+    if (G.fel.FelAntal[fil] > 0)
+        --G.fel.FelAntal[fil];
 }
 
 void flyttaSist(int fil)
@@ -127,7 +127,7 @@ void flyttaSist(int fil)
     const int p = foerstaPlats(fil);
     if (p == 0)
         return;
-    const Felpost post = G.Fellista[p];
+    const Felpost post = G.fel.Fellista[p];
     const int sist = sistFylldaPlats();
     if (sist == Listlaengd) {
         // A full list: the entry goes into the last slot but one, and the
@@ -136,41 +136,41 @@ void flyttaSist(int fil)
         if (p == Listlaengd)
             return;
         flyttaNer(p, Listlaengd - 1);
-        G.Fellista[Listlaengd - 1] = post;
+        G.fel.Fellista[Listlaengd - 1] = post;
         return;
     }
     flyttaNer(p, sist);
-    G.Fellista[sist] = post;
+    G.fel.Fellista[sist] = post;
 }
 
 void laeggTill(int fil)
 {
     int plats = Listlaengd;
     for (int p = 1; p < Listlaengd; ++p)
-        if (G.Fellista[p].postnummer == 0) {
+        if (G.fel.Fellista[p].postnummer == 0) {
             plats = p;
             break;
         }
-    if (G.Fellista[Listlaengd].postnummer != 0) {
-        const int aeldsta = G.Fellista[1].filindex;
-        if (aerFil(aeldsta) && G.FelAntal[aeldsta] > 0)
-            --G.FelAntal[aeldsta];
+    if (G.fel.Fellista[Listlaengd].postnummer != 0) {
+        const int aeldsta = G.fel.Fellista[1].filindex;
+        if (aerFil(aeldsta) && G.fel.FelAntal[aeldsta] > 0)
+            --G.fel.FelAntal[aeldsta];
         flyttaNer(1, Listlaengd);
     }
-    G.Fellista[plats] = Felpost{int(G.PostNummer), fil};
-    if (G.FelAntal[fil] < Listlaengd)
-        ++G.FelAntal[fil];
+    G.fel.Fellista[plats] = Felpost{int(G.post.PostNummer), fil};
+    if (G.fel.FelAntal[fil] < Listlaengd)
+        ++G.fel.FelAntal[fil];
 }
 
 } // namespace
 
 int foerstaFelpost()
 {
-    if (!aerFil(G.DatFilIndex))
+    if (!aerFil(G.oevning.DatFilIndex))
         return 0;
-    const int n = foerstaFelpost(G.DatFilIndex);
-    if (n != 0 && program(G.Programtal).foenster == Foenstertyp::TKlockan)
-        G.KlockPost = G.FelPostNummer;
+    const int n = foerstaFelpost(G.oevning.DatFilIndex);
+    if (n != 0 && program(G.oevning.Programtal).foenster == Foenstertyp::TKlockan)
+        G.fel.KlockPost = G.fel.FelPostNummer;
     return n;
 }
 
@@ -178,7 +178,7 @@ int nteIOrdningen(int n, int antal, int plaster)
 {
     int funna = 0;
     for (int p = 1; p <= plaster; ++p) {
-        const int tal = G.SlumpOrdning[p];
+        const int tal = G.fel.SlumpOrdning[p];
         if (tal >= 1 && tal <= antal && ++funna == n)
             return tal;
     }
@@ -189,22 +189,22 @@ int haemta_slumptal(int cursor, int fil)
 {
     if (!aerFil(fil))
         return 0;
-    const int c = std::min(G.FilAntalPoster[fil], HoegstaPost);
+    const int c = std::min(G.start.FilAntalPoster[fil], HoegstaPost);
     if (c <= 0) {
-        G.FilSlumpMarkoer[fil] = 1;
+        G.fel.FilSlumpMarkoer[fil] = 1;
         return 0;
     }
     // A cursor outside the file's items starts the order again.
     if (cursor < 1 || cursor > c)
         cursor = 1;
     const int resultat = std::max(nteIOrdningen(cursor, c, HoegstaPost), 1);
-    G.FilSlumpMarkoer[fil] = G.FilSlumpMarkoer[fil] < c ? G.FilSlumpMarkoer[fil] + 1 : 1;
+    G.fel.FilSlumpMarkoer[fil] = G.fel.FilSlumpMarkoer[fil] < c ? G.fel.FilSlumpMarkoer[fil] + 1 : 1;
     return resultat;
 }
 
 void haemtafel(const QString &namn, Felfunktion operation)
 {
-    const int fil = G.DatFilIndex;
+    const int fil = G.oevning.DatFilIndex;
     if (!aerFil(fil))
         return;
     switch (operation) {

@@ -41,7 +41,7 @@ const QString IniNamn = QStringLiteral("Morv2010.Ini");
 
 QString saknadData()
 {
-    QString text = QStringLiteral("Kan inte hitta katalogen ") + G.CdSoekvaeg + QStringLiteral("\\DATA");
+    QString text = QStringLiteral("Kan inte hitta katalogen ") + G.start.CdSoekvaeg + QStringLiteral("\\DATA");
     if (!konfigurationsbrist.isEmpty())
         text += QStringLiteral("\n\n") + konfigurationsbrist;
     return text;
@@ -95,42 +95,42 @@ bool HaemtaSoekvaegar()
         }
         vaerden << v;
     }
-    G.CdSoekvaeg = vaerden[0];
-    G.PcSoekvaeg = vaerden[1];
-    G.ResultatKatalog = vaerden[2];
-    if (!G.ResultatKatalog.isEmpty() && !G.ResultatKatalog.endsWith(QLatin1Char('\\')))
-        G.ResultatKatalog += QLatin1Char('\\');
-    G.DiagnosKatalog = vaerden[3];
-    if (G.DiagnosKatalog.endsWith(QLatin1Char('\\')))
-        G.DiagnosKatalog.chop(1);
+    G.start.CdSoekvaeg = vaerden[0];
+    G.start.PcSoekvaeg = vaerden[1];
+    G.start.ResultatKatalog = vaerden[2];
+    if (!G.start.ResultatKatalog.isEmpty() && !G.start.ResultatKatalog.endsWith(QLatin1Char('\\')))
+        G.start.ResultatKatalog += QLatin1Char('\\');
+    G.start.DiagnosKatalog = vaerden[3];
+    if (G.start.DiagnosKatalog.endsWith(QLatin1Char('\\')))
+        G.start.DiagnosKatalog.chop(1);
     // Unless the configuration names a folder (one a class shares, say), the
     // results go to the user's data folder, outside the build, so a rebuild
     // or a fresh checkout leaves them. Its path is the system's: the length
     // limit is for what someone configured.
     const QString data = datakatalog();
-    const bool rekordIData = G.ResultatKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
-    const bool diagnoserIData = G.DiagnosKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
+    const bool rekordIData = G.start.ResultatKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
+    const bool diagnoserIData = G.start.DiagnosKatalog.isEmpty() && !data.isEmpty() && foerLaanga.isEmpty();
     if (rekordIData)
-        G.ResultatKatalog = data + QLatin1Char('/');
+        G.start.ResultatKatalog = data + QLatin1Char('/');
     if (diagnoserIData)
-        G.DiagnosKatalog = data;
-    else if (G.DiagnosKatalog.isEmpty())
-        G.DiagnosKatalog = (G.PcSoekvaeg + QStringLiteral("\\RESULTAT")).left(89);
-    G.ReservLaerarLoesen = fil.vaerde(ReservLoesenSektion, ReservLoesenNyckel);
-    if (G.ReservLaerarLoesen.size() > LoesenGraens) {
+        G.start.DiagnosKatalog = data;
+    else if (G.start.DiagnosKatalog.isEmpty())
+        G.start.DiagnosKatalog = (G.start.PcSoekvaeg + QStringLiteral("\\RESULTAT")).left(89);
+    G.start.ReservLaerarLoesen = fil.vaerde(ReservLoesenSektion, ReservLoesenNyckel);
+    if (G.start.ReservLaerarLoesen.size() > LoesenGraens) {
         visaVarning(QStringLiteral("Reservlösenordet %1 under [%2] i %3 är %4 tecken långt, men ett lösenord får "
                                    "vara högst %5 tecken. Det gäller inte.")
                         .arg(ReservLoesenNyckel, ReservLoesenSektion, ini)
-                        .arg(G.ReservLaerarLoesen.size())
+                        .arg(G.start.ReservLaerarLoesen.size())
                         .arg(LoesenGraens));
-        G.ReservLaerarLoesen.clear();
+        G.start.ReservLaerarLoesen.clear();
     }
     if (foerLaanga.isEmpty()) {
         if (rekordIData || diagnoserIData) {
             QDir().mkpath(data);
             // What a class saved where the results lay before.
-            if (!G.PcSoekvaeg.isEmpty())
-                FlyttaInTidigareResultat(G.PcSoekvaeg + QStringLiteral("\\RESULTAT"), data, diagnoserIData,
+            if (!G.start.PcSoekvaeg.isEmpty())
+                FlyttaInTidigareResultat(G.start.PcSoekvaeg + QStringLiteral("\\RESULTAT"), data, diagnoserIData,
                                          rekordIData);
         }
         return true;
@@ -142,8 +142,8 @@ bool HaemtaSoekvaegar()
 
 bool HaemtaDatFiler()
 {
-    G.AntalDatFiler = 0;
-    G.AntalLovordFiler = 0;
+    G.start.AntalDatFiler = 0;
+    G.start.AntalLovordFiler = 0;
     const QString lista = SoekInnehaall(QStringLiteral("\\DATA\\datfiler.sve"));
     RadLaesare fil;
     if (fil.oeppna(riktigSoekvaeg(lista))) {
@@ -151,10 +151,10 @@ bool HaemtaDatFiler()
             const QString namn = fil.laesRad().trimmed().left(12);
             const QString ext = versalExt(namn);
             // Names past the table's end are ignored.
-            if (ext == QLatin1String(".DAT") && G.AntalDatFiler < 140)
-                G.DatFilTabell[++G.AntalDatFiler] = namn;
-            else if (ext == QLatin1String(".LOV") && G.AntalLovordFiler < 20)
-                G.LovordFilTabell[++G.AntalLovordFiler] = namn;
+            if (ext == QLatin1String(".DAT") && G.start.AntalDatFiler < 140)
+                G.start.DatFilTabell[++G.start.AntalDatFiler] = namn;
+            else if (ext == QLatin1String(".LOV") && G.start.AntalLovordFiler < 20)
+                G.start.LovordFilTabell[++G.start.AntalLovordFiler] = namn;
         }
         return true;
     }
@@ -165,17 +165,17 @@ bool HaemtaDatFiler()
     }
     QStringList namn = listaFiler(katalog, QStringLiteral("SV*.DAT"));
     for (const QString &n : namn) {
-        if (G.AntalDatFiler >= 140)
+        if (G.start.AntalDatFiler >= 140)
             break;
-        G.DatFilTabell[++G.AntalDatFiler] = n;
+        G.start.DatFilTabell[++G.start.AntalDatFiler] = n;
     }
-    sortera(G.DatFilTabell, G.AntalDatFiler);
+    sortera(G.start.DatFilTabell, G.start.AntalDatFiler);
     return true;
 }
 
 void HaemtaLovordFiler()
 {
-    if (G.AntalLovordFiler != 0)
+    if (G.start.AntalLovordFiler != 0)
         return;
     const QString katalog = HittaKatalog(QStringLiteral("\\DATA"));
     if (katalog.isEmpty()) {
@@ -183,22 +183,22 @@ void HaemtaLovordFiler()
         return;
     }
     for (const QString &n : listaFiler(katalog, QStringLiteral("SVOM*.LOV"))) {
-        if (G.AntalLovordFiler >= 20)
+        if (G.start.AntalLovordFiler >= 20)
             break;
-        G.LovordFilTabell[++G.AntalLovordFiler] = n;
+        G.start.LovordFilTabell[++G.start.AntalLovordFiler] = n;
     }
-    sortera(G.LovordFilTabell, G.AntalLovordFiler);
+    sortera(G.start.LovordFilTabell, G.start.AntalLovordFiler);
 }
 
 bool Uppstart()
 {
-    G.CdSoekvaeg.clear();
-    G.AntalLovordFiler = 0;
-    G.DatFilIndex = 1;
-    G.PostNummer = 1;
-    G.BildNummer = 1;
-    G.ValtTest = 1;
-    G.NySida = 0;
+    G.start.CdSoekvaeg.clear();
+    G.start.AntalLovordFiler = 0;
+    G.oevning.DatFilIndex = 1;
+    G.post.PostNummer = 1;
+    G.beroem.BildNummer = 1;
+    G.diagnos.ValtTest = 1;
+    G.arbetsblad.NySida = 0;
     saettLaege(Laege::Oevning);
     if (!HaemtaSoekvaegar())
         return false;
@@ -211,41 +211,41 @@ bool Uppstart()
 
 bool Kolla(const QString &namn)
 {
-    G.DatFilIndex = 1;
-    for (auto &r : G.Rubrikrader)
+    G.oevning.DatFilIndex = 1;
+    for (auto &r : G.oevning.Rubrikrader)
         r.clear();
-    G.Instruktion.clear();
-    G.Fraagerad.clear();
+    G.oevning.Instruktion.clear();
+    G.oevning.Fraagerad.clear();
     // A name that is not in the table is refused; it never shares an index
     // with another file.
     int index = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i)
-        if (G.DatFilTabell[i] == namn) {
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i)
+        if (G.start.DatFilTabell[i] == namn) {
             index = i;
             break;
         }
     const QString fel = saknadFil(namn);
     if (index == 0) {
-        G.DatFilIndex = 0;
+        G.oevning.DatFilIndex = 0;
         visaMeddelande(fel);
         if (HuvudfoensterAktiveras)
             HuvudfoensterAktiveras();
         return false;
     }
-    G.DatFilIndex = index;
-    if (G.FilAntalPoster[index] != 0) {
+    G.oevning.DatFilIndex = index;
+    if (G.start.FilAntalPoster[index] != 0) {
         // Counted before in this run: only the headings are read, unless the
         // file has changed its items since (emptied, shortened, grown or
         // gone while the program runs); then it is counted again.
         const QStringList *poster = Postfil().poster(namn);
-        if (poster && poster->size() == G.FilAntalPoster[index]) {
+        if (poster && poster->size() == G.start.FilAntalPoster[index]) {
             ordantal(namn, index, false);
             return true;
         }
-        G.FilAntalPoster[index] = 0;
+        G.start.FilAntalPoster[index] = 0;
     }
     ordantal(namn, index, true);
-    if (G.FilAntalPoster[index] == 0) {
+    if (G.start.FilAntalPoster[index] == 0) {
         visaMeddelande(fel);
         if (HuvudfoensterAktiveras)
             HuvudfoensterAktiveras();
@@ -270,12 +270,12 @@ void ordantal(const QString &namn, int index, bool raekna)
     int rubrik = 0;
     auto rubrikrad = [&](const QString &rad) {
         if (rad.startsWith(QStringLiteral("$§")))
-            G.Instruktion = rad.mid(2);
+            G.oevning.Instruktion = rad.mid(2);
         else if (rad.startsWith(QStringLiteral("$%")))
-            G.Fraagerad = rad.mid(2);
+            G.oevning.Fraagerad = rad.mid(2);
         else {
             rubrik = std::min(rubrik + 1, 3);
-            G.Rubrikrader[rubrik] = rad.mid(1);
+            G.oevning.Rubrikrader[rubrik] = rad.mid(1);
         }
     };
     if (raekna) {
@@ -290,9 +290,9 @@ void ordantal(const QString &namn, int index, bool raekna)
                 ++antal;
         }
         if (ext == QLatin1String(".DAT"))
-            G.FilAntalPoster[index] += antal;
+            G.start.FilAntalPoster[index] += antal;
         else if (ext == QLatin1String(".LOV"))
-            G.LovordAntalRader[index] += antal;
+            G.start.LovordAntalRader[index] += antal;
     } else {
         for (int i = 0; i < 6 && !fil.slut(); ++i) {
             const QString rad = fil.laesRad();

@@ -27,9 +27,9 @@ namespace {
 // Scaled to the screen and put back in its middle.
 void skaleraCentrerat(QWidget *w)
 {
-    if (G.Skalprocent == 100 || G.Skalprocent == 0)
+    if (G.skaerm.Skalprocent == 100 || G.skaerm.Skalprocent == 0)
         return;
-    skalaFoenster(w, G.Skalprocent);
+    skalaFoenster(w, G.skaerm.Skalprocent);
     // A scaled font is not always scaled by exactly the percentage: each
     // label takes the width its text needs, so no text loses its end.
     for (QLabel *l : w->findChildren<QLabel *>())
@@ -193,7 +193,7 @@ void TDiag::FormCreate()
     m_laerarkontroll = true;
     m_laerare = false;
     m_felLoesen = 0;
-    G.Raderingslaege = 0;
+    G.diagnos.Raderingslaege = 0;
     NyAnvandareButton->setEnabled(true);
     SkrivLosenLabel->hide();
     FelLosenLabel->hide();
@@ -299,9 +299,9 @@ void TDiag::Edit1KeyPress(QChar tecken)
         ListBox1->hide();
         ListOverskriftLabel->hide();
         NyDiagnospost();
-        G.Diagnostabell.namn = text;
+        G.diagnos.Diagnostabell.namn = text;
         Visadiaprot();
-        G.Diagnostabell.loesen.clear();
+        G.diagnos.Diagnostabell.loesen.clear();
         stang();
     }
 }
@@ -346,12 +346,12 @@ void TDiag::ListBox1KeyPress(QChar tecken)
     const QString namn = valtNamnText();
     if (namn.isEmpty())
         return;
-    G.Raderingslaege = 1;
+    G.diagnos.Raderingslaege = 1;
     NyAnvandareButton->hide();
     HaemtaDiagnospost(namn);
     if (m_raderingstyp == 3) {
-        SparaRaderaProt(G.Diagnostabell.namn);
-        G.Raderingslaege = 0;
+        SparaRaderaProt(G.diagnos.Diagnostabell.namn);
+        G.diagnos.Raderingslaege = 0;
         VisaListbox();
         ListBox1->setEnabled(true);
     } else {
@@ -397,8 +397,8 @@ void TDiag::MaskEdit1KeyPress(QChar tecken)
         ListOverskriftLabel->hide();
         MaskEdit1->hide();
         m_laerarkontroll = false;
-    } else if (G.Raderingslaege == 1) {
-        if (skrivet != G.Diagnostabell.loesen.str()) {
+    } else if (G.diagnos.Raderingslaege == 1) {
+        if (skrivet != G.diagnos.Diagnostabell.loesen.str()) {
             saettEtikettText(FelLosenLabel, QStringLiteral("Felaktigt lösen. Försök igen!"));
             SkrivLosenLabel->hide();
             FelLosenLabel->show();
@@ -409,9 +409,9 @@ void TDiag::MaskEdit1KeyPress(QChar tecken)
         FelLosenLabel->hide();
         MaskEdit1->hide();
         NyAnvandareButton->setEnabled(false);
-        if (SparaRaderaProt(G.Diagnostabell.namn)) {
+        if (SparaRaderaProt(G.diagnos.Diagnostabell.namn)) {
             delete ListBox1->takeItem(ListBox1->currentRow());
-            G.Raderingslaege = 0;
+            G.diagnos.Raderingslaege = 0;
         }
         ListBox1->setCurrentRow(-1);
         ListBox1->show();
@@ -420,7 +420,7 @@ void TDiag::MaskEdit1KeyPress(QChar tecken)
         NyAnvandareButton->show();
         NyAnvandareButton->setEnabled(true);
     } else if (!m_laerare) {
-        if (skrivet != G.Diagnostabell.loesen.str()) {
+        if (skrivet != G.diagnos.Diagnostabell.loesen.str()) {
             misslyckat();
             return;
         }
@@ -487,18 +487,18 @@ void TDiag::Button2KeyPress(QChar tecken)
 {
     if (tecken.toUpper() != QChar(0xC4))
         return;
-    if (G.LaerarLoesen.isEmpty())
+    if (G.diagnos.LaerarLoesen.isEmpty())
         LararLosenFil(1);
     QString nytt;
-    if (!nyttLoesen(G.LaerarLoesen, nytt))
+    if (!nyttLoesen(G.diagnos.LaerarLoesen, nytt))
         return;
-    G.Diagnostabell.loesen = nytt;
+    G.diagnos.Diagnostabell.loesen = nytt;
     LararLosenFil(2);
 }
 
 void VisaDiag()
 {
-    if (G.DiagnosStaengd != 0)
+    if (G.diagnos.DiagnosStaengd != 0)
         return;
     visaModalt<TDiag>();
     saettLaege(Laege::Oevning);

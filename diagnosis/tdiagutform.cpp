@@ -65,7 +65,7 @@ void SkrivutDiaggen(const QList<QStringList> &rader)
     p.saettPenna(Qt::black, 1);
     int y = 2;
     p.textOut(p.XmmTillPixel(20), p.YmmTillPixel(y + 2),
-              QStringLiteral("Diagnosprotokoll från Morvika för ") + G.Diagnostabell.namn.str()
+              QStringLiteral("Diagnosprotokoll från Morvika för ") + G.diagnos.Diagnostabell.namn.str()
                   + QLatin1Char('.'));
     y += 10;
     const int L = p.XmmTillPixel(15) - 1;

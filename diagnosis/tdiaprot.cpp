@@ -114,9 +114,9 @@ void Tdiaprot::FormCreate()
 {
     const int CW = width();
     const int CH = height();
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     EscapePanel->resize(CW, EscapePanel->height());
-    Label1->setText(QStringLiteral("Diagnosprotokoll för ") + G.Diagnostabell.namn.str());
+    Label1->setText(QStringLiteral("Diagnosprotokoll för ") + G.diagnos.Diagnostabell.namn.str());
     Label1->adjustSize();
     Label1->move(Label1->x(), 0);
     Panel1->hide();
@@ -164,14 +164,14 @@ void Tdiaprot::FormCreate()
 
     Panel2->hide();
     Label1->show();
-    G.ProtokollAendrat = 0;
-    if (G.ValtTest < 1 || G.ValtTest > Summarad)
-        G.ValtTest = 1;
+    G.diagnos.ProtokollAendrat = 0;
+    if (G.diagnos.ValtTest < 1 || G.diagnos.ValtTest > Summarad)
+        G.diagnos.ValtTest = 1;
 }
 
 void Tdiaprot::HjalpText()
 {
-    const int M = std::max<int>(G.Marginal, 8);
+    const int M = std::max<int>(G.skaerm.Marginal, 8);
     saettEtikettText(Label4, QStringLiteral("Flytta till önskad rad och dubbelklicka"));
     saettEtikettText(Label5, QStringLiteral("eller tryck enter så kommer diagnosen."));
     Label4->move(M, M / 2);
@@ -191,7 +191,7 @@ void Tdiaprot::showEvent(QShowEvent *e)
 
 void Tdiaprot::rita_prot()
 {
-    const Diagnospost &d = G.Diagnostabell;
+    const Diagnospost &d = G.diagnos.Diagnostabell;
     Label1->setText(QStringLiteral("Diagnosprotokoll för ") + d.namn.str());
     Label1->setGeometry(0, 0, width(), Label1->height());
     for (int n = 1; n <= AntalDiagnostester; ++n) {
@@ -202,11 +202,11 @@ void Tdiaprot::rita_prot()
     }
     {
         const QSignalBlocker tyst(StringGrid1);
-        StringGrid1->setCurrentCell(G.ValtTest, 1);
+        StringGrid1->setCurrentCell(G.diagnos.ValtTest, 1);
     }
-    if (G.ProtokollAendrat) {
+    if (G.diagnos.ProtokollAendrat) {
         SparaProtokoll();
-        G.ProtokollAendrat = 0;
+        G.diagnos.ProtokollAendrat = 0;
     }
     visaSumma();
 }
@@ -217,14 +217,14 @@ void Tdiaprot::oevningGodkaend(int) { rita_prot(); }
 
 void Tdiaprot::InfoText()
 {
-    const int n = G.ValtTest;
+    const int n = G.diagnos.ValtTest;
     if (!diagnostest(n))
         return;
-    const int status = G.Diagnostabell.status[n];
+    const int status = G.diagnos.Diagnostabell.status[n];
     if (status == 1) {
         const Diagnostest *foerra = diagnostest(n - 1);
         saettEtikettText(Label2, QStringLiteral("Du måste göra ") + (foerra ? foerra->omraade : QString()));
-        saettEtikettText(Label3, foerra && G.Diagnostabell.status[n - 1] == 3
+        saettEtikettText(Label3, foerra && G.diagnos.Diagnostabell.status[n - 1] == 3
                                      ? QStringLiteral("bättre innan du gör detta test.")
                                      : QStringLiteral("innan du gör detta test."));
     } else if (status == 3) {
@@ -247,13 +247,13 @@ void Tdiaprot::StringGrid1SelectCell(int rad)
 {
     Panel2->hide();
     Panel1->hide();
-    G.ValtTest = rad;
+    G.diagnos.ValtTest = rad;
 }
 
 void Tdiaprot::StringGrid1MouseUp(QPoint punkt)
 {
     Panel1->hide();
-    G.ValtTest = StringGrid1->MouseToCell(punkt).y();
+    G.diagnos.ValtTest = StringGrid1->MouseToCell(punkt).y();
     InfoText();
 }
 
@@ -272,7 +272,7 @@ void Tdiaprot::StringGrid1KeyPress(QChar tecken)
 
 void Tdiaprot::StringGrid1DblClick()
 {
-    if (G.ValtTest != 0)
+    if (G.diagnos.ValtTest != 0)
         startaValt();
 }
 
@@ -280,14 +280,14 @@ void Tdiaprot::startaValt()
 {
     // Only the test rows start anything: not the heading, not the sum, and
     // not a status that a damaged file put past the four there are.
-    const int n = G.ValtTest;
+    const int n = G.diagnos.ValtTest;
     if (!diagnostest(n))
         return;
-    const int status = G.Diagnostabell.status[n];
+    const int status = G.diagnos.Diagnostabell.status[n];
     saettLaege(Laege::Diagnostest);
     Panel2->hide();
     Panel1->hide();
-    G.DiagnosNummer = n;
+    G.diagnos.DiagnosNummer = n;
     setEnabled(false);
     switch (status) {
     case 0:
@@ -304,16 +304,16 @@ void Tdiaprot::koerFoenster()
 {
     const Foenstertyp typ = oevningsstart().program.foenster;
     if (!starta(typ))
-        visaMeddelande(QStringLiteral("Övningen i ") + G.DatFilNamn
+        visaMeddelande(QStringLiteral("Övningen i ") + G.oevning.DatFilNamn
                        + QStringLiteral(" kan inte startas i den här versionen av programmet."));
 }
 
 void Tdiaprot::UtseDiagProgram(int n)
 {
     if (const Diagnostest *t = diagnostest(n))
-        G.DatFilNamn = t->testfil;
+        G.oevning.DatFilNamn = t->testfil;
     Panel2->hide();
-    if (Kolla(G.DatFilNamn))
+    if (Kolla(G.oevning.DatFilNamn))
         koerFoenster();
     visaSumma();
 }
@@ -321,18 +321,18 @@ void Tdiaprot::UtseDiagProgram(int n)
 void Tdiaprot::UtseOvaProgram(int n, int status)
 {
     saettLaege(Laege::Diagnosoevning);
-    G.OevningsNummer = 0;
+    G.diagnos.OevningsNummer = 0;
     const Diagnostest *t = diagnostest(n);
     if (status == 3 && t)
-        G.DatFilNamn = t->oevningsfil;
-    if (Kolla(G.DatFilNamn))
+        G.oevning.DatFilNamn = t->oevningsfil;
+    if (Kolla(G.oevning.DatFilNamn))
         koerFoenster();
 }
 
 void Tdiaprot::AvbrytButtonClick()
 {
     SparaProtokoll();
-    G.DiagnosStaengd = 1;
+    G.diagnos.DiagnosStaengd = 1;
     saettLaege(Laege::Oevning);
     stang();
 }
@@ -340,8 +340,8 @@ void Tdiaprot::AvbrytButtonClick()
 void Tdiaprot::LosenButtonClick()
 {
     QString nytt;
-    if (nyttLoesen(G.Diagnostabell.loesen.str(), nytt))
-        G.Diagnostabell.loesen = nytt;
+    if (nyttLoesen(G.diagnos.Diagnostabell.loesen.str(), nytt))
+        G.diagnos.Diagnostabell.loesen = nytt;
     StringGrid1->setFocus();
 }
 

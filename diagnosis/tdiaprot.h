@@ -69,7 +69,7 @@ private:
     void FormCreate();
     void startaValt();
     void visaSumma();
-    // Opens the window of the program of G.DatFilNamn through the registry.
+    // Opens the window of the program of G.oevning.DatFilNamn through the registry.
     void koerFoenster();
     Protokollregistrering m_registrering{this};
 };

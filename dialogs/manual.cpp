@@ -92,7 +92,7 @@ void TManual::FormCreate()
 {
     RadLaesare fil;
     if (!fil.oeppna(riktigSoekvaeg(Manualfil()))) {
-        visaMeddelande(saknadFil(G.CdSoekvaeg + Manualnamn));
+        visaMeddelande(saknadFil(G.start.CdSoekvaeg + Manualnamn));
         stang();
         return;
     }
@@ -105,7 +105,7 @@ void TManual::FormCreate()
     const QSize skaerm = skaermstorlek();
     const int W = skaerm.width();
     const int H = skaerm.height();
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     setGeometry(0, 0, W, H);
     setWindowState(Qt::WindowMaximized);
     const int rubrikhoejd = Label1->height();

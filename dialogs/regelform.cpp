@@ -61,8 +61,8 @@ TRegelform::TRegelform(Word programtal, QWidget *parent) : Foenster(parent), m_p
 
 void TRegelform::FormCreate()
 {
-    if (G.Skalprocent != 100)
-        plattform::skalaInomSkaermen(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100)
+        plattform::skalaInomSkaermen(this, G.skaerm.Skalprocent);
     const QSize skaerm = skaermstorlek();
     Panel1->setGeometry(0, 0, skaerm.width(), skaerm.height());
     Panel1->show();
@@ -86,7 +86,7 @@ void TRegelform::Webregel()
     // tried last.
     const Basordning ordning = namn.isEmpty() ? Basordning::PcFoerst : Basordning::CdFoerst;
     const QString fil = HittaInnehaall(regelkatalog + namn, ordning);
-    const QString sist = ordning == Basordning::CdFoerst ? G.PcSoekvaeg : G.CdSoekvaeg;
+    const QString sist = ordning == Basordning::CdFoerst ? G.start.PcSoekvaeg : G.start.CdSoekvaeg;
     if (!fil.isEmpty())
         navigera(fil);
     else
@@ -94,7 +94,7 @@ void TRegelform::Webregel()
 
     // "Tillbaka" stands on the screen's lower edge; the page ends above it,
     // so the button never covers the last lines of a rule.
-    const int m = G.Marginal;
+    const int m = G.skaerm.Marginal;
     const int knapptopp = skaermstorlek().height() - ClosePanel2Knapp->height();
     ClosePanel2Knapp->move(ClosePanel2Knapp->x(), knapptopp);
     WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m,

@@ -102,22 +102,22 @@ TSpelNam::TSpelNam(QWidget *parent) : Foenster(parent)
 
 void TSpelNam::FormCreate()
 {
-    Edit1->setText(G.Spelarnamn[1]);
-    Edit2->setText(G.Spelarnamn[2]);
-    Edit3->setText(G.Spelarnamn[3]);
+    Edit1->setText(G.spelare.Spelarnamn[1]);
+    Edit2->setText(G.spelare.Spelarnamn[2]);
+    Edit3->setText(G.spelare.Spelarnamn[3]);
     m_misslyckanden = 0;
-    G.SpelnamnAvbrutet = 0;
+    G.spelare.SpelnamnAvbrutet = 0;
     m_klar = false;
-    if (G.AntalSpelare >= 1) {
+    if (G.spelare.AntalSpelare >= 1) {
         Edit1->show();
         Edit1->setEnabled(true);
         m_foerifyllt = true;
     } else {
         m_foerifyllt = false;
     }
-    if (G.AntalSpelare >= 2)
+    if (G.spelare.AntalSpelare >= 2)
         Edit2->show();
-    if (G.AntalSpelare >= 3)
+    if (G.spelare.AntalSpelare >= 3)
         Edit3->show();
 }
 
@@ -174,13 +174,13 @@ void TSpelNam::Klar()
         }
     }
     if (m_klar) {
-        G.AntalSpelare = antal;
-        G.Spelarnamn[1] = Edit1->text();
+        G.spelare.AntalSpelare = antal;
+        G.spelare.Spelarnamn[1] = Edit1->text();
         if (!Edit2->isHidden())
-            G.Spelarnamn[2] = Edit2->text();
+            G.spelare.Spelarnamn[2] = Edit2->text();
         if (!Edit3->isHidden())
-            G.Spelarnamn[3] = Edit3->text();
-        G.SpelnamnAvbrutet = 0;
+            G.spelare.Spelarnamn[3] = Edit3->text();
+        G.spelare.SpelnamnAvbrutet = 0;
         return;
     }
     ++m_misslyckanden;
@@ -232,7 +232,7 @@ void TSpelNam::escape() { Button2Click(); }
 
 void TSpelNam::Button2Click()
 {
-    G.SpelnamnAvbrutet = 1;
+    G.spelare.SpelnamnAvbrutet = 1;
     stang();
 }
 

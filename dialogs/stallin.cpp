@@ -84,12 +84,12 @@ TStallin::TStallin(QWidget *parent) : Foenster(parent)
 void TStallin::FormCreate()
 {
     // Laid out by the margin; this window is not scaled.
-    const int m = G.Marginal;
+    const int m = G.skaerm.Marginal;
     YtterPanel->setGeometry(m, m, width() - 2 * m, height() - 2 * m);
     InnerPanel->setGeometry(m, m, YtterPanel->width() - 2 * m, YtterPanel->height() - 2 * m);
     visaTid();
-    G.BildLaege = 1;
-    switch (G.Oeversaettning) {
+    G.val.BildLaege = 1;
+    switch (G.val.Oeversaettning) {
     case 1: EngButton->setText(QStringLiteral("Ja")); break;
     case 2: Tysbutton->setText(QStringLiteral("Ja")); break;
     default: break;
@@ -98,21 +98,21 @@ void TStallin::FormCreate()
 
 void TStallin::visaTid()
 {
-    saettEtikettText(TidLabel, QString::number(G.SekunderRaettSvar));
+    saettEtikettText(TidLabel, QString::number(G.val.SekunderRaettSvar));
     TidLabel->repaint();
 }
 
 void TStallin::SpinButton1UpClick()
 {
-    if (G.SekunderRaettSvar < 9)
-        ++G.SekunderRaettSvar;
+    if (G.val.SekunderRaettSvar < 9)
+        ++G.val.SekunderRaettSvar;
     visaTid();
 }
 
 void TStallin::SpinButton1DownClick()
 {
-    if (G.SekunderRaettSvar > 0)
-        --G.SekunderRaettSvar;
+    if (G.val.SekunderRaettSvar > 0)
+        --G.val.SekunderRaettSvar;
     visaTid();
 }
 
@@ -121,22 +121,22 @@ void TStallin::SpinButton1DownClick()
 // list in use.
 void TStallin::EngButtonClick()
 {
-    switch (G.Oeversaettning) {
+    switch (G.val.Oeversaettning) {
     case 0:
         EngButton->setText(QStringLiteral("Ja"));
-        G.Oeversaettning = 1;
-        G.LaddaOrdlistor = 1;
+        G.val.Oeversaettning = 1;
+        G.val.LaddaOrdlistor = 1;
         break;
     case 1:
         EngButton->setText(QStringLiteral("Nej"));
-        G.Oeversaettning = 0;
+        G.val.Oeversaettning = 0;
         break;
     case 2:
-        G.LaddaOrdlistor = 1;
+        G.val.LaddaOrdlistor = 1;
         EngButton->setText(QStringLiteral("Ja"));
         Tysbutton->setText(QStringLiteral("Nej"));
         Tysbutton->repaint();
-        G.Oeversaettning = 1;
+        G.val.Oeversaettning = 1;
         break;
     default:
         break;
@@ -146,24 +146,24 @@ void TStallin::EngButtonClick()
 
 void TStallin::TysbuttonClick()
 {
-    switch (G.Oeversaettning) {
+    switch (G.val.Oeversaettning) {
     case 0:
         Tysbutton->setText(QStringLiteral("Ja"));
-        G.Oeversaettning = 2;
-        G.LaddaOrdlistor = 1;
+        G.val.Oeversaettning = 2;
+        G.val.LaddaOrdlistor = 1;
         break;
     case 1:
-        G.LaddaOrdlistor = 1;
+        G.val.LaddaOrdlistor = 1;
         Tysbutton->setText(QStringLiteral("Ja"));
         // "No" and "Nein" (here and below) are the program's own captions,
         // the answer in the other language; they are not slips for "Nej".
         EngButton->setText(QStringLiteral("No"));
         EngButton->repaint();
-        G.Oeversaettning = 2;
+        G.val.Oeversaettning = 2;
         break;
     case 2:
         Tysbutton->setText(QStringLiteral("Nein"));
-        G.Oeversaettning = 0;
+        G.val.Oeversaettning = 0;
         break;
     default:
         break;

@@ -60,10 +60,10 @@ Undermeny::Undermeny(const Menydef &def, QWidget *parent) : Foenster(parent), m_
 
 void Undermeny::FormCreate()
 {
-    if (G.Skalprocent != 100)
-        plattform::skalaFoenster(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100)
+        plattform::skalaFoenster(this, G.skaerm.Skalprocent);
     // The design position is on a 640-pixel screen; it follows the scale.
-    const int p = G.Skalprocent == 0 ? 100 : G.Skalprocent;
+    const int p = G.skaerm.Skalprocent == 0 ? 100 : G.skaerm.Skalprocent;
     move(x() * p / 100, y() * p / 100);
     // A long menu ("Dina ord") would reach below the screen: it moves up
     // until its lower border shows.
@@ -71,8 +71,8 @@ void Undermeny::FormCreate()
     if (y() + height() > nederkant)
         move(x(), std::max(0, nederkant - height()));
 
-    Label1->move(G.Marginal / 2, Label1->y());
-    Label1->resize(Panel1->width() - G.Marginal, Label1->height());
+    Label1->move(G.skaerm.Marginal / 2, Label1->y());
+    Label1->resize(Panel1->width() - G.skaerm.Marginal, Label1->height());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     const bool arbetsblad = aerArbetsblad(laege());
@@ -115,9 +115,9 @@ void Undermeny::knappKlick(const Menypost &post)
     case Menypost::Slag::Oevning:
         foereOevning(post);
         if (post.datfil) {
-            G.DatFilNamn = QString::fromLatin1(post.datfil);
+            G.oevning.DatFilNamn = QString::fromLatin1(post.datfil);
             efterDatfil(post);
-            if (!Kolla(G.DatFilNamn))
+            if (!Kolla(G.oevning.DatFilNamn))
                 return;
         }
         oeppnaOevning(post);

@@ -198,15 +198,15 @@ void TF21::foereOevning(const Menypost &)
 
 void TF322::oeppnaOevning(const Menypost &post)
 {
-    G.SpelnamnAvbrutet = 0;
+    G.spelare.SpelnamnAvbrutet = 0;
     starta(post.foerst);
-    if (G.SpelnamnAvbrutet == 0)
+    if (G.spelare.SpelnamnAvbrutet == 0)
         starta(post.oeppnar);
 }
 
 void TF38::efterDatfil(const Menypost &)
 {
-    G.BildNamn = QString::fromLatin1(program(GeProgramtal(G.DatFilNamn)).bild);
+    G.beroem.BildNamn = QString::fromLatin1(program(GeProgramtal(G.oevning.DatFilNamn)).bild);
 }
 
 void VisaF1() { plattform::visaModalt<TF1>(); }

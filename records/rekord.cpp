@@ -34,14 +34,14 @@ TRekord::TRekord(QWidget *parent) : Foenster(parent)
     foerberedDialog(this, QStringLiteral("Rekord"), s);
     saettBakgrund(this, clBtnFace);
     setAutoFillBackground(true);
-    const int M = std::max<int>(G.Marginal, 4);
+    const int M = std::max<int>(G.skaerm.Marginal, 4);
     const int B = s.width(), H = s.height();
 
     OverPanelen = skapaPanel(this, QStringLiteral("OverPanelen"), QRect(B / 8, 0, 3 * B / 4, H / 8));
     Label1 = skapaTaetEtikett(OverPanelen, QStringLiteral("Label1"));
     saettTextfaerg(Label1, clNavy);
     Label1->show();
-    const QString rubrik = QStringLiteral("Rekordtabell för programmet ") + rekordProgramnamn(G.Programtal);
+    const QString rubrik = QStringLiteral("Rekordtabell för programmet ") + rekordProgramnamn(G.oevning.Programtal);
     for (int p = StoerstaRubrik;; --p) {
         Label1->setFont(arial(Punkter{p}, true));
         saettEtikettText(Label1, rubrik);
@@ -89,13 +89,13 @@ TRekord::TRekord(QWidget *parent) : Foenster(parent)
     StringGrid1->OnEnter = [this] { Button1Click(); };
     ingaStandardknappar(this);
 
-    if (G.RekordtabellPaa == 0) {
+    if (G.spelare.RekordtabellPaa == 0) {
         Button1->setEnabled(false);
         stang();
         return;
     }
-    G.ForstaRekordtabell = 0;
-    Datumet(G.RekordPost);
+    G.spelare.ForstaRekordtabell = 0;
+    Datumet(G.spelare.RekordPost);
     Tabell();
 }
 
@@ -117,7 +117,7 @@ void TRekord::Tabell()
         return;
     }
     visad = true;
-    tabell = rangordna(poster, G.RekordPost);
+    tabell = rangordna(poster, G.spelare.RekordPost);
     for (int r = 1; r <= tabell.antal; ++r)
         IniGrid(r, tabell.rader[r]);
     if (tabell.nyRad > Rekordrader) {
@@ -141,7 +141,7 @@ void TRekord::Button1Click()
     if (!Button1->isEnabled())
         return;
     QString fel;
-    if (!sparaRekord(G.RekordPost, &fel))
+    if (!sparaRekord(G.spelare.RekordPost, &fel))
         visaMeddelande(fel);
     stang();
 }

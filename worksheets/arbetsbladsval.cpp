@@ -13,28 +13,28 @@ bool Arbetsbladsval::Visningsflagga = false;
 
 void laeggTillArbetsbladsposter(Arbetsbladsfoenster &f, TUtskrift &u, int antal, bool fraanKlart)
 {
-    if (G.NyttAvsnitt == 1) {
-        ++G.UtskriftAvsnitt;
+    if (G.arbetsblad.NyttAvsnitt == 1) {
+        ++G.arbetsblad.UtskriftAvsnitt;
         const bool kolon = f.avsnittMedRubrikOchKolon();
-        if (kolon && !G.Rubrikrader[1].str().isEmpty())
-            G.Utskriftsrubrik = (G.Rubrikrader[1].str() + QLatin1Char(' ') + G.Rubrikrader[2].str()
-                                 + QLatin1Char(' ') + G.Rubrikrader[3].str()).trimmed().left(80);
+        if (kolon && !G.oevning.Rubrikrader[1].str().isEmpty())
+            G.arbetsblad.Utskriftsrubrik = (G.oevning.Rubrikrader[1].str() + QLatin1Char(' ') + G.oevning.Rubrikrader[2].str()
+                                 + QLatin1Char(' ') + G.oevning.Rubrikrader[3].str()).trimmed().left(80);
         // The headings come from the data files and the windows as they are
         // written; on paper they are set as Swedish sets them.
-        const QString rubrik = QString::number(G.UtskriftAvsnitt) + QStringLiteral(".  ")
-                               + utanBlanktFoereTecken(G.Utskriftsrubrik.str());
+        const QString rubrik = QString::number(G.arbetsblad.UtskriftAvsnitt) + QStringLiteral(".  ")
+                               + utanBlanktFoereTecken(G.arbetsblad.Utskriftsrubrik.str());
         u.laeggTill(rubrik, rubrik);
-        if (!G.Fraagerad.str().isEmpty()) {
+        if (!G.oevning.Fraagerad.str().isEmpty()) {
             const QString rad = QString(6, QLatin1Char(' '))
-                                + utanBlanktFoereTecken(G.Fraagerad.str() + (kolon ? QStringLiteral(":") : QString()));
+                                + utanBlanktFoereTecken(G.oevning.Fraagerad.str() + (kolon ? QStringLiteral(":") : QString()));
             u.laeggTill(rad, rad);
         }
-        G.NyttAvsnitt = 0;
+        G.arbetsblad.NyttAvsnitt = 0;
     }
     const QString indrag(7, QLatin1Char(' '));
     for (int k = 0; k < antal; ++k) {
         const Arbetsbladsrader r = f.arbetsbladsrader(fraanKlart);
-        const QString P = Nummerprefix(++G.UtskriftNummer);
+        const QString P = Nummerprefix(++G.arbetsblad.UtskriftNummer);
         for (int j = 0; j < r.fraaga.size(); ++j)
             u.laeggTillFraaga((j == 0 ? P : indrag) + r.fraaga.at(j));
         for (int j = 0; j < r.svar.size(); ++j)
@@ -147,8 +147,8 @@ void Arbetsbladsval::saettUtskriftAktiv(bool paa)
 
 void Arbetsbladsval::SkrivutAntalButtonClick()
 {
-    G.UtskriftAntal = 1;
-    SkrivutAntalLabel->setText(QString::number(G.UtskriftAntal));
+    G.arbetsblad.UtskriftAntal = 1;
+    SkrivutAntalLabel->setText(QString::number(G.arbetsblad.UtskriftAntal));
     visaBara(SkrivutAntalPanel, SkrivutKlartButton);
 }
 
@@ -161,7 +161,7 @@ void Arbetsbladsval::ValjaUtButtonClick()
 void Arbetsbladsval::SkrivutAvbryt1ButtonClick()
 {
     utskriftsfoenstret().hide();
-    G.NyttAvsnitt = 0;
+    G.arbetsblad.NyttAvsnitt = 0;
     m_f.stang();
 }
 
@@ -177,11 +177,11 @@ void Arbetsbladsval::Skrivut2ButtonClick() { visaBara(SkrivutSvarPanel); }
 
 void Arbetsbladsval::RensaButtonClick()
 {
-    G.NySida = 1;
-    G.NyttAvsnitt = 1;
-    G.UtskriftNummer = 0;
-    G.SidNummer = 1;
-    G.UtskriftAvsnitt = 0;
+    G.arbetsblad.NySida = 1;
+    G.arbetsblad.NyttAvsnitt = 1;
+    G.arbetsblad.UtskriftNummer = 0;
+    G.arbetsblad.SidNummer = 1;
+    G.arbetsblad.UtskriftAvsnitt = 0;
     utskriftsfoenstret().toemListorna();
 }
 
@@ -205,8 +205,8 @@ void Arbetsbladsval::VisaUtskriftLista2ButtonClick()
 void Arbetsbladsval::skrivUt(bool medSvar)
 {
     SkrivutAv(true);
-    G.NySida = 1;
-    G.MedSvar = medSvar ? 1 : 0;
+    G.arbetsblad.NySida = 1;
+    G.arbetsblad.MedSvar = medSvar ? 1 : 0;
     utskriftsfoenstret().SkrivutFraga();
     SkrivutAv(false);
     (medSvar ? SkrivutMedButton : SkrivutUtanButton)->setFocus();   // the press took it away
@@ -225,21 +225,21 @@ void Arbetsbladsval::SkrivutAv(bool av)
 
 void Arbetsbladsval::SkrivutSpinButtonUpClick()
 {
-    if (G.UtskriftAntal < G.FilAntalPoster[G.DatFilIndex])
-        ++G.UtskriftAntal;
-    SkrivutAntalLabel->setText(QString::number(G.UtskriftAntal));
+    if (G.arbetsblad.UtskriftAntal < G.start.FilAntalPoster[G.oevning.DatFilIndex])
+        ++G.arbetsblad.UtskriftAntal;
+    SkrivutAntalLabel->setText(QString::number(G.arbetsblad.UtskriftAntal));
 }
 
 void Arbetsbladsval::SkrivutSpinButtonDownClick()
 {
-    if (G.UtskriftAntal > 0)
-        --G.UtskriftAntal;
-    SkrivutAntalLabel->setText(QString::number(G.UtskriftAntal));
+    if (G.arbetsblad.UtskriftAntal > 0)
+        --G.arbetsblad.UtskriftAntal;
+    SkrivutAntalLabel->setText(QString::number(G.arbetsblad.UtskriftAntal));
 }
 
 void Arbetsbladsval::SkrivutKlartButtonClick()
 {
-    laeggTillArbetsbladsposter(m_f, utskriftsfoenstret(), G.UtskriftAntal, true);
+    laeggTillArbetsbladsposter(m_f, utskriftsfoenstret(), G.arbetsblad.UtskriftAntal, true);
     saettUtskriftAktiv(true);
     visaBara(SkrivutPanel1);
 }

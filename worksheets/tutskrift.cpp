@@ -88,14 +88,14 @@ void TUtskrift::SkrivProgramNamn()
 
 void TUtskrift::SkrivProgramRubrik()
 {
-    if (G.NySida != 1)
+    if (G.arbetsblad.NySida != 1)
         return;
     plattform::Skrivare &p = *m_p;
-    G.SidNummer = 1;
+    G.arbetsblad.SidNummer = 1;
     SkrivSidNr(1);
     p.saettTypsnitt(QStringLiteral("Arial"), 22, true);
     m_y = 2;
-    const QString titel = G.MedSvar ? QString::fromUtf8("Arbetsblad från Morvika. Facit.")
+    const QString titel = G.arbetsblad.MedSvar ? QString::fromUtf8("Arbetsblad från Morvika. Facit.")
                                     : QString::fromUtf8("Arbetsblad från Morvika.");
     const int w = p.textWidth(titel);
     const int h1 = p.textHeight(QString::fromUtf8("Arbetsblad från "));
@@ -116,7 +116,7 @@ void TUtskrift::SkrivProgramRubrik()
               QString::fromUtf8("Ett program från KAVO DATA, ") + QString::fromUtf8(Tillverkarort) + QLatin1Char('.'));
     m_y += p.YPixelTillmm(h1 + h2) + 2;
     p.saettTypsnitt(QStringLiteral("Arial"), 16, false);
-    G.NySida = 0;
+    G.arbetsblad.NySida = 0;
 }
 
 void TUtskrift::SkrivutFraga()
@@ -126,7 +126,7 @@ void TUtskrift::SkrivutFraga()
     m_p = &plattform::skrivare();
     plattform::Skrivare &p = *m_p;
     const int kopior = p.taKopiorSjaelv();
-    const QStringList L = G.MedSvar ? svar() : fraagor();
+    const QStringList L = G.arbetsblad.MedSvar ? svar() : fraagor();
     auto radhoejd = [&p] {
         p.saettTypsnitt(QStringLiteral("Arial"), 14, false);
         return p.textHeight(QString::fromUtf8("ÅgJj"));
@@ -134,7 +134,7 @@ void TUtskrift::SkrivutFraga()
     for (int kopia = 0; kopia < kopior; ++kopia) {
         if (!p.beginDoc())
             return;
-        G.NySida = 1;
+        G.arbetsblad.NySida = 1;
         SkrivProgramRubrik();
         // Every copy, and a list that does not begin with a heading, starts
         // from the height of a 14-point line.
@@ -151,10 +151,10 @@ void TUtskrift::SkrivutFraga()
             if (bryt) {
                 brutenVid = i;
                 --i;
-                ++G.SidNummer;
+                ++G.arbetsblad.SidNummer;
                 p.endDoc();
                 p.beginDoc();
-                SkrivSidNr(G.SidNummer);
+                SkrivSidNr(G.arbetsblad.SidNummer);
                 SkrivProgramNamn();
                 p.saettTypsnitt(QStringLiteral("Arial"), 14, false);
                 m_y = 4;

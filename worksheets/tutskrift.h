@@ -31,7 +31,7 @@ public:
     // usable over the modal exercise window.
     void visa(bool medSvar);
 
-    // Prints the list chosen by G.MedSvar after the print dialog.
+    // Prints the list chosen by G.arbetsblad.MedSvar after the print dialog.
     void SkrivutFraga();
 
 private:

@@ -22,7 +22,7 @@ using namespace plattform;
 namespace {
 
 // The percentage the window's controls were grown by.
-int skala() { return G.Skalprocent == 0 ? 100 : G.Skalprocent; }
+int skala() { return G.skaerm.Skalprocent == 0 ? 100 : G.skaerm.Skalprocent; }
 
 Ramval bildval(const Oevningsstart &)
 {
@@ -78,9 +78,9 @@ void TBilden::efterSkapande()
                        static_cast<QWidget *>(SvarsLabel), static_cast<QWidget *>(Edit1)})
         w->setFont(fraagor);
     // The instruction shrinks until it fits beside the squares, to 11 pt at least.
-    const int rum = Aster1->x() - G.Marginal - OverskriftYtterShape->x();
-    InstruktionsLabel->setFont(passandeTypsnitt({G.Instruktion}, rum, InstruktionsLabel->font(), 11));
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    const int rum = Aster1->x() - G.skaerm.Marginal - OverskriftYtterShape->x();
+    InstruktionsLabel->setFont(passandeTypsnitt({G.oevning.Instruktion}, rum, InstruktionsLabel->font(), 11));
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion);
     // Under the heading, at its left: the instruction, the question on one
     // or two lines, the answer field and the right answer.
     const int x = OverskriftYtterShape->x();
@@ -90,8 +90,8 @@ void TBilden::efterSkapande()
     const int hf = FrageLabel1->height();
     FrageLabel1->move(x, InstruktionsLabel->y() + 3 * hi / 2);
     FrageLabel2->move(x, FrageLabel1->y() + 5 * hf / 4);
-    Edit1->setGeometry(x, FrageLabel2->y() + 3 * hf / 2, Edit1->width(), hf + G.Marginal);
-    SvarsLabel->move(x, Edit1->y() + Edit1->height() + G.Marginal / 2);
+    Edit1->setGeometry(x, FrageLabel2->y() + 3 * hf / 2, Edit1->width(), hf + G.skaerm.Marginal);
+    SvarsLabel->move(x, Edit1->y() + Edit1->height() + G.skaerm.Marginal / 2);
     FrageLabel1->clear();
     SvarsLabel->hide();
     laddaBilden();
@@ -99,7 +99,7 @@ void TBilden::efterSkapande()
 
 void TBilden::laddaBilden()
 {
-    const QString namn = QStringLiteral("\\BILD\\") + G.BildNamn;
+    const QString namn = QStringLiteral("\\BILD\\") + G.beroem.BildNamn;
     const QString soekvaeg = SoekInnehaall(namn);
     const QRect yta = Image1->geometry();
     QPixmap bild;
@@ -117,7 +117,7 @@ void TBilden::Inled()
 {
     Ovningsram::Inled();
     const QSize s = skaermstorlek();
-    const auto [w, h, M] = rutnaet(G.Marginal);
+    const auto [w, h, M] = rutnaet(G.skaerm.Marginal);
 
     // The picture at the left; it is shrunk to this area when loaded.
     Image1->setGeometry(M, M / 2, 24 * w, LovordPanel->y() - M - M / 2);
@@ -159,7 +159,7 @@ void TBilden::NyPost()
     }
     // The joined rest may be wider than the room left of the squares: it then
     // wraps there, and the answer field moves down below it.
-    const int rum = Aster1->x() - G.Marginal - FrageLabel2->x();
+    const int rum = Aster1->x() - G.skaerm.Marginal - FrageLabel2->x();
     FrageLabel2->setWordWrap(false);
     FrageLabel2->adjustSize();
     const int radhoejd = FrageLabel2->height();
@@ -169,7 +169,7 @@ void TBilden::NyPost()
     }
     FrageLabel2->show();
     Edit1->move(Edit1->x(), FrageLabel2->y() + FrageLabel2->height() + radhoejd / 2);
-    SvarsLabel->move(SvarsLabel->x(), Edit1->y() + Edit1->height() + G.Marginal / 2);
+    SvarsLabel->move(SvarsLabel->x(), Edit1->y() + Edit1->height() + G.skaerm.Marginal / 2);
 
     Edit1->resize(SvarsLabel->width() + 60, Edit1->height());
     Edit1->setEnabled(true);

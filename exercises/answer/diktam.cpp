@@ -96,7 +96,7 @@ void TDiktam::efterSkapande()
                        static_cast<QWidget *>(BlinkLabel), static_cast<QWidget *>(Label5),
                        static_cast<QWidget *>(Label6)})
         w->setFont(stor);
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion);
     // The box is never narrower than this sample at the item font.
     saettEtikettText(Label5, QStringLiteral("Vistades på marken"));
     m_minstaBredd = Label5->width();
@@ -108,7 +108,7 @@ void TDiktam::efterSkapande()
     // be read, and the pupil is told why and how to set the time.
     const bool hoers = kanHoeras();
     if (!hoers)
-        G.DiktatLaege = DiktatSe;
+        G.val.DiktatLaege = DiktatSe;
     if (UtanLjudutgaang)
         Visningstid = LaesbarVisningstid;
     BaraHoraButton->setEnabled(hoers);
@@ -133,7 +133,7 @@ void TDiktam::efterSkapande()
 
 void TDiktam::placera()
 {
-    const auto [W, H, M] = rutnaet(G.Marginal);
+    const auto [W, H, M] = rutnaet(G.skaerm.Marginal);
 
     // The word, the box and the right answer in the middle of the window,
     // the lamp left of the box.
@@ -178,9 +178,9 @@ void TDiktam::placeraGlosa()
 {
     // Right of the box as wide as it is now; a long translation gets a
     // smaller font rather than run under the progress squares.
-    const int vaenster = Edit1->x() + Edit1->width() + 4 * G.Marginal;
+    const int vaenster = Edit1->x() + Edit1->width() + 4 * G.skaerm.Marginal;
     Typsnitt t = glosTypsnitt;
-    t.punkter = PunkterSomRyms(EngLabel->text(), t, Aster1->x() - G.Marginal - vaenster);
+    t.punkter = PunkterSomRyms(EngLabel->text(), t, Aster1->x() - G.skaerm.Marginal - vaenster);
     EngLabel->setFont(typsnittTillFont(t));
     EngLabel->adjustSize();
     EngLabel->move(vaenster, Edit1->y() + (Edit1->height() - EngLabel->height()) / 2);
@@ -210,14 +210,14 @@ void TDiktam::NyPost()
     DiktatOrd = postdelar.faelt[1];
     saettEtikettText(Label5, DiktatOrd);
     Label5->hide();
-    const int luft = Aster1->x() - Edit1->x() - G.Marginal;
+    const int luft = Aster1->x() - Edit1->x() - G.skaerm.Marginal;
     Edit1->resize(std::max(m_minstaBredd, std::min(2 * Label5->width(), luft)), Edit1->height());
 
     Edit1->setEnabled(true);
     if (ForstaPosten == 0)
         Edit1->setFocus();
-    if (G.DiktatLaege == DiktatSe || G.DiktatLaege == DiktatBaada) {
-        if (G.DiktatLaege == DiktatBaada)
+    if (G.val.DiktatLaege == DiktatSe || G.val.DiktatLaege == DiktatBaada) {
+        if (G.val.DiktatLaege == DiktatBaada)
             Edit1->clear();
         blinka();
     }
@@ -229,12 +229,12 @@ void TDiktam::NyPost()
 void TDiktam::visaGlosa()
 {
     EngLabel->hide();
-    if (G.Oeversaettning == 0 || !programdata().oeversaettning)
+    if (G.val.Oeversaettning == 0 || !programdata().oeversaettning)
         return;
-    const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
+    const qsizetype i = G.ordlistor.ListBox1.indexOf(postdelar.faelt[1]);
+    if (i < 0 || i >= G.ordlistor.ListBox2.size())
         return;
-    EngLabel->setText(G.ListBox2.at(i));
+    EngLabel->setText(G.ordlistor.ListBox2.at(i));
     placeraGlosa();
     EngLabel->show();
 }
@@ -251,11 +251,11 @@ void TDiktam::blinka()
 
 void TDiktam::presentera()
 {
-    if (G.DiktatLaege != DiktatSe)
+    if (G.val.DiktatLaege != DiktatSe)
         Ljudet();
-    if (G.DiktatLaege == DiktatHoera)
+    if (G.val.DiktatLaege == DiktatHoera)
         return;
-    if (G.DiktatLaege == DiktatBaada)
+    if (G.val.DiktatLaege == DiktatBaada)
         Edit1->clear();
     blinka();
 }
@@ -293,7 +293,7 @@ bool TDiktam::keyDown(QKeyEvent *e)
 {
     // F2 repeats only the sound, so it does nothing while words are only seen.
     if (e->key() == Qt::Key_F2 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (HarLjud && G.DiktatLaege != DiktatSe)
+        if (HarLjud && G.val.DiktatLaege != DiktatSe)
             Ljudet();
         return true;
     }
@@ -302,7 +302,7 @@ bool TDiktam::keyDown(QKeyEvent *e)
 
 void TDiktam::valjLaege(int laege)
 {
-    G.DiktatLaege = Byte(laege);
+    G.val.DiktatLaege = Byte(laege);
     oeppnaSvarsrutan();
     const bool se = laege != DiktatHoera;
     TidSpinButton->setVisible(se);
@@ -321,7 +321,7 @@ void TDiktam::SeochHoraButtonClick() { valjLaege(DiktatBaada); }
 void TDiktam::visaTid()
 {
     saettEtikettText(SeTidPanel, QString::number(VisningstidTiondelar(Visningstid)));
-    SeTidPanel->resize(3 * rutnaet().W, TidSpinButton->height() - G.Marginal / 2);
+    SeTidPanel->resize(3 * rutnaet().W, TidSpinButton->height() - G.skaerm.Marginal / 2);
     SeTidPanel->show();
     SeIntervalLabel->show();
 }

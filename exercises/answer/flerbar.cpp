@@ -150,7 +150,7 @@ void TFLERBAR::efterSkapande()
     for (Valpanel *v : Valpaneler)
         v->setFont(typsnittTillFont(t));
 
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     if (d.ljudOevning) {
         LjudOvning = 1;
         UpprepaButton->setVisible(ljudPaa());
@@ -176,9 +176,9 @@ void TFLERBAR::efterSkapande()
         DiagPanel1->hide();
         BitBtn2->hide();
         Label4->show();
-        if (!G.Rubrikrader[1].isEmpty())
-            G.Utskriftsrubrik = G.Rubrikrader[1] + QLatin1Char(' ') + G.Rubrikrader[2]
-                                + QLatin1Char(' ') + G.Rubrikrader[3];
+        if (!G.oevning.Rubrikrader[1].isEmpty())
+            G.arbetsblad.Utskriftsrubrik = G.oevning.Rubrikrader[1] + QLatin1Char(' ') + G.oevning.Rubrikrader[2]
+                                + QLatin1Char(' ') + G.oevning.Rubrikrader[3];
     } else {
         Aster1->hide();
         FrageLabel1->show();
@@ -190,7 +190,7 @@ void TFLERBAR::efterSkapande()
         for (int k = 1; k <= std::min(AntalPreppar, 8); ++k)
             ord << Preppar[std::size_t(k)];
         Fraageord = medVersal(fraageord(ord));
-        G.Fraagerad = Fraageord;
+        G.oevning.Fraagerad = Fraageord;
     }
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
@@ -206,19 +206,19 @@ void TFLERBAR::efterSkapande()
 void TFLERBAR::Hittapreppar()
 {
     // The round's copy of the file: read once for the window and its items.
-    const QStringList *poster = runda.datafil().poster(G.DatFilNamn);
+    const QStringList *poster = runda.datafil().poster(G.oevning.DatFilNamn);
     if (!poster)
         return;
     AntalPreppar = 0;
     for (QString &p : Preppar)
         p.clear();
     for (QString rad : *poster) {
-        if (Tillstaand::Radskrypterad == 1 && !rad.isEmpty())
+        if (Tillstaand::Postdata::Radskrypterad == 1 && !rad.isEmpty())
             rad = dekryptrad(rad);
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
             continue;
         LetaPrep(rad);
-        const QString ord = G.LetaPrepDelar[2];
+        const QString ord = G.post.LetaPrepDelar[2];
         if (ord.isEmpty())
             continue;
         const QString versaler = SvVersaler(ord);
@@ -248,7 +248,7 @@ void TFLERBAR::NollaLabeller()
 void TFLERBAR::valFraanFaelten()
 {
     QStringList ord;
-    ord << G.LetaPrepDelar[2];
+    ord << G.post.LetaPrepDelar[2];
     for (int f = 2; f <= 8 && !postdelar.faelt[f].isEmpty(); ++f)
         if (!ord.contains(postdelar.faelt[f]))
             ord << postdelar.faelt[f];
@@ -285,7 +285,7 @@ int TFLERBAR::hoegerkant() const
 {
     // The sentence and the choices keep to the heading's width, and never
     // come nearer the progress squares than a margin.
-    int kant = Aster1 ? Aster1->x() - G.Marginal : width();
+    int kant = Aster1 ? Aster1->x() - G.skaerm.Marginal : width();
     if (OverskriftYtterShape)
         kant = std::min(kant, OverskriftYtterShape->geometry().right() + 1);
     return kant;
@@ -401,7 +401,7 @@ void TFLERBAR::laggUtPaneler()
     int nedre = BitBtn2->y();
     if (!DiagPanel1->isHidden() && DiagPanel1->x() < Panel1->x() + rum)
         nedre = std::min(nedre, DiagPanel1->y());
-    nedre -= G.Marginal / 2;
+    nedre -= G.skaerm.Marginal / 2;
     auto passarEn = [&](const QFont &f) { return radbredd(QFontMetrics(f), 0, antal) <= rum; };
     auto passarTvaa = [&](const QFont &f) {
         const QFontMetrics m(f);
@@ -461,7 +461,7 @@ void TFLERBAR::NyPost()
     // The choices first: the sentence's layout makes room for the widest of
     // them in the gap.
     LetaPrep(postdelar.faelt[1]);
-    const QString raettOrd = G.LetaPrepDelar[2];
+    const QString raettOrd = G.post.LetaPrepDelar[2];
 
     Storforskjutning = boerjarMedVersal(raettOrd) && !programdata().ingenVersalflytt ? 10 : 0;
     if (FaeltVal)
@@ -481,8 +481,8 @@ void TFLERBAR::NyPost()
             Valord.last() = raettOrd;
     }
     laggUtMening();
-    const QString foere = G.LetaPrepDelar[1];
-    const QString efter = G.LetaPrepDelar[3];
+    const QString foere = G.post.LetaPrepDelar[1];
+    const QString efter = G.post.LetaPrepDelar[3];
     laggUtPaneler();
 
     Label4->setText(foere);
@@ -504,7 +504,7 @@ void TFLERBAR::NyPost()
         int laengst = 0;
         for (const QString &o : Valord)
             laengst = std::max(laengst, int(o.size()));
-        G.FleraBarFlagga = Byte(std::min(laengst, 255));
+        G.arbetsblad.FleraBarFlagga = Byte(std::min(laengst, 255));
         Fraageord = fraageord(Valord);
     } else if (HarRegelsida(programtal())) {
         BitBtn2->show();
@@ -519,7 +519,7 @@ void TFLERBAR::NyPost()
 
 void TFLERBAR::visaOeversaettning()
 {
-    if (G.Oeversaettning == 0)
+    if (G.val.Oeversaettning == 0)
         return;
     EngLabel->hide();
     if (HarOeversaettning(programtal()))
@@ -603,7 +603,7 @@ void TFLERBAR::FormMouseDown(Qt::MouseButton knapp)
 {
     if (knapp != Qt::RightButton)
         return;
-    Button1->setEnabled(G.FelAntal[G.DatFilIndex] >= 1);
+    Button1->setEnabled(G.fel.FelAntal[G.oevning.DatFilIndex] >= 1);
     Panel1->setEnabled(false);
     Escapepanel->show();
     Escapepanel->raise();
@@ -643,7 +643,7 @@ void TFLERBAR::Avslutning()
 {
     // After a test round its practice starts again from the first round.
     if (laege() == Laege::Diagnostest)
-        G.OevningsNummer = 0;
+        G.diagnos.OevningsNummer = 0;
     Ovningsram::Avslutning();
 }
 

@@ -126,13 +126,13 @@ void TInseTxt::efterSkapande()
     Edit1->setGeometry(0, 0, 1, 1);
     Kolumnenhet = std::max(skaermstorlek().width() / 32, 1);
     laggUt();
-    RitaOverskriften(G.Rubrikrader[1], QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna."));
-    SparadRubrik = {G.Rubrikrader[1].str(), QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna.")};
+    RitaOverskriften(G.oevning.Rubrikrader[1], QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna."));
+    SparadRubrik = {G.oevning.Rubrikrader[1].str(), QStringLiteral("Läs texten."), QStringLiteral("Svara sedan på frågorna.")};
 
     if (programdata().fraagorUtanText) {
         SeTextButton->hide();
-        G.StandardAntal = Tillstaand::AntalPerRunda;
-        RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
+        G.runda.StandardAntal = Tillstaand::Runddata::AntalPerRunda;
+        RitaOverskriften(G.oevning.Rubrikrader[1], G.oevning.Rubrikrader[2], G.oevning.Rubrikrader[3]);
         TextPanel1->hide();
         Aster1->show();
         TextVisas = false;
@@ -140,8 +140,8 @@ void TInseTxt::efterSkapande()
         Aster1->hide();
         SeTextButton->show();
         SeTextButton->setText(QStringLiteral("Till &frågorna"));
-        const int antal = G.FilAntalPoster[G.DatFilIndex];
-        G.StandardAntal = antal < Tillstaand::AntalPerRunda ? antal : Tillstaand::AntalPerRunda;
+        const int antal = G.start.FilAntalPoster[G.oevning.DatFilIndex];
+        G.runda.StandardAntal = antal < Tillstaand::Runddata::AntalPerRunda ? antal : Tillstaand::Runddata::AntalPerRunda;
         if (!HaemtaText()) {
             stang();
             return;
@@ -151,7 +151,7 @@ void TInseTxt::efterSkapande()
         TextVisas = true;
         SeTextButton->setFocus();
     }
-    G.AntalIRunda = G.StandardAntal;
+    G.runda.AntalIRunda = G.runda.StandardAntal;
     NyStartaAster(true);
     if (TextVisas)
         Aster1->hide();
@@ -169,7 +169,7 @@ void TInseTxt::RitaOverskriften(const QString &rad1, const QString &rad2, const 
     QLabel *const etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
     const QString texter[3] = {rad1, rad2, rad3};
     const QRect inre = OverskriftInnerShape->geometry();
-    const int ryms = inre.width() - 2 * G.Marginal;
+    const int ryms = inre.width() - 2 * G.skaerm.Marginal;
     std::array<QFont, 3> f;
     auto saettStorlek = [&f, this](int px) {
         for (std::size_t i = 0; i < 3; ++i) {
@@ -209,7 +209,7 @@ void TInseTxt::laggUt()
 {
     const QSize s = skaermstorlek();
     const int H = std::max(rutnaet().H, 1);
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     const int K = Kolumnenhet;
     saettEtikettText(InstruktionsLabel, QStringLiteral("Klicka på en ruta eller tryck siffra."));
     const int rubrikBotten = OverskriftYtterShape->geometry().bottom() + 1;
@@ -237,7 +237,7 @@ void TInseTxt::laggUt()
 bool TInseTxt::HaemtaText()
 {
     Memo1->clear();
-    const QString namn = LasfilNamn(G.DatFilNamn);
+    const QString namn = LasfilNamn(G.oevning.DatFilNamn);
     const QString fil = HittaInnehaall(QStringLiteral("\\DATA\\LAS\\") + namn);
     RadLaesare laesare;
     if (fil.isEmpty() || !laesare.oeppna(riktigSoekvaeg(fil))) {
@@ -267,7 +267,7 @@ void TInseTxt::NyPost()
     Edit1->setEnabled(true);
     SeTextButton->setEnabled(true);
     // An item with fewer than two alternatives cannot be asked: the next one.
-    const int antal = std::max(G.FilAntalPoster[G.DatFilIndex], 1);
+    const int antal = std::max(G.start.FilAntalPoster[G.oevning.DatFilIndex], 1);
     for (int foersoek = 0; foersoek < antal; ++foersoek) {
         const std::optional<Postdelar> post = runda.haemtaRad();
         saettPost(post.value_or(Postdelar{}));
@@ -326,7 +326,7 @@ void TInseTxt::NyPost()
     Timer1->setInterval(0);
     Sluttimer->setInterval(0);
     Sluttimer->setEnabled(false);
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     Edit1->show();
     Edit1->setEnabled(true);
     if (ForstaPosten == 1)
@@ -401,7 +401,7 @@ void TInseTxt::RaettTest(int panel, int slag)
         Paneler(10 + RaettPlats);
         VaentarEfterFel = true;
     }
-    if (runda.uppgiftsnummer() + 1 > G.AntalIRunda) {
+    if (runda.uppgiftsnummer() + 1 > G.runda.AntalIRunda) {
         Enabla(false);
         if (raett)
             SeTextButton->setEnabled(false);
@@ -459,10 +459,10 @@ void TInseTxt::Avslutning()
     // that has not yet moved gives the first line twice.
     HaemtaLovordFilNamn();
     std::optional<QString> rad;
-    if (KollaLovOrd(G.LovordFilNamn)) {
-        const int index = G.LovordIndex;
-        for (int n = 0; n <= G.LovordAntalRader[index] && !rad; ++n) {
-            rad = laesPostrad(G.LovordFilNamn, haemta_Lovordslumptal(G.LovordMarkoer[index], index));
+    if (KollaLovOrd(G.beroem.LovordFilNamn)) {
+        const int index = G.beroem.LovordIndex;
+        for (int n = 0; n <= G.start.LovordAntalRader[index] && !rad; ++n) {
+            rad = laesPostrad(G.beroem.LovordFilNamn, haemta_Lovordslumptal(G.beroem.LovordMarkoer[index], index));
             if (rad && LovordLovarRaettning(*rad))
                 rad.reset();
         }

@@ -105,7 +105,7 @@ void TKlockan::efterSkapande()
 void TKlockan::Inled()
 {
     Ovningsram::Inled();
-    const auto [w, h, M] = rutnaet(G.Marginal);
+    const auto [w, h, M] = rutnaet(G.skaerm.Marginal);
 
     Shape1->setGeometry(M, M, 20 * w, 13 * h);
     Shape2->setGeometry(M / 2, M / 2, Shape1->width() - M, Shape1->height() - M);
@@ -136,8 +136,8 @@ void TKlockan::Inled()
 void TKlockan::NyPost()
 {
     haemtaPost();
-    if (G.RaettaFel != 1)
-        G.KlockPost = G.PostNummer;
+    if (G.runda.RaettaFel != 1)
+        G.fel.KlockPost = G.post.PostNummer;
     PaintBox1->update();
     Label4->clear();
     Label4->hide();
@@ -214,7 +214,7 @@ void TKlockan::PaintBox1Paint(QPainter &p)
         p.drawText(cell, Qt::AlignLeft | Qt::AlignTop, text);
     }
 
-    const Klocktid t = klocktid(G.KlockPost);
+    const Klocktid t = klocktid(G.fel.KlockPost);
     ritaVisare(p, c, t.timvinkel, L, L / 2, clBlue);
     p.setBrush(clLime);
     p.drawEllipse(klockpunkt(c, t.timvinkel, L / 2), d, d);

@@ -100,13 +100,13 @@ void TPassAkt::efterSkapande()
     saettBakgrund(Label7, clSilver);
     Label7->setAutoFillBackground(true);
 
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     const QRect rubrik = OverskriftYtterShape->geometry();
     InstruktionsLabel->move(std::max(0, rubrik.x() + M / 2), rubrik.bottom() + 1 + InstruktionsLabel->height() / 2);
 
     const Laege l = laege();
-    G.Utskriftsrubrik = (G.Rubrikrader[1].str() + QLatin1Char(' ') + G.Rubrikrader[2].str()
-                         + QLatin1Char(' ') + G.Rubrikrader[3].str()).left(80);
+    G.arbetsblad.Utskriftsrubrik = (G.oevning.Rubrikrader[1].str() + QLatin1Char(' ') + G.oevning.Rubrikrader[2].str()
+                         + QLatin1Char(' ') + G.oevning.Rubrikrader[3].str()).left(80);
     EscapePanel->hide();
     BitBtn2->hide();
     BitBtn2->setText(QStringLiteral("&Regel"));
@@ -154,9 +154,9 @@ bool TPassAkt::laggUtMening()
         const bool paaRad2 = !rad2.isEmpty() && !rad1.contains(QLatin1Char('<'));
         LetaPrep(paaRad2 ? rad2 : (rad2.isEmpty() ? text : rad1));
         const int y = paaRad2 ? rad2Topp : topp;
-        int x = rad(Label4, G.LetaPrepDelar[1], x0, y);
-        x = rad(Label5, G.LetaPrepDelar[2], x, y);
-        rad(Label6, G.LetaPrepDelar[3], x, y);
+        int x = rad(Label4, G.post.LetaPrepDelar[1], x0, y);
+        x = rad(Label5, G.post.LetaPrepDelar[2], x, y);
+        rad(Label6, G.post.LetaPrepDelar[3], x, y);
         if (!rad2.isEmpty())
             rad(Label3, paaRad2 ? rad1 : rad2, x0, paaRad2 ? topp : rad2Topp);
         LetaPrep(text);   // the marked part of the whole item for the explanation
@@ -171,7 +171,7 @@ bool TPassAkt::laggUtMening()
 
 void TPassAkt::laggUtPaneler(bool tvaaRader)
 {
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     const int panelHoejd = Label4->fontMetrics().height() + M / 4;
     const QFontMetrics maett(templabel->font());
     int x = M;
@@ -227,7 +227,7 @@ void TPassAkt::visaRegelknapp()
 void TPassAkt::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && programdata().oeversaettning)
+    if (G.val.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 

@@ -132,7 +132,7 @@ void TSKRIV::visaHjaelpknapp()
 
 void TSKRIV::laggUtFraaga()
 {
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     const int h = radhoejd();
     const int x0 = InstruktionsLabel->x();
     const int y1 = InstruktionsLabel->y() + 2 * InstruktionsLabel->height();

@@ -100,7 +100,7 @@ void TSKRIVHI::efterSkapande()
     Aster1->hide();
 
     const QSize s = skaermstorlek();
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     InstruktionsLabel->move(M, OverskriftYtterShape->geometry().bottom() + 1 + 4);
     const int instruktionsbotten = InstruktionsLabel->geometry().bottom() + 1;
     Radhoejd = std::max(1, (s.height() - instruktionsbotten) / 10);
@@ -138,7 +138,7 @@ void TSKRIVHI::FCreate(int flagga)
     RaettIRad = 0;
     Radnummer = 0;
     const QSize s = skaermstorlek();
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     const int radhoejd = std::max(InstruktionsLabel->height(), InstruktionsLabel->fontMetrics().height());
     LovordPanel->setGeometry(M, OverskriftYtterShape->geometry().bottom() + 1 + radhoejd / 4,
                              s.width() - 2 * M, 4 * radhoejd);
@@ -161,7 +161,7 @@ void TSKRIVHI::FCreate(int flagga)
         if (lampknapp)
             lampknapp->show();
     }
-    G.StandardAntal = G.AntalIRunda = Tillstaand::AntalPerRunda;
+    G.runda.StandardAntal = G.runda.AntalIRunda = Tillstaand::Runddata::AntalPerRunda;
     NyPost();
     // Only the ladder's first verb leaves the focus where it is; every later
     // verb, on this ladder and after "&Fortsätta", gets the box focused.
@@ -190,7 +190,7 @@ void TSKRIVHI::visaRad(int rad, const QString &verb, const QString &form)
 
 void TSKRIVHI::flyttaTillRad()
 {
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     FrageLabel1->move(FrageLabel1->x(), radTopp(Radnummer));
     Label1->move(Label1->x(), radTopp(Radnummer));
     Edit1->move(Edit1->x(), radTopp(Radnummer) - M / 5);
@@ -261,9 +261,9 @@ void TSKRIVHI::NyPost()
         Edit1->setEnabled(true);
         Edit1->setFocus();
         Timer1->setInterval(0);
-        G.Tidraeknare = 0;
+        G.runda.Tidraeknare = 0;
         // The wait after a wrong answer is three seconds from now on.
-        G.SekunderRaettSvar = 3;
+        G.val.SekunderRaettSvar = 3;
     }
     BitBtn2->setText(QStringLiteral("Regel"));
     BitBtn2->show();
@@ -279,7 +279,7 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
     if (LampShape)
         LampShape->hide();
     const bool raett = svarstest(postdelar.faelt[2], Edit1->text(), 3, postdelar) == SvarRaett;
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     Panel2->move(Edit1->geometry().right() + 1 + 2 * M, Edit1->y());
     Panel2->show();
     Panel2->raise();
@@ -309,8 +309,8 @@ void TSKRIVHI::svarInmatat(QLineEdit *)
 
 void TSKRIVHI::Timer1Timer()
 {
-    ++G.Tidraeknare;
-    if (G.Tidraeknare < G.SekunderRaettSvar)
+    ++G.runda.Tidraeknare;
+    if (G.runda.Tidraeknare < G.val.SekunderRaettSvar)
         return;
     Timer1->setInterval(0);
     NyPost();
@@ -320,7 +320,7 @@ bool TSKRIVHI::keyDown(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Space && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
         && Timer1->koer() && Timer1->interval() > 10) {
-        G.Tidraeknare = 100;
+        G.runda.Tidraeknare = 100;
         return true;
     }
     return Ovningsram::keyDown(e);

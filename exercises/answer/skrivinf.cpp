@@ -140,8 +140,8 @@ void TSkrivinf::efterSkapande()
 
     InstruktionsLabel->move(OverskriftYtterShape->x(), OverskriftYtterShape->geometry().bottom() + 1
                                                            + InstruktionsLabel->height() / 2);
-    G.Utskriftsrubrik = G.Rubrikrader[1].str().left(80);
-    G.Fraagerad = QStringLiteral("Skriv ordet som saknas!");
+    G.arbetsblad.Utskriftsrubrik = G.oevning.Rubrikrader[1].str().left(80);
+    G.oevning.Fraagerad = QStringLiteral("Skriv ordet som saknas!");
     BitBtn2->setGeometry(BitBtn2->x(), BitBtn2->y(), BitBtn2->width(),
                          lampknapp ? lampknapp->height() : BitBtn2->height());
     BitBtn2->hide();
@@ -154,7 +154,7 @@ void TSkrivinf::efterSkapande()
 // unscaled font, while the labels grow with the window's scaling.
 static int designHoeger(int rum)
 {
-    const qint64 skal = G.Skalprocent > 0 ? G.Skalprocent : 100;
+    const qint64 skal = G.skaerm.Skalprocent > 0 ? G.skaerm.Skalprocent : 100;
     const qint64 skaerm = std::max(1, skaermstorlek().width());
     return 20 + int(std::max<qint64>(0, rum) * 100 * 640 / (skal * skaerm));
 }
@@ -169,10 +169,10 @@ int TSkrivinf::meningensVaenster() const
 // after a row with a gap.
 Meningsrader TSkrivinf::delaMening(const QString &text, int vaenster, bool medLuckor)
 {
-    const int rum = Aster1->x() - G.Marginal - vaenster;
+    const int rum = Aster1->x() - G.skaerm.Marginal - vaenster;
     const QFontMetrics fm = Label9->fontMetrics();
     const int ww = fm.horizontalAdvance(QStringLiteral("ww"));
-    const int lampa = LampShape ? LampShape->width() + G.Marginal : 0;
+    const int lampa = LampShape ? LampShape->width() + G.skaerm.Marginal : 0;
     auto bredd = [&](const QString &rad) {
         const int luckor = medLuckor ? AntalLuckor(rad) : 0;
         QString synlig = rad;
@@ -386,7 +386,7 @@ void TSkrivinf::visaMening()
     Label17->move(Label9->x(), under + 2 * h + h / 2);
     Label17->adjustSize();
     if (LampShape)
-        LampShape->move(std::min(slut + G.Marginal, Aster1->x() - LampShape->width() - G.Marginal),
+        LampShape->move(std::min(slut + G.skaerm.Marginal, Aster1->x() - LampShape->width() - G.skaerm.Marginal),
                         luckRad + 3);
 }
 
@@ -443,7 +443,7 @@ void TSkrivinf::svarInmatat(QLineEdit *faelt)
         break;
     }
     // What follows goes by this gap's answer, booked or not.
-    G.SenastRaett = raett ? 1 : 0;
+    G.runda.SenastRaett = raett ? 1 : 0;
     if (lucka == 1 && raett)
         Lucka1Raett = 1;
 
@@ -526,7 +526,7 @@ void TSkrivinf::BitBtn2Click()
 void TSkrivinf::visaOeversaettning()
 {
     EngLabel->hide();
-    if (G.Oeversaettning != 0 && programdata().oeversaettning)
+    if (G.val.Oeversaettning != 0 && programdata().oeversaettning)
         visaPostensOeversaettning(EngLabel);
 }
 

@@ -113,8 +113,8 @@ TVokalex::TVokalex(const Oevningsstart &start, QWidget *parent)
     Dittbetyg = etikett(t, "Dittbetyg", {}, clMaroon);
     Lovordlabel = etikett(t, "Lovordlabel", {}, clRed);
 
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaInomSkaermen(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100 && G.skaerm.Skalprocent != 0)
+        skalaInomSkaermen(this, G.skaerm.Skalprocent);
     Inled();
     ResultatPanelen->hide();
     Panel1->hide();
@@ -127,7 +127,7 @@ TVokalex::TVokalex(const Oevningsstart &start, QWidget *parent)
 void TVokalex::Inled()
 {
     const QSize s = skaermstorlek();
-    const auto [W, H, M] = rutnaet(G.Marginal);
+    const auto [W, H, M] = rutnaet(G.skaerm.Marginal);
     Slut.placera(QRect(M, s.height() - M / 5 - 4 * H, s.width() - 2 * M, 4 * H), H, M);
     Panel1->raise();
     Rubrik.placera(QRect(M, M / 2, 58 * W, 7 * H), M);
@@ -164,7 +164,7 @@ void TVokalex::Enabla(bool paa)
 
 void TVokalex::Nypost()
 {
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     Timer1->setInterval(0);
     const int steg = runda.uppgiftsnummer();
     if (steg >= 5) {
@@ -231,8 +231,8 @@ void TVokalex::visaPanel1VidEsc()
 
 void TVokalex::Timer1Timer()
 {
-    ++G.Tidraeknare;
-    if (G.Tidraeknare < 2)
+    ++G.runda.Tidraeknare;
+    if (G.runda.Tidraeknare < 2)
         return;
     runda.stega();
     Nypost();
@@ -240,7 +240,7 @@ void TVokalex::Timer1Timer()
 
 void TVokalex::Button2Click()
 {
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
     ResultatPanelen->hide();
     Panel1->hide();
     if (!runda.paagaar()) {
@@ -268,7 +268,7 @@ void TVokalex::Resultat()
 
 void TVokalex::laggUtResultat()
 {
-    const int d = G.Marginal;
+    const int d = G.skaerm.Marginal;
     const int P = ResultatPanel2->width();
     const QList<QLabel *> alla = ResultatPanel2->findChildren<QLabel *>();
     // The table is 11 lines of 7/6 line height below the heading: the font

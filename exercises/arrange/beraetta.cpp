@@ -53,7 +53,7 @@ Tberaetta::Tberaetta(const Oevningsstart &start, QWidget *parent) : Foenster(par
 {
     const QSize skaerm = helskaerm(this, QStringLiteral("beraetta"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
-    const int M = std::max<int>(G.Marginal, 8);
+    const int M = std::max<int>(G.skaerm.Marginal, 8);
 
     QFrame *rubrik = skapaPanel(this, QStringLiteral("Panel1"), QRect(M, M / 2, W - 2 * M, 64));
     rubrik->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -145,7 +145,7 @@ Tberaetta::Tberaetta(const Oevningsstart &start, QWidget *parent) : Foenster(par
 
 void Tberaetta::FormCreate(const Oevningsstart &start)
 {
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
     Panel5->hide();
     Panel6->hide();
     BitBtn1->setEnabled(true);
@@ -167,7 +167,7 @@ void Tberaetta::FormCreate(const Oevningsstart &start)
     BitBtn1->setFocus();
 }
 
-int Tberaetta::radbredd() const { return Panel2->width() - 2 * std::max<int>(G.Marginal, 8); }
+int Tberaetta::radbredd() const { return Panel2->width() - 2 * std::max<int>(G.skaerm.Marginal, 8); }
 
 void Tberaetta::visaInledning()
 {

@@ -106,12 +106,12 @@ TFalska::TFalska(const Oevningsstart &start, QWidget *parent)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->OnTimer = [this] { Timer2Timer(); };
 
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaInomSkaermen(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100 && G.skaerm.Skalprocent != 0)
+        skalaInomSkaermen(this, G.skaerm.Skalprocent);
     InstruktionsLabel2->adjustSize();   // scaled text is not scaled width: measure it again
 
     Inled();
-    Edit1->setText(G.Spelarnamn[1]);
+    Edit1->setText(G.spelare.Spelarnamn[1]);
     Escapepanel->hide();
     EnablaSiffror(false);
     Panel1->hide();
@@ -119,10 +119,10 @@ TFalska::TFalska(const Oevningsstart &start, QWidget *parent)
     VisTexterna(false);
     SvarsTexterna(false);
     klass = Ordkampsklass(start.programtal);
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion);
     InstruktionsLabel->hide();
     InstruktionsLabel2->hide();
-    Rubrik.rita(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
+    Rubrik.rita(G.oevning.Rubrikrader[1], G.oevning.Rubrikrader[2], G.oevning.Rubrikrader[3]);
     Rubrik.saettLaegesfaerg(static_cast<int>(m_laege));
     runda.boerjaOm();
     Edit1->setFocus();
@@ -131,7 +131,7 @@ TFalska::TFalska(const Oevningsstart &start, QWidget *parent)
 void TFalska::Inled()
 {
     const QSize s = skaermstorlek();
-    const auto [W, H, M] = rutnaet(G.Marginal);
+    const auto [W, H, M] = rutnaet(G.skaerm.Marginal);
     Rubrik.placera(QRect(M, M / 2, 58 * W, 7 * H), M);
     const int rubrikBotten = Rubrik.OverskriftYtterShape->geometry().bottom() + 1;
 
@@ -188,7 +188,7 @@ void TFalska::PlaceraPoangRutor()
         const int x = Panel2->width() - ((40 - t) % 20 + 1) * m_steg;
         Shape[std::size_t(t)]->setGeometry(x, t <= 20 ? m_rad1 : m_rad2, m_ruta, m_ruta);
     }
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     Label2->move(M, m_rad1 + (m_ruta - Label2->height()) / 2);
     Label1->move(M, m_rad2 + (m_ruta - Label1->height()) / 2);
 }
@@ -248,9 +248,9 @@ void TFalska::Edit1Enter()
         saettEtikettText(Label3, Namnuppmaning(m_uppmaningar));
         return;
     }
-    G.Spelarnamn[1] = namn;
+    G.spelare.Spelarnamn[1] = namn;
     Panel3->hide();
-    saettEtikettText(Label2, G.Spelarnamn[1]);
+    saettEtikettText(Label2, G.spelare.Spelarnamn[1]);
     PlaceraPoangRutor();
     Panel1->show();
     AntalPanel->show();
@@ -280,12 +280,12 @@ void TFalska::NyPost()
         bredast = std::max(bredast, sv[std::size_t(i)]->width());
     }
     for (int i = 1; i <= 5; ++i)
-        G.LetaPrepDelar[i] = ord5[std::size_t(i)];
+        G.post.LetaPrepDelar[i] = ord5[std::size_t(i)];
     Timer1->setInterval(0);
     Timer1->setEnabled(true);
     Timer2->setInterval(0);
     Timer2->setEnabled(false);
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     m_fraagaOeppen = true;
     EnablaSiffror(Escapepanel->isHidden());
     Panel1->show();
@@ -295,7 +295,7 @@ void TFalska::NyPost()
     InstruktionsLabel->show();
     InstruktionsLabel2->show();
     for (int i = 1; i <= 5; ++i)
-        ord[std::size_t(i)]->move(sv[1]->x() + bredast + G.Marginal, ord[std::size_t(i)]->y());
+        ord[std::size_t(i)]->move(sv[1]->x() + bredast + G.skaerm.Marginal, ord[std::size_t(i)]->y());
 }
 
 void TFalska::svara(int svar)
@@ -308,7 +308,7 @@ void TFalska::Kollasvar(int svar)
 {
     m_fraagaOeppen = false;
     const Ordkamp::Svar s = kamp.svara(svar, antalIKlassen);
-    G.SenastRaett = s.raett ? 1 : 0;
+    G.runda.SenastRaett = s.raett ? 1 : 0;
     if (!s.raett) {
         SpeedPanel1->setGeometry(antalIKlassen * AntalPanel->height(), 0, AntalPanel->height(),
                                  AntalPanel->height());
@@ -335,13 +335,13 @@ void TFalska::Kollasvar(int svar)
 
 void TFalska::Timer1Timer()
 {
-    if (++G.Tidraeknare >= G.SekunderRaettSvar * 10)
+    if (++G.runda.Tidraeknare >= G.val.SekunderRaettSvar * 10)
         NyPost();
 }
 
 void TFalska::Timer2Timer()
 {
-    if (++G.Tidraeknare < G.SekunderRaettSvar * 10)
+    if (++G.runda.Tidraeknare < G.val.SekunderRaettSvar * 10)
         return;
     Timer1->setInterval(0);
     Timer2->setInterval(0);
@@ -355,7 +355,7 @@ void TFalska::Avslutning()
     Bild.dolj();
     Bild.BildPanelen->show();
     Bild.BildPanelen->raise();
-    const QStringList delar = Ordkampslut(kamp.elevenVann, G.Spelarnamn[1]);
+    const QStringList delar = Ordkampslut(kamp.elevenVann, G.spelare.Spelarnamn[1]);
     Lovord.LovordPanel->show();
     Lovord.LovordPanel->raise();
     Lovord.rita(delar.at(0), delar.at(1), delar.at(2));
@@ -423,7 +423,7 @@ bool TFalska::keyPress(QChar tecken)
         return false;
     }
     if (tecken == QLatin1Char(' ') && vaentanKoer())
-        G.Tidraeknare = 20000;
+        G.runda.Tidraeknare = 20000;
     else if (tecken >= QLatin1Char('0') && tecken <= QLatin1Char('5') && siffrorPaa())
         svara(tecken.digitValue());
     return true;

@@ -20,7 +20,7 @@ TFlagga::TFlagga(QWidget *parent) : Sverigesida(QStringLiteral("Flagga"), QStrin
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     // The texts grow a little on large screens.
-    const QFont font = arial(Punkter{G.Skalprocent < 110 ? 12 : 14}, true);
+    const QFont font = arial(Punkter{G.skaerm.Skalprocent < 110 ? 12 : 14}, true);
     auto text = [&](const char *namn, const char *t) {
         QLabel *l = skapaEtikett(this, QString::fromLatin1(namn), QString(), QPoint(0, 0));
         l->setFont(font);

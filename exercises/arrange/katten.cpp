@@ -132,7 +132,7 @@ Tkatten::Tkatten(const Oevningsstart &, QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->OnTimer = [this] { Timer1Timer(); };
 
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
     RitaOverskriften();
     Lovord.LovordPanel->hide();
     Panel1->hide();
@@ -179,8 +179,8 @@ void Tkatten::RitaNamnPanelen(bool helt)
     if (helt) {
         QString laengst;
         for (int s = 1; s <= antal; ++s)
-            if (G.Spelarnamn[s].str().size() > laengst.size())
-                laengst = G.Spelarnamn[s];
+            if (G.spelare.Spelarnamn[s].str().size() > laengst.size())
+                laengst = G.spelare.Spelarnamn[s];
         const QFont f = anpassad(laengst, 20, 8 * gw);
         for (int s = 1; s <= 3; ++s) {
             const auto i = std::size_t(s);
@@ -188,7 +188,7 @@ void Tkatten::RitaNamnPanelen(bool helt)
             NamnLabel[i]->setVisible(med);
             ResultatPanel[i]->setVisible(med);
             NamnLabel[i]->setFont(f);
-            NamnLabel[i]->setText(G.Spelarnamn[s]);
+            NamnLabel[i]->setText(G.spelare.Spelarnamn[s]);
             NamnLabel[i]->setGeometry(gw / 2, topp + (s - 1) * rad, 9 * gw, rad - gh / 2);
             ResultatPanel[i]->setGeometry(10 * gw, topp + (s - 1) * rad + gh / 4, 20 * gw - gw / 2,
                                           rad - gh);
@@ -212,7 +212,7 @@ void Tkatten::paneler(bool paa)
 void Tkatten::nyttSpel()
 {
     spelSlut = false;
-    spel.nyttSpel(G.AntalSpelare);
+    spel.nyttSpel(G.spelare.AntalSpelare);
     RitaKattpaneler({});
     RitaNamnPanelen(true);
     for (int k = 1; k <= 4; ++k)
@@ -246,7 +246,7 @@ void Tkatten::NyPost()
     }
     RitaKattpaneler(ord);
     Timer1->setInterval(0);
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     spel.naestaSpelare();
     RitaNamnPanelen(false);
 }
@@ -283,7 +283,7 @@ void Tkatten::RaettTest(int k, int laege)
 
 void Tkatten::Timer1Timer()
 {
-    if (++G.Tidraeknare >= G.SekunderRaettSvar)
+    if (++G.runda.Tidraeknare >= G.val.SekunderRaettSvar)
         NyPost();
 }
 
@@ -292,7 +292,7 @@ void Tkatten::slut()
     Timer1->setInterval(0);
     QStringList namn;
     for (int s : spel.vinnare())
-        namn << G.Spelarnamn[s];
+        namn << G.spelare.Spelarnamn[s];
     InstruktionsLabel->hide();
     for (int k = 1; k <= 4; ++k)
         KattPanel[std::size_t(k)]->hide();

@@ -34,7 +34,7 @@ void TLasLjud::FormCreate(const Oevningsstart &start)
     const QSize skaerm = helskaerm(this, QStringLiteral("LasLjud"), clBtnFace);
     const int rad = std::max(rutnaet().H, 1);
     const int kol = std::max(skaerm.width() / 32, 1);
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
 
     OverskriftPanel2 = skapaPanel(this, QStringLiteral("OverskriftPanel2"), QRect(6 * kol, rad, 20 * kol, 7 * rad));
     saettBakgrund(OverskriftPanel2, clNavy);
@@ -49,10 +49,10 @@ void TLasLjud::FormCreate(const Oevningsstart &start)
                                      QPoint(6 * kol, OverskriftPanel2->geometry().bottom() + 1 + rad));
     // At 14 points, or smaller where the line would reach the screen's edge.
     const int instruktionsPunkter =
-        PunkterSomRyms(G.Instruktion.str(), Typsnitt{.punkter = 14, .fet = true},
+        PunkterSomRyms(G.oevning.Instruktion.str(), Typsnitt{.punkter = 14, .fet = true},
                        skaerm.width() - InstruktionsLabel->x() - kol / 2);
     InstruktionsLabel->setFont(arial(Punkter{instruktionsPunkter}, true));
-    saettEtikettText(InstruktionsLabel, G.Instruktion.str());
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion.str());
 
     // Each word panel 4/3 of a panel's height below the one before.
     const int ordhoejd = 4 * rad;
@@ -92,7 +92,7 @@ void TLasLjud::FormCreate(const Oevningsstart &start)
     connect(AvbrytButton, &QPushButton::clicked, this, &TLasLjud::AvbrytButtonClick);
 
     if (ljudPaa())
-        G.LjudKatalog = LjudKatalogFoer(start.programtal);
+        G.ljud.LjudKatalog = LjudKatalogFoer(start.programtal);
     else
         LyssnaButton->setEnabled(false);
     runda.starta();
@@ -104,15 +104,15 @@ void TLasLjud::RitaOverskriften()
     // Both title lines at the size at which each fits the panel's width.
     Typsnitt t{.punkter = Rubrikstart, .fet = true};
     const int bredd = OverskriftPanel2->width() - 8;
-    const int p = std::min(PunkterSomRyms(G.Rubrikrader[1].str(), t, bredd),
-                           PunkterSomRyms(G.Rubrikrader[2].str(), t, bredd));
+    const int p = std::min(PunkterSomRyms(G.oevning.Rubrikrader[1].str(), t, bredd),
+                           PunkterSomRyms(G.oevning.Rubrikrader[2].str(), t, bredd));
     const int h = OverskriftPanel2->height();
     int rad = 1;
     for (QLabel *l : {OverskriftLabel1, OverskriftLabel2}) {
         l->setFont(arial(Punkter{p}, true));
         saettTextfaerg(l, clYellow);
         l->setAlignment(Qt::AlignCenter);
-        l->setText(G.Rubrikrader[rad].str());
+        l->setText(G.oevning.Rubrikrader[rad].str());
         l->setGeometry(0, (rad - 1) * h / 2, OverskriftPanel2->width(), h / 2);
         ++rad;
     }
@@ -129,14 +129,14 @@ void TLasLjud::NyPost()
         }
         const QString &rad = post->rad;
         Orden[k] = rad;
-        Nummer[k] = G.PostNummer;
+        Nummer[k] = G.post.PostNummer;
         OrdPanel[k]->setText(rad);
     }
 }
 
 void TLasLjud::Ljudet()
 {
-    const QString namn = PostLjudNamn(G.LjudKatalog, G.PostNummer);
+    const QString namn = PostLjudNamn(G.ljud.LjudKatalog, G.post.PostNummer);
     if (!namn.isEmpty())
         SpelaUppWavLjud(namn);
 }
@@ -154,7 +154,7 @@ void TLasLjud::LyssnaButtonClick()
     QPointer<TLasLjud> jag(this);
     laasKnappar(true);
     for (int k = 0; k < 5; ++k) {
-        G.PostNummer = Word(Nummer[k]);
+        G.post.PostNummer = Word(Nummer[k]);
         Ljudet();
         if (!jag || aerStangd())
             return;

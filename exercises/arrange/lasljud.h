@@ -42,7 +42,7 @@ public:
 
 private:
     // The round's counters and the data file, read once for the window's life.
-    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = Tillstaand::AntalPerRunda}};
+    Runda runda{Rundval{.diagnosbokfoering = false, .felLista = false, .laengd = Tillstaand::Runddata::AntalPerRunda}};
     void FormCreate(const Oevningsstart &start);
     void laasKnappar(bool laast);
 };

@@ -135,9 +135,9 @@ void TOrdna::efterSkapande()
     BitBtn2->hide();
     // The instruction keeps left of the progress squares: the window's
     // scaling makes it a size or two too large on a large screen.
-    const int rum = Aster1->x() - G.Marginal - InstruktionsLabel->x();
-    InstruktionsLabel->setFont(passandeTypsnitt({G.Instruktion}, rum, InstruktionsLabel->font(), 11));
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    const int rum = Aster1->x() - G.skaerm.Marginal - InstruktionsLabel->x();
+    InstruktionsLabel->setFont(passandeTypsnitt({G.oevning.Instruktion}, rum, InstruktionsLabel->font(), 11));
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion);
     if (InstruktionsLabel->width() > rum) {
         InstruktionsLabel->setWordWrap(true);
         InstruktionsLabel->setFixedWidth(rum);

@@ -30,7 +30,7 @@ TPrank::TPrank(const Oevningsstart &start, QWidget *parent) : Foenster(parent), 
 {
     const QSize skaerm = helskaerm(this, QStringLiteral("Prank"), clBtnFace);
     const int W = skaerm.width(), H = skaerm.height();
-    const int M = std::max<int>(G.Marginal, 8);
+    const int M = std::max<int>(G.skaerm.Marginal, 8);
 
     // The heading on its navy shape.
     auto *ytter = new Figur(this, QStringLiteral("Shape1"), QRect(M, M / 2, W - 2 * M, 64),

@@ -182,13 +182,13 @@ void TSats::efterSkapande()
     Label3->adjustSize();
     const Laege l = laege();
     const Programdata &r = programdata();
-    if (G.Rubrikrader[1].isEmpty())
+    if (G.oevning.Rubrikrader[1].isEmpty())
         RitaOverskriften(QStringLiteral("Satsdelar."), QString::fromUtf8(r.satsrubrik), QString());
-    G.Fraagerad = QString();
-    G.Utskriftsrubrik = G.Rubrikrader[1].isEmpty()
+    G.oevning.Fraagerad = QString();
+    G.arbetsblad.Utskriftsrubrik = G.oevning.Rubrikrader[1].isEmpty()
                             ? QString::fromUtf8(r.satsutskrift)
-                            : (G.Rubrikrader[1] + QLatin1Char(' ') + G.Rubrikrader[2] + QLatin1Char(' ')
-                               + G.Rubrikrader[3]).left(80);
+                            : (G.oevning.Rubrikrader[1] + QLatin1Char(' ') + G.oevning.Rubrikrader[2] + QLatin1Char(' ')
+                               + G.oevning.Rubrikrader[3]).left(80);
     NivaaPaa = nivaaProgram(programtal()) && !aerArbetsblad(l);
     if (aerArbetsblad(l)) {
         Shape1->hide();
@@ -208,11 +208,11 @@ void TSats::efterSkapande()
 void TSats::nivaaStart()
 {
     Button1->hide();
-    Nivaaer = laesNivaafil(G.DatFilNamn);
+    Nivaaer = laesNivaafil(G.oevning.DatFilNamn);
     Nivaa = Nivaalaege{1, Nivaaer.antalNivaaer, 0, false};
     if (Nivaaer.antalNivaaer < 1) {
         // Without a first level there is nothing to climb.
-        visaMeddelande(saknadFil(G.DatFilNamn));
+        visaMeddelande(saknadFil(G.oevning.DatFilNamn));
         stang();
         return;
     }
@@ -235,7 +235,7 @@ void TSats::Inled()
 {
     Ovningsram::Inled();
     const QSize s = skaermstorlek();
-    const auto [W, H, M] = rutnaet(G.Marginal);
+    const auto [W, H, M] = rutnaet(G.skaerm.Marginal);
     const int v = OverskriftYtterShape->x();
     const int h = std::max(1, Label3->fontMetrics().height());
     Label3->move(v, OverskriftYtterShape->geometry().bottom() + 1 + h);
@@ -278,7 +278,7 @@ void TSats::RitaNivRutan(bool visa)
 void TSats::UppgraderaNivRutan(int nivaa, int raett)
 {
     // The number grows with the window, as the box around it did.
-    const int skala = G.Skalprocent > 0 ? G.Skalprocent : 100;
+    const int skala = G.skaerm.Skalprocent > 0 ? G.skaerm.Skalprocent : 100;
     if (const int p = nivaaPunkter(raett); p > 0)
         NivLabel2->setFont(typsnittTillFont(Typsnitt{QStringLiteral("Times New Roman"), p * skala / 100, true, 0}));
     NivLabel2->setText(QString::number(nivaa));
@@ -334,11 +334,11 @@ bool TSats::laesPost()
         int &markoer = NivaaMarkoer[n];
         const int rad = NivaaOrdning[n].value(markoer, 1);
         markoer = markoer + 1 >= rader.size() ? 0 : markoer + 1;
-        G.HaemtadRad = rader.value(rad - 1);
-        return dela(delaPostrad(G.HaemtadRad));
+        G.post.HaemtadRad = rader.value(rad - 1);
+        return dela(delaPostrad(G.post.HaemtadRad));
     }
     // An item with nothing to place is passed over like a comment.
-    const int foersoek = std::max(1, G.RaettaFel == 1 ? G.FelAntal[G.DatFilIndex] : G.FilAntalPoster[G.DatFilIndex]);
+    const int foersoek = std::max(1, G.runda.RaettaFel == 1 ? G.fel.FelAntal[G.oevning.DatFilIndex] : G.start.FilAntalPoster[G.oevning.DatFilIndex]);
     for (int f = 0; f < foersoek; ++f) {
         const std::optional<Postdelar> post = runda.haemtaRad();
         if (!post) {
@@ -373,7 +373,7 @@ void TSats::NyPost()
     if (!laesPost()) {
         // Not one item of the file can be placed: nothing to practise.
         if (!aerStangd()) {
-            visaMeddelande(saknadFil(G.DatFilNamn));
+            visaMeddelande(saknadFil(G.oevning.DatFilNamn));
             stang();
         }
         return;
@@ -571,7 +571,7 @@ void TSats::Avklarad()
         return;
     }
     // Levels: no squares, no wrong-answer list, the item number stays.
-    G.SenastRaett = ren ? 1 : 0;
+    G.runda.SenastRaett = ren ? 1 : 0;
     runda.raekna(ren);
     const int foere = Nivaa.nivaa;
     nivaaEfterPost(Nivaa, ren);

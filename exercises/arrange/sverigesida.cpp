@@ -64,7 +64,7 @@ bool Sverigesida::laddaBild(QLabel *bild, const QString &namn, bool saegFel)
         bild->hide();
         // A missing picture is named where it was looked for last: the CD.
         if (saegFel)
-            visaMeddelande(saknadFil(fil.isEmpty() ? G.CdSoekvaeg + rest : fil));
+            visaMeddelande(saknadFil(fil.isEmpty() ? G.start.CdSoekvaeg + rest : fil));
         return false;
     }
     bild->setPixmap(pixmap);

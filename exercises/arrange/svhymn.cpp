@@ -83,14 +83,14 @@ void TSvHymn::SkrivHymnen2()
 
 void TSvHymn::SpelaPanel2Click()
 {
-    G.RaktLjud = 1;
+    G.ljud.RaktLjud = 1;
     SpelaUppWavLjud(anthem);
 }
 
 void TSvHymn::NyversPanel2Click()
 {
     mediaspelare().stoppa();
-    G.RaktLjud = 1;
+    G.ljud.RaktLjud = 1;
     SpelaUppWavLjud(anthem);
     m_vers = naestaVers(m_vers);
     saettEtikettText(Label4, versnamn(m_vers));
@@ -108,7 +108,7 @@ void TSvHymn::FormClose()
     if (m_ljudStoppat)
         return;
     m_ljudStoppat = true;
-    G.RaktLjud = 0;
+    G.ljud.RaktLjud = 0;
     mediaspelare().stoppa();
 }
 

@@ -135,12 +135,12 @@ TSynon::TSynon(const Oevningsstart &start, QWidget *parent)
     ingaStandardknappar(this);
 
     placera();
-    G.RaettaFel = 0;
+    G.runda.RaettaFel = 0;
     SparaButton->setEnabled(false);
     NamnPanelen->hide();
-    Rubrik.rita(G.Rubrikrader[1].str(), QString(), QString());
+    Rubrik.rita(G.oevning.Rubrikrader[1].str(), QString(), QString());
     Rubrik.saettLaegesfaerg(static_cast<int>(start.laege));
-    saettEtikettText(Instruktionslabel, G.Instruktion.str());
+    saettEtikettText(Instruktionslabel, G.oevning.Instruktion.str());
     placeraInstruktionen();
     EscapePanelen->hide();
     Bild.BildPanelen->hide();
@@ -149,14 +149,14 @@ TSynon::TSynon(const Oevningsstart &start, QWidget *parent)
     runda.starta();
     spel.nyRunda();
     UppGraderaPoengRutan(spel.S);
-    G.RekordFilNamn = rekordfilFoer(start.datfil);
+    G.spelare.RekordFilNamn = rekordfilFoer(start.datfil);
     Nypost();
 }
 
 void TSynon::placera()
 {
     const QSize s = skaermstorlek();
-    const int W = s.width() / 32, H = s.height() / 48, M = G.Marginal;
+    const int W = s.width() / 32, H = s.height() / 48, M = G.skaerm.Marginal;
     Rubrik.placera(QRect(M, M / 2, 17 * W, 7 * H), M);
     placeraRuta(KvarPanel2, QRect(18 * W, M / 2, 4 * W, 7 * H));
     placeraRuta(UppgiftPanel2, QRect(22 * W + M / 2, M / 2, 4 * W, 7 * H));
@@ -186,7 +186,7 @@ void TSynon::placera()
 void TSynon::placeraInstruktionen()
 {
     const QSize s = skaermstorlek();
-    const int W = s.width() / 32, H = s.height() / 48, M = G.Marginal;
+    const int W = s.width() / 32, H = s.height() / 48, M = G.skaerm.Marginal;
     const int bredd = s.width() - 2 * M;
     if (Instruktionslabel->fontMetrics().horizontalAdvance(Instruktionslabel->text()) > bredd) {
         Instruktionslabel->setWordWrap(true);
@@ -220,7 +220,7 @@ void TSynon::Nypost()
     ListBox1->addItems(spel.kvar);
     UppGraderaUppgiftRutan(runda.uppgiftsnummer());
     UppGraderaKvarRutan(spel.N);
-    G.Tidraeknare = 0;
+    G.runda.Tidraeknare = 0;
     saettEtikettText(FrageLabel, spel.ord);
     Edit1->clear();
     Edit1->setEnabled(true);
@@ -333,7 +333,7 @@ void TSynon::SparaButtonClick()
 {
     if (!SparaButton->isEnabled())
         return;
-    if (G.RekordtabellPaa == 0) {
+    if (G.spelare.RekordtabellPaa == 0) {
         visaMeddelande(rekordkatalogMeddelande());
         return;
     }
@@ -341,7 +341,7 @@ void TSynon::SparaButtonClick()
     NamnPanelen->show();
     Edit2->show();
     Edit2->setEnabled(true);
-    Edit2->setText(G.Spelarnamn[1].str());
+    Edit2->setText(G.spelare.Spelarnamn[1].str());
     Edit2->setFocus();
 }
 
@@ -353,10 +353,10 @@ void TSynon::Edit2Enter()
         Edit2->setFocus();
         return;
     }
-    G.Spelarnamn[1] = namn;
+    G.spelare.Spelarnamn[1] = namn;
     NamnPanelen->hide();
-    G.RekordPost.namn = namn;
-    G.RekordPost.resultat = spel.S;
+    G.spelare.RekordPost.namn = namn;
+    G.spelare.RekordPost.resultat = spel.S;
     const bool visad = VisaRekord();
     if (bildPaa())
         Bild.BildPanelen->show();

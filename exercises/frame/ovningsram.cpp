@@ -183,8 +183,8 @@ void Ovningsram::byggKontroller()
 
 void Ovningsram::ramSkala()
 {
-    if (G.Skalprocent != 100 && G.Skalprocent != 0)
-        skalaInomSkaermen(this, G.Skalprocent);
+    if (G.skaerm.Skalprocent != 100 && G.skaerm.Skalprocent != 0)
+        skalaInomSkaermen(this, G.skaerm.Skalprocent);
 }
 
 // ---- layout ------------------------------------------------------------
@@ -192,7 +192,7 @@ void Ovningsram::ramSkala()
 void Ovningsram::Inled()
 {
     const QSize s = skaermstorlek();
-    const auto [W, H, M] = rutnaet(G.Marginal);
+    const auto [W, H, M] = rutnaet(G.skaerm.Marginal);
 
     const int asterHoejd = 43 * H;
     const int asterBredd = std::max(1, asterHoejd / 10 - M / 5);
@@ -266,7 +266,7 @@ void Ovningsram::skapa(const Oevningsstart &start)
 {
     m_programtal = start.programtal;
     m_program = &start.program;
-    G.Programtal = start.programtal;
+    G.oevning.Programtal = start.programtal;
     if (m_val.ljudkatalog)
         GeLjudDirectory();
     if (m_val.skalas)
@@ -290,13 +290,13 @@ void Ovningsram::ramSkapa()
     RitaUtskriftOverskriftRuta(false);
     const Laege l = laege();
     if (aerArbetsblad(l)) {
-        G.MedSvar = 0;
+        G.arbetsblad.MedSvar = 0;
         if (Edit1) {
             Edit1->setEnabled(false);
             Edit1->hide();
         }
         RitaUtskriftOverskriftRuta(true);
-        G.NyttAvsnitt = 1;
+        G.arbetsblad.NyttAvsnitt = 1;
         if (SkapaArbetsbladspanel && !Arbetsblad)
             Arbetsblad = SkapaArbetsbladspanel(*this);
         Slutpanel->hide();
@@ -310,10 +310,10 @@ void Ovningsram::ramSkapa()
     } else {
         InstruktionsLabel->show();
     }
-    saettEtikettText(InstruktionsLabel, G.Instruktion);
+    saettEtikettText(InstruktionsLabel, G.oevning.Instruktion);
     if (m_val.rubrik)
-        RitaOverskriften(G.Rubrikrader[1], G.Rubrikrader[2], G.Rubrikrader[3]);
-    Rubrik.saettLaegesfaerg(G.Arbetsbladslaege);
+        RitaOverskriften(G.oevning.Rubrikrader[1], G.oevning.Rubrikrader[2], G.oevning.Rubrikrader[3]);
+    Rubrik.saettLaegesfaerg(G.oevning.Arbetsbladslaege);
     if (l == Laege::Oevning) {
         NyStartaAster(true);
         if (lampknapp)
@@ -342,7 +342,7 @@ void Ovningsram::NyStartaAster(bool visa)
         DiagPanel1->hide();
     Aster1->show();
     Aster1->setRutNummer(0);
-    Aster1->setMaxAntalRutor(std::clamp(G.AntalIRunda, 0, 255));
+    Aster1->setMaxAntalRutor(std::clamp(G.runda.AntalIRunda, 0, 255));
     Aster1->setVisa(true);
     Aster1->repaint();
     Aster1->setStarta(true);
@@ -362,7 +362,7 @@ void Ovningsram::UppDateraDiagnosResultatet()
 {
     DiagPanel1->show();
     DiagLabel3->setText(QString::number(runda.uppgiftsnummer()) + QLatin1Char('/')
-                        + QString::number(Tillstaand::DiagnosLaengd));
+                        + QString::number(Tillstaand::Runddata::DiagnosLaengd));
     DiagLabel3->setFixedWidth(std::max(0, DiagShape2->width() - 16));
     DiagLabel3->repaint();
     DiagLabel5->setText(QString::number(runda.antalRaett()));
@@ -379,7 +379,7 @@ void Ovningsram::TestOverSkrift()
     DiagPanel2->show();
     DiagLabel1->setText(laege() == Laege::Diagnostest
                             ? QStringLiteral("Diagnos: Testning")
-                            : QStringLiteral("Övning ") + QString::number(G.OevningsNummer + 1));
+                            : QStringLiteral("Övning ") + QString::number(G.diagnos.OevningsNummer + 1));
     // The panel is narrow on small screens: its texts shrink until they fit.
     passaInBredd(DiagLabel1, DiagPanel2->width() - 8);
     passaInBredd(DiagLabel2, DiagShape1->width() - 6);
@@ -402,7 +402,7 @@ void Ovningsram::haemtaRad()
     // An item that cannot be answered is passed over like a comment, as long
     // as the file has others. The random order goes through every item of
     // the file before it repeats one, so `antal` tries meet each of them.
-    const int antal = G.FilAntalPoster[G.DatFilIndex];
+    const int antal = G.start.FilAntalPoster[G.oevning.DatFilIndex];
     for (int foersoek = 1;; ++foersoek) {
         const std::optional<Postdelar> post = runda.haemtaRad();
         saettPost(post.value_or(Postdelar{}));
@@ -414,20 +414,20 @@ void Ovningsram::haemtaRad()
         }
         if (postKanBesvaras(postdelar))
             break;
-        if (G.RaettaFel == 1) {
+        if (G.runda.RaettaFel == 1) {
             // A listed item that can no longer be asked (its file changed
             // during the correction round) leaves the list; the next one
             // is asked instead.
-            haemtafel(G.DatFilNamn, FelTaBort);
-            if (G.FelAntal[G.DatFilIndex] > 0)
+            haemtafel(G.oevning.DatFilNamn, FelTaBort);
+            if (G.fel.FelAntal[G.oevning.DatFilIndex] > 0)
                 continue;
-            visaMeddelande(saknadFil(G.DatFilNamn));
+            visaMeddelande(saknadFil(G.oevning.DatFilNamn));
             stang();
             return;
         }
         if (foersoek >= antal) {
             // Not one item of the file can be asked: nothing to practise.
-            visaMeddelande(saknadFil(G.DatFilNamn));
+            visaMeddelande(saknadFil(G.oevning.DatFilNamn));
             stang();
             return;
         }
@@ -541,8 +541,8 @@ void Ovningsram::foerAvslutningEfterVaentan()
 
 void Ovningsram::Timer5Timer()
 {
-    ++G.Tidraeknare;
-    if (G.Tidraeknare < G.SekunderRaettSvar)
+    ++G.runda.Tidraeknare;
+    if (G.runda.Tidraeknare < G.val.SekunderRaettSvar)
         return;
     // Stopped before playing: a sound played to its end runs the event loop.
     Timer5->setInterval(0);
@@ -552,7 +552,7 @@ void Ovningsram::Timer5Timer()
 void Ovningsram::startaLjudtimer()
 {
     if (m_val.ljudtimerIntervall > 0 && ljudtimerVidNyPost() && ljudPaa()) {
-        G.Tidraeknare = 0;
+        G.runda.Tidraeknare = 0;
         Timer5->setEnabled(true);
         Timer5->setInterval(m_val.ljudtimerIntervall);
     }
@@ -560,19 +560,19 @@ void Ovningsram::startaLjudtimer()
 
 void Ovningsram::laddaOrdlistor()
 {
-    if (G.Oeversaettning != 0 && G.LaddaOrdlistor == 1 && programdata().oeversaettning) {
+    if (G.val.Oeversaettning != 0 && G.val.LaddaOrdlistor == 1 && programdata().oeversaettning) {
         FyllEngListan();
-        G.LaddaOrdlistor = 0;
+        G.val.LaddaOrdlistor = 0;
     }
 }
 
 void Ovningsram::visaPostensOeversaettning(QLabel *etikett)
 {
     etikett->hide();
-    const qsizetype i = G.ListBox1.indexOf(postdelar.faelt[1]);
-    if (i < 0 || i >= G.ListBox2.size())
+    const qsizetype i = G.ordlistor.ListBox1.indexOf(postdelar.faelt[1]);
+    if (i < 0 || i >= G.ordlistor.ListBox2.size())
         return;
-    saettEtikettText(etikett, G.ListBox2.at(i));
+    saettEtikettText(etikett, G.ordlistor.ListBox2.at(i));
     etikett->move(InstruktionsLabel->x(), Slutpanel->y() - 5 - etikett->height());
     etikett->show();
 }
@@ -583,8 +583,8 @@ void Ovningsram::Ljudet()
 {
     if (!ljudPaa())
         return;
-    const int nummer = G.RaettaFel == 1 ? G.FelPostNummer : G.PostNummer;
-    const QString namn = PostLjudNamn(G.LjudKatalog, nummer);
+    const int nummer = G.runda.RaettaFel == 1 ? G.fel.FelPostNummer : G.post.PostNummer;
+    const QString namn = PostLjudNamn(G.ljud.LjudKatalog, nummer);
     if (!namn.isEmpty())
         SpelaUppWavLjud(namn);
 }
@@ -671,13 +671,13 @@ void Ovningsram::Avslutning()
 // The others keep their order.
 void Ovningsram::rensaFellistan()
 {
-    const QStringList *poster = runda.datafil().poster(G.DatFilNamn);
+    const QStringList *poster = runda.datafil().poster(G.oevning.DatFilNamn);
     if (!poster)
         return;   // the round's first item tells the pupil the file is gone
-    for (int k = G.FelAntal[G.DatFilIndex]; k > 0; --k) {
+    for (int k = G.fel.FelAntal[G.oevning.DatFilIndex]; k > 0; --k) {
         const int n = foerstaFelpost();
         const bool kan = n >= 1 && n <= poster->size() && postKanBesvaras(delaPostrad(poster->at(n - 1)));
-        haemtafel(G.DatFilNamn, kan ? FelFlyttaSist : FelTaBort);
+        haemtafel(G.oevning.DatFilNamn, kan ? FelFlyttaSist : FelTaBort);
     }
 }
 

@@ -287,9 +287,9 @@ private:
 template <typename T>
 int visaOevning()
 {
-    const int i = G.DatFilIndex;
-    if (!decltype(G.DatFilTabell)::inom(i) || G.DatFilTabell[i] != G.DatFilNamn) {
-        if (!Kolla(G.DatFilNamn))
+    const int i = G.oevning.DatFilIndex;
+    if (!decltype(G.start.DatFilTabell)::inom(i) || G.start.DatFilTabell[i] != G.oevning.DatFilNamn) {
+        if (!Kolla(G.oevning.DatFilNamn))
             return QDialog::Rejected;
     }
     return plattform::visaModalt<T>(oevningsstart());

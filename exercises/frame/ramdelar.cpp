@@ -60,7 +60,7 @@ void Rubrikruta::placera(const QRect &yttre, int m)
 
 void Rubrikruta::rita(const QString &rad1, const QString &rad2, const QString &rad3)
 {
-    const auto platser = RubrikLayout(rad1, rad2, rad3, OverskriftInnerShape->geometry(), G.Marginal);
+    const auto platser = RubrikLayout(rad1, rad2, rad3, OverskriftInnerShape->geometry(), G.skaerm.Marginal);
     QLabel *const etiketter[3] = {Overs1Label, Overs2Label, Overs3Label};
     for (int i = 0; i < 3; ++i) {
         QLabel *l = etiketter[i];
@@ -95,7 +95,7 @@ Lovordsruta::Lovordsruta(QWidget *foenster, const Lovordsnamn &namn)
 
 void Lovordsruta::rita(const QString &del1, const QString &del2, const QString &del3)
 {
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     LovordYttershape->setGeometry(0, 0, LovordPanel->width(), LovordPanel->height());
     lovordinnershape->setGeometry(M / 2, M / 2, LovordPanel->width() - M, LovordPanel->height() - M);
     const QString text = del1 + QLatin1Char(' ') + del2 + QLatin1Char(' ') + del3;
@@ -112,8 +112,8 @@ bool Lovordsruta::visaBeroem()
 {
     HaemtaLovordFilNamn();
     // No praise file: no praise panel, and never the last round's text.
-    const std::optional<QString> rad = KollaLovOrd(G.LovordFilNamn)
-        ? laesPostrad(G.LovordFilNamn, haemta_Lovordslumptal(G.LovordMarkoer[G.LovordIndex], G.LovordIndex))
+    const std::optional<QString> rad = KollaLovOrd(G.beroem.LovordFilNamn)
+        ? laesPostrad(G.beroem.LovordFilNamn, haemta_Lovordslumptal(G.beroem.LovordMarkoer[G.beroem.LovordIndex], G.beroem.LovordIndex))
         : std::nullopt;
     if (!rad) {
         LovordPanel->hide();
@@ -157,20 +157,20 @@ void Beloeningsbild::dolj()
 
 void Beloeningsbild::visa()
 {
-    G.BildNummer = haemta_Bildslumptal(G.BildMarkoer);
-    if (G.BildMarkoer == 0) {
+    G.beroem.BildNummer = haemta_Bildslumptal(G.beroem.BildMarkoer);
+    if (G.beroem.BildMarkoer == 0) {
         dolj();
         return;
     }
-    const int M = G.Marginal;
+    const int M = G.skaerm.Marginal;
     BildTextPanel->move(0, 0);
     BildTextPanel->show();
-    const QString text = VisadBildText(G.BildText);
+    const QString text = VisadBildText(G.beroem.BildText);
     saettEtikettText(BildLabel, text);
     BildTextPanel->setText(text);
     BildTextPanel->resize(BildLabel->width() + 2 * M, BildLabel->height() + M);
-    G.BildNamn = QStringLiteral("\\BILD\\SVE%1.BMP").arg(G.BildNummer, 3, 10, QLatin1Char('0'));
-    const QString soekvaeg = HittaInnehaall(G.BildNamn);
+    G.beroem.BildNamn = QStringLiteral("\\BILD\\SVE%1.BMP").arg(G.beroem.BildNummer, 3, 10, QLatin1Char('0'));
+    const QString soekvaeg = HittaInnehaall(G.beroem.BildNamn);
     const QPixmap bild = soekvaeg.isEmpty() ? QPixmap() : QPixmap(riktigSoekvaeg(soekvaeg));
     if (bild.isNull()) {
         Image1->clear();

@@ -14,6 +14,6 @@ int visaUtanRam()
     const Oevningsstart start = oevningsstart();
     // The sounds, the record table and the story's line breaks read the
     // program from the shared state, as the frame's creation leaves it.
-    G.Programtal = start.programtal;
+    G.oevning.Programtal = start.programtal;
     return plattform::visaModalt<T>(start);
 }

@@ -34,8 +34,8 @@ protected:
         Miljoe::SetUp();
         anvaendTraed();
         QDir().mkpath(i("pc/RESULTAT"));
-        G.ResultatKatalog = "pc\\RESULTAT\\";
-        G.DiagnosKatalog = "pc\\RESULTAT";
+        G.start.ResultatKatalog = "pc\\RESULTAT\\";
+        G.start.DiagnosKatalog = "pc\\RESULTAT";
         SkapaSlumpordning(1, 900);
     }
     // The screen for the rest of the test (the fixture puts the old one back).
@@ -50,14 +50,14 @@ protected:
     // The picture numbers the main window is going to draw.
     QList<int> kommandeBilder()
     {
-        const int markoer = G.BildMarkoer;
+        const int markoer = G.beroem.BildMarkoer;
         QList<int> n;
         {
             TForm1 f;
             for (int k = 0; k < 6; ++k)
-                n << G.StartbildNummer[k];
+                n << G.beroem.StartbildNummer[k];
         }
-        G.BildMarkoer = markoer;
+        G.beroem.BildMarkoer = markoer;
         meddelanden.poster.clear();
         return n;
     }
@@ -66,23 +66,23 @@ protected:
 
 TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
 {
-    G.SekunderRaettSvar = 7;
-    G.Oeversaettning = 2;
-    G.LaddaOrdlistor = 0;
-    G.BildOrdningNy = 0;
+    G.val.SekunderRaettSvar = 7;
+    G.val.Oeversaettning = 2;
+    G.val.LaddaOrdlistor = 0;
+    G.beroem.BildOrdningNy = 0;
     {
         TForm1 f;
         EXPECT_EQ(Form1, &f);
         EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
-        EXPECT_EQ(G.SekunderRaettSvar, 3);
-        EXPECT_EQ(G.LjudLaege, 1);
-        EXPECT_EQ(G.BildLaege, 1);
-        EXPECT_EQ(G.Oeversaettning, 0);
-        EXPECT_EQ(G.LaddaOrdlistor, 1);
-        EXPECT_EQ(G.RekordtabellPaa, 1);
-        EXPECT_EQ(G.ForstaRekordtabell, 1);
-        EXPECT_EQ(G.Skalprocent, 100);
-        EXPECT_GT(G.Marginal, 0);
+        EXPECT_EQ(G.val.SekunderRaettSvar, 3);
+        EXPECT_EQ(G.val.LjudLaege, 1);
+        EXPECT_EQ(G.val.BildLaege, 1);
+        EXPECT_EQ(G.val.Oeversaettning, 0);
+        EXPECT_EQ(G.val.LaddaOrdlistor, 1);
+        EXPECT_EQ(G.spelare.RekordtabellPaa, 1);
+        EXPECT_EQ(G.spelare.ForstaRekordtabell, 1);
+        EXPECT_EQ(G.skaerm.Skalprocent, 100);
+        EXPECT_GT(G.skaerm.Marginal, 0);
         EXPECT_EQ(f.geometry(), QRect(0, 0, 640, 480));
         EXPECT_TRUE(f.windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(bakgrund(&f), clBlue);
@@ -102,8 +102,8 @@ TEST_F(Huvudfoenster, CreationSetsTheSettingsAndChecksTheDirectories)
     EXPECT_EQ(Form1, nullptr);
 
     // Both directories missing; an empty score directory names nothing.
-    G.ResultatKatalog.clear();
-    G.DiagnosKatalog = "pc\\DIAGNOS";
+    G.start.ResultatKatalog.clear();
+    G.start.DiagnosKatalog = "pc\\DIAGNOS";
     TForm1 f;
     EXPECT_EQ(meddelanden.texter(),
               (QStringList{"Katalogen  finns inte.", "Katalogen pc\\DIAGNOS finns inte."}));
@@ -113,7 +113,7 @@ TEST_F(Huvudfoenster, ScaledWindowKeepsTheScreensSize)
 {
     skaerm(1024, 768);
     TForm1 f;
-    ASSERT_GT(G.Skalprocent, 100);
+    ASSERT_GT(G.skaerm.Skalprocent, 100);
     EXPECT_EQ(f.geometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(f.Panel9->width(), 1024);   // the banner's title centred on the screen
     EXPECT_EQ(f.Panel1->x(), (1024 - f.Panel1->width()) / 2);
@@ -133,7 +133,7 @@ TEST_F(Huvudfoenster, StartPicturesAreChosenByScreenWidth)
         skaerm(bredd, 600);
         TForm1 f;
         f.show();
-        EXPECT_TRUE(G.BildNamn.startsWith(QString("\\BILD\\") + prefix[p]));
+        EXPECT_TRUE(G.beroem.BildNamn.startsWith(QString("\\BILD\\") + prefix[p]));
         const int band = f.Panel9->height();
         const int h = (600 - band) / 3;
         for (int k = 0; k < 6; ++k) {
@@ -165,8 +165,8 @@ namespace {
 // The lines of picture k's caption as the main window breaks it.
 Meningsrader bildtextrader(const TForm1 &f, int k)
 {
-    G.MusOverText = 1;
-    return meningsrader(2, f.Panel1->x(), GeBildText(G.StartbildNummer[k]), 2);
+    G.mening.MusOverText = 1;
+    return meningsrader(2, f.Panel1->x(), GeBildText(G.beroem.StartbildNummer[k]), 2);
 }
 } // namespace
 
@@ -184,7 +184,7 @@ TEST_F(Huvudfoenster, CaptionUnderThePictureWhileTheMouseIsOverIt)
     QApplication::sendEvent(b, &flytt);
     EXPECT_TRUE(f.Label3->isVisible());
     EXPECT_FALSE(f.Label3->text().isEmpty());
-    EXPECT_EQ(G.MusOverText, 0);
+    EXPECT_EQ(G.mening.MusOverText, 0);
     EXPECT_EQ(f.Label3->text(), bildtextrader(f, 1)[1]);
     EXPECT_EQ(f.Label3->y(), b->y() + b->height());
     // Narrower than the picture: centred under it.
@@ -253,11 +253,11 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
     TForm1 f;
     f.show();
     EXPECT_TRUE(f.Button[6]->isEnabled());
-    G.SidNummer = 4;
-    G.UtskriftAvsnitt = 3;
-    G.NySida = 0;
+    G.arbetsblad.SidNummer = 4;
+    G.arbetsblad.UtskriftAvsnitt = 3;
+    G.arbetsblad.NySida = 0;
     QTest::mouseClick(f.Button[7], Qt::LeftButton);
-    EXPECT_EQ(G.Arbetsbladslaege, 1);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 1);
     EXPECT_EQ(f.Button[7]->text(), "Avaktivera arbetsblad");
     for (int i : {1, 5, 6})
         EXPECT_FALSE(f.Button[i]->isEnabled()) << i;
@@ -269,12 +269,12 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
     EXPECT_EQ(f.Label2->text(), "Arbetsblad aktiverat");
     EXPECT_EQ(f.Label2->x(), f.Shape1->x() + (f.Shape1->width() - f.Label2->width()) / 2);
     EXPECT_EQ(f.Shape1->fyllning(), clYellow);
-    EXPECT_EQ(G.SidNummer, 1);
-    EXPECT_EQ(G.UtskriftAvsnitt, 0);
-    EXPECT_EQ(G.NySida, 1);
+    EXPECT_EQ(G.arbetsblad.SidNummer, 1);
+    EXPECT_EQ(G.arbetsblad.UtskriftAvsnitt, 0);
+    EXPECT_EQ(G.arbetsblad.NySida, 1);
 
     QTest::mouseClick(f.Button[7], Qt::LeftButton);
-    EXPECT_EQ(G.Arbetsbladslaege, 0);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 0);
     EXPECT_EQ(f.Button[7]->text(), QString::fromUtf8("Göra arbetsblad"));
     for (int i : {1, 2, 3, 4, 5, 6})
         EXPECT_TRUE(f.Button[i]->isEnabled()) << i;
@@ -284,9 +284,9 @@ TEST_F(Huvudfoenster, WorksheetToggleTwiceRestoresEverything)
     EXPECT_EQ(toemningar, 2);
 
     // From a diagnosis mode the toggle switches worksheet mode on.
-    G.Arbetsbladslaege = 2;
+    G.oevning.Arbetsbladslaege = 2;
     f.Button7Click();
-    EXPECT_EQ(G.Arbetsbladslaege, 1);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 1);
 }
 
 namespace {
@@ -298,7 +298,7 @@ QString oeppnaOchStaeng(QPushButton *b, Byte &laege)
     naerModal([&](QWidget *w) {
         if (auto *m = dynamic_cast<Undermeny *>(w))
             klass = m->def().klass;
-        laege = G.Arbetsbladslaege;
+        laege = G.oevning.Arbetsbladslaege;
         QTest::keyClick(w, Qt::Key_Escape);
     });
     QTest::mouseClick(b, Qt::LeftButton);
@@ -315,7 +315,7 @@ TEST_F(Huvudfoenster, MenuButtonsOpenTheSubMenusAndSetTheModeAsTheySay)
     const Byte efter[6] = {0, 0, 2, 0, 0, 2};   // from mode 2
     for (int i = 1; i <= 5; ++i) {
         SCOPED_TRACE(i);
-        G.Arbetsbladslaege = 2;
+        G.oevning.Arbetsbladslaege = 2;
         EXPECT_EQ(oeppnaOchStaeng(f.Button[i], laege), klasser[i]);
         EXPECT_EQ(laege, efter[i]);
     }
@@ -337,10 +337,10 @@ TEST_F(Huvudfoenster, DiagnosisManualAndAboutWaitForTheirWindows)
     FalskaStartare falska({Foenstertyp::TDiag, Foenstertyp::TManual, Foenstertyp::TOmKavo});
     TForm1 f;
     f.show();
-    G.DiagnosStaengd = 1;
+    G.diagnos.DiagnosStaengd = 1;
     QTest::mouseClick(f.Button[6], Qt::LeftButton);
-    EXPECT_EQ(G.Arbetsbladslaege, 2);
-    EXPECT_EQ(G.DiagnosStaengd, 0);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.diagnos.DiagnosStaengd, 0);
     QTest::mouseClick(f.Button[8], Qt::LeftButton);
     QTest::mouseClick(f.Button[9], Qt::LeftButton);
     EXPECT_EQ(falska.oeppnade,
@@ -356,15 +356,15 @@ TEST_F(Huvudfoenster, FocusOnSverigeEscQuitsAndTheTimers)
     EXPECT_FALSE(f.Timer1->koer());
     EXPECT_TRUE(f.Timer2->koer());
     EXPECT_EQ(f.Timer2->interval(), 1000);
-    G.Tidraeknare = 5;
+    G.runda.Tidraeknare = 5;
     f.Timer2->OnTimer();
-    EXPECT_EQ(G.Tidraeknare, 6);
+    EXPECT_EQ(G.runda.Tidraeknare, 6);
     EXPECT_FALSE(f.Timer2->koer());
 
     // Kolla re-enables the main window after its message.
     f.setEnabled(false);
-    G.DatFilNamn = "SVE99999.DAT";
-    EXPECT_FALSE(Kolla(G.DatFilNamn));
+    G.oevning.DatFilNamn = "SVE99999.DAT";
+    EXPECT_FALSE(Kolla(G.oevning.DatFilNamn));
     EXPECT_TRUE(f.isEnabled());
 
     QTest::keyClick(f.Button[1], Qt::Key_Escape);

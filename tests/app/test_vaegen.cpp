@@ -55,7 +55,7 @@ protected:
     // The round inside the exercise window.
     void runda(TFLERBAR &f)
     {
-        EXPECT_EQ(G.DatFilNamn, QStringLiteral("SVE23100.DAT"));
+        EXPECT_EQ(G.oevning.DatFilNamn, QStringLiteral("SVE23100.DAT"));
         EXPECT_EQ(f.Overs2Label->text(), QString::fromUtf8("Ä-ljudet"));
         for (int tick = 0; tick < 10 && media.spelade.isEmpty(); ++tick)
             f.Timer5Timer();   // the first item's sound, after the set seconds
@@ -63,9 +63,9 @@ protected:
         QList<int> felaPoster;
         for (int n = 1; n <= 10; ++n) {
             SCOPED_TRACE(n);
-            ASSERT_EQ(G.Uppgiftsnummer, n);
+            ASSERT_EQ(G.runda.Uppgiftsnummer, n);
             if (n == 3 || n == 7) {
-                felaPoster << G.PostNummer;
+                felaPoster << G.post.PostNummer;
                 Valpanel *v = felVal(f);
                 ASSERT_NE(v, nullptr);
                 QTest::mouseClick(v, Qt::LeftButton);
@@ -73,7 +73,7 @@ protected:
                 EXPECT_TRUE(f.KorrektSvarLabel->isVisible());
                 EXPECT_EQ(f.KorrektSvarLabel->text(), f.TestLabel->text());
                 f.Timer1Timer();
-                EXPECT_EQ(G.Uppgiftsnummer, n + 1);
+                EXPECT_EQ(G.runda.Uppgiftsnummer, n + 1);
                 EXPECT_TRUE(f.KorrektSvarLabel->isVisible());   // one tick is not the wait
                 QTest::keyClick(&f, Qt::Key_Space);
                 f.Timer1Timer();
@@ -84,7 +84,7 @@ protected:
                 QTest::mouseClick(v, Qt::LeftButton);
             }
         }
-        EXPECT_EQ(G.AntalRaett, 8);
+        EXPECT_EQ(G.runda.AntalRaett, 8);
         EXPECT_TRUE(f.LovordPanel->isVisible());
         EXPECT_FALSE(f.LovordLabel1->text().trimmed().isEmpty());
         EXPECT_TRUE(f.BildPanelen->isVisible());
@@ -94,15 +94,15 @@ protected:
 
         // The correction round runs over the two wrong items, in order.
         QTest::mouseClick(f.Button1, Qt::LeftButton);
-        EXPECT_EQ(G.RaettaFel, 1);
-        EXPECT_EQ(G.AntalIRunda, 2);
+        EXPECT_EQ(G.runda.RaettaFel, 1);
+        EXPECT_EQ(G.runda.AntalIRunda, 2);
         QList<int> igen;
         for (int n = 1; n <= 2; ++n) {
-            igen << G.FelPostNummer;
+            igen << G.fel.FelPostNummer;
             QTest::mouseClick(valMed(f, f.TestLabel->text()), Qt::LeftButton);
         }
         EXPECT_EQ(igen, felaPoster);
-        EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+        EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
         EXPECT_FALSE(f.Button1->isEnabled());
 
         // The end panel is up; Esc on it leaves the exercise.

@@ -19,7 +19,7 @@ protected:
     void granska(const QString &namn, int delar)
     {
         SCOPED_TRACE(namn.toStdString());
-        G.DatFilNamn = namn;
+        G.oevning.DatFilNamn = namn;
         ASSERT_TRUE(Kolla(namn));
         // "; 3 axeln - axeln till vänster i bilden"
         QMap<int, QString> bilden;
@@ -38,11 +38,11 @@ protected:
         static const QRegularExpression fraagat(QStringLiteral("Vad heter nummer (\\d+)"));
         static const QRegularExpression nummer(QStringLiteral("[Nn]ummer (\\d+)"));
         QSet<int> fraagade;
-        const int antal = G.FilAntalPoster[G.DatFilIndex];
+        const int antal = G.start.FilAntalPoster[G.oevning.DatFilIndex];
         EXPECT_GE(antal, 2 * delar);
         for (int n = 1; n <= antal; ++n) {
             ASSERT_TRUE(haemtaord(namn, n));
-            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const Postdelar post = delaPostrad(G.post.HaemtadRad);
             const QString fraaga = post.faelt[1];
             SCOPED_TRACE(fraaga.toStdString());
             for (auto it = nummer.globalMatch(fraaga); it.hasNext();)

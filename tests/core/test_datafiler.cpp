@@ -100,19 +100,19 @@ TEST(Markeringar, LetaPrepSplitsAtMarks)
 {
     aaterstaellTillstaand();
     LetaPrep("Han <gick> hem");
-    EXPECT_EQ(G.LetaPrepDelar[1], "Han ");
-    EXPECT_EQ(G.LetaPrepDelar[2], "gick");
-    EXPECT_EQ(G.LetaPrepDelar[3], " hem");
+    EXPECT_EQ(G.post.LetaPrepDelar[1], "Han ");
+    EXPECT_EQ(G.post.LetaPrepDelar[2], "gick");
+    EXPECT_EQ(G.post.LetaPrepDelar[3], " hem");
     LetaPrep("<a>b<c>d");
-    EXPECT_EQ(G.LetaPrepDelar[1], "");
-    EXPECT_EQ(G.LetaPrepDelar[5], "d");
+    EXPECT_EQ(G.post.LetaPrepDelar[1], "");
+    EXPECT_EQ(G.post.LetaPrepDelar[5], "d");
     LetaPrep("utan");
-    EXPECT_EQ(G.LetaPrepDelar[1], "utan");
-    EXPECT_EQ(G.LetaPrepDelar[2], "");
+    EXPECT_EQ(G.post.LetaPrepDelar[1], "utan");
+    EXPECT_EQ(G.post.LetaPrepDelar[2], "");
     // More marks than the format has: the rest of the line joins part 5.
     LetaPrep("a<b>c<d>e<f>g");
-    EXPECT_EQ(G.LetaPrepDelar[4], "d");
-    EXPECT_EQ(G.LetaPrepDelar[5], "efg");
+    EXPECT_EQ(G.post.LetaPrepDelar[4], "d");
+    EXPECT_EQ(G.post.LetaPrepDelar[5], "efg");
 }
 
 TEST(Markeringar, FirstEmptyFieldIsElevenWhenAllTenAreFilled)
@@ -126,27 +126,27 @@ TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)
 {
     skrivFil1252(i("cd/DATA/DAT/SVE99001.DAT"),
                  {"$Rubrik", "; kommentar", "ett", "", ")hii", "  ", "fyra"});
-    G.HaemtadRad = "orörd";
+    G.post.HaemtadRad = "orörd";
     haemtaord("SVE99001.DAT", 1);
-    EXPECT_EQ(G.HaemtadRad, "ett");
+    EXPECT_EQ(G.post.HaemtadRad, "ett");
     haemtaord("SVE99001.DAT", 2);
-    EXPECT_EQ(G.HaemtadRad, ")hii");
+    EXPECT_EQ(G.post.HaemtadRad, ")hii");
     haemtaord("SVE99001.DAT", 3);
-    EXPECT_EQ(G.HaemtadRad, "  ");
+    EXPECT_EQ(G.post.HaemtadRad, "  ");
     haemtaord("SVE99001.DAT", 9);       // past the end: the last line read
-    EXPECT_EQ(G.HaemtadRad, "fyra");
-    G.HaemtadRad = "kvar";
+    EXPECT_EQ(G.post.HaemtadRad, "fyra");
+    G.post.HaemtadRad = "kvar";
     haemtaord("SVE99001.DAT", 0);
-    EXPECT_EQ(G.HaemtadRad, "kvar");
+    EXPECT_EQ(G.post.HaemtadRad, "kvar");
 
     skrivFil1252(i("pc/data/dat/sve99001.dat"), {"från pc"});
     haemtaord("SVE99001.DAT", 1);
-    EXPECT_EQ(G.HaemtadRad, QString::fromUtf8("från pc"));
+    EXPECT_EQ(G.post.HaemtadRad, QString::fromUtf8("från pc"));
 
     // A file that cannot be opened never leaves the previous item behind.
-    G.HaemtadRad = "kvar";
+    G.post.HaemtadRad = "kvar";
     EXPECT_FALSE(haemtaord("SVE00000.DAT", 1));
-    EXPECT_TRUE(G.HaemtadRad.isEmpty());
+    EXPECT_TRUE(G.post.HaemtadRad.isEmpty());
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
@@ -154,7 +154,7 @@ TEST_F(Poster, AWindowsFileIsReadOnceAndAGoneFileIsSaidOnce)
 {
     const QString fil = i("cd/DATA/DAT/SVE99001.DAT");
     skrivFil1252(fil, {"$Rubrik", "ett#&1", kryptrad(QStringLiteral("två#&2")), "tre"});
-    G.DatFilNamn = "SVE99001.DAT";
+    G.oevning.DatFilNamn = "SVE99001.DAT";
     Postfil poster;
     ASSERT_TRUE(postNummer(poster, 2).has_value());
     EXPECT_EQ(postNummer(poster, 2)->faelt[1], QString::fromUtf8("två"));
@@ -163,9 +163,9 @@ TEST_F(Poster, AWindowsFileIsReadOnceAndAGoneFileIsSaidOnce)
     skrivFil1252(fil, {"ett", "nya två", "tre"});
     EXPECT_EQ(postNummer(poster, 2)->rad, QString::fromUtf8("nya två"));
     QFile::remove(fil);
-    G.HaemtadRad = "kvar";
+    G.post.HaemtadRad = "kvar";
     EXPECT_FALSE(postNummer(poster, 1).has_value());
-    EXPECT_TRUE(G.HaemtadRad.isEmpty());
+    EXPECT_TRUE(G.post.HaemtadRad.isEmpty());
     EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE99001.DAT finns inte eller är felaktig"});
 }
 
@@ -176,18 +176,18 @@ TEST_F(Poster, PastTheEndTheLastItemAndAFileWithoutItemsIsGone)
 {
     const QString fil = i("cd/DATA/DAT/SVE99001.DAT");
     skrivFil1252(fil, {"$Rubrik", "ett", QString::fromUtf8("två"), "; slutkommentar", "$Sen rubrik"});
-    G.DatFilNamn = "SVE99001.DAT";
+    G.oevning.DatFilNamn = "SVE99001.DAT";
     Postfil poster;
-    EXPECT_EQ(poster.rad(G.DatFilNamn, 9), QString::fromUtf8("två"));
-    EXPECT_EQ(laesPostrad(G.DatFilNamn, 3), QString::fromUtf8("två"));
+    EXPECT_EQ(poster.rad(G.oevning.DatFilNamn, 9), QString::fromUtf8("två"));
+    EXPECT_EQ(laesPostrad(G.oevning.DatFilNamn, 3), QString::fromUtf8("två"));
 
     for (const QStringList &utan : {QStringList{"$Rubrik", "; bara kommentar"}, QStringList{}}) {
         skrivFil1252(fil, utan);
-        G.HaemtadRad = "kvar";
+        G.post.HaemtadRad = "kvar";
         EXPECT_FALSE(postNummer(poster, 1).has_value());
-        EXPECT_TRUE(G.HaemtadRad.isEmpty());
-        EXPECT_FALSE(laesPostrad(G.DatFilNamn, 1).has_value());
-        EXPECT_EQ(poster.poster(G.DatFilNamn), nullptr);
+        EXPECT_TRUE(G.post.HaemtadRad.isEmpty());
+        EXPECT_FALSE(laesPostrad(G.oevning.DatFilNamn, 1).has_value());
+        EXPECT_EQ(poster.poster(G.oevning.DatFilNamn), nullptr);
     }
     EXPECT_EQ(meddelanden.texter(), QStringList(2, "Filen SVE99001.DAT finns inte eller är felaktig"));
 }
@@ -195,24 +195,24 @@ TEST_F(Poster, PastTheEndTheLastItemAndAFileWithoutItemsIsGone)
 TEST(Texter, BoundedTextsAreCut)
 {
     aaterstaellTillstaand();
-    G.Instruktion = QString(100, QChar('a'));
-    EXPECT_EQ(G.Instruktion.length(), 80);
-    G.DatFilTabell[1] = "SVE23100.DATEXTRA";
-    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
-    G.Spelarnamn[2] = QString::fromUtf8("Åsa Örnsköld-Lindqvistsson");
-    EXPECT_EQ(G.Spelarnamn[2].length(), 20);
+    G.oevning.Instruktion = QString(100, QChar('a'));
+    EXPECT_EQ(G.oevning.Instruktion.length(), 80);
+    G.start.DatFilTabell[1] = "SVE23100.DATEXTRA";
+    EXPECT_EQ(G.start.DatFilTabell[1], "SVE23100.DAT");
+    G.spelare.Spelarnamn[2] = QString::fromUtf8("Åsa Örnsköld-Lindqvistsson");
+    EXPECT_EQ(G.spelare.Spelarnamn[2].length(), 20);
 }
 
 TEST(Texter, IndexOutsideItsRangeTouchesNothing)
 {
     aaterstaellTillstaand();
     VaentadVarning v(QStringLiteral("outside 1..140"));
-    G.FelAntal[0] = 5;
-    G.FelAntal[141] = 5;
+    G.fel.FelAntal[0] = 5;
+    G.fel.FelAntal[141] = 5;
     int summa = 0;
-    for (int v : G.FelAntal)
+    for (int v : G.fel.FelAntal)
         summa += v;
     EXPECT_EQ(summa, 0);
-    EXPECT_EQ(G.FelAntal[0], 0);
+    EXPECT_EQ(G.fel.FelAntal[0], 0);
     EXPECT_EQ(v.antal(), 3);
 }

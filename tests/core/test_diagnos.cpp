@@ -34,7 +34,7 @@ TEST(GeStatusTal, FromTheStoredResult)
 {
     aaterstaellTillstaand();
     for (int r = 0; r <= 25; ++r) {
-        G.Diagnostabell.resultat[4] = r;
+        G.diagnos.Diagnostabell.resultat[4] = r;
         EXPECT_EQ(GeStatusTal(4), r == 0 ? 0 : r < 15 ? 3 : 2) << r;
     }
     EXPECT_EQ(GeStatusTal(0), 0);
@@ -43,9 +43,9 @@ TEST(GeStatusTal, FromTheStoredResult)
 
 TEST_F(Diagnosbokfoering, StoresResultStatusAndTimeAndRedraws)
 {
-    G.DiagnosNummer = 7;
+    G.diagnos.DiagnosNummer = 7;
     diagnosback(14);
-    const Diagnospost &d = G.Diagnostabell;
+    const Diagnospost &d = G.diagnos.Diagnostabell;
     EXPECT_EQ(d.resultat[7], 14);
     EXPECT_EQ(d.status[7], 3);
     EXPECT_EQ(d.aar[7], 2026);
@@ -53,7 +53,7 @@ TEST_F(Diagnosbokfoering, StoresResultStatusAndTimeAndRedraws)
     EXPECT_EQ(d.dag[7], 5);
     EXPECT_EQ(d.timme[7], 9);
     EXPECT_EQ(d.minut[7], 7);
-    EXPECT_EQ(G.ProtokollAendrat, 1);
+    EXPECT_EQ(G.diagnos.ProtokollAendrat, 1);
     EXPECT_EQ(protokoll.anrop, (QStringList{"aktivera", "rita_prot", "maalaNu"}));
 
     diagnosback(15);
@@ -63,7 +63,7 @@ TEST_F(Diagnosbokfoering, StoresResultStatusAndTimeAndRedraws)
     EXPECT_EQ(d.resultat[7], 0);
     EXPECT_EQ(d.status[7], 3);
     // A first result of 0 stays "Börja".
-    G.DiagnosNummer = 8;
+    G.diagnos.DiagnosNummer = 8;
     diagnosback(0);
     EXPECT_EQ(d.status[8], 0);
     EXPECT_EQ(d.aar[8], 2026);
@@ -73,36 +73,36 @@ TEST_F(Diagnosbokfoering, OutOfRangeTestOrNoWindowIsHarmless)
 {
     VaentadVarning v(QStringLiteral("outside 1..20"));
     for (int fel : {0, -1, 21, 1000}) {
-        G.DiagnosNummer = fel;
-        G.ProtokollAendrat = 0;
+        G.diagnos.DiagnosNummer = fel;
+        G.diagnos.ProtokollAendrat = 0;
         diagnosback(12);
-        EXPECT_EQ(G.ProtokollAendrat, 0) << fel;
+        EXPECT_EQ(G.diagnos.ProtokollAendrat, 0) << fel;
     }
     EXPECT_EQ(v.antal(), 4);
     for (int n = 1; n <= 20; ++n) {
-        EXPECT_EQ(G.Diagnostabell.resultat[n], 0);
-        EXPECT_EQ(G.Diagnostabell.aar[n], 0);
+        EXPECT_EQ(G.diagnos.Diagnostabell.resultat[n], 0);
+        EXPECT_EQ(G.diagnos.Diagnostabell.aar[n], 0);
     }
     Byt utanFoenster(diaprot, nullptr);
-    G.DiagnosNummer = 20;
+    G.diagnos.DiagnosNummer = 20;
     diagnosback(20);
-    EXPECT_EQ(G.Diagnostabell.resultat[20], 20);
-    EXPECT_EQ(G.Diagnostabell.status[20], 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[20], 20);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[20], 2);
 }
 
 TEST_F(Diagnosbokfoering, NewRecordKeepsTheDates)
 {
-    G.DiagnosNummer = 3;
+    G.diagnos.DiagnosNummer = 3;
     diagnosback(18);
-    G.Diagnostabell.namn = QStringLiteral("Bo");
-    G.Diagnostabell.loesen = QStringLiteral("x");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Bo");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("x");
     NyDiagnospost();
-    EXPECT_TRUE(G.Diagnostabell.namn.isEmpty());
-    EXPECT_TRUE(G.Diagnostabell.loesen.isEmpty());
-    EXPECT_EQ(G.Diagnostabell.resultat[3], 0);
-    EXPECT_EQ(G.Diagnostabell.status[3], 0);
-    EXPECT_EQ(G.Diagnostabell.aar[3], 2026);
-    EXPECT_EQ(G.Diagnostabell.minut[3], 7);
+    EXPECT_TRUE(G.diagnos.Diagnostabell.namn.isEmpty());
+    EXPECT_TRUE(G.diagnos.Diagnostabell.loesen.isEmpty());
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[3], 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[3], 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.aar[3], 2026);
+    EXPECT_EQ(G.diagnos.Diagnostabell.minut[3], 7);
 }
 
 TEST_F(Diagnosbokfoering, PassedPracticeIsBookedAndTheWindowRegistersForItsLifetime)
@@ -110,18 +110,18 @@ TEST_F(Diagnosbokfoering, PassedPracticeIsBookedAndTheWindowRegistersForItsLifet
     Byt utanFoenster(diaprot, nullptr);
     {
         Protokollregistrering reg(&protokoll);
-        G.DiagnosNummer = 6;
-        G.OevningsNummer = 1;
-        G.AntalRaett = 9;
+        G.diagnos.DiagnosNummer = 6;
+        G.diagnos.OevningsNummer = 1;
+        G.runda.AntalRaett = 9;
         saettLaege(Laege::Diagnosoevning);
         bokaGodkaendOevning();
         EXPECT_EQ(diaprot, &protokoll);
     }
     EXPECT_EQ(diaprot, nullptr);
-    EXPECT_EQ(G.Diagnostabell.status[6], 2);
-    EXPECT_EQ(G.ProtokollAendrat, 1);
-    EXPECT_EQ(G.OevningsNummer, 0);
-    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[6], 2);
+    EXPECT_EQ(G.diagnos.ProtokollAendrat, 1);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 0);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
     EXPECT_EQ(laege(), Laege::Diagnostest);
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 6")});
 }

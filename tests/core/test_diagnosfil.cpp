@@ -73,7 +73,7 @@ protected:
     {
         Miljoe::SetUp();
         QDir().mkpath(i("Diag"));
-        G.DiagnosKatalog = rot() + "\\DIAG";     // composed in another letter case
+        G.start.DiagnosKatalog = rot() + "\\DIAG";     // composed in another letter case
     }
     QString dia() const { return i("Diag/SDIAG.DIA"); }
     QString dot() const { return i("Diag/SVE45444.DOT"); }
@@ -154,17 +154,17 @@ TEST_F(Diagnosfiler, LookUpIgnoresLetterCaseAndKeepsTheTypedName)
 {
     skrivBytes(dia(), Bo + Anna + QByteArray(100, '\x7F'));   // a partial record at the end
     EXPECT_EQ(HaemtaDiagnospost(QString::fromUtf8("anna")), QString::fromUtf8("ö1"));
-    EXPECT_EQ(G.Diagnostabell.namn, "anna");
-    EXPECT_EQ(G.Diagnostabell.resultat[2], 300);
-    EXPECT_EQ(G.Diagnostabell.aar[1], 2026);
+    EXPECT_EQ(G.diagnos.Diagnostabell.namn, "anna");
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[2], 300);
+    EXPECT_EQ(G.diagnos.Diagnostabell.aar[1], 2026);
 
     // No match: a fresh record; the date fields stay as they were.
-    G.Diagnostabell.aar[3] = 1999;
+    G.diagnos.Diagnostabell.aar[3] = 1999;
     EXPECT_EQ(HaemtaDiagnospost("Eva"), QString());
-    EXPECT_EQ(G.Diagnostabell.namn, "Eva");
-    EXPECT_EQ(G.Diagnostabell.resultat[1], 0);
-    EXPECT_EQ(G.Diagnostabell.status[1], 0);
-    EXPECT_EQ(G.Diagnostabell.aar[3], 1999);
+    EXPECT_EQ(G.diagnos.Diagnostabell.namn, "Eva");
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[1], 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[1], 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.aar[3], 1999);
 
     QStringList namn;
     ASSERT_TRUE(DiagnosNamnlista(namn));
@@ -177,7 +177,7 @@ TEST_F(Diagnosfiler, NoFileMeansNoPupils)
     EXPECT_FALSE(DiagnosNamnlista(namn));
     EXPECT_TRUE(namn.isEmpty());
     EXPECT_EQ(HaemtaDiagnospost("Bo"), QString());
-    EXPECT_EQ(G.Diagnostabell.namn, "Bo");
+    EXPECT_EQ(G.diagnos.Diagnostabell.namn, "Bo");
     EXPECT_FALSE(DiagnosNamnFinns("Bo"));
     // A file shorter than one record lists nobody and does not crash.
     skrivBytes(dia(), QByteArray("\x05"));
@@ -192,7 +192,7 @@ TEST_F(Diagnosfiler, NamesAreComparedAndListedAsStored)
     // nor for the list, so its pupil finds the record the look-up finds.
     skrivBytes(dia(), handpost({4, ')', 'h', 'i', 'i'}) + handpost({6, 'L', 0xE4, 'r', 'a', 'r', 'e'}));
     EXPECT_FALSE(DiagnosNamnFinns("ABC"));
-    EXPECT_EQ(G.Diagnostabell.namn, "ABC");
+    EXPECT_EQ(G.diagnos.Diagnostabell.namn, "ABC");
     EXPECT_TRUE(DiagnosNamnFinns(")HII"));
     EXPECT_TRUE(DiagnosNamnFinns(QString::fromUtf8("LÄRARE")));
     EXPECT_FALSE(DiagnosNamnFinns("Bo"));
@@ -206,7 +206,7 @@ TEST_F(Diagnosfiler, NamesAreComparedAndListedAsStored)
 TEST_F(Diagnosfiler, FirstSaveCreatesOneRecord)
 {
     NyDiagnospost();
-    G.Diagnostabell.namn = QStringLiteral("Bo");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Bo");
     EXPECT_TRUE(SparaProtokoll());
     const QByteArray b = laes(dia());
     ASSERT_EQ(b.size(), 336);
@@ -225,7 +225,7 @@ TEST_F(Diagnosfiler, SaveReplacesInPlaceCopiesOthersAndDropsAPartialTail)
     saett(bo, 33, {0x55, 0x66, 0x77});       // padding of another program's making survives
     skrivBytes(dia(), bo + ANNA + Namnloes + QByteArray(10, 'z'));
     HaemtaDiagnospost("anna");
-    G.Diagnostabell.resultat[5] = 12;
+    G.diagnos.Diagnostabell.resultat[5] = 12;
     ASSERT_TRUE(SparaProtokoll());
     const QByteArray b = laes(dia());
     ASSERT_EQ(b.size(), 3 * 336);
@@ -236,7 +236,7 @@ TEST_F(Diagnosfiler, SaveReplacesInPlaceCopiesOthersAndDropsAPartialTail)
 
     // A new name goes to the end.
     NyDiagnospost();
-    G.Diagnostabell.namn = QStringLiteral("Eva");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Eva");
     ASSERT_TRUE(SparaProtokoll());
     EXPECT_EQ(avkodaDiagnospost(laes(dia()).mid(1008)).namn, "Eva");
 }
@@ -245,7 +245,7 @@ TEST_F(Diagnosfiler, SaveReplacesEveryRecordOfTheName)
 {
     skrivBytes(dia(), Anna + Bo + ANNA);
     HaemtaDiagnospost("ANNA");
-    G.Diagnostabell.resultat[1] = 20;
+    G.diagnos.Diagnostabell.resultat[1] = 20;
     ASSERT_TRUE(SparaProtokoll());
     const QByteArray b = laes(dia());
     ASSERT_EQ(b.size(), 3 * 336);
@@ -259,7 +259,7 @@ TEST_F(Diagnosfiler, FailedRewriteLeavesTheOldFileAndSaysSo)
     const QByteArray gammalt = Bo + Anna;
     skrivBytes(dia(), gammalt);
     HaemtaDiagnospost("Anna");
-    G.Diagnostabell.resultat[1] = 3;
+    G.diagnos.Diagnostabell.resultat[1] = 3;
     {
         Graens g(400);       // in the middle of the second record
         EXPECT_FALSE(SparaProtokoll());
@@ -299,7 +299,7 @@ TEST_F(Diagnosfiler, AnotherCopyHoldingTheLockStopsTheSave)
     QLockFile annan(i("Diag/SDIAG.LCK"));
     ASSERT_TRUE(annan.tryLock(0));
     HaemtaDiagnospost("Bo");
-    G.Diagnostabell.resultat[1] = 9;
+    G.diagnos.Diagnostabell.resultat[1] = 9;
     EXPECT_FALSE(SparaProtokoll());
     EXPECT_EQ(laes(dia()), Bo);
     EXPECT_EQ(meddelanden.poster.size(), 1);
@@ -313,7 +313,7 @@ TEST_F(Diagnosfiler, EmptyLockOfACopyThatDiedDoesNotHoldUpTheSave)
     const QString laas = i("Diag/SDIAG.LCK");
     skrivBytes(laas, QByteArray());
     HaemtaDiagnospost("Bo");
-    G.Diagnostabell.resultat[1] = 9;
+    G.diagnos.Diagnostabell.resultat[1] = 9;
     // Just made, it may be a copy about to write into it: respected.
     {
         Saett<Laasvaentan> kort(200);
@@ -338,17 +338,17 @@ TEST_F(Diagnosfiler, CaseVariantsOfTheFilesAreWrittenInTheirOwnSpelling)
     skrivBytes(i("Diag/sdiag.dia"), Bo);
     skrivBytes(i("Diag/slask.di2"), "gammalt skräp");
     HaemtaDiagnospost("Bo");
-    G.Diagnostabell.resultat[1] = 16;
+    G.diagnos.Diagnostabell.resultat[1] = 16;
     ASSERT_TRUE(SparaProtokoll());
     EXPECT_EQ(filer(), QStringList{"sdiag.dia"});
     EXPECT_EQ(avkodaDiagnospost(laes(i("Diag/sdiag.dia"))).resultat[1], 16);
 
     skrivBytes(i("Diag/sve45444.dot"), initialLaerarfil());
-    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("nytt");
     LararLosenFil(2);
     EXPECT_EQ(filer(), (QStringList{"sdiag.dia", "sve45444.dot"}));
     LararLosenFil(1);
-    EXPECT_EQ(G.LaerarLoesen, "nytt");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "nytt");
 }
 
 // ---- deleting one pupil -------------------------------------------------------------
@@ -356,11 +356,11 @@ TEST_F(Diagnosfiler, CaseVariantsOfTheFilesAreWrittenInTheirOwnSpelling)
 TEST_F(Diagnosfiler, DeleteDropsExactNameAndNamelessRecords)
 {
     skrivBytes(dia(), Anna + Namnloes + ANNA + Bo);
-    G.Raderingslaege = 1;
-    G.Diagnostabell.namn = QStringLiteral("Anna");
+    G.diagnos.Raderingslaege = 1;
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Anna");
     EXPECT_TRUE(SparaRaderaProt("Anna"));
     EXPECT_EQ(laes(dia()), ANNA + Bo);
-    EXPECT_EQ(G.Raderingslaege, 1);
+    EXPECT_EQ(G.diagnos.Raderingslaege, 1);
     EXPECT_EQ(meddelanden.texter(), (QStringList{"Vill du verkligen ta bort diagnosen \"Anna\"?",
                                                  QString::fromUtf8("Diagnosen \"Anna\" är borttagen.")}));
     EXPECT_EQ(meddelanden.poster.at(0).typ, plattform::Rutetyp::Fraaga);
@@ -369,7 +369,7 @@ TEST_F(Diagnosfiler, DeleteDropsExactNameAndNamelessRecords)
 TEST_F(Diagnosfiler, DeleteWithoutDeleteModeAsksNothing)
 {
     skrivBytes(dia(), Anna + Bo);
-    G.Diagnostabell.namn = QStringLiteral("Bo");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Bo");
     EXPECT_TRUE(SparaRaderaProt("Bo"));
     EXPECT_EQ(laes(dia()), Anna);
     EXPECT_EQ(meddelanden.texter(), QStringList{QString::fromUtf8("Diagnosen \"Bo\" är borttagen.")});
@@ -378,34 +378,34 @@ TEST_F(Diagnosfiler, DeleteWithoutDeleteModeAsksNothing)
 TEST_F(Diagnosfiler, DeleteAnsweredNoChangesNothing)
 {
     skrivBytes(dia(), Anna + Namnloes);
-    G.Raderingslaege = 1;
-    G.Diagnostabell.namn = QStringLiteral("Anna");
+    G.diagnos.Raderingslaege = 1;
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Anna");
     meddelanden.svar = {false};
     EXPECT_FALSE(SparaRaderaProt("Anna"));
     EXPECT_EQ(laes(dia()), Anna + Namnloes);
-    EXPECT_EQ(G.Raderingslaege, 0);
+    EXPECT_EQ(G.diagnos.Raderingslaege, 0);
     EXPECT_EQ(meddelanden.poster.size(), 1);
     EXPECT_EQ(filer(), QStringList{"SDIAG.DIA"});
 }
 
 TEST_F(Diagnosfiler, DeleteFailuresAreToldAndRemoveNothing)
 {
-    G.Raderingslaege = 1;
+    G.diagnos.Raderingslaege = 1;
     EXPECT_FALSE(SparaRaderaProt("Anna"));
     EXPECT_EQ(meddelanden.texter(),
               QStringList{"Diagnosfilen " + katalog() + QString::fromUtf8("/SDIAG.DIA saknas eller är felaktig")});
-    EXPECT_EQ(G.Raderingslaege, 0);
+    EXPECT_EQ(G.diagnos.Raderingslaege, 0);
 
     // The rewrite breaks off: no "removed", the file as it was.
     skrivBytes(dia(), Anna + Bo);
     meddelanden.poster.clear();
-    G.Raderingslaege = 1;
+    G.diagnos.Raderingslaege = 1;
     {
         Graens g(10);
         EXPECT_FALSE(SparaRaderaProt("Anna"));
     }
     EXPECT_EQ(laes(dia()), Anna + Bo);
-    EXPECT_EQ(G.Raderingslaege, 0);
+    EXPECT_EQ(G.diagnos.Raderingslaege, 0);
     ASSERT_EQ(meddelanden.poster.size(), 2);
     EXPECT_EQ(meddelanden.poster.at(1).text, "Diagnosfilen " + katalog() + "/SDIAG.DIA kunde inte sparas");
 
@@ -454,7 +454,7 @@ TEST_F(Diagnosfiler, ArchiveTakesTheStampAndNeverReplaces)
     klocka.tid = klocka.tid.addSecs(60);
     ASSERT_TRUE(SparaUndanDiagnosfil(TidsstampelText(true)));
     NyDiagnospost();
-    G.Diagnostabell.namn = QStringLiteral("Eva");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Eva");
     ASSERT_TRUE(SparaProtokoll());
     EXPECT_EQ(laes(dia()).size(), 336);
 }
@@ -473,7 +473,7 @@ TEST_F(Diagnosfiler, MissingTeacherFileIsMadeWithTheInitialPassword)
 {
     LararLosenFil(1);
     EXPECT_EQ(laes(dot()), initialLaerarfil());
-    EXPECT_EQ(G.LaerarLoesen, "TOVRINGA");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "TOVRINGA");
     EXPECT_TRUE(LaerarLoesenGodkaent("TOVRINGA"));
     EXPECT_FALSE(LaerarLoesenGodkaent("tovringa"));
     EXPECT_FALSE(LaerarLoesenGodkaent(""));
@@ -486,7 +486,7 @@ TEST_F(Diagnosfiler, TeacherFileOfHandMadeBytesIsRead)
     b.replace(27, 10, QByteArray("\x04\x29\x68\x69\x69" "\0\0\0\0\0", 10));   // "abc"
     skrivBytes(dot(), b);
     LararLosenFil(1);
-    EXPECT_EQ(G.LaerarLoesen, "abc");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "abc");
     EXPECT_EQ(laes(dot()), b);   // reading writes nothing
 }
 
@@ -496,55 +496,55 @@ TEST_F(Diagnosfiler, ShortOrEmptyTeacherFilesAreMadeAnew)
                                      initialLaerarfil().replace(27, 2, QByteArray("\x01)", 2)),
                                      initialLaerarfil().replace(27, 1, QByteArray(1, '\0'))}) {
         skrivBytes(dot(), trasig);
-        G.LaerarLoesen.clear();
+        G.diagnos.LaerarLoesen.clear();
         LararLosenFil(1);
-        EXPECT_EQ(G.LaerarLoesen, "TOVRINGA");
+        EXPECT_EQ(G.diagnos.LaerarLoesen, "TOVRINGA");
         EXPECT_EQ(laes(dot()), initialLaerarfil());
     }
     // When it cannot be made, no password is in effect and only the reserve works.
     QFile::remove(dot());
     QDir().mkpath(dot());
-    G.LaerarLoesen.clear();
+    G.diagnos.LaerarLoesen.clear();
     EXPECT_FALSE(LaerarLoesenGodkaent("TOVRINGA"));
-    EXPECT_TRUE(G.LaerarLoesen.isEmpty());
+    EXPECT_TRUE(G.diagnos.LaerarLoesen.isEmpty());
     EXPECT_TRUE(meddelanden.texter().contains(QString::fromUtf8("Kunde inte skapa lärarlösenfilen.")));
 }
 
 TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
 {
     // A confirmed change is written even when the file has gone meanwhile.
-    G.Diagnostabell.loesen = QStringLiteral("ny");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("ny");
     LararLosenFil(2);
     EXPECT_EQ(filer(), QStringList{"SVE45444.DOT"});
     QFile::remove(dot());
 
     LararLosenFil(1);
-    G.ReservLaerarLoesen = QStringLiteral("Reserv");
+    G.start.ReservLaerarLoesen = QStringLiteral("Reserv");
     for (const QString &loesen : {QStringLiteral(")abc"), QStringLiteral(")"), QStringLiteral("#x"),
                                   QString::fromUtf8("Åsa;ö"), QStringLiteral("1234567890")}) {
-        G.Diagnostabell.loesen = loesen;
+        G.diagnos.Diagnostabell.loesen = loesen;
         LararLosenFil(2);
         EXPECT_EQ(laes(dot()).size(), 54);
         LararLosenFil(1);
-        EXPECT_EQ(G.LaerarLoesen, loesen);
+        EXPECT_EQ(G.diagnos.LaerarLoesen, loesen);
         EXPECT_TRUE(LaerarLoesenGodkaent(loesen));
         EXPECT_TRUE(LaerarLoesenGodkaent("Reserv"));
     }
     // An ordinary password is scrambled exactly as the line scrambling does.
-    G.Diagnostabell.loesen = QStringLiteral("abc");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("abc");
     LararLosenFil(2);
     EXPECT_EQ(laes(dot()).mid(27, 5), QByteArray("\x04\x29\x68\x69\x69"));
     EXPECT_EQ(laes(dot()).left(27), initialLaerarfil().left(27));
 
     // Kind 2 leaves the password in effect; an empty one is never written.
-    G.LaerarLoesen = QStringLiteral("abc");
-    G.Diagnostabell.loesen = QStringLiteral("def");
+    G.diagnos.LaerarLoesen = QStringLiteral("abc");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("def");
     LararLosenFil(2);
-    EXPECT_EQ(G.LaerarLoesen, "abc");
-    G.Diagnostabell.loesen.clear();
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "abc");
+    G.diagnos.Diagnostabell.loesen.clear();
     LararLosenFil(2);
     LararLosenFil(1);
-    EXPECT_EQ(G.LaerarLoesen, "def");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "def");
     LararLosenFil(3);
     // Each change that was written said so, and nothing else was said.
     EXPECT_EQ(meddelanden.texter(), QStringList(8, QString::fromUtf8("Lösenordet är ändrat.")));
@@ -553,13 +553,13 @@ TEST_F(Diagnosfiler, ChangedTeacherPasswordComesBackOnTheNextRead)
 TEST_F(Diagnosfiler, ASuccessfulPasswordChangeSaysSo)
 {
     LararLosenFil(1);
-    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("nytt");
     LararLosenFil(2);
     ASSERT_EQ(meddelanden.poster.size(), 1);
     EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Information);
     EXPECT_EQ(meddelanden.poster[0].text, QString::fromUtf8("Lösenordet är ändrat."));
     LararLosenFil(1);
-    EXPECT_EQ(G.LaerarLoesen, "nytt");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, "nytt");
 }
 
 TEST_F(Diagnosfiler, RemovedTeacherFileBesidePupilsResultsOpensNothing)
@@ -568,7 +568,7 @@ TEST_F(Diagnosfiler, RemovedTeacherFileBesidePupilsResultsOpensNothing)
     skrivBytes(dia(), Anna);
     EXPECT_FALSE(LaerarLoesenGodkaent(InitialtLaerarLoesen));
     EXPECT_FALSE(QFile::exists(dot()));
-    EXPECT_TRUE(G.LaerarLoesen.isEmpty());
+    EXPECT_TRUE(G.diagnos.LaerarLoesen.isEmpty());
     ASSERT_EQ(meddelanden.poster.size(), 1);
     for (const QString &del : {QStringLiteral("SVE45444.DOT"), Installningsfil(), QStringLiteral("[Diagnos]"),
                                QStringLiteral("MORV2010ReservePassword"), katalog()})
@@ -581,9 +581,9 @@ TEST_F(Diagnosfiler, RemovedTeacherFileBesidePupilsResultsOpensNothing)
     EXPECT_EQ(laes(dot()), initialLaerarfil().left(20));
 
     // The reserve password from the configuration lets the teacher in to set a new one.
-    G.ReservLaerarLoesen = QStringLiteral("Reserv");
+    G.start.ReservLaerarLoesen = QStringLiteral("Reserv");
     EXPECT_TRUE(LaerarLoesenGodkaent("Reserv"));
-    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("nytt");
     LararLosenFil(2);
     EXPECT_TRUE(LaerarLoesenGodkaent("nytt"));
 
@@ -596,27 +596,27 @@ TEST_F(Diagnosfiler, RemovedTeacherFileBesidePupilsResultsOpensNothing)
 TEST_F(Diagnosfiler, TeacherPasswordIsScrambledWhateverItsFirstLetter)
 {
     for (const char *loesen : {";hemligt", "$hemligt", "#hemligt", ")hemligt"}) {
-        G.Diagnostabell.loesen = QString::fromLatin1(loesen);
+        G.diagnos.Diagnostabell.loesen = QString::fromLatin1(loesen);
         LararLosenFil(2);
         const QByteArray lagrat = laes(dot()).mid(28, 9);   // after its length byte
         EXPECT_EQ(laes(dot()).at(27), 9) << loesen;
         EXPECT_EQ(lagrat.at(0), ')') << loesen;
         EXPECT_FALSE(lagrat.contains("hemligt")) << loesen;
         LararLosenFil(1);
-        EXPECT_EQ(G.LaerarLoesen, loesen);
+        EXPECT_EQ(G.diagnos.LaerarLoesen, loesen);
     }
     // What an older copy stored in clear still reads as it stands.
     QByteArray b = initialLaerarfil();
     b.replace(27, 9, QByteArray("\x08;hemligt", 9));
     skrivBytes(dot(), b);
     LararLosenFil(1);
-    EXPECT_EQ(G.LaerarLoesen, ";hemligt");
+    EXPECT_EQ(G.diagnos.LaerarLoesen, ";hemligt");
 }
 
 TEST_F(Diagnosfiler, FailedTeacherRewriteKeepsTheOldPassword)
 {
     skrivBytes(dot(), initialLaerarfil());
-    G.Diagnostabell.loesen = QStringLiteral("nytt");
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("nytt");
     {
         Graens g(30);
         LararLosenFil(2);

@@ -39,24 +39,24 @@ TEST(Diagnosprotokoll, TableCellsAndTimes)
     EXPECT_EQ(statusCell(7), "    ");   // a damaged status shows no text
 
     G = Tillstaand();
-    G.Diagnostabell.aar[2] = 2026;
-    G.Diagnostabell.maanad[2] = 3;
-    G.Diagnostabell.dag[2] = 5;
-    G.Diagnostabell.timme[2] = 9;
-    G.Diagnostabell.minut[2] = 7;
+    G.diagnos.Diagnostabell.aar[2] = 2026;
+    G.diagnos.Diagnostabell.maanad[2] = 3;
+    G.diagnos.Diagnostabell.dag[2] = 5;
+    G.diagnos.Diagnostabell.timme[2] = 9;
+    G.diagnos.Diagnostabell.minut[2] = 7;
     EXPECT_EQ(TidpunktText(4, 2), "260305 09:07");
     EXPECT_EQ(TidpunktText(0, 2), "");
 
     // The sum of a damaged file's results does not overflow.
     for (int n = 1; n <= 20; ++n)
-        G.Diagnostabell.resultat[n] = std::numeric_limits<std::int32_t>::max();
+        G.diagnos.Diagnostabell.resultat[n] = std::numeric_limits<std::int32_t>::max();
     EXPECT_EQ(summa(), 20LL * std::numeric_limits<std::int32_t>::max());
 
     beraeknaKolumnprocent(100, 1000, 20);
-    EXPECT_EQ(G.Kolumnprocent[1], 7);
-    EXPECT_EQ(G.Kolumnprocent[2], 7 + 66);
-    EXPECT_EQ(G.Kolumnprocent[3], 7 + 66 + 9);
-    EXPECT_EQ(G.Kolumnprocent[4], 7 + 66 + 9 + 11);
+    EXPECT_EQ(G.diagnos.Kolumnprocent[1], 7);
+    EXPECT_EQ(G.diagnos.Kolumnprocent[2], 7 + 66);
+    EXPECT_EQ(G.diagnos.Kolumnprocent[3], 7 + 66 + 9);
+    EXPECT_EQ(G.diagnos.Kolumnprocent[4], 7 + 66 + 9 + 11);
 
     EXPECT_TRUE(kanLagras1252(QString::fromUtf8("Åsa €")));
     EXPECT_FALSE(kanLagras1252(QString::fromUtf8("Łukasz")));
@@ -69,7 +69,7 @@ protected:
     {
         Miljoe::SetUp();
         QDir().mkpath(i("Diag"));
-        G.DiagnosKatalog = i("Diag");
+        G.start.DiagnosKatalog = i("Diag");
     }
 };
 } // namespace
@@ -78,7 +78,7 @@ TEST_F(Elevnamn, ANameBeginningWithAParenthesisFindsItsOwnRecord)
 {
     for (int gaang = 0; gaang < 2; ++gaang) {
         HaemtaDiagnospost(")Anna");
-        G.Diagnostabell.resultat[1] = 5 + gaang;
+        G.diagnos.Diagnostabell.resultat[1] = 5 + gaang;
         ASSERT_TRUE(SparaProtokoll());
     }
     QFile f(i("Diag/SDIAG.DIA"));
@@ -86,7 +86,7 @@ TEST_F(Elevnamn, ANameBeginningWithAParenthesisFindsItsOwnRecord)
     EXPECT_EQ(f.size(), 336);
     EXPECT_TRUE(DiagnosNamnFinns(")anna"));
     HaemtaDiagnospost(")Anna");
-    EXPECT_EQ(G.Diagnostabell.resultat[1], 6);
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[1], 6);
     QStringList namn;
     DiagnosNamnlista(namn);
     EXPECT_EQ(namn, QStringList{")Anna"});

@@ -51,20 +51,20 @@ TEST_F(InnehaallDiktamen, EveryWordHasItsHintAndBothGlosses)
     ASSERT_TRUE(Uppstart());
     QHash<QString, QString> lista[3];
     for (Byte spraak : {Byte(1), Byte(2)}) {
-        G.Oeversaettning = spraak;
+        G.val.Oeversaettning = spraak;
         FyllEngListan();
-        for (qsizetype k = 0; k < G.ListBox1.size() && k < G.ListBox2.size(); ++k)
-            lista[spraak].insert(G.ListBox1.at(k), G.ListBox2.at(k));
+        for (qsizetype k = 0; k < G.ordlistor.ListBox1.size() && k < G.ordlistor.ListBox2.size(); ++k)
+            lista[spraak].insert(G.ordlistor.ListBox1.at(k), G.ordlistor.ListBox2.at(k));
     }
     for (const char *fil : {"SVE24100.DAT", "SVE24200.DAT"}) {
         const QString namn = QString::fromLatin1(fil);
         SCOPED_TRACE(fil);
         EXPECT_EQ(program(GeProgramtal(namn)).foenster, Foenstertyp::TDiktam);
         ASSERT_TRUE(Kolla(namn));
-        EXPECT_GE(G.FilAntalPoster[G.DatFilIndex], 40);
-        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+        EXPECT_GE(G.start.FilAntalPoster[G.oevning.DatFilIndex], 40);
+        for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const Postdelar post = delaPostrad(G.post.HaemtadRad);
             const QString ord = post.faelt[1];
             SCOPED_TRACE(ord.toStdString());
             EXPECT_FALSE(ord.isEmpty());

@@ -29,7 +29,7 @@ TEST_F(Genererat, RewardPicturesAreBitmaps)
     }
     // The about window's picture is found through the built configuration.
     ASSERT_TRUE(Uppstart());
-    EXPECT_TRUE(plattform::filFinns(G.PcSoekvaeg + QStringLiteral("\\bild\\MORV97.bmp")));
+    EXPECT_TRUE(plattform::filFinns(G.start.PcSoekvaeg + QStringLiteral("\\bild\\MORV97.bmp")));
 }
 
 TEST_F(Genererat, EveryItemOfTheSampleAndDictationExercisesHasItsSound)
@@ -40,16 +40,16 @@ TEST_F(Genererat, EveryItemOfTheSampleAndDictationExercisesHasItsSound)
     for (const char *namn : {"SVE23100.DAT", "SVE24100.DAT", "SVE24200.DAT", "SVE54100.DAT", "SVE54200.DAT"}) {
         SCOPED_TRACE(namn);
         spelare.spelade.clear();
-        G.DatFilNamn = namn;
-        ASSERT_TRUE(Kolla(G.DatFilNamn));
-        G.Programtal = GeProgramtal(G.DatFilNamn);
+        G.oevning.DatFilNamn = namn;
+        ASSERT_TRUE(Kolla(G.oevning.DatFilNamn));
+        G.oevning.Programtal = GeProgramtal(G.oevning.DatFilNamn);
         GeLjudDirectory();
-        const QString katalog = QStringLiteral(MORV_PC_DIR "/LJUD/") + G.LjudKatalog + QLatin1Char('/');
-        const int antal = G.FilAntalPoster[G.DatFilIndex];
+        const QString katalog = QStringLiteral(MORV_PC_DIR "/LJUD/") + G.ljud.LjudKatalog + QLatin1Char('/');
+        const int antal = G.start.FilAntalPoster[G.oevning.DatFilIndex];
         ASSERT_GE(antal, 12);
         for (int n = 1; n <= antal; ++n) {
-            G.PostNummer = Word(n);
-            SpelaUppWavLjud(PostLjudNamn(G.LjudKatalog, n));
+            G.post.PostNummer = Word(n);
+            SpelaUppWavLjud(PostLjudNamn(G.ljud.LjudKatalog, n));
             ASSERT_EQ(spelare.spelade.size(), n);
             const QString fil = spelare.spelade.last().fil;
             EXPECT_TRUE(fil.startsWith(katalog)) << qPrintable(fil);
@@ -62,19 +62,19 @@ TEST_F(Genererat, EveryItemOfTheSampleAndDictationExercisesHasItsSound)
 TEST_F(Genererat, BundledPraiseIsFoundAndFilled)
 {
     ASSERT_TRUE(Uppstart());
-    G.Programtal = 23100;
-    G.AntalIRunda = 10;
-    G.AntalRaett = 10;
-    G.Diagnostabell.namn = "Lisa";
-    G.Diagnostabell.resultat[1] = 12;
+    G.oevning.Programtal = 23100;
+    G.runda.AntalIRunda = 10;
+    G.runda.AntalRaett = 10;
+    G.diagnos.Diagnostabell.namn = "Lisa";
+    G.diagnos.Diagnostabell.resultat[1] = 12;
     HaemtaLovordFilNamn();
-    ASSERT_EQ(G.LovordFilNamn, "SVOM9009.LOV");
-    ASSERT_TRUE(KollaLovOrd(G.LovordFilNamn));
-    const int n = haemta_Lovordslumptal(G.LovordMarkoer[G.LovordIndex], G.LovordIndex);
+    ASSERT_EQ(G.beroem.LovordFilNamn, "SVOM9009.LOV");
+    ASSERT_TRUE(KollaLovOrd(G.beroem.LovordFilNamn));
+    const int n = haemta_Lovordslumptal(G.beroem.LovordMarkoer[G.beroem.LovordIndex], G.beroem.LovordIndex);
     ASSERT_GE(n, 1);
-    ASSERT_LE(n, G.LovordAntalRader[G.LovordIndex]);
-    haemtaord(G.LovordFilNamn, n);
-    const Postdelar post = delaPostrad(G.HaemtadRad);
+    ASSERT_LE(n, G.start.LovordAntalRader[G.beroem.LovordIndex]);
+    haemtaord(G.beroem.LovordFilNamn, n);
+    const Postdelar post = delaPostrad(G.post.HaemtadRad);
     const QString text = LovordMen(post.faelt[1]) + ' ' + LovordMen(post.faelt[2]) + ' ' + LovordMen(post.faelt[3]);
     EXPECT_FALSE(text.contains('<')) << text.toStdString();
     EXPECT_GT(text.size(), 10);

@@ -154,7 +154,7 @@ TEST_F(Historier, ALongLineFlowsOnWithoutLosingItsEnd)
     FastTextmaetare m;
     Saett<const Textmaetare> s(&m);
     Saett<Skaerm> skaerm([] { return QSize(300, 480); });   // 190 pixels: 19 characters
-    G.Programtal = 51000;
+    G.oevning.Programtal = 51000;
     const QString lang = "ett två tre fyra fem sex sju åtta nio tio elva tolv tretton fjorton femton";
     const QStringList ut = fyllBeraettelse({lang, "Slut."}, {});
     EXPECT_EQ(ut.join(' ').split(' ', Qt::SkipEmptyParts), (lang + " Slut.").split(' '));
@@ -167,26 +167,26 @@ TEST_F(Historier, ALongLineFlowsOnWithoutLosingItsEnd)
 TEST_F(Historier, ShufflingTheWordsLeavesTheExercisesOrderAlone)
 {
     for (int p = 1; p <= 900; ++p)
-        G.SlumpOrdning[p] = 901 - p;
-    G.FilSlumpMarkoer[4] = 7;
-    G.LovordMarkoer[2] = 3;
-    G.BildMarkoer = 5;
-    G.Fellista[1] = Felpost{12, 4};
-    G.FelAntal[4] = 1;
-    G.DatFilIndex = 4;
+        G.fel.SlumpOrdning[p] = 901 - p;
+    G.fel.FilSlumpMarkoer[4] = 7;
+    G.beroem.LovordMarkoer[2] = 3;
+    G.beroem.BildMarkoer = 5;
+    G.fel.Fellista[1] = Felpost{12, 4};
+    G.fel.FelAntal[4] = 1;
+    G.oevning.DatFilIndex = 4;
     slump.vaerden = {2, 0, 1};
     const Prankord ut = blandaOrd({QStringList{"a", "b", "c", "d"}, QStringList{"x"}, {}});
     EXPECT_EQ(ut[0], (QStringList{"c", "a", "d", "b"}));
     EXPECT_EQ(ut[1], QStringList{"x"});
     EXPECT_TRUE(ut[2].isEmpty());
-    EXPECT_EQ(G.SlumpOrdning[1], 900);
-    EXPECT_EQ(G.SlumpOrdning[4], 897);
-    EXPECT_EQ(G.FilSlumpMarkoer[4], 7);
-    EXPECT_EQ(G.LovordMarkoer[2], 3);
-    EXPECT_EQ(G.BildMarkoer, 5);
-    EXPECT_EQ(G.Fellista[1].postnummer, 12);
-    EXPECT_EQ(G.FelAntal[4], 1);
-    EXPECT_EQ(G.DatFilIndex, 4);
+    EXPECT_EQ(G.fel.SlumpOrdning[1], 900);
+    EXPECT_EQ(G.fel.SlumpOrdning[4], 897);
+    EXPECT_EQ(G.fel.FilSlumpMarkoer[4], 7);
+    EXPECT_EQ(G.beroem.LovordMarkoer[2], 3);
+    EXPECT_EQ(G.beroem.BildMarkoer, 5);
+    EXPECT_EQ(G.fel.Fellista[1].postnummer, 12);
+    EXPECT_EQ(G.fel.FelAntal[4], 1);
+    EXPECT_EQ(G.oevning.DatFilIndex, 4);
 }
 
 // ---- openings and written lines ----------------------------------------

@@ -58,8 +58,8 @@ TEST_F(ByggdInnehaall, SentencePartsAndListsAreFitForTheirWindows)
     ASSERT_TRUE(Uppstart());
     QStringList fel;
     int sats = 0, ordna = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         const Programdata &p = program(GeProgramtal(namn));
         auto felrad = [&](int rad, const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(rad).arg(vad); };
         if (p.foenster == Foenstertyp::TSats) {
@@ -123,8 +123,8 @@ TEST_F(ByggdInnehaall, GameFilesHoldClassedWordsAndGroupsOfFour)
     QStringList fel;
     int ordkamp = 0, katt = 0;
     const QSet<QString> klasser = {QStringLiteral("substantiv"), QStringLiteral("adjektiv"), QStringLiteral("verb")};
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         const Foenstertyp typ = program(GeProgramtal(namn)).foenster;
         if (typ != Foenstertyp::TFalska && typ != Foenstertyp::Tkatten)
             continue;

@@ -62,13 +62,13 @@ const char *const omraaden[] = {"Ä-ljudet", "Å-ljudet", "TJ-ljudet", "SJ-ljude
 // A translation list as the program loads it.
 QHash<QString, QString> laesOrdlista(Byte spraak)
 {
-    G.Oeversaettning = spraak;
-    G.ListBox1.clear();
-    G.ListBox2.clear();
+    G.val.Oeversaettning = spraak;
+    G.ordlistor.ListBox1.clear();
+    G.ordlistor.ListBox2.clear();
     FyllEngListan();
     QHash<QString, QString> lista;
-    for (qsizetype k = 0; k < G.ListBox1.size() && k < G.ListBox2.size(); ++k)
-        lista.insert(G.ListBox1.at(k), G.ListBox2.at(k));
+    for (qsizetype k = 0; k < G.ordlistor.ListBox1.size() && k < G.ordlistor.ListBox2.size(); ++k)
+        lista.insert(G.ordlistor.ListBox1.at(k), G.ordlistor.ListBox2.at(k));
     return lista;
 }
 
@@ -95,16 +95,16 @@ protected:
 void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &rubrik2, const QString &rubrik1)
 {
     SCOPED_TRACE(namn.toStdString());
-    G.DatFilNamn = namn;
+    G.oevning.DatFilNamn = namn;
     ASSERT_TRUE(Kolla(namn));
-    const int antal = G.FilAntalPoster[G.DatFilIndex];
+    const int antal = G.start.FilAntalPoster[G.oevning.DatFilIndex];
     EXPECT_GE(antal, minst);
-    EXPECT_EQ(G.Rubrikrader[2].str(), rubrik2);
+    EXPECT_EQ(G.oevning.Rubrikrader[2].str(), rubrik2);
     if (!rubrik1.isEmpty()) {
-        EXPECT_EQ(G.Rubrikrader[1].str(), rubrik1);
+        EXPECT_EQ(G.oevning.Rubrikrader[1].str(), rubrik1);
     }
-    EXPECT_FALSE(G.Instruktion.str().isEmpty());
-    EXPECT_FALSE(G.Fraagerad.str().isEmpty());
+    EXPECT_FALSE(G.oevning.Instruktion.str().isEmpty());
+    EXPECT_FALSE(G.oevning.Fraagerad.str().isEmpty());
 
     const Programdata &rad = program(GeProgramtal(namn));
     EXPECT_EQ(rad.foenster, Foenstertyp::TFLERBAR);
@@ -116,10 +116,10 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
     QStringList rader;
     for (int n = 1; n <= antal; ++n) {
         haemtaord(namn, n);
-        rader << G.HaemtadRad;
-        const Postdelar post = delaPostrad(G.HaemtadRad);
+        rader << G.post.HaemtadRad;
+        const Postdelar post = delaPostrad(G.post.HaemtadRad);
         LetaPrep(post.faelt[1]);
-        const QString ord = G.LetaPrepDelar[2].toLower();
+        const QString ord = G.post.LetaPrepDelar[2].toLower();
         allaOrd.insert(ord);
         if (!ord.isEmpty() && !fil10.contains(ord) && fil10.size() < 10)
             fil10 << ord;
@@ -138,7 +138,7 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
         EXPECT_LE(mening.size(), 70);
         EXPECT_EQ(post.antalAlternativ, 0);
         LetaPrep(mening);
-        const QString ord = G.LetaPrepDelar[2];
+        const QString ord = G.post.LetaPrepDelar[2];
         EXPECT_FALSE(ord.isEmpty());
         EXPECT_FALSE(ord.contains(QLatin1Char(' ')));
         EXPECT_LE(ord.size(), 10);
@@ -180,9 +180,9 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
             continue;
         const QString namn = QStringLiteral("SVE%1.DAT").arg(rader[r].fraan);
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
-        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+        for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const Postdelar post = delaPostrad(G.post.HaemtadRad);
             EXPECT_TRUE(eng.contains(post.faelt[1])) << "no English line: " << post.faelt[1].toStdString();
             EXPECT_TRUE(tys.contains(post.faelt[1])) << "no German line: " << post.faelt[1].toStdString();
             oeversatta.insert(post.faelt[1]);
@@ -209,11 +209,11 @@ TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
     QSet<QString> menyord;
     for (const QString &namn : filer) {
         SCOPED_TRACE(namn.toStdString());
-        G.DatFilNamn = namn;
+        G.oevning.DatFilNamn = namn;
         ASSERT_TRUE(Kolla(namn));
-        const int poster = G.FilAntalPoster[G.DatFilIndex];
+        const int poster = G.start.FilAntalPoster[G.oevning.DatFilIndex];
         EXPECT_GE(poster, 40);
-        EXPECT_FALSE(G.Instruktion.str().isEmpty());
+        EXPECT_FALSE(G.oevning.Instruktion.str().isEmpty());
         const Word p = GeProgramtal(namn);
         const Programdata &d = program(p);
         const bool markerat = d.foerklaring == Kategorifoerklaring::Uttal
@@ -221,8 +221,8 @@ TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
         QSet<QString> sedda;
         for (int n = 1; n <= poster; ++n) {
             haemtaord(namn, n);
-            SCOPED_TRACE(G.HaemtadRad.toStdString());
-            const Postdelar post = delaPostrad(G.HaemtadRad);
+            SCOPED_TRACE(G.post.HaemtadRad.toStdString());
+            const Postdelar post = delaPostrad(G.post.HaemtadRad);
             const QString f1 = post.faelt[1];
             const QString f2 = post.faelt[2];
             EXPECT_FALSE(sedda.contains(f1)) << "an item twice";
@@ -317,9 +317,9 @@ TEST_F(InnehaallFlerbar, TranslationListsFitTheLoader)
             || !plattform::filFinns(SoekInnehaall(QStringLiteral("\\DATA\\DAT\\") + namn)))
             continue;
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
-        for (int n = 1; n <= G.FilAntalPoster[G.DatFilIndex]; ++n) {
+        for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.HaemtadRad);
+            const Postdelar post = delaPostrad(G.post.HaemtadRad);
             faelt1.insert(post.faelt[1]);
         }
     }

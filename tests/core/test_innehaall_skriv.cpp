@@ -64,8 +64,8 @@ TEST_F(InnehaallSkriv, EveryListedFileOfTheTypedAnswerWindowPasses)
     regler.lucka = false;
     regler.minstPerOrd = 0;
     int granskade = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
         if (program(p).foenster != Foenstertyp::TSKRIV)
             continue;

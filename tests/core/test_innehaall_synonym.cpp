@@ -29,7 +29,7 @@ QStringList granskaSynonymfil(const QString &namn)
         QString rad = fil.laesRad();
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
             continue;
-        if (Tillstaand::Radskrypterad == 1)
+        if (Tillstaand::Postdata::Radskrypterad == 1)
             rad = dekryptrad(rad);
         auto felrad = [&](const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(radnr).arg(vad); };
         const Synonymrad r = delaSynonymrad(rad);
@@ -62,17 +62,17 @@ TEST_F(InnehaallSynonym, EveryFileOfTheWordCollectionPasses)
     regler.lucka = false;
     regler.minstPoster = 24;
     int granskade = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         if (program(GeProgramtal(namn)).foenster != Foenstertyp::TSynon)
             continue;
         ++granskade;
         fel << granskaDatafil(namn, regler) << granskaSynonymfil(namn);
         // The record table's heading names the game as its menu does.
-        G.DatFilNamn = namn;
-        if (Kolla(namn) && G.Rubrikrader[2] != rekordProgramnamn(GeProgramtal(namn)))
+        G.oevning.DatFilNamn = namn;
+        if (Kolla(namn) && G.oevning.Rubrikrader[2] != rekordProgramnamn(GeProgramtal(namn)))
             fel << QStringLiteral("%1: the record table says \"%2\", the title line \"%3\"")
-                       .arg(namn, rekordProgramnamn(GeProgramtal(namn)), G.Rubrikrader[2]);
+                       .arg(namn, rekordProgramnamn(GeProgramtal(namn)), G.oevning.Rubrikrader[2]);
     }
     EXPECT_EQ(granskade, 4);
     EXPECT_TRUE(fel.isEmpty()) << fel.join(QLatin1Char('\n')).toStdString();

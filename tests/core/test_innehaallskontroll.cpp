@@ -40,8 +40,8 @@ TEST_F(Innehaallskontroll, EveryListedFileOfABuiltWindowPasses)
     QStringList fel;
     QHash<QString, Meningar> meningar;
     int granskade = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         const Word p = GeProgramtal(namn);
         // The files of the word-choice, dictation and gap-sentence windows and the verb-form ladder.
         const Foenstertyp typ = program(p).foenster;
@@ -74,8 +74,8 @@ TEST_F(Innehaallskontroll, EveryStoryFileOfTheStoryWindowsPasses)
     ASSERT_TRUE(Uppstart());
     QStringList fel;
     int granskade = 0;
-    for (int i = 1; i <= G.AntalDatFiler; ++i) {
-        const QString namn = G.DatFilTabell[i].str();
+    for (int i = 1; i <= G.start.AntalDatFiler; ++i) {
+        const QString namn = G.start.DatFilTabell[i].str();
         const Foenstertyp f = program(GeProgramtal(namn)).foenster;
         if (f != Foenstertyp::Tavsloj && f != Foenstertyp::TPrank && f != Foenstertyp::Tberaetta)
             continue;

@@ -113,13 +113,13 @@ TEST(Klocka, TimeWordsAreReadAsAPupilSaysThem)
 TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
 {
     ASSERT_TRUE(Uppstart());
-    G.DatFilNamn = QStringLiteral("SVE55000.DAT");
-    ASSERT_TRUE(Kolla(G.DatFilNamn));
-    EXPECT_EQ(G.FilAntalPoster[G.DatFilIndex], 144);
+    G.oevning.DatFilNamn = QStringLiteral("SVE55000.DAT");
+    ASSERT_TRUE(Kolla(G.oevning.DatFilNamn));
+    EXPECT_EQ(G.start.FilAntalPoster[G.oevning.DatFilIndex], 144);
     QStringList fel;
     for (int k = 1; k <= 144; ++k) {
-        ASSERT_TRUE(haemtaord(G.DatFilNamn, k));
-        const Postdelar post = delaPostrad(G.HaemtadRad);
+        ASSERT_TRUE(haemtaord(G.oevning.DatFilNamn, k));
+        const Postdelar post = delaPostrad(G.post.HaemtadRad);
         const Klocktid t = klocktid(k);
         const std::pair<int, int> urtavla(t.timme, t.minut);
         QStringList svar{post.faelt[1]};

@@ -16,14 +16,14 @@ protected:
     {
         Miljoe::SetUp();
         anvaendTraed();
-        G.DatFilIndex = 1;
+        G.oevning.DatFilIndex = 1;
     }
     void program(Word p, int antalPoster, int post)
     {
-        G.Programtal = p;
+        G.oevning.Programtal = p;
         GeLjudDirectory();
-        G.FilAntalPoster[1] = antalPoster;
-        G.PostNummer = Word(post);
+        G.start.FilAntalPoster[1] = antalPoster;
+        G.post.PostNummer = Word(post);
     }
     // The file the item sound was played from, below the tree.
     QString spelad() const
@@ -42,9 +42,9 @@ TEST_F(Ljud, SoundDirectoryOfAProgram)
         {23100, "S231"}, {23101, "S2310"}, {12, "S12"}, {11, "S111"}, {112, "S112"},
         {24100, "S241"}, {11500, "S115"}, {1, "S1"}, {0, "S0"}};
     for (auto [p, k] : fall) {
-        G.Programtal = p;
+        G.oevning.Programtal = p;
         GeLjudDirectory();
-        EXPECT_EQ(G.LjudKatalog, QString::fromUtf8(k)) << p;
+        EXPECT_EQ(G.ljud.LjudKatalog, QString::fromUtf8(k)) << p;
     }
     EXPECT_EQ(PostLjudNamn("S241", 5), "S241005.WAV");
     EXPECT_EQ(PostLjudNamn("S231", 153), "S231153.WAV");
@@ -55,7 +55,7 @@ TEST_F(Ljud, LargeFilesKeepTheirSoundsInLevelDirectories)
 {
     skrivBytes(i("pc/LJUD/S231/L1/S231153.WAV"), "RIFF");
     program(23100, 250, 153);
-    SpelaUppWavLjud(PostLjudNamn(G.LjudKatalog, 153));
+    SpelaUppWavLjud(PostLjudNamn(G.ljud.LjudKatalog, 153));
     EXPECT_EQ(spelad(), "pc/LJUD/S231/L1/S231153.WAV");
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 
@@ -70,11 +70,11 @@ TEST_F(Ljud, SixProgramsKeepAllSoundsInTheirDirectory)
 {
     for (Word p : {22300, 23500, 23800, 23900, 24300, 25600}) {
         program(p, 250, 153);
-        const QString namn = PostLjudNamn(G.LjudKatalog, 153);
-        skrivBytes(i("pc/LJUD/" + G.LjudKatalog + "/" + namn), "RIFF");
+        const QString namn = PostLjudNamn(G.ljud.LjudKatalog, 153);
+        skrivBytes(i("pc/LJUD/" + G.ljud.LjudKatalog + "/" + namn), "RIFF");
         SpelaUppWavLjud(namn);
-        EXPECT_EQ(spelad(), "pc/LJUD/" + G.LjudKatalog + "/" + namn) << p;
-        EXPECT_EQ(LjudUnderkatalog(p, 250, 153), G.LjudKatalog) << p;
+        EXPECT_EQ(spelad(), "pc/LJUD/" + G.ljud.LjudKatalog + "/" + namn) << p;
+        EXPECT_EQ(LjudUnderkatalog(p, 250, 153), G.ljud.LjudKatalog) << p;
     }
     EXPECT_EQ(LjudUnderkatalog(23100, 250, 153), "S231\\L1");
     EXPECT_EQ(LjudUnderkatalog(23100, 250, 99), "S231\\L0");
@@ -85,8 +85,8 @@ TEST_F(Ljud, CorrectionRoundFollowsTheWrongAnswerItem)
 {
     skrivBytes(i("cd/LJUD/S231/L2/S231205.WAV"), "RIFF");
     program(23100, 250, 3);
-    G.RaettaFel = 1;
-    G.FelPostNummer = 205;
+    G.runda.RaettaFel = 1;
+    G.fel.FelPostNummer = 205;
     SpelaUppWavLjud("S231205.WAV");
     EXPECT_EQ(spelad(), "cd/LJUD/S231/L2/S231205.WAV");
 }
@@ -114,7 +114,7 @@ TEST_F(Ljud, PcCopyBeforeCdCopyAndAMissingSoundIsSaid)
 TEST_F(Ljud, SoundsBeforeAnyExerciseAndWithoutACountedFile)
 {
     skrivBytes(i("pc/LJUD/START.WAV"), "RIFF");
-    G.DatFilIndex = 0;                  // no file counted yet
+    G.oevning.DatFilIndex = 0;                  // no file counted yet
     SpelaUppWavLjud("START.WAV");       // no sound directory yet
     EXPECT_EQ(spelad(), "pc/LJUD/START.WAV");
 }
@@ -123,17 +123,17 @@ TEST_F(Ljud, PlainSoundsLieInTheSoundRoot)
 {
     skrivBytes(i("cd/LJUD/SVERIGE.WAV"), "RIFF");
     program(31100, 12, 1);
-    G.RaktLjud = 1;
+    G.ljud.RaktLjud = 1;
     SpelaUppWavLjud("SVERIGE.WAV");
     EXPECT_EQ(spelad(), "cd/LJUD/SVERIGE.WAV");
     // 31100 waits for its item sounds, but a sound straight from the root
     // (the anthem) never waits.
     EXPECT_FALSE(spelare.spelade.last().vaentade);
-    EXPECT_EQ(G.RaktLjud, 0);
+    EXPECT_EQ(G.ljud.RaktLjud, 0);
 
-    G.RaktLjud = 1;
+    G.ljud.RaktLjud = 1;
     SpelaUppWavLjud("SAKNAS.WAV");
-    EXPECT_EQ(G.RaktLjud, 0);
+    EXPECT_EQ(G.ljud.RaktLjud, 0);
     ASSERT_EQ(meddelanden.poster.size(), 1);
     EXPECT_EQ(meddelanden.poster[0].text,
               QString::fromUtf8("Ljudfilen CD\\LJUD\\SAKNAS.WAV  finns inte eller är felaktig."));
@@ -156,7 +156,7 @@ TEST_F(Ljud, PlayerErrorIsShownAndTheExerciseGoesOn)
     ASSERT_EQ(meddelanden.poster.size(), 1);
     EXPECT_EQ(meddelanden.poster[0].typ, plattform::Rutetyp::Fel);
     EXPECT_EQ(meddelanden.poster[0].text, "missing a plug-in");
-    EXPECT_EQ(G.RaktLjud, 0);
+    EXPECT_EQ(G.ljud.RaktLjud, 0);
 }
 
 TEST_F(Ljud, NoAudioOutputIsSaidOnceAMissingFileEveryTime)
@@ -181,23 +181,23 @@ TEST_F(Ljud, TranslationListsTakeWellFormedLines)
     QStringList rader = {"hund#dog", "#tom", "katt#cat#x", "utan", QString(188, 'a') + "#sent",
                          QString(189, 'b') + "#late", "a#b", ""};
     skrivFil1252(i("cd/DATA/DAT/MORVENG.DAT"), rader);
-    G.ListBox1 = QStringList{"gammalt"};
-    G.Oeversaettning = 0;
+    G.ordlistor.ListBox1 = QStringList{"gammalt"};
+    G.val.Oeversaettning = 0;
     FyllEngListan();
-    EXPECT_EQ(G.ListBox1, QStringList{"gammalt"});
+    EXPECT_EQ(G.ordlistor.ListBox1, QStringList{"gammalt"});
 
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     FyllEngListan();
-    EXPECT_EQ(G.ListBox1, (QStringList{"hund", "katt", QString(188, 'a'), "a"}));
-    EXPECT_EQ(G.ListBox2, (QStringList{"dog", "cat#x", "sent", "b"}));
+    EXPECT_EQ(G.ordlistor.ListBox1, (QStringList{"hund", "katt", QString(188, 'a'), "a"}));
+    EXPECT_EQ(G.ordlistor.ListBox2, (QStringList{"dog", "cat#x", "sent", "b"}));
 
     // German list missing: the English words stay.
-    G.Oeversaettning = 2;
+    G.val.Oeversaettning = 2;
     FyllEngListan();
-    EXPECT_EQ(G.ListBox1.size(), 4);
+    EXPECT_EQ(G.ordlistor.ListBox1.size(), 4);
     skrivFil1252(i("pc/DATA/DAT/MORVTYS.DAT"), {"hund#Hund"});
     FyllEngListan();
-    EXPECT_EQ(G.ListBox2, QStringList{"Hund"});
+    EXPECT_EQ(G.ordlistor.ListBox2, QStringList{"Hund"});
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
@@ -207,10 +207,10 @@ TEST_F(Ljud, TranslationListStopsAfter3000Lines)
     for (int n = 1; n <= 3005; ++n)
         rader << (n == 2 ? QStringLiteral("skräp") : QStringLiteral("ord%1#word%1").arg(n));
     skrivFil1252(i("pc/DATA/DAT/MORVENG.DAT"), rader);
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     FyllEngListan();
-    EXPECT_EQ(G.ListBox1.size(), 2999);
-    EXPECT_EQ(G.ListBox2.last(), "word3000");
+    EXPECT_EQ(G.ordlistor.ListBox1.size(), 2999);
+    EXPECT_EQ(G.ordlistor.ListBox2.last(), "word3000");
 }
 
 TEST_F(Ljud, WavLengthFromTheHeader)

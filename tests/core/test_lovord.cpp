@@ -17,10 +17,10 @@ protected:
     {
         int p = 1;
         for (int t : foerst)
-            G.SlumpOrdning[p++] = t;
+            G.fel.SlumpOrdning[p++] = t;
         for (int t = 1; t <= 900; ++t)
             if (!foerst.contains(t))
-                G.SlumpOrdning[p++] = t;
+                G.fel.SlumpOrdning[p++] = t;
     }
 };
 
@@ -54,17 +54,17 @@ TEST_F(Lovord, PraiseFileFollowsTheResultTable)
     };
     for (const Fall &f : fall) {
         aaterstaellTillstaand();
-        G.AntalRaett = Word(f.raett);
-        G.AntalIRunda = f.iRunda;
-        G.Programtal = f.programtal;
+        G.runda.AntalRaett = Word(f.raett);
+        G.runda.AntalIRunda = f.iRunda;
+        G.oevning.Programtal = f.programtal;
         const int d = GeDiagnosNummer(f.programtal);
         if (d != 0)
-            G.Diagnostabell.resultat[d] = f.res;
+            G.diagnos.Diagnostabell.resultat[d] = f.res;
         if (f.namngiven)
-            G.Diagnostabell.namn = "Lisa";
-        G.LovordFilNamn = "gammalt";
+            G.diagnos.Diagnostabell.namn = "Lisa";
+        G.beroem.LovordFilNamn = "gammalt";
         HaemtaLovordFilNamn();
-        EXPECT_EQ(G.LovordFilNamn, QString::fromUtf8(f.fil))
+        EXPECT_EQ(G.beroem.LovordFilNamn, QString::fromUtf8(f.fil))
             << f.raett << "/" << f.iRunda << " program " << f.programtal << " res " << f.res << " named " << f.namngiven;
     }
 }
@@ -73,56 +73,56 @@ TEST_F(Lovord, KollaLovOrdCountsOnceAndRefusesUnknownNames)
 {
     anvaendTraed();
     skrivFil1252(i("cd/DATA/LOV/SVOM9001.LOV"), {"; kommentar", "Ett#två#tre", "", "Fyra#fem#sex", "a#b#c", "d#e#f"});
-    G.AntalLovordFiler = 2;
-    G.LovordFilTabell[1] = "SVOM9001.LOV";
-    G.LovordFilTabell[2] = "SVOM9002.LOV";
+    G.start.AntalLovordFiler = 2;
+    G.start.LovordFilTabell[1] = "SVOM9001.LOV";
+    G.start.LovordFilTabell[2] = "SVOM9002.LOV";
 
     EXPECT_FALSE(KollaLovOrd("SVOM9099.LOV"));
-    EXPECT_EQ(G.LovordIndex, 3);
+    EXPECT_EQ(G.beroem.LovordIndex, 3);
     for (int n = 1; n <= 20; ++n)
-        EXPECT_EQ(G.LovordAntalRader[n], 0) << n;
+        EXPECT_EQ(G.start.LovordAntalRader[n], 0) << n;
 
     EXPECT_TRUE(KollaLovOrd("SVOM9001.LOV"));
-    EXPECT_EQ(G.LovordIndex, 1);
-    EXPECT_EQ(G.LovordAntalRader[1], 4);
+    EXPECT_EQ(G.beroem.LovordIndex, 1);
+    EXPECT_EQ(G.start.LovordAntalRader[1], 4);
     skrivFil1252(i("cd/DATA/LOV/SVOM9001.LOV"), {"x#y#z"});
     EXPECT_TRUE(KollaLovOrd("SVOM9001.LOV"));
-    EXPECT_EQ(G.LovordAntalRader[1], 4);   // counted once
+    EXPECT_EQ(G.start.LovordAntalRader[1], 4);   // counted once
 
     // In the table but not on disk: the file's message, and false.
     EXPECT_FALSE(KollaLovOrd("SVOM9002.LOV"));
-    EXPECT_EQ(G.LovordIndex, 2);
+    EXPECT_EQ(G.beroem.LovordIndex, 2);
     ASSERT_EQ(meddelanden.poster.size(), 1);
     EXPECT_TRUE(meddelanden.poster[0].text.contains("SVOM9002.LOV"));
 }
 
 TEST_F(Lovord, TableFullOfNamesStillStopsAtTwenty)
 {
-    G.AntalLovordFiler = 20;
+    G.start.AntalLovordFiler = 20;
     for (int n = 1; n <= 20; ++n)
-        G.LovordFilTabell[n] = QStringLiteral("SVOM%1.LOV").arg(9000 + n);
+        G.start.LovordFilTabell[n] = QStringLiteral("SVOM%1.LOV").arg(9000 + n);
     EXPECT_FALSE(KollaLovOrd("SVOM9999.LOV"));
-    EXPECT_EQ(G.LovordIndex, 21);
+    EXPECT_EQ(G.beroem.LovordIndex, 21);
 }
 
 TEST_F(Lovord, PraiseLinesComeFromTheSharedOrderWithinTheCount)
 {
     ordning({7, 2, 9, 1, 5, 3, 4});
-    G.LovordAntalRader[3] = 4;
-    G.LovordMarkoer[3] = 1;
+    G.start.LovordAntalRader[3] = 4;
+    G.beroem.LovordMarkoer[3] = 1;
     QList<int> tal;
     for (int k = 0; k < 9; ++k)
-        tal << haemta_Lovordslumptal(G.LovordMarkoer[3], 3);
+        tal << haemta_Lovordslumptal(G.beroem.LovordMarkoer[3], 3);
     EXPECT_EQ(tal, (QList<int>{2, 1, 3, 4, 2, 1, 3, 4, 2}));
-    EXPECT_EQ(G.LovordMarkoer[3], 2);
+    EXPECT_EQ(G.beroem.LovordMarkoer[3], 2);
     EXPECT_EQ(haemta_Lovordslumptal(1, 21), 0);   // outside the table
 }
 
 TEST_F(Lovord, PlaceholdersAreFilled)
 {
-    G.Programtal = 23100;                           // diagnosis item 1
-    G.Diagnostabell.namn = "Lisa";
-    G.Diagnostabell.resultat[1] = 12;
+    G.oevning.Programtal = 23100;                           // diagnosis item 1
+    G.diagnos.Diagnostabell.namn = "Lisa";
+    G.diagnos.Diagnostabell.resultat[1] = 12;
     EXPECT_EQ(LovordMen("Bra, <namn>!"), "Bra, Lisa!");
     EXPECT_EQ(LovordMen("Diagnos <diagnos>: <res> poäng"), QString::fromUtf8("Diagnos 1: 12 poäng"));
     EXPECT_EQ(LovordMen("<namn>"), "Lisa");
@@ -130,21 +130,21 @@ TEST_F(Lovord, PlaceholdersAreFilled)
     EXPECT_EQ(LovordMen("Slut."), "Slut.");           // the last character stays
     EXPECT_EQ(LovordMen(""), "");
 
-    G.Diagnostabell.namn.clear();
+    G.diagnos.Diagnostabell.namn.clear();
     EXPECT_EQ(LovordMen("Bra<namn>!"), "Bra!");
-    G.Programtal = 24100;                           // no diagnosis item
+    G.oevning.Programtal = 24100;                           // no diagnosis item
     EXPECT_EQ(LovordMen("<diagnos>/<res>"), "0/0");
 }
 
 TEST_F(Lovord, PictureOrderIsAPermutationThatRepeatsAfterForty)
 {
     ordning({40, 900, 3, 41, 1});
-    G.BildOrdningNy = 1;
-    G.BildMarkoer = 1;
+    G.beroem.BildOrdningNy = 1;
+    G.beroem.BildMarkoer = 1;
     std::set<int> sett;
     QList<int> tal;
     for (int k = 0; k < 41; ++k)
-        tal << haemta_Bildslumptal(G.BildMarkoer);
+        tal << haemta_Bildslumptal(G.beroem.BildMarkoer);
     for (int k = 0; k < 40; ++k)
         sett.insert(tal[k]);
     EXPECT_EQ(sett.size(), 40u);
@@ -152,30 +152,30 @@ TEST_F(Lovord, PictureOrderIsAPermutationThatRepeatsAfterForty)
     EXPECT_EQ(*sett.rbegin(), 40);
     EXPECT_EQ(tal.mid(0, 3), (QList<int>{40, 3, 1}));
     EXPECT_EQ(tal[40], tal[0]);
-    EXPECT_EQ(G.BildText, QString::fromUtf8("1Centralstationen i Göteborg."));
+    EXPECT_EQ(G.beroem.BildText, QString::fromUtf8("1Centralstationen i Göteborg."));
 }
 
 TEST_F(Lovord, PictureOrderFromAnUndrawnOrderStillHoldsEveryPicture)
 {
-    G.BildOrdningNy = 1;
-    G.BildMarkoer = 1;
+    G.beroem.BildOrdningNy = 1;
+    G.beroem.BildMarkoer = 1;
     std::set<int> sett;
     for (int k = 0; k < 40; ++k)
-        sett.insert(haemta_Bildslumptal(G.BildMarkoer));
+        sett.insert(haemta_Bildslumptal(G.beroem.BildMarkoer));
     EXPECT_EQ(sett.size(), 40u);
     EXPECT_EQ(*sett.begin(), 1);
 }
 
 TEST_F(Lovord, CaptionsByList)
 {
-    G.MusOverText = 1;
+    G.mening.MusOverText = 1;
     EXPECT_EQ(GeBildText(10), QString::fromUtf8("Brudsporre på en fjälläng"));
     EXPECT_EQ(GeBildText(14), QString::fromUtf8("\"Paddan\" i Göteborg"));
-    G.MusOverText = 0;
+    G.mening.MusOverText = 0;
     EXPECT_EQ(GeBildText(10), QString::fromUtf8("1En tistel och en strätta"));
     EXPECT_EQ(GeBildText(34), QString::fromUtf8("1Devis på kyrkskolan i Torshälla: \"Kunskap är makt\"."));
     EXPECT_EQ(GeBildText(0), QString::fromUtf8("1Devis på kyrkskolan i Torshälla: \"Kunskap är makt\"."));
-    EXPECT_EQ(GeBildText(41), G.BildText);
+    EXPECT_EQ(GeBildText(41), G.beroem.BildText);
     for (int n = 1; n <= AntalBilder; ++n) {
         EXPECT_TRUE(BeloeningsbildText(n).startsWith('1')) << n;
         EXPECT_FALSE(StartbildText(n).isEmpty()) << n;

@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        G.Programtal = 23100;
+        G.oevning.Programtal = 23100;
     }
     // The lines of the text over a span of 100 from 0.
     static QStringList rader(const QString &text, int antal)
@@ -58,8 +58,8 @@ TEST_F(Meningslayout, ScaleFromTheCountOfLetters)
     maetare.anvaendaTypsnitt.clear();
     Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     Skaltest();
-    EXPECT_EQ(G.Skalprocent, 156);
-    EXPECT_EQ(G.Marginal, 13);
+    EXPECT_EQ(G.skaerm.Skalprocent, 156);
+    EXPECT_EQ(G.skaerm.Marginal, 13);
     EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, 12);
     EXPECT_TRUE(maetare.anvaendaTypsnitt.last().fet);
 }
@@ -70,10 +70,10 @@ TEST_F(Meningslayout, WidthLimitFollowsTheScreen)
     Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
     EXPECT_EQ(MeningsBredd(20, 700), 1088);
     EXPECT_EQ(MeningsBredd(20, 650), 1008);
-    G.Programtal = 38100;
+    G.oevning.Programtal = 38100;
     EXPECT_EQ(MeningsBredd(20, 700), 680);
-    G.Programtal = 23100;
-    G.MusOverText = 1;
+    G.oevning.Programtal = 23100;
+    G.mening.MusOverText = 1;
     EXPECT_EQ(MeningsBredd(2, 302), 300);
 }
 
@@ -81,17 +81,17 @@ TEST_F(Meningslayout, FontSizeByProgram)
 {
     const QList<QPair<int, int>> fall = {{47400, 18}, {23100, 14}, {51000, 12}};
     for (const auto &[program, punkter] : fall) {
-        G.Programtal = Word(program);
+        G.oevning.Programtal = Word(program);
         maetare.anvaendaTypsnitt.clear();
         meningsrader(0, 100, QStringLiteral("ord"), 3);
         ASSERT_FALSE(maetare.anvaendaTypsnitt.isEmpty());
         EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, punkter) << program;
         EXPECT_TRUE(maetare.anvaendaTypsnitt.last().fet);
     }
-    G.MusOverText = 1;
+    G.mening.MusOverText = 1;
     meningsrader(0, 100, QStringLiteral("ord"), 3);
     EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, 8);
-    EXPECT_EQ(G.MusOverText, 0);
+    EXPECT_EQ(G.mening.MusOverText, 0);
 }
 
 TEST_F(Meningslayout, BreaksAfterBlanksCommasAndHyphens)
@@ -135,8 +135,8 @@ TEST_F(Meningslayout, WordsWiderThanTheSpanBreakHard)
 
 TEST_F(Meningslayout, EmptyTextClearsLinesAndTheCaptionFlag)
 {
-    G.MusOverText = 1;
+    G.mening.MusOverText = 1;
     EXPECT_EQ(rader(QString(), 3), (QStringList{"", "", ""}));
-    EXPECT_EQ(G.MusOverText, 0);
+    EXPECT_EQ(G.mening.MusOverText, 0);
     EXPECT_EQ(rader(QStringLiteral("x"), 0), (QStringList{"", "", ""}));
 }

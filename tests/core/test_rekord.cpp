@@ -29,7 +29,7 @@ protected:
         Miljoe::SetUp();
         anvaendTraed();
         QDir().mkpath(i(QStringLiteral("pc/RESULTAT")));
-        G.RekordFilNamn = rekordfilFoer(QStringLiteral("SVE32110.DAT"));
+        G.spelare.RekordFilNamn = rekordfilFoer(QStringLiteral("SVE32110.DAT"));
     }
     QString fil() const { return const_cast<Rekordfil *>(this)->i(QStringLiteral("pc/RESULTAT/SVE32110.SVR")); }
     QByteArray bytes() const
@@ -70,8 +70,8 @@ TEST_F(Rekordfil, RecordLayoutIsByteExact)
     EXPECT_EQ(rekordResultatText(7), QStringLiteral("         7"));
     EXPECT_EQ(rekordResultatText(30000), QStringLiteral("   30000"));
     EXPECT_EQ(rekordResultatText(30001), QString());
-    EXPECT_EQ(G.RekordFilNamn, QStringLiteral("pc\\RESULTAT\\SVE32110.SVR"));
-    G.ResultatKatalog = QStringLiteral("X:\\POANG\\");
+    EXPECT_EQ(G.spelare.RekordFilNamn, QStringLiteral("pc\\RESULTAT\\SVE32110.SVR"));
+    G.start.ResultatKatalog = QStringLiteral("X:\\POANG\\");
     EXPECT_EQ(rekordfilFoer(QStringLiteral("SVE31310.DAT")), QStringLiteral("X:\\POANG\\SVE31310.SVR"));
 }
 
@@ -134,7 +134,7 @@ TEST_F(Rekordfil, AnEmptyNameNeverTruncatesAndADeletedTableIsMadeAgain)
 
 TEST_F(Rekordfil, AMissingDirectoryFailsWithTheMessageText)
 {
-    G.RekordFilNamn = QStringLiteral("pc\\SAKNAS\\SVE32110.SVR");
+    G.spelare.RekordFilNamn = QStringLiteral("pc\\SAKNAS\\SVE32110.SVR");
     QList<Rekordpost> l;
     EXPECT_EQ(laesRekordfil(l), Rekordlaesning::Misslyckad);
     EXPECT_FALSE(sparaRekord(post("Ny", 45)));

@@ -40,18 +40,18 @@ TEST_F(Start, ConfigurationRules)
     ini({"[Path]", "Morv2010CDPath=" + QString(80, 'c'), "morv2010pcpath=C:\\MORV",
          "MORV2010ScoreDirectory=C:\\MORV\\POANG", "MORV2010DiagnosPath=C:\\MORV\\DIAG\\"});
     EXPECT_TRUE(HaemtaSoekvaegar());
-    EXPECT_EQ(G.CdSoekvaeg.length(), 80);
-    EXPECT_EQ(G.PcSoekvaeg, "C:\\MORV");
-    EXPECT_EQ(G.ResultatKatalog, "C:\\MORV\\POANG\\");
-    EXPECT_EQ(G.DiagnosKatalog, "C:\\MORV\\DIAG");
+    EXPECT_EQ(G.start.CdSoekvaeg.length(), 80);
+    EXPECT_EQ(G.start.PcSoekvaeg, "C:\\MORV");
+    EXPECT_EQ(G.start.ResultatKatalog, "C:\\MORV\\POANG\\");
+    EXPECT_EQ(G.start.DiagnosKatalog, "C:\\MORV\\DIAG");
     // Relative base paths are taken from the configuration file's directory.
     EXPECT_EQ(plattform::ankare(), rot());
 
     ini({"[Path]", "Morv2010PCPath=pc"});
     HaemtaSoekvaegar();
-    EXPECT_EQ(G.ResultatKatalog, data() + "/");
-    EXPECT_EQ(G.DiagnosKatalog, data());
-    EXPECT_EQ(G.CdSoekvaeg, "");
+    EXPECT_EQ(G.start.ResultatKatalog, data() + "/");
+    EXPECT_EQ(G.start.DiagnosKatalog, data());
+    EXPECT_EQ(G.start.CdSoekvaeg, "");
 }
 
 TEST_F(Start, EmptyResultKeysMeanTheUsersDataFolder)
@@ -62,15 +62,15 @@ TEST_F(Start, EmptyResultKeysMeanTheUsersDataFolder)
     ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "MORV2010ScoreDirectory=", "MORV2010DiagnosPath="});
     ASSERT_TRUE(HaemtaSoekvaegar());
     EXPECT_TRUE(meddelanden.poster.isEmpty());
-    EXPECT_EQ(G.DiagnosKatalog, hem);
-    EXPECT_EQ(G.ResultatKatalog, hem + "/");
+    EXPECT_EQ(G.start.DiagnosKatalog, hem);
+    EXPECT_EQ(G.start.ResultatKatalog, hem + "/");
     EXPECT_TRUE(QFileInfo(hem).isDir()) << "made on the first start";
     // The names the program composes on it land inside it.
-    G.Diagnostabell.namn = QStringLiteral("Bo");
+    G.diagnos.Diagnostabell.namn = QStringLiteral("Bo");
     ASSERT_TRUE(SparaProtokoll());
     EXPECT_TRUE(QFileInfo(hem + "/SDIAG.DIA").isFile());
-    G.RekordFilNamn = rekordfilFoer("SVE32110.DAT");
-    EXPECT_EQ(plattform::riktigSoekvaeg(G.RekordFilNamn), hem + "/SVE32110.SVR");
+    G.spelare.RekordFilNamn = rekordfilFoer("SVE32110.DAT");
+    EXPECT_EQ(plattform::riktigSoekvaeg(G.spelare.RekordFilNamn), hem + "/SVE32110.SVR");
     EXPECT_TRUE(rekordkatalogMeddelande().startsWith("Katalogen " + hem + ", "));
 
     // A folder the class shares, named in the configuration, is taken as it
@@ -79,8 +79,8 @@ TEST_F(Start, EmptyResultKeysMeanTheUsersDataFolder)
     ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "MORV2010ScoreDirectory=delad",
          "MORV2010DiagnosPath=delad"});
     ASSERT_TRUE(HaemtaSoekvaegar());
-    EXPECT_EQ(G.ResultatKatalog, "delad\\");
-    EXPECT_EQ(G.DiagnosKatalog, "delad");
+    EXPECT_EQ(G.start.ResultatKatalog, "delad\\");
+    EXPECT_EQ(G.start.DiagnosKatalog, "delad");
     EXPECT_FALSE(QFileInfo::exists(i("annan")));
 }
 
@@ -157,7 +157,7 @@ TEST_F(Start, TheReservePasswordComesFromTheConfigurationOnly)
 {
     ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc"});
     ASSERT_TRUE(HaemtaSoekvaegar());
-    EXPECT_TRUE(G.ReservLaerarLoesen.isEmpty());
+    EXPECT_TRUE(G.start.ReservLaerarLoesen.isEmpty());
     EXPECT_FALSE(LaerarLoesenGodkaent("Eva Tolk")) << "no password is written into the program";
     EXPECT_TRUE(LaerarLoesenGodkaent(InitialtLaerarLoesen));   // a new, empty folder
 
@@ -173,7 +173,7 @@ TEST_F(Start, TheReservePasswordComesFromTheConfigurationOnly)
     ini({"[Path]", "Morv2010CDPath=cd", "Morv2010PCPath=pc", "[Diagnos]",
          "MORV2010ReservePassword=" + QString(11, 'x')});
     ASSERT_TRUE(HaemtaSoekvaegar());
-    EXPECT_TRUE(G.ReservLaerarLoesen.isEmpty());
+    EXPECT_TRUE(G.start.ReservLaerarLoesen.isEmpty());
     ASSERT_EQ(meddelanden.poster.size(), 1);
     EXPECT_TRUE(meddelanden.poster[0].text.contains("MORV2010ReservePassword"));
 }
@@ -190,7 +190,7 @@ TEST_F(Start, OverlongPathsAreRefusedByName)
     for (const QString &del : {QString("Morv2010PCPath"), QString("Morv2010.Ini"), pc, QString("80 tecken"),
                                QString("MORV2010DiagnosPath"), QString(81, 'd')})
         EXPECT_TRUE(text.contains(del)) << del.toStdString();
-    EXPECT_TRUE(G.PcSoekvaeg.isEmpty()) << "never cut to a path nobody configured";
+    EXPECT_TRUE(G.start.PcSoekvaeg.isEmpty()) << "never cut to a path nobody configured";
 }
 
 TEST_F(Start, MissingSectionOrKeyIsNamedWhenNoDataIsFound)
@@ -219,22 +219,22 @@ TEST_F(Start, ListFileFillsBothTablesInItsOrder)
         lista << QString("SVOM%1.LOV").arg(9100 + n);
     skrivFil1252(i("cd/DATA/datfiler.sve"), lista);
     ASSERT_TRUE(Uppstart());
-    EXPECT_EQ(G.AntalDatFiler, 140);
-    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
-    EXPECT_EQ(G.DatFilTabell[2], "sve23200.dat");
-    EXPECT_EQ(G.DatFilTabell[3], "SVDI01.DAT");
-    EXPECT_EQ(G.AntalLovordFiler, 20);
-    EXPECT_EQ(G.LovordFilTabell[1], "svom9001.lov");
-    EXPECT_EQ(G.DatFilIndex, 0);
-    EXPECT_EQ(G.PostNummer, 1);
-    EXPECT_EQ(G.ValtTest, 1);
+    EXPECT_EQ(G.start.AntalDatFiler, 140);
+    EXPECT_EQ(G.start.DatFilTabell[1], "SVE23100.DAT");
+    EXPECT_EQ(G.start.DatFilTabell[2], "sve23200.dat");
+    EXPECT_EQ(G.start.DatFilTabell[3], "SVDI01.DAT");
+    EXPECT_EQ(G.start.AntalLovordFiler, 20);
+    EXPECT_EQ(G.start.LovordFilTabell[1], "svom9001.lov");
+    EXPECT_EQ(G.oevning.DatFilIndex, 0);
+    EXPECT_EQ(G.post.PostNummer, 1);
+    EXPECT_EQ(G.diagnos.ValtTest, 1);
     EXPECT_EQ(slump.antalRandomize, 1);
 
     // The PC path's list wins when it is there.
     skrivFil1252(i("pc/data/DATFILER.SVE"), {"SVE55000.DAT"});
     ASSERT_TRUE(Uppstart());
-    EXPECT_EQ(G.AntalDatFiler, 1);
-    EXPECT_EQ(G.DatFilTabell[1], "SVE55000.DAT");
+    EXPECT_EQ(G.start.AntalDatFiler, 1);
+    EXPECT_EQ(G.start.DatFilTabell[1], "SVE55000.DAT");
 }
 
 TEST_F(Start, WithoutListFileTheDataDirectoryIsListedAndSorted)
@@ -245,12 +245,12 @@ TEST_F(Start, WithoutListFileTheDataDirectoryIsListedAndSorted)
         skrivFil1252(i(QString("cd/DATA/") + n), {"x"});
     skrivFil1252(i("cd/DATA/DAT/SVE99999.DAT"), {"x"});   // sub-directories are not listed
     ASSERT_TRUE(Uppstart());
-    ASSERT_EQ(G.AntalDatFiler, 3);
-    EXPECT_EQ(G.DatFilTabell[1], "SVDI01.DAT");
-    EXPECT_EQ(G.DatFilTabell[2], "SVE23100.DAT");
-    EXPECT_EQ(G.DatFilTabell[3], "SVE31000.DAT");
-    ASSERT_EQ(G.AntalLovordFiler, 2);
-    EXPECT_EQ(G.LovordFilTabell[1], "SVOM9001.LOV");
+    ASSERT_EQ(G.start.AntalDatFiler, 3);
+    EXPECT_EQ(G.start.DatFilTabell[1], "SVDI01.DAT");
+    EXPECT_EQ(G.start.DatFilTabell[2], "SVE23100.DAT");
+    EXPECT_EQ(G.start.DatFilTabell[3], "SVE31000.DAT");
+    ASSERT_EQ(G.start.AntalLovordFiler, 2);
+    EXPECT_EQ(G.start.LovordFilTabell[1], "SVOM9001.LOV");
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
@@ -282,14 +282,14 @@ protected:
     {
         Start::SetUp();
         anvaendTraed();
-        G.AntalDatFiler = 3;
-        G.DatFilTabell[1] = "SVE23100.DAT";
-        G.DatFilTabell[2] = "SVE23200.DAT";
-        G.DatFilTabell[3] = "SVE23300.DAT";
+        G.start.AntalDatFiler = 3;
+        G.start.DatFilTabell[1] = "SVE23100.DAT";
+        G.start.DatFilTabell[2] = "SVE23200.DAT";
+        G.start.DatFilTabell[3] = "SVE23300.DAT";
     }
     bool kolla(const QString &namn)
     {
-        G.DatFilNamn = namn;
+        G.oevning.DatFilNamn = namn;
         return Kolla(namn);
     }
 };
@@ -300,16 +300,16 @@ TEST_F(Kollen, CountsOnceThenReadsHeadersOnly)
                  {"$Stava rätt", QString::fromUtf8("$§Välj rätt ord"), "$%Fyll i", "ett", "två", "tre",
                   "$Sen rubrik"});
     ASSERT_TRUE(kolla("SVE23200.DAT"));
-    EXPECT_EQ(G.DatFilIndex, 2);
-    EXPECT_EQ(G.FilAntalPoster[2], 3);
-    EXPECT_EQ(G.Rubrikrader[1], QString::fromUtf8("Stava rätt"));
-    EXPECT_EQ(G.Rubrikrader[2], "Sen rubrik");        // count mode reads them all
-    EXPECT_EQ(G.Instruktion, QString::fromUtf8("Välj rätt ord"));
-    EXPECT_EQ(G.Fraagerad, "Fyll i");
+    EXPECT_EQ(G.oevning.DatFilIndex, 2);
+    EXPECT_EQ(G.start.FilAntalPoster[2], 3);
+    EXPECT_EQ(G.oevning.Rubrikrader[1], QString::fromUtf8("Stava rätt"));
+    EXPECT_EQ(G.oevning.Rubrikrader[2], "Sen rubrik");        // count mode reads them all
+    EXPECT_EQ(G.oevning.Instruktion, QString::fromUtf8("Välj rätt ord"));
+    EXPECT_EQ(G.oevning.Fraagerad, "Fyll i");
 
     ASSERT_TRUE(kolla("SVE23200.DAT"));
-    EXPECT_EQ(G.FilAntalPoster[2], 3);                // not counted again
-    EXPECT_EQ(G.Rubrikrader[2], "");                  // the late title is past line 6
+    EXPECT_EQ(G.start.FilAntalPoster[2], 3);                // not counted again
+    EXPECT_EQ(G.oevning.Rubrikrader[2], "");                  // the late title is past line 6
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }
 
@@ -320,26 +320,26 @@ TEST_F(Kollen, FileWithTheUtf8MarkIsReadAsUtf8)
     skrivBytes(i("cd/DATA/DAT/SVE23200.DAT"), QByteArray("$\xC5-ljudet\r\nHan bor <p\xE5> \xF6n\r\n"));
     for (const char *namn : {"SVE23100.DAT", "SVE23200.DAT"}) {
         ASSERT_TRUE(kolla(namn)) << namn;
-        EXPECT_EQ(G.FilAntalPoster[G.DatFilIndex], 1);
-        EXPECT_EQ(G.Rubrikrader[1], QString::fromUtf8("Å-ljudet"));
+        EXPECT_EQ(G.start.FilAntalPoster[G.oevning.DatFilIndex], 1);
+        EXPECT_EQ(G.oevning.Rubrikrader[1], QString::fromUtf8("Å-ljudet"));
         haemtaord(namn, 1);
-        EXPECT_EQ(G.HaemtadRad, QString::fromUtf8("Han bor <på> ön"));
+        EXPECT_EQ(G.post.HaemtadRad, QString::fromUtf8("Han bor <på> ön"));
     }
 }
 
 TEST_F(Kollen, HeaderModeKeepsTheLastOfManyTitlesAndStopsAtAnEmptyLine)
 {
     skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "$B", "$C", "$D", "x", "y", "$E"});
-    G.FilAntalPoster[1] = 2;
+    G.start.FilAntalPoster[1] = 2;
     ASSERT_TRUE(kolla("SVE23100.DAT"));
-    EXPECT_EQ(G.Rubrikrader[1], "A");
-    EXPECT_EQ(G.Rubrikrader[2], "B");
-    EXPECT_EQ(G.Rubrikrader[3], "D");
+    EXPECT_EQ(G.oevning.Rubrikrader[1], "A");
+    EXPECT_EQ(G.oevning.Rubrikrader[2], "B");
+    EXPECT_EQ(G.oevning.Rubrikrader[3], "D");
 
     skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"$A", "", "$B", "x", "y"});
     ASSERT_TRUE(kolla("SVE23100.DAT"));
-    EXPECT_EQ(G.Rubrikrader[1], "A");
-    EXPECT_EQ(G.Rubrikrader[2], "");
+    EXPECT_EQ(G.oevning.Rubrikrader[1], "A");
+    EXPECT_EQ(G.oevning.Rubrikrader[2], "");
 }
 
 // Content changed while the program runs: a file counted before is counted
@@ -350,7 +350,7 @@ TEST_F(Kollen, AFileChangedSinceItWasCountedIsCountedAgain)
     const QString fil = i("cd/DATA/DAT/SVE23100.DAT");
     skrivFil1252(fil, {"$Rubrik", "ett", "två", "tre"});
     ASSERT_TRUE(kolla("SVE23100.DAT"));
-    ASSERT_EQ(G.FilAntalPoster[1], 3);
+    ASSERT_EQ(G.start.FilAntalPoster[1], 3);
 
     skrivFil1252(fil, {"$Rubrik", "; allt bortplockat"});
     EXPECT_FALSE(kolla("SVE23100.DAT"));
@@ -358,15 +358,15 @@ TEST_F(Kollen, AFileChangedSinceItWasCountedIsCountedAgain)
 
     skrivFil1252(fil, {"$Rubrik", "ett", "två", "tre", "fyra", "fem"});
     EXPECT_TRUE(kolla("SVE23100.DAT"));
-    EXPECT_EQ(G.FilAntalPoster[1], 5);
-    EXPECT_EQ(G.Rubrikrader[1], "Rubrik");
+    EXPECT_EQ(G.start.FilAntalPoster[1], 5);
+    EXPECT_EQ(G.oevning.Rubrikrader[1], "Rubrik");
 }
 
 TEST_F(Kollen, UnknownNamesAreRefusedEveryTime)
 {
     EXPECT_FALSE(kolla("SVE99999.DAT"));
     EXPECT_FALSE(kolla("SVE88888.DAT"));
-    EXPECT_EQ(G.DatFilIndex, 0);
+    EXPECT_EQ(G.oevning.DatFilIndex, 0);
     EXPECT_EQ(meddelanden.texter(),
               (QStringList{QString::fromUtf8("Filen SVE99999.DAT finns inte eller är felaktig"),
                            QString::fromUtf8("Filen SVE88888.DAT finns inte eller är felaktig")}));
@@ -393,7 +393,7 @@ TEST_F(Kollen, MissingOrEmptyFilesAreReported)
 
 TEST_F(Kollen, TheMessageNamesTheFileAskedFor)
 {
-    G.DatFilNamn = "SVE23100.DAT";
+    G.oevning.DatFilNamn = "SVE23100.DAT";
     EXPECT_FALSE(Kolla("SVE99999.DAT"));
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QString::fromUtf8("Filen SVE99999.DAT finns inte eller är felaktig")});
@@ -403,11 +403,11 @@ TEST_F(Kollen, ContentIsLookedForUnderThePcPathThenTheCdPath)
 {
     const QString rest = QStringLiteral("\\DATA\\DAT\\SVE23100.DAT");
     EXPECT_EQ(HittaInnehaall(rest), "");
-    EXPECT_EQ(SoekInnehaall(rest), G.CdSoekvaeg + rest);
+    EXPECT_EQ(SoekInnehaall(rest), G.start.CdSoekvaeg + rest);
     skrivFil1252(i("cd/DATA/DAT/SVE23100.DAT"), {"x"});
-    EXPECT_EQ(HittaInnehaall(rest), G.CdSoekvaeg + rest);
+    EXPECT_EQ(HittaInnehaall(rest), G.start.CdSoekvaeg + rest);
     skrivFil1252(i("pc/DATA/DAT/SVE23100.DAT"), {"x"});
-    EXPECT_EQ(HittaInnehaall(rest), G.PcSoekvaeg + rest);
-    EXPECT_EQ(SoekInnehaall(rest), G.PcSoekvaeg + rest);
-    EXPECT_EQ(HittaInnehaall(rest, Basordning::CdFoerst), G.CdSoekvaeg + rest);
+    EXPECT_EQ(HittaInnehaall(rest), G.start.PcSoekvaeg + rest);
+    EXPECT_EQ(SoekInnehaall(rest), G.start.PcSoekvaeg + rest);
+    EXPECT_EQ(HittaInnehaall(rest, Basordning::CdFoerst), G.start.CdSoekvaeg + rest);
 }

@@ -32,8 +32,8 @@ protected:
     {
         StartatProgram::SetUp();
         QDir().mkpath(i("Diag"));
-        G.DiagnosKatalog = i("Diag");
-        G.Marginal = 10;
+        G.start.DiagnosKatalog = i("Diag");
+        G.skaerm.Marginal = 10;
     }
     void TearDown() override
     {
@@ -45,8 +45,8 @@ protected:
     void elev(const QString &namn, const QString &loesen = QString())
     {
         NyDiagnospost();
-        G.Diagnostabell.namn = namn;
-        G.Diagnostabell.loesen = loesen;
+        G.diagnos.Diagnostabell.namn = namn;
+        G.diagnos.Diagnostabell.loesen = loesen;
         ASSERT_TRUE(SparaProtokoll());
     }
     void enter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
@@ -93,7 +93,7 @@ TEST_F(Diagnos, NewPupilsProtocolResultsAndSaving)
         datafil(QString::fromLatin1(fil), {QStringLiteral("Hon har en h<ä>st.")});
     QStringList koerda;
     startare(Foenstertyp::TFLERBAR, [&] {
-        koerda << G.DatFilNamn;
+        koerda << G.oevning.DatFilNamn;
         diagnosback(koerda.size() == 1 ? 20 : 10);
     });
     klocka.tid = QDateTime(QDate(2026, 3, 5), QTime(9, 7));
@@ -107,16 +107,16 @@ TEST_F(Diagnos, NewPupilsProtocolResultsAndSaving)
         EXPECT_EQ(p->StringGrid1->cell(1, 5), u("  SJ-ljudet 2"));
         // The sum row and the heading start nothing.
         for (int rad : {18, 0}) {
-            G.ValtTest = rad;
+            G.diagnos.ValtTest = rad;
             enter(p->StringGrid1);
         }
         EXPECT_TRUE(koerda.isEmpty());
-        G.ValtTest = 1;
+        G.diagnos.ValtTest = 1;
         enter(p->StringGrid1);
-        G.ValtTest = 2;
+        G.diagnos.ValtTest = 2;
         p->StringGrid1DblClick();
         EXPECT_EQ(koerda, (QStringList{"SVDI01.DAT", "SVDI02.DAT"}));
-        G.DiagnosNummer = 3;
+        G.diagnos.DiagnosNummer = 3;
         diagnosback(0);
         EXPECT_EQ(p->StringGrid1->cell(2, 1), QString(8, ' ') + "20");
         EXPECT_EQ(p->StringGrid1->cell(3, 1), u("  260305 09:07"));
@@ -135,16 +135,16 @@ TEST_F(Diagnos, NewPupilsProtocolResultsAndSaving)
         // Status "Öva": Enter starts the practice of the test.
         enter(p->StringGrid1);
         EXPECT_EQ(koerda.last(), "SVOVN102.DAT");
-        EXPECT_EQ(G.Arbetsbladslaege, 3);
-        G.ValtTest = 2;
+        EXPECT_EQ(G.oevning.Arbetsbladslaege, 3);
+        G.diagnos.ValtTest = 2;
         p->InfoText();
         EXPECT_EQ(p->Label2->text(), u("Du måste först klara övningen"));
         QTest::mouseClick(p->AvbrytButton, Qt::LeftButton);
     });
     enter(f.Edit1);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Arbetsbladslaege, 0);
-    EXPECT_EQ(G.DiagnosStaengd, 1);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 0);
+    EXPECT_EQ(G.diagnos.DiagnosStaengd, 1);
     EXPECT_EQ(avkodaDiagnospost(dia()).resultat[1], 20);
 }
 
@@ -152,15 +152,15 @@ TEST_F(Diagnos, DamagedStatusAndAnUnbuiltWindow)
 {
     startare(Foenstertyp::TPassAkt, {});
     elev("Bo");
-    G.Diagnostabell.status[4] = 9;
+    G.diagnos.Diagnostabell.status[4] = 9;
     Tdiaprot p;
     p.show();
     EXPECT_EQ(p.StringGrid1->cell(4, 4), "    ");
-    G.ValtTest = 4;
+    G.diagnos.ValtTest = 4;
     enter(p.StringGrid1);            // nothing to start, nothing asked
     EXPECT_TRUE(meddelanden.poster.isEmpty());
     datafil("SVDI17.DAT", {"a"});
-    G.ValtTest = 17;
+    G.diagnos.ValtTest = 17;
     enter(p.StringGrid1);
     EXPECT_EQ(meddelanden.texter().value(0),
               u("Övningen i SVDI17.DAT kan inte startas i den här versionen av programmet."));
@@ -185,7 +185,7 @@ TEST_F(Diagnos, ListPasswordsAndThreeFailures)
     enter(f.ListBox1);
     EXPECT_FALSE(f.NyAnvandareButton->isHidden());
     EXPECT_TRUE(f.MaskEdit1->isHidden());
-    EXPECT_EQ(G.Raderingslaege, 0);
+    EXPECT_EQ(G.diagnos.Raderingslaege, 0);
 
     vaelj(f, "bo");
     enter(f.ListBox1);
@@ -198,7 +198,7 @@ TEST_F(Diagnos, ListPasswordsAndThreeFailures)
     EXPECT_FALSE(f.aerStangd());
     enter(f.MaskEdit1);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Arbetsbladslaege, 0);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 0);
 }
 
 TEST_F(Diagnos, PupilDeletesOwnRecordWithAnEmptyPassword)
@@ -255,7 +255,7 @@ TEST_F(Diagnos, TeacherSignsInRemovesWithoutPasswordAndChangesThePassword)
         });
         tecken(f.Button2, Qt::Key_Adiaeresis, u("ä"));
         LararLosenFil(1);
-        EXPECT_EQ(G.LaerarLoesen, "abcdefghij");     // 12 typed, 10 stored
+        EXPECT_EQ(G.diagnos.LaerarLoesen, "abcdefghij");     // 12 typed, 10 stored
         QTest::mouseClick(f.Button4, Qt::LeftButton);
         vaelj(f, "Bo");
         QTest::keyClick(f.ListBox1, Qt::Key_R);
@@ -334,13 +334,13 @@ TEST_F(Diagnos, RemovalQuestionsHaveNejAsTheDefault)
 TEST_F(Diagnos, ClosingTheProtocolWindowSignsOutAsAvbryt)
 {
     elev("Bo");
-    G.DiagnosStaengd = 0;
+    G.diagnos.DiagnosStaengd = 0;
     Tdiaprot p;
     p.show();
-    G.Diagnostabell.loesen = QStringLiteral("nytt");   // as "&Ny lösen" leaves it
+    G.diagnos.Diagnostabell.loesen = QStringLiteral("nytt");   // as "&Ny lösen" leaves it
     EXPECT_TRUE(p.close());                            // Alt+F4, the taskbar
     EXPECT_TRUE(p.aerStangd());
-    EXPECT_EQ(G.DiagnosStaengd, 1);
+    EXPECT_EQ(G.diagnos.DiagnosStaengd, 1);
     EXPECT_EQ(avkodaDiagnospost(dia()).loesen.str(), "nytt");
 }
 
@@ -352,13 +352,13 @@ TEST_F(Diagnos, PrintoutIsOneRuledPage)
     Saett<plattform::Utskriftsdialog> d(&dialog);
     elev("Anna");
     for (int n : {1, 5}) {
-        G.Diagnostabell.resultat[n] = 20;
-        G.Diagnostabell.status[n] = 2;
-        G.Diagnostabell.aar[n] = 2026;
-        G.Diagnostabell.maanad[n] = 12;
-        G.Diagnostabell.dag[n] = 28;
-        G.Diagnostabell.timme[n] = 23;
-        G.Diagnostabell.minut[n] = 58;
+        G.diagnos.Diagnostabell.resultat[n] = 20;
+        G.diagnos.Diagnostabell.status[n] = 2;
+        G.diagnos.Diagnostabell.aar[n] = 2026;
+        G.diagnos.Diagnostabell.maanad[n] = 12;
+        G.diagnos.Diagnostabell.dag[n] = 28;
+        G.diagnos.Diagnostabell.timme[n] = 23;
+        G.diagnos.Diagnostabell.minut[n] = 58;
     }
     Tdiaprot p;
     p.show();
@@ -408,5 +408,5 @@ TEST_F(Diagnos, NewPasswordFromTheProtocolByItsKey)
     });
     QTest::keyClick(p.StringGrid1, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(oeppnad);
-    EXPECT_EQ(G.Diagnostabell.loesen.str(), "abc");
+    EXPECT_EQ(G.diagnos.Diagnostabell.loesen.str(), "abc");
 }

@@ -90,7 +90,7 @@ TEST_F(Regelsidor, ThePageOfTheProgramGivenWhateverTheSharedNumberSays)
 {
     sida("cd", "Dubbelskrivning1.htm", "dubbel");
     sida("cd", "Tema1.htm", "tempus");
-    G.Programtal = 46110;
+    G.oevning.Programtal = 46110;
     QString visad;
     naerModal([&](QWidget *w) {
         visad = dynamic_cast<TRegelform *>(w)->visadFil();
@@ -98,7 +98,7 @@ TEST_F(Regelsidor, ThePageOfTheProgramGivenWhateverTheSharedNumberSays)
     });
     VisaRegelform(22300);
     EXPECT_TRUE(visad.endsWith("Dubbelskrivning1.htm")) << visad.toStdString();
-    EXPECT_EQ(G.Programtal, 46110);
+    EXPECT_EQ(G.oevning.Programtal, 46110);
     TRegelform f(22300);
     EXPECT_TRUE(f.WebBrowser1->toPlainText().contains("dubbel"));
 }
@@ -128,8 +128,8 @@ TEST_F(Regelsidor, AMissingPageIsReportedTwiceAndTheWindowStillOpens)
 
 TEST_F(Regelsidor, TheBundledPagesAreThereAndRender)
 {
-    G.CdSoekvaeg = MORV_CONTENT_DIR;
-    G.PcSoekvaeg = "finns-inte";
+    G.start.CdSoekvaeg = MORV_CONTENT_DIR;
+    G.start.PcSoekvaeg = "finns-inte";
     for (const char *namn : allaSidor) {
         SCOPED_TRACE(namn);
         QFile fil(QString(MORV_CONTENT_DIR) + "/regler/" + namn);

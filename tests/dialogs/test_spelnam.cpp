@@ -36,7 +36,7 @@ TEST_F(SpelNam, FirstOpeningShowsNoFieldsAndEnterDoesNothing)
     EXPECT_TRUE(f.Label5->text().isEmpty());
     enter(f.focusWidget() ? f.focusWidget() : &f);
     EXPECT_FALSE(f.aerStangd());
-    EXPECT_EQ(G.AntalSpelare, 0);
+    EXPECT_EQ(G.spelare.AntalSpelare, 0);
     // The focus stands on the first count, where it is seen; Space chooses it.
     ASSERT_EQ(f.focusWidget(), f.Panel2);
     QTest::keyClick(f.Panel2, Qt::Key_Space);
@@ -56,9 +56,9 @@ TEST_F(SpelNam, OneTwoAndThreePlayersByKeystrokes)
         QTest::keyClicks(f.Edit1, QStringLiteral("Åsa"));
         enter(f.Edit1);
         EXPECT_TRUE(f.aerStangd());
-        EXPECT_EQ(G.AntalSpelare, 1);
-        EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Åsa"));
-        EXPECT_EQ(G.SpelnamnAvbrutet, 0);
+        EXPECT_EQ(G.spelare.AntalSpelare, 1);
+        EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Åsa"));
+        EXPECT_EQ(G.spelare.SpelnamnAvbrutet, 0);
     }
     {
         aaterstaellTillstaand();
@@ -73,8 +73,8 @@ TEST_F(SpelNam, OneTwoAndThreePlayersByKeystrokes)
         QTest::keyClicks(f.Edit2, QStringLiteral("Eva"));
         enter(f.Edit2);
         EXPECT_TRUE(f.aerStangd());
-        EXPECT_EQ(G.AntalSpelare, 2);
-        EXPECT_EQ(G.Spelarnamn[2].str(), QStringLiteral("Eva"));
+        EXPECT_EQ(G.spelare.AntalSpelare, 2);
+        EXPECT_EQ(G.spelare.Spelarnamn[2].str(), QStringLiteral("Eva"));
     }
     {
         aaterstaellTillstaand();
@@ -90,15 +90,15 @@ TEST_F(SpelNam, OneTwoAndThreePlayersByKeystrokes)
         QTest::keyClicks(f.Edit3, QStringLiteral("Cecilia Östergårdsdotter"));   // 19 at most
         enter(f.Edit3);
         EXPECT_TRUE(f.aerStangd());
-        EXPECT_EQ(G.AntalSpelare, 3);
-        EXPECT_EQ(G.Spelarnamn[3].str(), QStringLiteral("Cecilia Östergårdsd"));
+        EXPECT_EQ(G.spelare.AntalSpelare, 3);
+        EXPECT_EQ(G.spelare.Spelarnamn[3].str(), QStringLiteral("Cecilia Östergårdsd"));
     }
 }
 
 TEST_F(SpelNam, EmptyNamesAreRefusedAndTheCountStaysAsItWas)
 {
-    G.AntalSpelare = 1;
-    G.Spelarnamn[1] = QStringLiteral("Gammal");
+    G.spelare.AntalSpelare = 1;
+    G.spelare.Spelarnamn[1] = QStringLiteral("Gammal");
     TSpelNam f;
     f.show();
     klicka(f.Panel4);
@@ -114,14 +114,14 @@ TEST_F(SpelNam, EmptyNamesAreRefusedAndTheCountStaysAsItWas)
     EXPECT_TRUE(f.Label2->isHidden());
     EXPECT_TRUE(f.Label3->isHidden());
     // Nothing stored by the failed attempt, not even the count.
-    EXPECT_EQ(G.AntalSpelare, 1);
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Gammal"));
+    EXPECT_EQ(G.spelare.AntalSpelare, 1);
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Gammal"));
     // Esc after it: the game would run with the old players.
     QTest::keyClick(f.Edit3, Qt::Key_Escape);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.SpelnamnAvbrutet, 1);
-    EXPECT_EQ(G.AntalSpelare, 1);
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Gammal"));
+    EXPECT_EQ(G.spelare.SpelnamnAvbrutet, 1);
+    EXPECT_EQ(G.spelare.AntalSpelare, 1);
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Gammal"));
 }
 
 TEST_F(SpelNam, SecondFieldEmptyAndTheFourthFailureChangesTheCaption)
@@ -146,15 +146,15 @@ TEST_F(SpelNam, SecondFieldEmptyAndTheFourthFailureChangesTheCaption)
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Du kan avbryta med Escapeknappen."));
     EXPECT_TRUE(f.Label2->isHidden());
     EXPECT_FALSE(f.aerStangd());
-    EXPECT_EQ(G.AntalSpelare, 0);
+    EXPECT_EQ(G.spelare.AntalSpelare, 0);
 }
 
 TEST_F(SpelNam, SecondOpeningAcceptsThePreviousNamesWithOneEnter)
 {
-    G.AntalSpelare = 2;
-    G.Spelarnamn[1] = QStringLiteral("Kim");
-    G.Spelarnamn[2] = QStringLiteral("Lo");
-    G.Spelarnamn[3] = QStringLiteral("Max");
+    G.spelare.AntalSpelare = 2;
+    G.spelare.Spelarnamn[1] = QStringLiteral("Kim");
+    G.spelare.Spelarnamn[2] = QStringLiteral("Lo");
+    G.spelare.Spelarnamn[3] = QStringLiteral("Max");
     TSpelNam f;
     f.show();
     EXPECT_FALSE(f.Edit1->isHidden());
@@ -165,13 +165,13 @@ TEST_F(SpelNam, SecondOpeningAcceptsThePreviousNamesWithOneEnter)
     f.Edit1->setFocus();
     enter(f.Edit1);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.AntalSpelare, 2);
-    EXPECT_EQ(G.Spelarnamn[3].str(), QStringLiteral("Max"));
+    EXPECT_EQ(G.spelare.AntalSpelare, 2);
+    EXPECT_EQ(G.spelare.Spelarnamn[3].str(), QStringLiteral("Max"));
 }
 
 TEST_F(SpelNam, OnePlayerAfterThreeStoresOnlyTheFirstName)
 {
-    G.Spelarnamn[2] = QStringLiteral("Gammal2");
+    G.spelare.Spelarnamn[2] = QStringLiteral("Gammal2");
     TSpelNam f;
     f.show();
     klicka(f.Panel4);
@@ -186,15 +186,15 @@ TEST_F(SpelNam, OnePlayerAfterThreeStoresOnlyTheFirstName)
     EXPECT_TRUE(f.Panel4->isEnabled());
     enter(f.Edit1);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.AntalSpelare, 1);
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Ny1"));
-    EXPECT_EQ(G.Spelarnamn[2].str(), QStringLiteral("Gammal2"));
+    EXPECT_EQ(G.spelare.AntalSpelare, 1);
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Ny1"));
+    EXPECT_EQ(G.spelare.Spelarnamn[2].str(), QStringLiteral("Gammal2"));
 }
 
 TEST_F(SpelNam, LauncherAvbrytAndEnterNeverPressesIt)
 {
-    G.AntalSpelare = 1;
-    G.Spelarnamn[1] = QStringLiteral("Sam");
+    G.spelare.AntalSpelare = 1;
+    G.spelare.Spelarnamn[1] = QStringLiteral("Sam");
     naerModal([](QWidget *w) {
         auto *f = dynamic_cast<TSpelNam *>(w);
         ASSERT_NE(f, nullptr);
@@ -202,12 +202,12 @@ TEST_F(SpelNam, LauncherAvbrytAndEnterNeverPressesIt)
         QTest::keyClicks(f->Edit1, QStringLiteral("x"));
         f->Edit1->clear();
         QTest::keyClick(f->Edit1, Qt::Key_Return);    // empty: refused, Avbryt not pressed
-        EXPECT_EQ(G.SpelnamnAvbrutet, 0);
+        EXPECT_EQ(G.spelare.SpelnamnAvbrutet, 0);
         EXPECT_FALSE(f->aerStangd());
         QTest::mouseClick(f->Button2, Qt::LeftButton);
     });
     VisaSpelNam();
-    EXPECT_EQ(G.SpelnamnAvbrutet, 1);
-    EXPECT_EQ(G.AntalSpelare, 1);
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Sam"));
+    EXPECT_EQ(G.spelare.SpelnamnAvbrutet, 1);
+    EXPECT_EQ(G.spelare.AntalSpelare, 1);
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Sam"));
 }

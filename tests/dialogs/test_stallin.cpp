@@ -15,20 +15,20 @@ protected:
     void SetUp() override
     {
         Miljoe::SetUp();
-        G.Marginal = 10;
-        G.SekunderRaettSvar = 3;
+        G.skaerm.Marginal = 10;
+        G.val.SekunderRaettSvar = 3;
     }
 };
 
 TEST_F(Installningar, OpeningShowsTheSettingsAndTurnsPicturesOn)
 {
-    G.BildLaege = 0;
+    G.val.BildLaege = 0;
     const std::pair<Byte, std::pair<const char *, const char *>> fall[] = {
         {0, {"Nej", "Nej"}}, {1, {"Ja", "Nej"}}, {2, {"Nej", "Ja"}}, {7, {"Nej", "Nej"}}};
     for (auto [laege, texter] : fall) {
-        G.Oeversaettning = laege;
+        G.val.Oeversaettning = laege;
         TStallin s;
-        EXPECT_EQ(G.BildLaege, 1);
+        EXPECT_EQ(G.val.BildLaege, 1);
         EXPECT_EQ(s.EngButton->text(), texter.first);
         EXPECT_EQ(s.Tysbutton->text(), texter.second);
         EXPECT_EQ(s.TidLabel->text(), "3");
@@ -45,63 +45,63 @@ TEST_F(Installningar, SecondsStayWithinZeroToNine)
     s.show();
     for (int i = 0; i < 8; ++i)
         QTest::mouseClick(s.SpinButton1->upp(), Qt::LeftButton);
-    EXPECT_EQ(G.SekunderRaettSvar, 9);
+    EXPECT_EQ(G.val.SekunderRaettSvar, 9);
     EXPECT_EQ(s.TidLabel->text(), "9");
     for (int i = 0; i < 12; ++i)
         QTest::mouseClick(s.SpinButton1->ned(), Qt::LeftButton);
-    EXPECT_EQ(G.SekunderRaettSvar, 0);
+    EXPECT_EQ(G.val.SekunderRaettSvar, 0);
     EXPECT_EQ(s.TidLabel->text(), "0");
     s.SpinButton1UpClick();
-    EXPECT_EQ(G.SekunderRaettSvar, 1);
+    EXPECT_EQ(G.val.SekunderRaettSvar, 1);
 }
 
 TEST_F(Installningar, TheTranslationTogglesAreExclusive)
 {
-    G.Oeversaettning = 2;
-    G.LaddaOrdlistor = 0;
+    G.val.Oeversaettning = 2;
+    G.val.LaddaOrdlistor = 0;
     TStallin s;
     s.show();
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
     EXPECT_EQ(s.EngButton->text(), "Ja");
     EXPECT_EQ(s.Tysbutton->text(), "Nej");
-    EXPECT_EQ(G.Oeversaettning, 1);
-    EXPECT_EQ(G.LaddaOrdlistor, 1);
+    EXPECT_EQ(G.val.Oeversaettning, 1);
+    EXPECT_EQ(G.val.LaddaOrdlistor, 1);
 
-    G.LaddaOrdlistor = 0;
+    G.val.LaddaOrdlistor = 0;
     QTest::mouseClick(s.Tysbutton, Qt::LeftButton);
     EXPECT_EQ(s.Tysbutton->text(), "Ja");
     EXPECT_EQ(s.EngButton->text(), "No");
-    EXPECT_EQ(G.Oeversaettning, 2);
-    EXPECT_EQ(G.LaddaOrdlistor, 1);
+    EXPECT_EQ(G.val.Oeversaettning, 2);
+    EXPECT_EQ(G.val.LaddaOrdlistor, 1);
     QTest::mouseClick(s.Tysbutton, Qt::LeftButton);
     EXPECT_EQ(s.Tysbutton->text(), "Nein");
-    EXPECT_EQ(G.Oeversaettning, 0);
+    EXPECT_EQ(G.val.Oeversaettning, 0);
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
-    EXPECT_EQ(G.Oeversaettning, 1);
+    EXPECT_EQ(G.val.Oeversaettning, 1);
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
     EXPECT_EQ(s.EngButton->text(), "Nej");
-    EXPECT_EQ(G.Oeversaettning, 0);
+    EXPECT_EQ(G.val.Oeversaettning, 0);
 
-    G.Oeversaettning = 9;   // a value no toggle knows
+    G.val.Oeversaettning = 9;   // a value no toggle knows
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
     QTest::mouseClick(s.Tysbutton, Qt::LeftButton);
-    EXPECT_EQ(G.Oeversaettning, 9);
+    EXPECT_EQ(G.val.Oeversaettning, 9);
 }
 
 TEST_F(Installningar, SwitchingTranslationOnAlwaysAsksForTheListAgain)
 {
     // English, off, German, then "Avbryt": the German list must be loaded.
-    G.Oeversaettning = 0;
+    G.val.Oeversaettning = 0;
     TStallin s;
     s.show();
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
-    G.LaddaOrdlistor = 0;   // an exercise loaded the English list
+    G.val.LaddaOrdlistor = 0;   // an exercise loaded the English list
     QTest::mouseClick(s.EngButton, Qt::LeftButton);
-    EXPECT_EQ(G.Oeversaettning, 0);
+    EXPECT_EQ(G.val.Oeversaettning, 0);
     QTest::mouseClick(s.Tysbutton, Qt::LeftButton);
     QTest::mouseClick(s.AvbrytButton, Qt::LeftButton);
-    EXPECT_EQ(G.Oeversaettning, 2);
-    EXPECT_EQ(G.LaddaOrdlistor, 1);
+    EXPECT_EQ(G.val.Oeversaettning, 2);
+    EXPECT_EQ(G.val.LaddaOrdlistor, 1);
     EXPECT_FALSE(s.isVisible());
 }
 
@@ -123,8 +123,8 @@ TEST_F(Installningar, EscClosesKeepingTheNewSecondsAndTypedKeysDoNothing)
     });
     VisaStallin();
     EXPECT_TRUE(stangd);
-    EXPECT_EQ(G.SekunderRaettSvar, 4);
-    EXPECT_EQ(G.Oeversaettning, 0);
+    EXPECT_EQ(G.val.SekunderRaettSvar, 4);
+    EXPECT_EQ(G.val.Oeversaettning, 0);
 
     // "Spara" closes too.
     naerModal([](QWidget *w) { QTest::mouseClick(dynamic_cast<TStallin *>(w)->SparaButton, Qt::LeftButton); });

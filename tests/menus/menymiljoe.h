@@ -19,9 +19,9 @@ protected:
             for (const Menypost &p : d->poster)
                 if (p.datfil)
                     filer.insert(QString::fromLatin1(p.datfil));
-        G.AntalDatFiler = 0;
+        G.start.AntalDatFiler = 0;
         for (const QString &f : filer) {
-            G.DatFilTabell[++G.AntalDatFiler] = f;
+            G.start.DatFilTabell[++G.start.AntalDatFiler] = f;
             if (f != QLatin1String("SVE23100.DAT") || skrivSVE23100)
                 skrivFil1252(i("cd/DATA/DAT/" + f), {"$Rubrik " + f, "ord#svar"});
         }

@@ -43,9 +43,9 @@ using Datfiltabell = ByggdMiljoe;
 TEST_F(Datfiltabell, TheBuiltProgramReadsTheWholeListIntoItsTables)
 {
     ASSERT_TRUE(Uppstart());
-    EXPECT_EQ(G.AntalDatFiler, 136);
-    EXPECT_EQ(G.AntalLovordFiler, 16);
-    EXPECT_EQ(G.DatFilTabell[1], "SVE23100.DAT");
+    EXPECT_EQ(G.start.AntalDatFiler, 136);
+    EXPECT_EQ(G.start.AntalLovordFiler, 16);
+    EXPECT_EQ(G.start.DatFilTabell[1], "SVE23100.DAT");
 }
 
 TEST(Programtabell, EveryMenuEntryAndDiagnosisFileOpensTheWindowOfItsRow)

@@ -225,18 +225,18 @@ TEST_F(Undermenyer, EveryEntrySetsItsDataFileChecksItAndOpensItsWindow)
     for (const Ovningspost &o : allaOvningar) {
         SCOPED_TRACE(std::string(o.meny) + " Button" + std::to_string(o.knapp));
         auto m = skapa(o.meny);
-        G.DatFilNamn = "orörd";
-        G.DatFilIndex = 0;
+        G.oevning.DatFilNamn = "orörd";
+        G.oevning.DatFilIndex = 0;
         falska.oeppnade.clear();
         QPushButton *b = m->knapp(o.knapp);
         ASSERT_TRUE(b->isEnabled());
         QTest::mouseClick(b, Qt::LeftButton);
         if (*o.datfil) {
-            EXPECT_EQ(G.DatFilNamn, QString::fromLatin1(o.datfil));
-            EXPECT_GT(G.DatFilIndex, 0);   // Kolla found it
-            EXPECT_EQ(G.Rubrikrader[1], QString("Rubrik ") + o.datfil);
+            EXPECT_EQ(G.oevning.DatFilNamn, QString::fromLatin1(o.datfil));
+            EXPECT_GT(G.oevning.DatFilIndex, 0);   // Kolla found it
+            EXPECT_EQ(G.oevning.Rubrikrader[1], QString("Rubrik ") + o.datfil);
         } else {
-            EXPECT_EQ(G.DatFilNamn, "orörd");
+            EXPECT_EQ(G.oevning.DatFilNamn, "orörd");
         }
         ASSERT_FALSE(falska.oeppnade.empty());
         EXPECT_STREQ(startarnamn(falska.oeppnade.back()), o.startare);
@@ -282,8 +282,8 @@ TEST_F(Undermenyer, HeadingsBackEntriesAndLayout)
         EXPECT_EQ(m->tillbakaknapp()->text(),
                   u(QString(r.klass) == "TF1" ? "Till huvudmenyn" : "Till föregående meny"));
         // The heading is centred with half the margin on each side.
-        EXPECT_EQ(m->Label1->x(), G.Marginal / 2);
-        EXPECT_EQ(m->Label1->width(), m->Panel1->width() - G.Marginal);
+        EXPECT_EQ(m->Label1->x(), G.skaerm.Marginal / 2);
+        EXPECT_EQ(m->Label1->width(), m->Panel1->width() - G.skaerm.Marginal);
         EXPECT_TRUE(m->Label1->alignment() & Qt::AlignHCenter);
         EXPECT_EQ(bakgrund(m->Panel1), clNavy);
         EXPECT_EQ(m->Label1->palette().color(QPalette::WindowText), clYellow);
@@ -326,7 +326,7 @@ void besoek(const QString &klass, const std::function<void()> &oeppna, int &beso
         oeppnad = true;
         sett << m->def().klass;
         EXPECT_EQ(QString(m->def().klass), klass);
-        EXPECT_EQ(bakgrund(m->Panel1), G.Arbetsbladslaege == 1 ? clMaroon : clNavy);
+        EXPECT_EQ(bakgrund(m->Panel1), G.oevning.Arbetsbladslaege == 1 ? clMaroon : clNavy);
         for (const Rubrik &r : allaRubriker)
             if (klass == r.foeraelder) {
                 QPushButton *b = m->knapp(r.knapp);
@@ -364,13 +364,13 @@ TEST_F(Undermenyer, ClickThroughTheWholeTreeAndBack)
     EXPECT_EQ(sett.removeDuplicates(), 0);
 
     // In worksheet mode the sub-menus that cannot be printed stay closed.
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     sett.clear();
     besoekHelaTraedet(sett);
     for (const char *stangd : {"TF24", "TF38", "TF321", "TF322", "TF41"})
         EXPECT_FALSE(sett.contains(stangd)) << stangd;
     EXPECT_EQ(sett.size(), 28 - 5);
-    EXPECT_EQ(G.Arbetsbladslaege, 1);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 1);
 }
 
 TEST_F(Undermenyer, WorksheetModeRecoloursAndDisablesWhatCannotBePrinted)
@@ -380,7 +380,7 @@ TEST_F(Undermenyer, WorksheetModeRecoloursAndDisablesWhatCannotBePrinted)
         {"TF2", {4}}, {"TF21", {4}}, {"TF3", {8}}, {"TF31", {3, 4}},
         {"TF32", {1, 2}}, {"TF34", {6, 7, 8}}, {"TF4", {1}}};
     for (Byte laege : {Byte(1), Byte(0), Byte(2)}) {
-        G.Arbetsbladslaege = laege;
+        G.oevning.Arbetsbladslaege = laege;
         for (const Menydef *d : allaUndermenyer()) {
             SCOPED_TRACE(std::string(d->klass) + " mode " + std::to_string(laege));
             auto m = skapa(d->klass);
@@ -397,30 +397,30 @@ TEST_F(Undermenyer, VokalenSetsPracticeModeUnlessWorksheetModeAndExamenTakesNoFi
 {
     FalskaStartare falska;
     Byte laegeVidKolla = 99;
-    falska.vid[Foenstertyp::TPassAkt] = [&] { laegeVidKolla = G.Arbetsbladslaege; };
+    falska.vid[Foenstertyp::TPassAkt] = [&] { laegeVidKolla = G.oevning.Arbetsbladslaege; };
     TF21 m;
     m.show();
-    G.Arbetsbladslaege = 2;
+    G.oevning.Arbetsbladslaege = 2;
     QTest::mouseClick(m.knapp(1), Qt::LeftButton);
     EXPECT_EQ(laegeVidKolla, 0);
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     QTest::mouseClick(m.knapp(1), Qt::LeftButton);
     EXPECT_EQ(laegeVidKolla, 1);
 
     // "Examen": mode step, then the vowel examination, with the data file untouched.
-    G.Arbetsbladslaege = 3;
-    G.DatFilNamn = "SVE23100.DAT";
+    G.oevning.Arbetsbladslaege = 3;
+    G.oevning.DatFilNamn = "SVE23100.DAT";
     m.knapp(4)->click();
-    EXPECT_EQ(G.DatFilNamn, "SVE23100.DAT");
-    EXPECT_EQ(G.Arbetsbladslaege, 0);
+    EXPECT_EQ(G.oevning.DatFilNamn, "SVE23100.DAT");
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 0);
     EXPECT_EQ(falska.oeppnade.back(), Foenstertyp::TVokalex);
 
     // No other sub-menu writes the mode.
-    G.Arbetsbladslaege = 2;
+    G.oevning.Arbetsbladslaege = 2;
     TF23 s;
     s.show();
     s.knapp(1)->click();
-    EXPECT_EQ(G.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
 }
 
 class SaknadFil : public Menymiljoe {
@@ -450,11 +450,11 @@ TEST_F(SaknadFil, TheBodyPictureIsNamedEvenWhenTheFileFails)
     TF38 m;
     m.show();
     m.knapp(2)->click();
-    EXPECT_EQ(G.BildNamn, "HUVUDET.BMP");
-    EXPECT_EQ(G.DatFilNamn, "SVE38200.DAT");
-    G.AntalDatFiler = 0;   // now no file is in the table
+    EXPECT_EQ(G.beroem.BildNamn, "HUVUDET.BMP");
+    EXPECT_EQ(G.oevning.DatFilNamn, "SVE38200.DAT");
+    G.start.AntalDatFiler = 0;   // now no file is in the table
     m.knapp(1)->click();
-    EXPECT_EQ(G.BildNamn, "KROPPEN.BMP");
+    EXPECT_EQ(G.beroem.BildNamn, "KROPPEN.BMP");
     EXPECT_EQ(falska.oeppnade.size(), 1u);
 }
 
@@ -462,24 +462,24 @@ TEST_F(Undermenyer, TheGameStartsOnlyWhenThePlayerNamesWereGiven)
 {
     FalskaStartare falska;
     Byte avbryt = 1;
-    falska.vid[Foenstertyp::TSpelNam] = [&] { G.SpelnamnAvbrutet = avbryt; };
+    falska.vid[Foenstertyp::TSpelNam] = [&] { G.spelare.SpelnamnAvbrutet = avbryt; };
     TF322 m;
     m.show();
-    G.SpelnamnAvbrutet = 1;
+    G.spelare.SpelnamnAvbrutet = 1;
     m.knapp(1)->click();
     EXPECT_EQ(falska.oeppnade, std::vector<Foenstertyp>{Foenstertyp::TSpelNam});
     avbryt = 0;
     falska.oeppnade.clear();
     m.knapp(2)->click();
     EXPECT_EQ(falska.oeppnade, (std::vector<Foenstertyp>{Foenstertyp::TSpelNam, Foenstertyp::Tkatten}));
-    EXPECT_EQ(G.DatFilNamn, "SVE32220.DAT");
+    EXPECT_EQ(G.oevning.DatFilNamn, "SVE32220.DAT");
 }
 
 TEST(Undermenyregister, TheGameEntryNeedsBothWindows)
 {
     FalskaStartare bara({Foenstertyp::Tkatten});
     UtanStartare utan(Foenstertyp::TSpelNam);
-    G.Skalprocent = 100;
+    G.skaerm.Skalprocent = 100;
     TF322 m;
     EXPECT_FALSE(m.knapp(1)->isEnabled());
     aaterstaellTillstaand();

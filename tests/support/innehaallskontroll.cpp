@@ -75,12 +75,12 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         fel << QStringLiteral("%1:%2: %3").arg(namn).arg(rad).arg(vad);
     };
 
-    G.DatFilNamn = namn;
+    G.oevning.DatFilNamn = namn;
     if (!Kolla(namn)) {
         felrad(0, QStringLiteral("the program refuses the file"));
         return fel;
     }
-    if (G.Rubrikrader[1].str().isEmpty() || G.Rubrikrader[2].str().isEmpty())
+    if (G.oevning.Rubrikrader[1].str().isEmpty() || G.oevning.Rubrikrader[2].str().isEmpty())
         felrad(1, QStringLiteral("the two title lines are missing"));
 
     plattform::RadLaesare fil;
@@ -131,12 +131,12 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
                 continue;
             }
             LetaPrep(faelt1);
-            const QString svar = G.LetaPrepDelar[2].trimmed();
+            const QString svar = G.post.LetaPrepDelar[2].trimmed();
             if (svar.isEmpty()) {
                 felrad(radnr, QStringLiteral("the gap holds no word"));
                 continue;
             }
-            if (svaretSyns(svar, G.LetaPrepDelar[1] + QLatin1Char(' ') + G.LetaPrepDelar[3]))
+            if (svaretSyns(svar, G.post.LetaPrepDelar[1] + QLatin1Char(' ') + G.post.LetaPrepDelar[3]))
                 felrad(radnr, QStringLiteral("the answer \"%1\" shows in its own sentence").arg(svar));
             if (regler.egnaVal) {
                 if (egnaAlternativ < 1)

@@ -38,8 +38,8 @@ void Miljoe::anvaendTraed()
 {
     QDir().mkpath(i(QStringLiteral("pc")));
     QDir().mkpath(i(QStringLiteral("cd")));
-    G.PcSoekvaeg = QStringLiteral("pc");
-    G.CdSoekvaeg = QStringLiteral("cd");
+    G.start.PcSoekvaeg = QStringLiteral("pc");
+    G.start.CdSoekvaeg = QStringLiteral("cd");
 }
 
 void StartatProgram::SetUp()
@@ -47,21 +47,21 @@ void StartatProgram::SetUp()
     Miljoe::SetUp();
     anvaendTraed();
     for (int p = 1; p <= 900; ++p)
-        G.SlumpOrdning[p] = p;
+        G.fel.SlumpOrdning[p] = p;
     for (int f = 1; f <= 140; ++f)
-        G.FilSlumpMarkoer[f] = 1;
-    G.SekunderRaettSvar = 3;
-    G.LjudLaege = 1;
-    G.BildLaege = 1;
+        G.fel.FilSlumpMarkoer[f] = 1;
+    G.val.SekunderRaettSvar = 3;
+    G.val.LjudLaege = 1;
+    G.val.BildLaege = 1;
     Skaltest();
-    G.Skalprocent = 100;
+    G.skaerm.Skalprocent = 100;
 }
 
 void StartatProgram::datafil(const QString &namn, const QStringList &rader)
 {
     skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
-    G.DatFilTabell[++G.AntalDatFiler] = namn;
-    G.DatFilNamn = namn;
+    G.start.DatFilTabell[++G.start.AntalDatFiler] = namn;
+    G.oevning.DatFilNamn = namn;
     ASSERT_TRUE(Kolla(namn));
 }
 
@@ -71,6 +71,6 @@ void StartatProgram::lovordsfiler(std::initializer_list<const char *> namn)
         const QString fil = QString::fromLatin1(n);
         skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + fil),
                      {QStringLiteral("Bra gjort#") + fil.mid(4, 4) + QStringLiteral("#!")});
-        G.LovordFilTabell[++G.AntalLovordFiler] = fil;
+        G.start.LovordFilTabell[++G.start.AntalLovordFiler] = fil;
     }
 }

@@ -14,16 +14,16 @@ protected:
         Miljoe::SetUp();
         anvaendTraed();
         for (int p = 1; p <= 900; ++p)
-            G.SlumpOrdning[p] = p;
-        G.FilSlumpMarkoer[1] = 1;
-        G.SekunderRaettSvar = 3;
+            G.fel.SlumpOrdning[p] = p;
+        G.fel.FilSlumpMarkoer[1] = 1;
+        G.val.SekunderRaettSvar = 3;
     }
     void datafil(const QString &namn, const QStringList &rader)
     {
         skrivFil1252(i(QStringLiteral("cd/DATA/DAT/") + namn), rader);
-        G.DatFilTabell[1] = namn;
-        G.AntalDatFiler = 1;
-        G.DatFilNamn = namn;
-        ASSERT_TRUE(Kolla(G.DatFilNamn));
+        G.start.DatFilTabell[1] = namn;
+        G.start.AntalDatFiler = 1;
+        G.oevning.DatFilNamn = namn;
+        ASSERT_TRUE(Kolla(G.oevning.DatFilNamn));
     }
 };

@@ -29,9 +29,9 @@ protected:
         StartatProgram::SetUp();
         installeraArbetsblad();
         utskriftsfoenstret().toemListorna();
-        G.Arbetsbladslaege = 1;
-        G.NySida = 1;
-        G.SidNummer = 1;
+        G.oevning.Arbetsbladslaege = 1;
+        G.arbetsblad.NySida = 1;
+        G.arbetsblad.SidNummer = 1;
         QStringList rader = {"$Stavning", "$Plural", "$%Skriv ordet i plural", "flicka#flickor"};
         for (int n = 2; n <= 12; ++n)
             rader << QStringLiteral("bil%1#bilar%1").arg(n);
@@ -135,7 +135,7 @@ TEST_F(Arbetsblad, ATeachersWorksheetFromTwoWindows)
     klicka(p.SkrivutAvbryt2Button);
     klicka(p.RensaButton);
     EXPECT_TRUE(utskriftsfoenstret().fraagor().isEmpty());
-    EXPECT_EQ(G.UtskriftNummer, 0);
+    EXPECT_EQ(G.arbetsblad.UtskriftNummer, 0);
 }
 
 TEST_F(Arbetsblad, CountZeroOpensTheSectionAndTheCountStaysInTheFile)
@@ -146,13 +146,13 @@ TEST_F(Arbetsblad, CountZeroOpensTheSectionAndTheCountStaysInTheFile)
     klicka(p.SkrivutAntalButton);
     for (int i = 0; i < 30; ++i)
         p.antalUpp();
-    EXPECT_EQ(G.UtskriftAntal, G.FilAntalPoster[G.DatFilIndex]);
+    EXPECT_EQ(G.arbetsblad.UtskriftAntal, G.start.FilAntalPoster[G.oevning.DatFilIndex]);
     for (int i = 0; i < 30; ++i)
         p.antalNer();
     EXPECT_EQ(p.SkrivutAntalLabel->text(), "0");
     klicka(p.SkrivutKlartButton);
     EXPECT_EQ(utskriftsfoenstret().fraagor().size(), 2);
-    EXPECT_EQ(G.UtskriftAvsnitt, 1);
+    EXPECT_EQ(G.arbetsblad.UtskriftAvsnitt, 1);
 }
 
 TEST_F(Arbetsblad, EachPanelOpensWithOneOfItsButtonsInFocus)
@@ -190,7 +190,7 @@ TEST_F(Arbetsblad, AnEmptyListPrintsTheHeadingOnlyAndEachCopyFromPageOne)
 
 TEST_F(Arbetsblad, TheKeysFrameIsAsWideAsItsTitle)
 {
-    G.MedSvar = 1;
+    G.arbetsblad.MedSvar = 1;
     skrivUt({}, {"1.  Rubrik", "   1. katt", "       katter"});
     const Utskriftssida &s = skrivare.dokument.first().sidor.first();
     const plattform::Ritning *titel = s.hitta(QString::fromUtf8("Arbetsblad från Morvika. Facit."));

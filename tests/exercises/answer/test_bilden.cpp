@@ -46,13 +46,13 @@ protected:
         for (const char *namn : {"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"}) {
             const QString n = QString::fromLatin1(namn);
             skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + n), {QStringLiteral("Bra#") + n.mid(4, 4) + QStringLiteral("#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = n;
+            G.start.LovordFilTabell[++G.start.AntalLovordFiler] = n;
         }
         QImage bild(300, 450, QImage::Format_RGB32);
         bild.fill(Qt::darkCyan);
         QDir().mkpath(i(QStringLiteral("pc/BILD")));
         ASSERT_TRUE(bild.save(i(QStringLiteral("pc/BILD/KROPPEN.BMP")), "BMP"));
-        G.BildNamn = QStringLiteral("KROPPEN.BMP");
+        G.beroem.BildNamn = QStringLiteral("KROPPEN.BMP");
         datafil(QStringLiteral("SVE38100.DAT"), kroppen);
     }
     // The question as it reads over its one or two lines.
@@ -86,19 +86,19 @@ TEST_F(Bilden, ARoundWithACorrectionRound)
     EXPECT_TRUE(b.Bildpanelen->isHidden());
 
     svara(b, QStringLiteral("Huvud"));           // an alternative, capitals ignored
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
     svara(b, QStringLiteral("nacken"));
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     EXPECT_FALSE(b.SvarsLabel->isHidden());
     EXPECT_EQ(b.SvarsLabel->text(), QStringLiteral("halsen"));
     QTest::keyClick(&b, Qt::Key_Space);
     b.Timer1Timer();
-    EXPECT_EQ(G.PostNummer, 3);
+    EXPECT_EQ(G.post.PostNummer, 3);
     EXPECT_TRUE(b.SvarsLabel->isHidden());
     for (const char *t : {"axeln", "armen", "armbågen", "handen", "fingret", "bröstet", "fel"})
         svara(b, QString::fromUtf8(t));
     EXPECT_TRUE(b.Timer1->koer());
-    G.Tidraeknare = 20000;
+    G.runda.Tidraeknare = 20000;
     b.Timer1Timer();
     // A question too long for one line: the first line, then the rest.
     EXPECT_FALSE(b.FrageLabel1->isHidden());
@@ -116,26 +116,26 @@ TEST_F(Bilden, ARoundWithACorrectionRound)
     EXPECT_EQ(b.focusWidget(), b.Button1);
 
     QTest::mouseClick(b.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
     EXPECT_TRUE(b.Bildpanelen->isHidden());
     EXPECT_TRUE(b.LovordPanel->isHidden());
     EXPECT_EQ(fraagan(b), QStringLiteral("Vad heter kroppsdelen med nummer 2?"));
     svara(b, QStringLiteral("hals"));
     EXPECT_EQ(fraagan(b), QStringLiteral("Vad heter kroppsdelen med nummer 9?"));
     svara(b, QStringLiteral("magen"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_FALSE(b.Panel1->isHidden());
     EXPECT_FALSE(b.Button1->isEnabled());
     QTest::mouseClick(b.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
-    EXPECT_EQ(G.PostNummer, 11);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.post.PostNummer, 11);
     EXPECT_TRUE(b.Panel1->isHidden());
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }
 
 TEST_F(Bilden, AMissingPictureIsNamedAndTheQuestionsGoOn)
 {
-    G.BildNamn = QStringLiteral("HUVUDET.BMP");
+    G.beroem.BildNamn = QStringLiteral("HUVUDET.BMP");
     TBilden b;
     b.show();
     ASSERT_EQ(meddelanden.poster.size(), 1);
@@ -143,7 +143,7 @@ TEST_F(Bilden, AMissingPictureIsNamedAndTheQuestionsGoOn)
               QStringLiteral("Filen cd\\BILD\\HUVUDET.BMP finns inte eller är felaktig"));
     EXPECT_TRUE(b.Image1->isHidden());
     svara(b, QStringLiteral("huvudet"));
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
     // A file that is there but is no picture is told the same way.
     skrivBytes(i(QStringLiteral("pc/BILD/HUVUDET.BMP")), QByteArray("inte en bild"));
     TBilden trasig;
@@ -159,18 +159,18 @@ TEST_F(Bilden, APauseInTheRoundKeepsItsCounts)
     for (const char *t : {"huvudet", "fel", "axeln", "armen"}) {
         svara(b, QString::fromUtf8(t));
         if (b.Timer1->koer()) {
-            G.Tidraeknare = 20000;
+            G.runda.Tidraeknare = 20000;
             b.Timer1Timer();
         }
     }
     QTest::keyClick(b.Edit1, Qt::Key_Escape);
     ASSERT_FALSE(b.Panel1->isHidden());
     QTest::mouseClick(b.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 5);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 5);
     for (const char *t : {"armbågen", "handen", "fingret", "bröstet", "magen", "höften"})
         svara(b, QString::fromUtf8(t));
     // 9 of 10, the pause or not: the praise of the whole round.
-    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_EQ(G.runda.AntalRaett, 9);
     EXPECT_FALSE(b.LovordPanel->isHidden());
 }
 

@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         StartadRunda::SetUp();
-        G.DiktatLaege = 0;
+        G.val.DiktatLaege = 0;
         // Praise without a pupil: 0, 1 and 2 wrong.
         lovordsfiler({"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"});
         QStringList rader = {QStringLiteral("$Diktamen"), QStringLiteral("$Ganska svårt"),
@@ -47,7 +47,7 @@ protected:
     static void presentera(TDiktam &f)
     {
         ASSERT_EQ(f.Timer5->interval(), 2);
-        for (int t = 0; t < G.SekunderRaettSvar; ++t)
+        for (int t = 0; t < G.val.SekunderRaettSvar; ++t)
             f.Timer5Timer();
         EXPECT_EQ(f.Timer5->interval(), 0);
     }
@@ -70,7 +70,7 @@ protected:
 
 TEST_F(Diktam, HearingARoundWithHintGlossPraisePictureAndCorrection)
 {
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     skrivFil1252(i(QStringLiteral("cd/DATA/DAT/MORVENG.DAT")), {QStringLiteral("mycket#much, very")});
     TDiktam f;
     f.show();
@@ -96,7 +96,7 @@ TEST_F(Diktam, HearingARoundWithHintGlossPraisePictureAndCorrection)
 
     // Ten words, the second wrong: the right word stays for the wait.
     for (int n = 1; n <= 10; ++n) {
-        ASSERT_EQ(G.PostNummer, n);
+        ASSERT_EQ(G.post.PostNummer, n);
         if (n > 1)
             presentera(f);
         EXPECT_EQ(spelat(), QStringLiteral("S241%1.WAV").arg(n, 3, 10, QLatin1Char('0')));
@@ -111,7 +111,7 @@ TEST_F(Diktam, HearingARoundWithHintGlossPraisePictureAndCorrection)
         QTest::keyClick(&f, Qt::Key_Space);
         f.Timer1Timer();
     }
-    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_EQ(G.runda.AntalRaett, 9);
     EXPECT_FALSE(f.LovordPanel->isHidden());
     EXPECT_FALSE(f.Image1->pixmap().isNull());
     EXPECT_FALSE(f.Edit1->isEnabled());
@@ -123,7 +123,7 @@ TEST_F(Diktam, HearingARoundWithHintGlossPraisePictureAndCorrection)
     presentera(f);
     EXPECT_EQ(spelat(), QStringLiteral("S241002.WAV"));
     skriv(f, QStringLiteral("ficka"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_FALSE(f.Slutpanel->isHidden());
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }
@@ -134,7 +134,7 @@ TEST_F(Diktam, SeeingAndBothFlashWithinTheDisplayTimeAndTheChoiceIsKept)
         TDiktam f;
         f.show();
         QTest::mouseClick(f.BaraseordetButton, Qt::LeftButton);
-        EXPECT_EQ(G.DiktatLaege, 1);
+        EXPECT_EQ(G.val.DiktatLaege, 1);
         EXPECT_EQ(f.SeTidPanel->text(), QStringLiteral("1"));
         EXPECT_FALSE(f.SeIntervalLabel->isHidden());
         QTest::mouseClick(f.TidSpinButton->ned(), Qt::LeftButton);
@@ -168,12 +168,12 @@ TEST_F(Diktam, SeeingAndBothFlashWithinTheDisplayTimeAndTheChoiceIsKept)
         EXPECT_EQ(spelat(), QStringLiteral("S241003.WAV"));
         EXPECT_EQ(f.BlinkLabel->text(), QStringLiteral("nyckel"));
         EXPECT_TRUE(f.Edit1->text().isEmpty());
-        EXPECT_EQ(G.AntalRaett, 2);
+        EXPECT_EQ(G.runda.AntalRaett, 2);
     }
     // The choice outlives the window, the display time does not.
     TDiktam f;
     f.show();
-    EXPECT_EQ(G.DiktatLaege, 2);
+    EXPECT_EQ(G.val.DiktatLaege, 2);
     EXPECT_EQ(f.Timer3->interval(), 100);
     EXPECT_FALSE(f.BlinkLabel->isHidden());
 }
@@ -189,7 +189,7 @@ TEST_F(Diktam, WithoutSoundOutputTheWordsAreSeenLongEnoughToRead)
     EXPECT_EQ(meddelanden.texter(), QStringList{IngenLjudutgaangText});
     EXPECT_TRUE(IngenLjudutgaangText.contains(QStringLiteral("\"Bara se ordet\"")));
     EXPECT_TRUE(IngenLjudutgaangText.contains(QStringLiteral("\"Visningstid\"")));
-    EXPECT_EQ(G.DiktatLaege, DiktatSe);
+    EXPECT_EQ(G.val.DiktatLaege, DiktatSe);
     EXPECT_FALSE(f.BaraHoraButton->isEnabled());
     EXPECT_FALSE(f.SeochHoraButton->isEnabled());
     EXPECT_EQ(f.BlinkLabel->text(), QStringLiteral("mycket"));
@@ -210,12 +210,12 @@ TEST_F(Diktam, AltSPastesBesideTheSeeButtonsMnemonic)
     QTest::keyClick(f.Edit1, Qt::Key_S, Qt::AltModifier);
     QTest::qWait(200);   // a mnemonic click would arrive animated
     EXPECT_EQ(f.Edit1->text(), QStringLiteral("ß"));
-    EXPECT_EQ(G.DiktatLaege, 0);
+    EXPECT_EQ(G.val.DiktatLaege, 0);
 }
 
 TEST_F(Diktam, TheBoxStaysShutDuringTheWaitSoNoItemCountsTwice)
 {
-    G.DiktatLaege = 1;
+    G.val.DiktatLaege = 1;
     TDiktam f;
     f.show();
     f.Timer3Timer();
@@ -225,9 +225,9 @@ TEST_F(Diktam, TheBoxStaysShutDuringTheWaitSoNoItemCountsTwice)
     QTest::mouseClick(f.BaraHoraButton, Qt::LeftButton);
     f.Timer3Timer();
     EXPECT_FALSE(f.Edit1->isEnabled());
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
-    G.Tidraeknare = 20000;
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
+    G.runda.Tidraeknare = 20000;
     f.Timer1Timer();
     EXPECT_TRUE(f.Edit1->isEnabled());
-    EXPECT_EQ(G.PostNummer, 2);
+    EXPECT_EQ(G.post.PostNummer, 2);
 }

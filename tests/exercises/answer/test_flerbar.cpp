@@ -86,8 +86,8 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
     datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
     TFLERBAR f;
     f.show();
-    EXPECT_EQ(G.Programtal, 23100);
-    EXPECT_EQ(G.LjudKatalog, QStringLiteral("S231"));
+    EXPECT_EQ(G.oevning.Programtal, 23100);
+    EXPECT_EQ(G.ljud.LjudKatalog, QStringLiteral("S231"));
     EXPECT_EQ(f.Overs1Label->text(), QStringLiteral("Stava rätt"));
     EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Ä-ljudet"));
     EXPECT_EQ(f.InstruktionsLabel->text(), QStringLiteral("Klicka på det som fattas i ordet."));
@@ -118,8 +118,8 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
 
     // Ten items: 3 and 7 wrong.
     for (int n = 1; n <= 10; ++n) {
-        ASSERT_EQ(G.Uppgiftsnummer, n);
-        ASSERT_EQ(G.PostNummer, n);
+        ASSERT_EQ(G.runda.Uppgiftsnummer, n);
+        ASSERT_EQ(G.post.PostNummer, n);
         const bool raett = n != 3 && n != 7;
         svara(f, raett);
         if (raett)
@@ -135,22 +135,22 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
             // The right answer stays SekunderRaettSvar seconds.
             for (int t = 1; t < 30; ++t)
                 f.Timer1Timer();
-            EXPECT_EQ(G.PostNummer, 3);
+            EXPECT_EQ(G.post.PostNummer, 3);
             f.Timer1Timer();
-            EXPECT_EQ(G.PostNummer, 4);
+            EXPECT_EQ(G.post.PostNummer, 4);
         } else {
             // Space ends the wait at the next tick.
             QTest::keyClick(&f, Qt::Key_Space);
-            EXPECT_EQ(G.Tidraeknare, 20000);
+            EXPECT_EQ(G.runda.Tidraeknare, 20000);
             EXPECT_FALSE(f.Panel1->isHidden());
             f.Timer1Timer();
-            EXPECT_EQ(G.PostNummer, 8);
+            EXPECT_EQ(G.post.PostNummer, 8);
         }
         EXPECT_FALSE(f.Timer1->koer());
         EXPECT_EQ(f.Timer5->interval(), 2);   // the next item's sound follows
     }
-    EXPECT_EQ(G.AntalRaett, 8);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 2);
+    EXPECT_EQ(G.runda.AntalRaett, 8);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 2);
 
     // Praise, reward picture and the end panel with the correction round.
     EXPECT_FALSE(f.LovordPanel->isHidden());
@@ -171,18 +171,18 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
 
     // "&Rätta felen" runs over exactly the two wrong items.
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.RaettaFel, 1);
-    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_EQ(G.runda.RaettaFel, 1);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
     EXPECT_TRUE(f.BildPanelen->isHidden());
     EXPECT_TRUE(f.LovordPanel->isHidden());
     EXPECT_TRUE(f.Escapepanel->isHidden());
-    EXPECT_EQ(G.FelPostNummer, 3);
+    EXPECT_EQ(G.fel.FelPostNummer, 3);
     EXPECT_EQ(f.Label4->text(), QStringLiteral("Vi har f"));
     svara(f, true);
-    EXPECT_EQ(G.FelPostNummer, 7);
+    EXPECT_EQ(G.fel.FelPostNummer, 7);
     EXPECT_EQ(f.Label4->text(), QStringLiteral("Det är l"));
     svara(f, true);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_TRUE(f.LovordPanel->isHidden());   // no praise after a correction round
     EXPECT_FALSE(f.Escapepanel->isHidden());
     EXPECT_FALSE(f.Button1->isEnabled());
@@ -196,7 +196,7 @@ TEST_F(Flerbar, TheWholeRoundWithWaitsPraisePictureAndCorrectionRound)
 
 TEST_F(Flerbar, WrongLastAnswerDelaysTheEndAndEscTwiceLeaves)
 {
-    G.SekunderRaettSvar = 0;
+    G.val.SekunderRaettSvar = 0;
     datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
     TFLERBAR f;
     f.show();
@@ -213,9 +213,9 @@ TEST_F(Flerbar, WrongLastAnswerDelaysTheEndAndEscTwiceLeaves)
 
     // "&Fortsätta" at the end starts a new round from the next items.
     QTest::mouseClick(f.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
-    EXPECT_EQ(G.AntalRaett, 0);
-    EXPECT_EQ(G.PostNummer, 11);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
+    EXPECT_EQ(G.post.PostNummer, 11);
     EXPECT_TRUE(f.Escapepanel->isHidden());
     EXPECT_FALSE(f.Panel1->isHidden());
 
@@ -235,33 +235,33 @@ TEST_F(Flerbar, RightClickSkipsAndFortsaettaResetsPracticeCounts)
     svara(f, true);
     svara(f, false);
     f.Timer1Timer();
-    G.Tidraeknare = 20000;
+    G.runda.Tidraeknare = 20000;
     f.Timer1Timer();
-    ASSERT_EQ(G.Uppgiftsnummer, 3);
+    ASSERT_EQ(G.runda.Uppgiftsnummer, 3);
     svara(f, true, Qt::RightButton);
     // Done, neither right nor wrong. After a wrong answer the wait runs
     // first; then the next item is on screen under the panel.
-    EXPECT_EQ(G.Uppgiftsnummer, 4);
-    EXPECT_EQ(G.PostNummer, 3);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.post.PostNummer, 3);
     EXPECT_TRUE(f.Timer1->koer());
-    G.Tidraeknare = 20000;
+    G.runda.Tidraeknare = 20000;
     f.Timer1Timer();
-    EXPECT_EQ(G.PostNummer, 4);
-    EXPECT_EQ(G.AntalRaett, 1);
-    EXPECT_EQ(G.AntalFel, 1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);
+    EXPECT_EQ(G.post.PostNummer, 4);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 1);
     EXPECT_FALSE(f.Escapepanel->isHidden());
     EXPECT_TRUE(f.Button1->isEnabled());
     // In practice "&Fortsätta" goes on with the round, its counts from 0.
     QTest::mouseClick(f.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 4);
-    EXPECT_EQ(G.PostNummer, 4);
-    EXPECT_EQ(G.AntalRaett, 0);
-    EXPECT_EQ(G.AntalFel, 0);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.post.PostNummer, 4);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
+    EXPECT_EQ(G.runda.AntalFel, 0);
     EXPECT_TRUE(f.Escapepanel->isHidden());
     // Space outside a wait does nothing.
     QTest::keyClick(&f, Qt::Key_Space);
-    EXPECT_NE(G.Tidraeknare, 20000);
+    EXPECT_NE(G.runda.Tidraeknare, 20000);
     // A right click on the window opens the panel too and disables the choices.
     QTest::mouseClick(&f, Qt::RightButton, {}, QPoint(5, 300));
     EXPECT_FALSE(f.Escapepanel->isHidden());
@@ -270,7 +270,7 @@ TEST_F(Flerbar, RightClickSkipsAndFortsaettaResetsPracticeCounts)
 
 TEST_F(Flerbar, ChoicesFromTheFileKeepWholeWordsAndAlwaysOfferTheGapWord)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     QStringList rader = {QStringLiteral("$Prepositioner")};
     const QStringList ord = {QStringLiteral("på"),  QStringLiteral("i"),    QStringLiteral("under"),
                              QStringLiteral("på"),  QStringLiteral("över"), QStringLiteral("bakom"),
@@ -300,7 +300,7 @@ TEST_F(Flerbar, ChoicesFromTheFileKeepWholeWordsAndAlwaysOfferTheGapWord)
         EXPECT_EQ(visade(f).last(), raett) << n;
         svara(f, true);
     }
-    EXPECT_EQ(G.AntalRaett, 10);
+    EXPECT_EQ(G.runda.AntalRaett, 10);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     for (int n = 11; n <= 13; ++n) {
         const QString raett = f.TestLabel->text();
@@ -309,12 +309,12 @@ TEST_F(Flerbar, ChoicesFromTheFileKeepWholeWordsAndAlwaysOfferTheGapWord)
         svara(f, true);
     }
     EXPECT_EQ(f.TestLabel->text(), QStringLiteral("på"));   // 13 items: the order starts again
-    EXPECT_EQ(G.AntalRaett, 3);
+    EXPECT_EQ(G.runda.AntalRaett, 3);
 }
 
 TEST_F(Flerbar, ItemsWithoutAGapWordArePassedOver)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     datafil(QStringLiteral("SVE39900.DAT"),
             {QStringLiteral("$Prepositioner"), QStringLiteral("Katten sitter <på> bordet."),
              QStringLiteral("Katten sitter <> bordet."), QStringLiteral("Katten sitter under bordet."),
@@ -332,7 +332,7 @@ TEST_F(Flerbar, ItemsWithoutAGapWordArePassedOver)
 
 TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     datafil(QStringLiteral("SVE25100.DAT"),
             {QStringLiteral("<ä>ngen är grön."), QStringLiteral("Vi ser en <ö>."),
              QStringLiteral("<Å>n rinner förbi."), QStringLiteral("Vi seglar på <å>n.")});
@@ -344,7 +344,7 @@ TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
         svara(f, true);
         EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Ä"), QStringLiteral("Ö"), QStringLiteral("Å")}));
         svara(f, true);
-        EXPECT_EQ(G.AntalRaett, 3);
+        EXPECT_EQ(G.runda.AntalRaett, 3);
     }
     // Own choices (program 22200): the gap word and the item's words in byte order,
     // capitalised as a whole when the gap word is.
@@ -358,7 +358,7 @@ TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
         svara(f, true);
         EXPECT_EQ(visade(f), (QStringList{QStringLiteral("Katt"), QStringLiteral("Hund"), QStringLiteral("Häst")}));
         svara(f, true);
-        EXPECT_EQ(G.AntalRaett, 2);
+        EXPECT_EQ(G.runda.AntalRaett, 2);
     }
     // Programs 23101 and 31010 show their own choices as written, capital or not.
     for (const char *fil : {"SVE23101.DAT", "SVE31010.DAT"}) {
@@ -372,13 +372,13 @@ TEST_F(Flerbar, CapitalisedGapWordsAndItemsWithTheirOwnChoices)
 
 TEST_F(Flerbar, MissingPraiseFileShowsNoPraisePanel)
 {
-    G.AntalLovordFiler = 0;   // no praise files at all
+    G.start.AntalLovordFiler = 0;   // no praise files at all
     datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
     TFLERBAR f;
     f.show();
     for (int n = 1; n <= 10; ++n)
         svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 10);
+    EXPECT_EQ(G.runda.AntalRaett, 10);
     EXPECT_TRUE(f.LovordPanel->isHidden());
     EXPECT_FALSE(f.Escapepanel->isHidden());
     EXPECT_FALSE(f.Button1->isEnabled());
@@ -394,8 +394,8 @@ TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
         SetUp();
         Protokollregistrering reg(&protokoll);
         protokoll.anrop.clear();
-        G.DiagnosNummer = 1;
-        G.Arbetsbladslaege = 3;
+        G.diagnos.DiagnosNummer = 1;
+        G.oevning.Arbetsbladslaege = 3;
         datafil(QStringLiteral("SVOVN101.DAT"), rader);
         TFLERBAR f;
         f.show();
@@ -407,28 +407,28 @@ TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
             EXPECT_EQ(f.DiagLabel3->text(), QStringLiteral("%1/20").arg(n));
             svara(f, n <= raett);
             if (n < 20 && n > raett) {
-                G.Tidraeknare = 20000;
+                G.runda.Tidraeknare = 20000;
                 f.Timer1Timer();
             }
         }
         f.SluttimerTimer();
-        G.Tidraeknare = 20000;
+        G.runda.Tidraeknare = 20000;
         f.SluttimerTimer();
         if (raett == 11) {
             EXPECT_FALSE(f.aerStangd());
-            EXPECT_EQ(G.Arbetsbladslaege, 3);
-            EXPECT_EQ(G.Diagnostabell.status[1], 0);
+            EXPECT_EQ(G.oevning.Arbetsbladslaege, 3);
+            EXPECT_EQ(G.diagnos.Diagnostabell.status[1], 0);
             EXPECT_TRUE(protokoll.anrop.isEmpty());
             // "&Avbryta" after the round does not apply the rule again.
             QTest::mouseClick(f.Button3, Qt::LeftButton);
             EXPECT_TRUE(f.aerStangd());
-            EXPECT_EQ(G.Diagnostabell.status[1], 0);
+            EXPECT_EQ(G.diagnos.Diagnostabell.status[1], 0);
         } else {
             EXPECT_TRUE(f.aerStangd());
-            EXPECT_EQ(G.Arbetsbladslaege, 2);
-            EXPECT_EQ(G.Diagnostabell.status[1], 2);
-            EXPECT_EQ(G.OevningsNummer, 0);
-            EXPECT_EQ(G.AntalRaett, 0);
+            EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
+            EXPECT_EQ(G.diagnos.Diagnostabell.status[1], 2);
+            EXPECT_EQ(G.diagnos.OevningsNummer, 0);
+            EXPECT_EQ(G.runda.AntalRaett, 0);
             EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 1")});
         }
     }
@@ -437,8 +437,8 @@ TEST_F(Flerbar, DiagnosisPracticePassesWithTwelveOfTwenty)
 TEST_F(Flerbar, DiagnosisTestReportsAndKeepsItsCountOverAPause)
 {
     Protokollregistrering reg(&protokoll);
-    G.DiagnosNummer = 1;
-    G.Arbetsbladslaege = 2;
+    G.diagnos.DiagnosNummer = 1;
+    G.oevning.Arbetsbladslaege = 2;
     QStringList rader;
     for (int n = 1; n <= 20; ++n)
         rader << QStringLiteral("Hon har en h<ä>st.");
@@ -452,20 +452,20 @@ TEST_F(Flerbar, DiagnosisTestReportsAndKeepsItsCountOverAPause)
     // Esc and "&Fortsätta" keep the right answers of a running test.
     QTest::keyClick(&f, Qt::Key_Escape);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.AntalRaett, 3);
+    EXPECT_EQ(G.runda.AntalRaett, 3);
     EXPECT_EQ(f.DiagLabel5->text(), QStringLiteral("3"));
     // A right click ends the test with the result so far.
     svara(f, true, Qt::RightButton);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.resultat[1], 3);
-    EXPECT_EQ(G.Diagnostabell.status[1], 3);
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[1], 3);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[1], 3);
     EXPECT_TRUE(protokoll.anrop.contains(QStringLiteral("rita_prot")));
 }
 
 TEST_F(Flerbar, DiagnosisTestPauseOffersNoCorrectionRound)
 {
-    G.DiagnosNummer = 1;
-    G.Arbetsbladslaege = 2;
+    G.diagnos.DiagnosNummer = 1;
+    G.oevning.Arbetsbladslaege = 2;
     QStringList rader;
     for (int n = 1; n <= 20; ++n)
         rader << (n % 2 ? QStringLiteral("Hon har en h<ä>st.") : QStringLiteral("Vi har f<e>m katter."));
@@ -481,13 +481,13 @@ TEST_F(Flerbar, DiagnosisTestPauseOffersNoCorrectionRound)
 
 TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
 {
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     skrivFil1252(i(QStringLiteral("cd/DATA/DAT/MORVENG.DAT")),
                  {QStringLiteral("Hon har en h<ä>st i stallet.#She has a horse in the stable.")});
     datafil(QStringLiteral("SVE23100.DAT"), aeLjudet);
     TFLERBAR f;
     f.show();
-    EXPECT_EQ(G.LaddaOrdlistor, 0);
+    EXPECT_EQ(G.val.LaddaOrdlistor, 0);
     EXPECT_FALSE(f.EngLabel->isHidden());
     EXPECT_EQ(f.EngLabel->text(), QStringLiteral("She has a horse in the stable."));
     svara(f, true);
@@ -499,7 +499,7 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
     EXPECT_FALSE(f.aerStangd());
     EXPECT_TRUE(f.Escapepanel->isHidden());
     EXPECT_FALSE(f.UpprepaButton->isHidden());
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
     // The rule button opens the rule page and the choices stay.
     EXPECT_FALSE(f.BitBtn2->isHidden());
     EXPECT_EQ(f.BitBtn2->text(), QStringLiteral("&Regel"));
@@ -513,8 +513,8 @@ TEST_F(Flerbar, TranslationLineAndSettingsKeepTheRound)
 
 TEST_F(Flerbar, LauncherChecksAFileThatWasNotChecked)
 {
-    G.DatFilNamn = QStringLiteral("SVE23999.DAT");
-    G.DatFilIndex = 0;
+    G.oevning.DatFilNamn = QStringLiteral("SVE23999.DAT");
+    G.oevning.DatFilIndex = 0;
     EXPECT_EQ(VisaFLERBAR(), int(QDialog::Rejected));
     EXPECT_EQ(meddelanden.texter(),
               QStringList{QStringLiteral("Filen SVE23999.DAT finns inte eller är felaktig")});

@@ -34,7 +34,7 @@ protected:
     }
     static void vaenta(TInseTxt &f)
     {
-        for (int t = 0; t < 10 * G.SekunderRaettSvar; ++t)
+        for (int t = 0; t < 10 * G.val.SekunderRaettSvar; ++t)
             f.Timer1Timer();
     }
 };
@@ -45,7 +45,7 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
     f.show();
     EXPECT_TRUE(f.TextVisas);
     EXPECT_EQ(f.Memo1->toPlainText(), "Korpen satt i en tall med en ost.\nRäven kom förbi.");
-    EXPECT_EQ(G.AntalIRunda, 4);   // a file of four items gives rounds of four
+    EXPECT_EQ(G.runda.AntalIRunda, 4);   // a file of four items gives rounds of four
     ASSERT_EQ(f.focusWidget(), f.SeTextButton);   // the text opens with its button in focus
     QTest::mouseClick(f.SeTextButton, Qt::LeftButton);
     EXPECT_EQ(f.SeTextButton->text(), "&Se texten");
@@ -53,14 +53,14 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
 
     EXPECT_EQ(f.FrageLabel1->text(), "Vad hette korpen?");
     QTest::keyClick(f.Edit1, char('0' + rad(f, "Kraxa")));
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
     EXPECT_TRUE(f.Edit1->text().isEmpty());
 
     // Two alternatives: no third row, and key 3 does nothing.
     EXPECT_EQ(f.FrageLabel1->text(), "Vilken färg hade osten?");
     EXPECT_TRUE(f.NrPanel[2]->isHidden());
     QTest::keyClick(f.Edit1, '3');
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
     QTest::mouseClick(f.AlternativPanel[rad(f, "vit") - 1], Qt::LeftButton);
     EXPECT_EQ(f.RattSvarLabel->text(), "gul");
     EXPECT_TRUE(f.RattSvarLabel->isVisible());
@@ -69,9 +69,9 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
     // During the wait the lit right answer is no further answer.
     QTest::mouseClick(f.AlternativPanel[lit - 1], Qt::LeftButton);
     QTest::keyClick(f.Edit1, char('0' + lit));
-    EXPECT_EQ(G.Uppgiftsnummer, 3);
-    EXPECT_EQ(G.AntalRaett, 1);
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 3);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     vaenta(f);
 
     // The item with one alternative is passed over.
@@ -79,13 +79,13 @@ TEST_F(InseTxt, AFableReadThenARoundByDigitsAndClicksWithOneWrongAnswer)
     QTest::mouseClick(f.NrPanel[rad(f, "tre") - 1], Qt::LeftButton);
     EXPECT_EQ(f.FrageLabel1->text(), "Vad hette korpen?");
     QTest::keyClick(f.Edit1, char('0' + rad(f, "Kraxa")));
-    EXPECT_EQ(G.AntalRaett, 3);
+    EXPECT_EQ(G.runda.AntalRaett, 3);
     EXPECT_TRUE(f.Slutpanel->isVisible());
     EXPECT_TRUE(f.BildPanelen->isVisible());
     EXPECT_FALSE(f.SeTextButton->isEnabled());
 
     QTest::mouseClick(f.Button2, Qt::LeftButton);   // "&Fortsätta": a new round
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
     EXPECT_TRUE(f.Slutpanel->isHidden());
 }
 
@@ -99,8 +99,8 @@ TEST_F(InseTxt, RightClickOpensThePanelAndFortsaettaKeepsTheItemButRestartsTheSq
     EXPECT_TRUE(f.Slutpanel->isVisible());
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_EQ(f.FrageLabel1->text(), fraaga);
-    EXPECT_EQ(G.AntalRaett, 0);
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
 }
 
 TEST_F(InseTxt, AMissingReadingTextIsSaidAndTheWindowCloses)
@@ -119,7 +119,7 @@ TEST_F(InseTxt, ExplainedWordsAsksTenQuestionsWithoutAText)
     f.show();
     EXPECT_FALSE(f.TextVisas);
     EXPECT_TRUE(f.SeTextButton->isHidden());
-    EXPECT_EQ(G.AntalIRunda, 10);
+    EXPECT_EQ(G.runda.AntalIRunda, 10);
     EXPECT_EQ(f.FrageLabel1->text(), "Vad är en tall?");
 }
 
@@ -141,7 +141,7 @@ TEST_F(InseTxt, ThePraiseNeverAsksForACorrectionRoundThisWindowDoesNotHave)
             fel = false;
         }
         ASSERT_TRUE(f.Slutpanel->isVisible());
-        EXPECT_EQ(G.AntalRaett, G.AntalIRunda - 1);
+        EXPECT_EQ(G.runda.AntalRaett, G.runda.AntalIRunda - 1);
         EXPECT_TRUE(f.LovordPanel->isVisible()) << runda;
         EXPECT_TRUE(f.LovordLabel1->text().startsWith("Fint!")) << qPrintable(f.LovordLabel1->text());
         QTest::mouseClick(f.Button2, Qt::LeftButton);

@@ -38,7 +38,7 @@ protected:
         for (const char *namn : {"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"}) {
             const QString n = QString::fromLatin1(namn);
             skrivFil1252(i(QStringLiteral("cd/DATA/LOV/") + n), {QStringLiteral("Bra#") + n.mid(4, 4) + QStringLiteral("#!")});
-            G.LovordFilTabell[++G.AntalLovordFiler] = n;
+            G.start.LovordFilTabell[++G.start.AntalLovordFiler] = n;
         }
         datafil(QStringLiteral("SVE55000.DAT"), klockrader);
     }
@@ -66,19 +66,19 @@ TEST_F(Klockan, TheDialFollowsTheItemNumber)
 {
     TKlockan k;
     k.show();
-    EXPECT_EQ(G.KlockPost, 1);
+    EXPECT_EQ(G.fel.KlockPost, 1);
     EXPECT_EQ(k.PaintBox1->width(), k.PaintBox1->height() + 8);
     EXPECT_EQ(visarfaerg(k, 0, true), plattform::clRed);       // both hands at twelve, minute on top
     EXPECT_EQ(visarfaerg(k, 330, true), plattform::clAqua);
     const QImage tolv = k.PaintBox1->grab().toImage();
-    G.KlockPost = 12;
+    G.fel.KlockPost = 12;
     EXPECT_EQ(visarfaerg(k, 330, true), plattform::clRed);     // the minute hand at eleven
     EXPECT_EQ(visarfaerg(k, 28, false), plattform::clBlue);    // the hour hand 28 degrees on
     EXPECT_EQ(visarfaerg(k, 0, false), plattform::clAqua);
-    G.KlockPost = 13;
+    G.fel.KlockPost = 13;
     EXPECT_EQ(visarfaerg(k, 0, true), plattform::clRed);
     EXPECT_EQ(visarfaerg(k, 30, false), plattform::clBlue);    // one o'clock
-    G.KlockPost = 145;
+    G.fel.KlockPost = 145;
     EXPECT_EQ(k.PaintBox1->grab().toImage(), tolv);
 }
 
@@ -95,19 +95,19 @@ TEST_F(Klockan, ARoundWithWaitLampPastePraiseAndCorrection)
     EXPECT_FALSE(k.lampknapp->isHidden());
 
     svara(k, QStringLiteral("tolv"));
-    EXPECT_EQ(G.AntalRaett, 1);
-    EXPECT_EQ(G.KlockPost, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
+    EXPECT_EQ(G.fel.KlockPost, 2);
     // Exact past the first letter: a capital inside is wrong, and the right answer stays.
     svara(k, QStringLiteral("fem Över tolv"));
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     EXPECT_FALSE(k.Label4->isHidden());
     EXPECT_EQ(k.Label4->text(), QStringLiteral("fem över tolv"));
     EXPECT_TRUE(k.Timer1->koer());
     EXPECT_FALSE(k.Edit1->isEnabled());
     QTest::keyClick(&k, Qt::Key_Space);
-    EXPECT_EQ(G.Tidraeknare, 20000);
+    EXPECT_EQ(G.runda.Tidraeknare, 20000);
     k.Timer1Timer();
-    EXPECT_EQ(G.KlockPost, 3);
+    EXPECT_EQ(G.fel.KlockPost, 3);
     EXPECT_TRUE(k.Label4->isHidden());
     EXPECT_TRUE(k.Edit1->isEnabled());
 
@@ -130,7 +130,7 @@ TEST_F(Klockan, ARoundWithWaitLampPastePraiseAndCorrection)
     svara(k, QStringLiteral("femton över tolv"));   // an alternative
     for (const char *t : {"tjugo över tolv", "fem i halv ett", "halv ett", "fem över halv ett", "tjugo i ett"})
         svara(k, QString::fromUtf8(t));
-    ASSERT_EQ(G.Uppgiftsnummer, 10);
+    ASSERT_EQ(G.runda.Uppgiftsnummer, 10);
     // A wrong last answer: the right one stays, then the end.
     svara(k, QStringLiteral("kvart i två"));
     EXPECT_TRUE(k.Sluttimer->koer());
@@ -148,21 +148,21 @@ TEST_F(Klockan, ARoundWithWaitLampPastePraiseAndCorrection)
 
     // The correction round shows the dials of the wrong items.
     QTest::mouseClick(k.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 2);
-    EXPECT_EQ(G.KlockPost, 2);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
+    EXPECT_EQ(G.fel.KlockPost, 2);
     EXPECT_TRUE(k.BildPanelen->isHidden());
     svara(k, QStringLiteral("fem över tolv"));
-    EXPECT_EQ(G.KlockPost, 10);
+    EXPECT_EQ(G.fel.KlockPost, 10);
     svara(k, QStringLiteral("kvart i ett"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_TRUE(k.LovordPanel->isHidden());
     EXPECT_FALSE(k.Panel1->isHidden());
     EXPECT_FALSE(k.Button1->isEnabled());
 
     // "&Fortsätta" starts a new round from the next items.
     QTest::mouseClick(k.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
-    EXPECT_EQ(G.KlockPost, 11);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.fel.KlockPost, 11);
     EXPECT_TRUE(k.Panel1->isHidden());
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }

@@ -73,7 +73,7 @@ TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
     datafil(QStringLiteral("SVE21200.DAT"), vokaler);
     TPassAkt f;
     f.show();
-    EXPECT_EQ(G.Programtal, 21200);
+    EXPECT_EQ(G.oevning.Programtal, 21200);
     EXPECT_EQ(f.EscapePanel->objectName(), QStringLiteral("EscapePanel"));
     EXPECT_EQ(f.Sluttimer->objectName(), QStringLiteral("Timer2"));
     EXPECT_EQ(f.Label3->text(), QStringLiteral("potatis"));
@@ -89,11 +89,11 @@ TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
 
     // "3" chooses the third panel: right.
     QTest::keyClick(&f, Qt::Key_3);
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
     EXPECT_EQ(f.Label3->text(), QStringLiteral("knä"));
     // Wrong: the right panel lights up and the explanation is shown.
     QTest::keyClick(&f, Qt::Key_3);
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     EXPECT_EQ(f.Label7->text(), QStringLiteral("Det finns 1 vokal."));
     EXPECT_FALSE(f.Label7->isHidden());
     EXPECT_TRUE(gul(f.Paneler[0]));
@@ -101,7 +101,7 @@ TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
     EXPECT_FALSE(f.Panel1->isEnabled());
     EXPECT_TRUE(f.Timer1->koer());
     QTest::keyClick(&f, Qt::Key_1);   // the panels wait too
-    EXPECT_EQ(G.Uppgiftsnummer, 3);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 3);
     QTest::keyClick(&f, Qt::Key_Space);
     f.Timer1Timer();
     EXPECT_EQ(f.Label3->text(), QStringLiteral("lampa"));
@@ -112,12 +112,12 @@ TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
     EXPECT_EQ(visade(f), (QStringList{"1", "2"}));
     QTest::keyClick(&f, Qt::Key_4);
     QTest::keyClick(&f, Qt::Key_6);
-    EXPECT_EQ(G.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 4);
     EXPECT_TRUE(f.Label7->isHidden());
     QTest::keyClick(&f, Qt::Key_1);
     for (int n = 5; n <= 10; ++n)
         svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_EQ(G.runda.AntalRaett, 9);
 
     // Praise and picture; "&Rätta felen" takes the one wrong item again.
     EXPECT_FALSE(f.LovordPanel->isHidden());
@@ -126,20 +126,20 @@ TEST_F(PassAkt, DigitKeysExplanationPraisePictureAndCorrectionRound)
     EXPECT_FALSE(f.EscapePanel->isHidden());
     EXPECT_EQ(f.focusWidget(), f.Button1);
     QTest::keyClick(&f, Qt::Key_1);   // nothing under the picture is judged
-    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_EQ(G.runda.AntalRaett, 9);
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 1);
+    EXPECT_EQ(G.runda.AntalIRunda, 1);
     EXPECT_EQ(f.Label3->text(), QStringLiteral("knä"));
     EXPECT_TRUE(f.Panel1->isEnabled());
     QTest::keyClick(&f, Qt::Key_1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_FALSE(f.EscapePanel->isHidden());
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }
 
 TEST_F(PassAkt, MarkedSentenceSevenPanelsLongAlternativesAndEsc)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     const QString laang = QStringLiteral("Ackusativobjekt, det som verbet gör något med");
     datafil(QStringLiteral("SVE47400.DAT"),
             {QStringLiteral("$Satsdelar"), QStringLiteral("Mamma gav <mig> en ny tröja.#dat.obj.#ack.obj.#pred.f."),
@@ -158,22 +158,22 @@ TEST_F(PassAkt, MarkedSentenceSevenPanelsLongAlternativesAndEsc)
     svara(f, false);
     EXPECT_EQ(f.Label7->text(), QStringLiteral("mig är dativobjekt."));
     EXPECT_TRUE(gul(f.Paneler[1]));
-    G.Tidraeknare = 20000;
+    G.runda.Tidraeknare = 20000;
     f.Timer1Timer();
 
     // Shown cut to 30 characters, judged whole.
     EXPECT_EQ(visade(f).first(), laang.left(30));
     svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
     // Fields 2..9 filled: seven panels, the eighth alternative left out.
     EXPECT_EQ(visade(f), (QStringList{"a", "b", "c", "d", "e", "f", "g"}));
     svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 2);
 
     // A right click on a panel opens the end panel; the item stays.
     svara(f, true, Qt::RightButton);
     EXPECT_FALSE(f.EscapePanel->isHidden());
-    EXPECT_EQ(G.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 4);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_TRUE(f.EscapePanel->isHidden());
     // Esc: the panel over the round, the choices disabled; a second Esc leaves.
@@ -186,7 +186,7 @@ TEST_F(PassAkt, MarkedSentenceSevenPanelsLongAlternativesAndEsc)
 
 TEST_F(PassAkt, WrongLastAnswerKeepsTheRightPanelLitUntilTheEnd)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     QStringList rader{QStringLiteral("$Alfabetet"), QStringLiteral("$Alfabetisk ordning")};
     for (int n = 0; n < 10; ++n)
         rader << (n % 2 ? QStringLiteral("bil#Ja#Nej") : QStringLiteral("sol#Nej#Ja"));
@@ -210,35 +210,35 @@ TEST_F(PassAkt, WrongLastAnswerKeepsTheRightPanelLitUntilTheEnd)
 TEST_F(PassAkt, DiagnosisPracticePassesAfterTwoGoodRounds)
 {
     Protokollregistrering reg(&protokoll);
-    G.DiagnosNummer = 17;
-    G.Arbetsbladslaege = 3;
+    G.diagnos.DiagnosNummer = 17;
+    G.oevning.Arbetsbladslaege = 3;
     QStringList rader{QStringLiteral("$Diagnos"), QStringLiteral("$Alfabetet")};
     for (int n = 0; n < 45; ++n)
         rader << (n % 2 ? QStringLiteral("fil#Ja#Nej") : QStringLiteral("mus#Nej#Ja"));
     datafil(QStringLiteral("SVDI17.DAT"), rader);
     TPassAkt f;
     f.show();
-    EXPECT_EQ(G.Programtal, 17);
+    EXPECT_EQ(G.oevning.Programtal, 17);
     EXPECT_FALSE(f.DiagPanel1->isHidden());
     EXPECT_TRUE(f.UpprepaButton->isHidden());
     auto runda = [&](int raett) {
         for (int n = 1; n <= 20; ++n) {
             svara(f, n <= raett);
             if (n < 20 && n > raett) {
-                G.Tidraeknare = 20000;
+                G.runda.Tidraeknare = 20000;
                 f.Timer1Timer();
             }
         }
         if (f.Sluttimer->koer()) {
-            G.Tidraeknare = 20000;
+            G.runda.Tidraeknare = 20000;
             f.SluttimerTimer();
         }
     };
     runda(7);   // too few: nothing changes
-    EXPECT_EQ(G.OevningsNummer, 0);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 0);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     runda(8);
-    EXPECT_EQ(G.OevningsNummer, 1);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 1);
     EXPECT_FALSE(f.aerStangd());
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     // "&Avbryta" in a running round applies the rule to it: 8 right passes.
@@ -250,13 +250,13 @@ TEST_F(PassAkt, DiagnosisPracticePassesAfterTwoGoodRounds)
     QTest::keyClick(&f, Qt::Key_Escape);
     QTest::mouseClick(f.Button3, Qt::LeftButton);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.status[17], 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[17], 2);
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 17")});
 }
 
 TEST_F(PassAkt, RulePageTranslationAndSettings)
 {
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     skrivFil1252(i(QStringLiteral("cd/DATA/DAT/MORVENG.DAT")), {QStringLiteral("katt#cat")});
     datafil(QStringLiteral("SVE22100.DAT"),
             {QStringLiteral("$Kort eller lång vokal?"), QStringLiteral("katt#Kort#Lång"), QStringLiteral("sol#Lång#Kort")});
@@ -269,7 +269,7 @@ TEST_F(PassAkt, RulePageTranslationAndSettings)
     EXPECT_GT(f.UpprepaButton->x(), f.BitBtn2->x());
     svara(f, false);
     EXPECT_EQ(f.Label7->text(), QStringLiteral("katt har en kort vokal."));
-    G.Tidraeknare = 20000;
+    G.runda.Tidraeknare = 20000;
     f.Timer1Timer();
     EXPECT_TRUE(f.EngLabel->isHidden());   // no line for "sol"
     {
@@ -283,7 +283,7 @@ TEST_F(PassAkt, RulePageTranslationAndSettings)
     EXPECT_FALSE(f.aerStangd());
     EXPECT_TRUE(f.EscapePanel->isHidden());
     EXPECT_TRUE(f.Panel1->isEnabled());
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
 }
 
 // Every bundled category-choice file as a pupil meets it from its menu entry:
@@ -295,17 +295,17 @@ TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
 {
     ASSERT_TRUE(Uppstart());
     Saett<Skaerm> skaerm([] { return QSize(1024, 768); });
-    G.Skalprocent = 100;
-    G.LjudLaege = 0;
-    G.BildLaege = 1;
-    G.BildOrdningNy = 1;
-    G.BildMarkoer = 1;
-    G.SekunderRaettSvar = 0;
+    G.skaerm.Skalprocent = 100;
+    G.val.LjudLaege = 0;
+    G.val.BildLaege = 1;
+    G.beroem.BildOrdningNy = 1;
+    G.beroem.BildMarkoer = 1;
+    G.val.SekunderRaettSvar = 0;
     const QStringList filer = QStringList{QStringLiteral("SVDI17.DAT")} + menyfilerFoer(Foenstertyp::TPassAkt);
     for (const QString &namn : filer) {
         SCOPED_TRACE(namn.toStdString());
-        G.DatFilNamn = namn;
-        G.Arbetsbladslaege = 0;
+        G.oevning.DatFilNamn = namn;
+        G.oevning.Arbetsbladslaege = 0;
         ASSERT_TRUE(Kolla(namn));
         TPassAkt f;
         f.show();
@@ -317,7 +317,7 @@ TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
             ASSERT_GE(i, 0);
             QTest::mouseClick(f.Paneler[std::size_t(i)], Qt::LeftButton);
         }
-        EXPECT_EQ(G.AntalRaett, 10);
+        EXPECT_EQ(G.runda.AntalRaett, 10);
         EXPECT_FALSE(f.LovordPanel->isHidden());
         EXPECT_FALSE(f.LovordLabel1->text().isEmpty());
         EXPECT_FALSE(f.BildPanelen->isHidden());
@@ -328,7 +328,7 @@ TEST_F(PassAktInnehaall, EveryFileRunsAWholeRoundToPraiseAndPicture)
 
 TEST_F(PassAkt, WorksheetModeShowsTheItemWithoutPanels)
 {
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     datafil(QStringLiteral("SVE21200.DAT"), vokaler);
     TPassAkt f;
     f.show();
@@ -336,7 +336,7 @@ TEST_F(PassAkt, WorksheetModeShowsTheItemWithoutPanels)
     EXPECT_TRUE(f.Aster1->isHidden());
     EXPECT_EQ(f.Label3->text(), QStringLiteral("potatis"));
     QTest::keyClick(&f, Qt::Key_3);   // nothing is answered
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
     f.naestaArbetsbladspost();
     EXPECT_EQ(f.Label3->text(), QStringLiteral("knä"));
 }

@@ -42,9 +42,9 @@ protected:
     void SetUp() override
     {
         StartadRunda::SetUp();
-        G.Skalprocent = 100;
-        G.LaddaOrdlistor = 0;
-        G.LjudLaege = 0;
+        G.skaerm.Skalprocent = 100;
+        G.val.LaddaOrdlistor = 0;
+        G.val.LjudLaege = 0;
         lovordsfiler({"SVOM9001.LOV", "SVOM9002.LOV", "SVOM9003.LOV", "SVOM9004.LOV", "SVOM9013.LOV", "SVOM9014.LOV"});
     }
 
@@ -93,7 +93,7 @@ TEST_F(Skriv, VilketOrd1RoundWithAWrongAnswerHelpAndTheCorrectionRound)
     EXPECT_FALSE(f.Edit1->isEnabled());
     QTest::keyClick(&f, Qt::Key_Space);   // ends the wait at the next tick
     f.Timer1Timer();
-    EXPECT_EQ(G.PostNummer, 2);
+    EXPECT_EQ(G.post.PostNummer, 2);
     EXPECT_TRUE(f.Label5->isHidden());
     EXPECT_TRUE(f.Label6->isHidden());
     EXPECT_FALSE(f.BitBtn2->isHidden());   // one help text
@@ -108,9 +108,9 @@ TEST_F(Skriv, VilketOrd1RoundWithAWrongAnswerHelpAndTheCorrectionRound)
     EXPECT_LT(f.FrageLabel1->y(), f.FrageLabel2->y());
     for (int n = 6; n <= 10; ++n)
         svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 9);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);
-    EXPECT_EQ(G.PostNummer, 10);   // no item after the round's last answer
+    EXPECT_EQ(G.runda.AntalRaett, 9);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 1);
+    EXPECT_EQ(G.post.PostNummer, 10);   // no item after the round's last answer
 
     // Praise, picture, and the correction round over the wrong item.
     EXPECT_FALSE(f.LovordPanel->isHidden());
@@ -119,10 +119,10 @@ TEST_F(Skriv, VilketOrd1RoundWithAWrongAnswerHelpAndTheCorrectionRound)
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_TRUE(f.Button1->isEnabled());
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 1);
+    EXPECT_EQ(G.runda.AntalIRunda, 1);
     EXPECT_EQ(f.FrageLabel2->text(), QStringLiteral("Den säger mu och ger oss mjölk."));
     skriv(f, QStringLiteral("kossa"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_FALSE(f.Button1->isEnabled());
     QTest::mouseClick(f.Button3, Qt::LeftButton);
@@ -132,7 +132,7 @@ TEST_F(Skriv, VilketOrd1RoundWithAWrongAnswerHelpAndTheCorrectionRound)
 
 TEST_F(Skriv, Ordna1DrawsLettersThatNeverEnterTheWrongAnswerList)
 {
-    G.SekunderRaettSvar = 0;
+    G.val.SekunderRaettSvar = 0;
     datafil(QStringLiteral("SVE34300.DAT"), {QStringLiteral("$Alfabetet"), QStringLiteral("$Ordna 1"),
                                              QStringLiteral("DCBA#ABCD")});
     TSKRIV f;
@@ -153,7 +153,7 @@ TEST_F(Skriv, Ordna1DrawsLettersThatNeverEnterTheWrongAnswerList)
     f.Timer1Timer();
     EXPECT_EQ(f.FrageLabel2->text(), QStringLiteral("ÖÅÄA"));
     skriv(f, QStringLiteral("aåäö"));
-    EXPECT_EQ(G.AntalRaett, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 2);
     for (int n = 4; n <= 10; ++n) {
         EXPECT_EQ(f.FrageLabel2->text().size(), 4);
         EXPECT_NE(f.FrageLabel2->text(), f.Testlabel->text());
@@ -163,8 +163,8 @@ TEST_F(Skriv, Ordna1DrawsLettersThatNeverEnterTheWrongAnswerList)
         EXPECT_TRUE(f.Button1->isHidden() || !f.Button1->isEnabled());
     }
     f.SluttimerTimer();
-    EXPECT_EQ(G.AntalFel, 8);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.runda.AntalFel, 8);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_FALSE(f.Button1->isEnabled());
     EXPECT_EQ(f.focusWidget(), f.Button2);
@@ -193,8 +193,8 @@ TEST_F(Skriv, TheAlphabetHasNoLampAndOrdna2And3DrawFiveAndSixLetters)
 TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
 {
     Protokollregistrering reg(&protokoll);
-    G.DiagnosNummer = 12;
-    G.Arbetsbladslaege = 3;
+    G.diagnos.DiagnosNummer = 12;
+    G.oevning.Arbetsbladslaege = 3;
     QStringList rader = {QStringLiteral("$Övning"), QStringLiteral("$Plural"),
                          QStringLiteral("flicka#flickor#Ordet slutar på -or.")};
     for (int n = 2; n <= 40; ++n)
@@ -216,18 +216,18 @@ TEST_F(Skriv, DiagnosisPracticeOfThePluralPassesByTheFrameRule)
     QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
     EXPECT_FALSE(f.Label6->isHidden());
     svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
     for (int n = 2; n <= 20; ++n)
         svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 19);
+    EXPECT_EQ(G.runda.AntalRaett, 19);
     EXPECT_FALSE(f.aerStangd());
-    EXPECT_EQ(G.OevningsNummer, 1);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 1);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 2"));
     diagnosrunda(f, 8, [&](bool r) { svara(f, r); });
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Arbetsbladslaege, 2);
-    EXPECT_EQ(G.Diagnostabell.status[12], 2);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[12], 2);
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 12")});
 }
 
@@ -244,7 +244,7 @@ TEST_F(Skriv, RulePagesKryptoHelpFontsAndWorksheetMode)
         QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
         EXPECT_FALSE(f.aerStangd());
         skriv(f, QStringLiteral("mat-en"));
-        EXPECT_EQ(G.AntalRaett, 1);
+        EXPECT_EQ(G.runda.AntalRaett, 1);
     }
     // Krypto offers "&Hjälp" on an item without help texts too.
     datafil(QStringLiteral("SVE35000.DAT"), {QStringLiteral("$Dina ord"), QStringLiteral("$Krypto"),
@@ -276,7 +276,7 @@ TEST_F(Skriv, RulePagesKryptoHelpFontsAndWorksheetMode)
         EXPECT_FALSE(f.Label4->isHidden());
     }
     // A worksheet shows the items without answer field, help or "flera".
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     TSKRIV f;
     f.show();
     EXPECT_TRUE(f.Edit1->isHidden());

@@ -70,10 +70,10 @@ TEST(SkrivhiBeroemtext, TheSuffixFollowsTheErrorCount)
 
 TEST_F(Skrivhi, TheLadderClimbedToTheTopWithOneWrongAnswer)
 {
-    G.SekunderRaettSvar = 5;
+    G.val.SekunderRaettSvar = 5;
     TSKRIVHI f;
     f.show();
-    EXPECT_EQ(G.Programtal, 46120);
+    EXPECT_EQ(G.oevning.Programtal, 46120);
     EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Imperfekt"));
     EXPECT_EQ(f.Radnummer, 1);
     EXPECT_EQ(f.FrageLabel1->text(), QStringLiteral("(hoppa)"));
@@ -104,7 +104,7 @@ TEST_F(Skrivhi, TheLadderClimbedToTheTopWithOneWrongAnswer)
     EXPECT_TRUE(f.Edit1->text().isEmpty());
     EXPECT_TRUE(f.Edit1->isEnabled());
     EXPECT_EQ(f.Radnummer, 2);
-    EXPECT_EQ(G.SekunderRaettSvar, 3);
+    EXPECT_EQ(G.val.SekunderRaettSvar, 3);
 
     // The other accepted form is right too.
     skriv(f, QStringLiteral("la"));
@@ -142,7 +142,7 @@ TEST_F(Skrivhi, FiveErrorsSpaceEscAndARestartFromRowOne)
         f.Timer1Timer();
         EXPECT_EQ(f.Timer1->interval(), 0);
     }
-    EXPECT_EQ(G.AntalFel, 5);
+    EXPECT_EQ(G.runda.AntalFel, 5);
     EXPECT_EQ(f.Radnummer, 1);
     for (int rad = 1; rad <= 5; ++rad)
         svaraRaett(f);
@@ -152,7 +152,7 @@ TEST_F(Skrivhi, FiveErrorsSpaceEscAndARestartFromRowOne)
     // "&Fortsätta" climbs again from row 1 with the errors cleared.
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_EQ(f.Radnummer, 1);
-    EXPECT_EQ(G.AntalFel, 0);
+    EXPECT_EQ(G.runda.AntalFel, 0);
     EXPECT_FALSE(f.Panel1->isVisible());
     EXPECT_FALSE(f.LovordPanel->isVisible());
     EXPECT_FALSE(f.Label12->isVisible());
@@ -185,7 +185,7 @@ TEST_F(Skrivhi, AfterFortsaettaEveryNewVerbGetsTheBoxFocused)
 
 TEST_F(Skrivhi, WorksheetModeShowsEachSentItemOnTheLadder)
 {
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     TSKRIVHI f;
     f.show();
     EXPECT_FALSE(f.Edit1->isVisible());

@@ -41,13 +41,13 @@ protected:
     void SetUp() override
     {
         StartadRunda::SetUp();
-        G.Skalprocent = 100;
+        G.skaerm.Skalprocent = 100;
         lovordsfiler({"SVOM9003.LOV", "SVOM9004.LOV", "SVOM9014.LOV"});
     }
     // Types a word into a gap and presses Enter. (QTest types ASCII only.)
     static void skriv(QLineEdit *faelt, const QString &ord)
     {
-        ASSERT_TRUE(faelt->isVisible() && faelt->isEnabled()) << qPrintable(faelt->objectName() + QLatin1Char(' ') + ord) << " item " << G.PostNummer;
+        ASSERT_TRUE(faelt->isVisible() && faelt->isEnabled()) << qPrintable(faelt->objectName() + QLatin1Char(' ') + ord) << " item " << G.post.PostNummer;
         faelt->insert(ord);
         QTest::keyClick(faelt, Qt::Key_Return);
     }
@@ -64,7 +64,7 @@ protected:
 
 TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     datafil(QStringLiteral("SVE42000.DAT"), prepositioner());
     TSkrivinf f;
     f.show();
@@ -78,7 +78,7 @@ TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
     EXPECT_FALSE(f.BitBtn2->isHidden());
     EXPECT_TRUE(f.Label16->isHidden());
     skriv(f.Edit1, QStringLiteral("för"));
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
 
     // A wrong answer: the right one in maroon in the gap, then the wait.
     skriv(f.Edit1, QStringLiteral("i"));
@@ -88,32 +88,32 @@ TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
     EXPECT_TRUE(f.Timer1->koer());
     QTest::keyClick(&f, Qt::Key_Space);
     f.Timer1Timer();
-    ASSERT_EQ(G.PostNummer, 3);
+    ASSERT_EQ(G.post.PostNummer, 3);
 
     // Two gaps: the second opens once the first is answered. A wrong first
     // and a right second gap are one wrong answer, booked once.
     EXPECT_FALSE(f.Edit2->isHidden());
     EXPECT_FALSE(f.Edit2->isEnabled());
     skriv(f.Edit1, QStringLiteral("mot"));
-    EXPECT_EQ(G.AntalFel, 2);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 2);
+    EXPECT_EQ(G.runda.AntalFel, 2);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 2);
     EXPECT_TRUE(f.Edit2->isEnabled());
     EXPECT_EQ(f.focusWidget(), f.Edit2);
     skriv(f.Edit2, QStringLiteral("till"));
-    EXPECT_EQ(G.AntalFel, 2);
-    EXPECT_EQ(G.AntalRaett, 1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 2);
+    EXPECT_EQ(G.runda.AntalFel, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 2);
     EXPECT_FALSE(f.Aster1->modell().Ratt(3));
-    EXPECT_EQ(G.Uppgiftsnummer, 4);
-    EXPECT_EQ(G.PostNummer, 4);   // the right last answer: no wait
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 4);
+    EXPECT_EQ(G.post.PostNummer, 4);   // the right last answer: no wait
 
     // Alternatives count for the gap.
     skriv(f.Edit1, QStringLiteral("kring"));
-    EXPECT_EQ(G.AntalRaett, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 2);
     for (int n = 5; n <= 10; ++n)
         svara(f, true);
-    EXPECT_EQ(G.AntalRaett, 8);
-    EXPECT_EQ(G.PostNummer, 10);   // no item after the round's last answer
+    EXPECT_EQ(G.runda.AntalRaett, 8);
+    EXPECT_EQ(G.post.PostNummer, 10);   // no item after the round's last answer
     EXPECT_FALSE(f.LovordPanel->isHidden());
     EXPECT_FALSE(f.Image1->isHidden());
     EXPECT_FALSE(f.Slutpanel->isHidden());
@@ -122,27 +122,27 @@ TEST_F(Skrivinf, ARoundWithATwoGapItemBookedOnceAndItsCorrectionRound)
     // The correction round: the same two-gap answer stays one wrong answer
     // and its item goes to the end of the list once.
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 2);
-    EXPECT_EQ(G.FelPostNummer, 2);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
+    EXPECT_EQ(G.fel.FelPostNummer, 2);
     svara(f, true);
-    EXPECT_EQ(G.FelPostNummer, 3);
+    EXPECT_EQ(G.fel.FelPostNummer, 3);
     skriv(f.Edit1, QStringLiteral("mot"));
     skriv(f.Edit2, QStringLiteral("till"));
-    EXPECT_EQ(G.AntalRaett, 1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 1);
     EXPECT_FALSE(f.Slutpanel->isHidden());
     // Right at last: its own entry goes.
     QTest::mouseClick(f.Button1, Qt::LeftButton);
     skriv(f.Edit1, QStringLiteral("från"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);   // nothing booked before the second gap
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 1);   // nothing booked before the second gap
     skriv(f.Edit2, QStringLiteral("till"));
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join(QLatin1Char('|')));
 }
 
 TEST_F(Skrivinf, ASentenceWithoutAGapIsPassedOverAndEscAlwaysReachesThePanel)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     // The model comes first here: the gap sentence is the second field.
     const QStringList huvud = {QStringLiteral("$Grammatik"), QStringLiteral("$Imperativ"),
                                QStringLiteral("$§Skriv ordet som saknas och tryck Enter.")};
@@ -154,7 +154,7 @@ TEST_F(Skrivinf, ASentenceWithoutAGapIsPassedOverAndEscAlwaysReachesThePanel)
         TSkrivinf f;
         f.show();
         skriv(f.Edit1, QStringLiteral("Spring"));
-        EXPECT_EQ(G.PostNummer, 3);
+        EXPECT_EQ(G.post.PostNummer, 3);
         // No field is shown while the right answer stands: Esc brings the panel.
         skriv(f.Edit1, QStringLiteral("Spring"));
         ASSERT_TRUE(f.Edit1->isHidden());
@@ -172,7 +172,7 @@ TEST_F(Skrivinf, ASentenceWithoutAGapIsPassedOverAndEscAlwaysReachesThePanel)
 
 TEST_F(Skrivinf, HelpInTwoStepsAndTheLampFollowsTheActiveGap)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     datafil(QStringLiteral("SVE42000.DAT"), prepositioner());
     TSkrivinf f;
     f.show();
@@ -187,7 +187,7 @@ TEST_F(Skrivinf, HelpInTwoStepsAndTheLampFollowsTheActiveGap)
     EXPECT_EQ(f.focusWidget(), f.Edit1);
     svara(f, true);
     svara(f, true);   // item 2: no help texts, no help button
-    ASSERT_EQ(G.PostNummer, 3);
+    ASSERT_EQ(G.post.PostNummer, 3);
     EXPECT_TRUE(f.BitBtn2->isHidden());
 
     // The lamp judges what is typed against the gap being typed.
@@ -205,7 +205,7 @@ TEST_F(Skrivinf, HelpInTwoStepsAndTheLampFollowsTheActiveGap)
 
 TEST_F(Skrivinf, GapsOnTwoRowsAndAFullStopAfterTheCorrectedWord)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     datafil(QStringLiteral("SVE43100.DAT"),
             {QStringLiteral("Min mormor och min morfar är mycket <äldre> (gammal) än alla andra i hela den stora släkten, men farfar är <äldst>."),
              QStringLiteral("Blåvalen är <störst>.")});
@@ -225,8 +225,8 @@ TEST_F(Skrivinf, GapsOnTwoRowsAndAFullStopAfterTheCorrectedWord)
 TEST_F(Skrivinf, DiagnosisPracticeWithModelSentenceAndSoundPassesByTheFrameRule)
 {
     Protokollregistrering reg(&protokoll);
-    G.DiagnosNummer = 11;
-    G.Arbetsbladslaege = 3;
+    G.diagnos.DiagnosNummer = 11;
+    G.oevning.Arbetsbladslaege = 3;
     QStringList rader = {QStringLiteral("$Övning"), QStringLiteral("$Knepiga ord")};
     for (int n = 1; n <= 22; ++n)
         rader << QStringLiteral("J-ljudet kan stavas <hj>.#Kan du <hjälpa> mig %1?#Stavas med hj.").arg(n);
@@ -235,7 +235,7 @@ TEST_F(Skrivinf, DiagnosisPracticeWithModelSentenceAndSoundPassesByTheFrameRule)
     {
         TSkrivinf f;
         f.show();
-        EXPECT_EQ(G.LjudKatalog, QStringLiteral("S111"));
+        EXPECT_EQ(G.ljud.LjudKatalog, QStringLiteral("S111"));
         EXPECT_EQ(f.HjaelpFraanFaelt2, 0);
         EXPECT_FALSE(f.Label3->isHidden());
         EXPECT_TRUE(f.Label3->text().contains(QStringLiteral("#008000\">hj<")));
@@ -248,31 +248,31 @@ TEST_F(Skrivinf, DiagnosisPracticeWithModelSentenceAndSoundPassesByTheFrameRule)
         // Help used: that right answer does not count.
         QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
         svara(f, true);
-        EXPECT_EQ(G.AntalRaett, 0);
+        EXPECT_EQ(G.runda.AntalRaett, 0);
         for (int n = 2; n <= 20; ++n)
             svara(f, true);
-        EXPECT_EQ(G.AntalRaett, 19);
-        EXPECT_EQ(G.OevningsNummer, 1);   // the first good round
+        EXPECT_EQ(G.runda.AntalRaett, 19);
+        EXPECT_EQ(G.diagnos.OevningsNummer, 1);   // the first good round
         EXPECT_FALSE(f.aerStangd());
         // "&Avbryta" after the round does not apply the rule a second time.
         QTest::mouseClick(f.Button3, Qt::LeftButton);
         EXPECT_TRUE(f.aerStangd());
-        EXPECT_EQ(G.Diagnostabell.status[11], 0);
-        EXPECT_EQ(G.OevningsNummer, 1);
+        EXPECT_EQ(G.diagnos.Diagnostabell.status[11], 0);
+        EXPECT_EQ(G.diagnos.OevningsNummer, 1);
     }
     TSkrivinf f;
     f.show();
     EXPECT_EQ(f.DiagLabel1->text(), QStringLiteral("Övning 2"));
     diagnosrunda(f, 8, [&](bool r) { svara(f, r); });
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.status[11], 2);
-    EXPECT_EQ(G.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[11], 2);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 11")});
 }
 
 TEST_F(Skrivinf, KnepigaOrdSpeaksTheSentenceAndShowsItsTranslation)
 {
-    G.Oeversaettning = 1;
+    G.val.Oeversaettning = 1;
     skrivFil1252(i(QStringLiteral("cd/DATA/DAT/MORVENG.DAT")),
                  {QStringLiteral("Kom hit <genast>, maten blir kall!#Come here at once, the food is getting cold!")});
     skrivBytes(i(QStringLiteral("pc/LJUD/S243/S243001.WAV")), QByteArray(64, '\0'));
@@ -296,20 +296,20 @@ TEST_F(Skrivinf, KnepigaOrdSpeaksTheSentenceAndShowsItsTranslation)
 
 TEST_F(Skrivinf, WorksheetModeGivesTheShownItemsLinesAndMovesOn)
 {
-    G.LjudLaege = 0;
-    G.Arbetsbladslaege = 1;
+    G.val.LjudLaege = 0;
+    G.oevning.Arbetsbladslaege = 1;
     datafil(QStringLiteral("SVE42000.DAT"), prepositioner());
     TSkrivinf f;
     f.show();
-    const int post = G.PostNummer;
+    const int post = G.post.PostNummer;
     const Arbetsbladsrader r = f.arbetsbladsrader(false);
     ASSERT_FALSE(r.fraaga.isEmpty());
     EXPECT_EQ(r.svar.size(), r.fraaga.size());
     EXPECT_FALSE(r.fraaga.first().contains(QLatin1Char('<')));
     EXPECT_TRUE(r.fraaga.first().contains(QStringLiteral("____")));
     f.naestaArbetsbladspost();
-    EXPECT_EQ(G.PostNummer, post + 1);
-    G.Arbetsbladslaege = 0;
+    EXPECT_EQ(G.post.PostNummer, post + 1);
+    G.oevning.Arbetsbladslaege = 0;
 }
 
 class SkrivinfPaa1024 : public StartadRunda {
@@ -326,7 +326,7 @@ TEST_F(SkrivinfPaa1024, TheSentenceUsesTheWidthUpToTheProgressSquares)
              QStringLiteral("Båten var så låg att den kunde åka <under> bron utan att slå i.#Bron är ovanför båten.")});
     TSkrivinf f;
     f.show();
-    ASSERT_GT(G.Skalprocent, 150);
+    ASSERT_GT(G.skaerm.Skalprocent, 150);
     for (int n = 0; n < 2; ++n) {
         const bool kort = f.Post.mening.startsWith(QStringLiteral("Pappa"));
         // The short sentence keeps its last word on its one row.

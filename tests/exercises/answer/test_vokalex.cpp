@@ -49,14 +49,14 @@ TEST_F(Vokalex, TypedWithoutErrors)
     tangent(f, QLatin1Char('9'));
     EXPECT_EQ(f.SPanel[1]->text(), QStringLiteral("9"));
     f.Timer1Timer();
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
     f.Timer1Timer();
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
     EXPECT_EQ(f.InstruktionsLabel2->text(), QStringLiteral("Skriv dem i alfabetisk ordning:"));
     EXPECT_TRUE(f.SPanel[9]->isVisible());
     EXPECT_TRUE(f.SPanel[1]->text().isEmpty());
     typ(f, utanFel.mid(1));
-    EXPECT_EQ(G.Uppgiftsnummer, 5);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 5);
     EXPECT_TRUE(f.ResultatPanelen->isVisible());
     EXPECT_TRUE(f.Panel1->isVisible());
     const QStringList svar = {f.DuSvarLabel[1]->text(), f.DuSvarLabel[2]->text(), f.DuSvarLabel[3]->text(),
@@ -71,7 +71,7 @@ TEST_F(Vokalex, TypedWithoutErrors)
 
     // "&Fortsätta" starts a new test.
     QTest::mouseClick(f.Button2, Qt::LeftButton);
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
     EXPECT_FALSE(f.ResultatPanelen->isVisible());
     EXPECT_EQ(f.examen.felTotalt(), 0);
 }
@@ -88,7 +88,7 @@ TEST_F(Vokalex, TwoThreeAndFiveWrongKeys)
     f.show();
     for (const Fall &x : fall) {
         typ(f, x.tangenter);
-        ASSERT_EQ(G.Uppgiftsnummer, 5) << qPrintable(x.tangenter);
+        ASSERT_EQ(G.runda.Uppgiftsnummer, 5) << qPrintable(x.tangenter);
         EXPECT_EQ(f.Dittbetyg->text(), QString::number(x.betyg));
         EXPECT_EQ(f.Lovordlabel->text(), x.lovord);
         EXPECT_EQ(f.DuSummaLabel->text(), x.summa);
@@ -113,6 +113,6 @@ TEST_F(Vokalex, ShiftCtrlAndEscAreNoWrongKeys)
     QTest::keyClick(f.Button2, Qt::Key_Return);
     EXPECT_FALSE(f.Panel1->isVisible());
     EXPECT_TRUE(f.SPanel[2]->isEnabled());
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
     EXPECT_EQ(f.examen.felTotalt(), 0);
 }

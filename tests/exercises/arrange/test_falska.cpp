@@ -28,7 +28,7 @@ protected:
                               "sova#verb"})
             rader << QString::fromUtf8(o);
         datafil(QStringLiteral("SVE41100.DAT"), rader);
-        G.SekunderRaettSvar = 2;
+        G.val.SekunderRaettSvar = 2;
     }
     static void tangent(TFalska &f, QChar c)
     {
@@ -60,7 +60,7 @@ TEST_F(Falska, NamePromptsThenARightFourFromEighteenWins)
     EXPECT_FALSE(f.siffrorPaa());
     namn(f, QStringLiteral("Ada"));
     EXPECT_FALSE(f.Panel3->isVisible());
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Ada"));
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Ada"));
     EXPECT_EQ(f.Label2->text(), QStringLiteral("Ada"));
     EXPECT_TRUE(f.siffrorPaa());
     EXPECT_EQ(f.sv[5]->text(), QStringLiteral("bil")) << meddelanden.texter().join(QLatin1Char('\n')).toStdString();
@@ -184,10 +184,10 @@ TEST_F(Falska, AQuestionWithoutAWordOfTheClassLeavesTheScoreboard)
 // whatever the shared state names by the time the window is made.
 TEST_F(Falska, TheWordClassIsTheStartsWhateverTheSharedStateNames)
 {
-    G.DatFilNamn = QStringLiteral("SVE41200.DAT");   // adjectives
+    G.oevning.DatFilNamn = QStringLiteral("SVE41200.DAT");   // adjectives
     const Oevningsstart adjektiv = oevningsstart();
-    G.DatFilNamn = QStringLiteral("SVE41100.DAT");   // nouns: the fixture's words
-    G.Programtal = 41100;
+    G.oevning.DatFilNamn = QStringLiteral("SVE41100.DAT");   // nouns: the fixture's words
+    G.oevning.Programtal = 41100;
     TFalska f(adjektiv);
     f.show();
     namn(f, QStringLiteral("Ada"));
@@ -200,7 +200,7 @@ TEST_F(Falska, TheWordClassIsTheStartsWhateverTheSharedStateNames)
 TEST_F(Falska, TheAnswerLineIsWholeOnASmallScreen)
 {
     Saett<Skaerm> skaerm([] { return QSize(800, 600); });
-    G.Skalprocent = 124;
+    G.skaerm.Skalprocent = 124;
     TFalska f;
     EXPECT_GE(f.InstruktionsLabel2->width(), f.InstruktionsLabel2->sizeHint().width());
 }

@@ -26,11 +26,11 @@ protected:
         for (int n = 0; n < 40; ++n)
             rader << QStringLiteral("haj#val#delfin#späckhuggare#Val, delfin och späckhuggare är däggdjur.");
         datafil(QStringLiteral("SVE32210.DAT"), rader);
-        G.SekunderRaettSvar = 2;
-        G.AntalSpelare = 3;
-        G.Spelarnamn[1] = QStringLiteral("Ada");
-        G.Spelarnamn[2] = QStringLiteral("Bo");
-        G.Spelarnamn[3] = QStringLiteral("Cia");
+        G.val.SekunderRaettSvar = 2;
+        G.spelare.AntalSpelare = 3;
+        G.spelare.Spelarnamn[1] = QStringLiteral("Ada");
+        G.spelare.Spelarnamn[2] = QStringLiteral("Bo");
+        G.spelare.Spelarnamn[3] = QStringLiteral("Cia");
     }
     static void tangent(Tkatten &f, QChar c)
     {
@@ -100,11 +100,11 @@ TEST_F(Katten, ThreePlayersToTheEndWithALastTurn)
 
 TEST_F(Katten, ResumingDuringAWaitKeepsThePanelsOffAndTheNumberLabelAnswers)
 {
-    G.AntalSpelare = 1;
+    G.spelare.AntalSpelare = 1;
     Tkatten f;
     f.show();
     tangent(f, QChar(u'0' + (f.raettPanel % 4 + 1)));
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.Panel1->isVisible());
     QTest::mouseClick(f.Button1, Qt::LeftButton);
@@ -123,7 +123,7 @@ TEST_F(Katten, NewNamesCancelledKeepsTheBoardAndEscCancelsTheNamesWindow)
     Tkatten f;
     f.show();
     raett(f);
-    const Startare foere = registreraFoenster(Foenstertyp::TSpelNam, [] { G.SpelnamnAvbrutet = 1; });
+    const Startare foere = registreraFoenster(Foenstertyp::TSpelNam, [] { G.spelare.SpelnamnAvbrutet = 1; });
     QTest::keyClick(&f, Qt::Key_Escape);
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     registreraFoenster(Foenstertyp::TSpelNam, foere);
@@ -140,13 +140,13 @@ TEST_F(Katten, NewNamesCancelledKeepsTheBoardAndEscCancelsTheNamesWindow)
     n.Panel2Click();
     QTest::keyClicks(n.Edit1, QStringLiteral("Ada"));
     QTest::keyClick(n.Edit1, Qt::Key_Escape);
-    EXPECT_EQ(G.SpelnamnAvbrutet, 1);
+    EXPECT_EQ(G.spelare.SpelnamnAvbrutet, 1);
     EXPECT_TRUE(n.aerStangd());
 }
 
 TEST_F(Katten, AWrongLastTurnKeepsTheCommentOnTheEndScreen)
 {
-    G.AntalSpelare = 2;
+    G.spelare.AntalSpelare = 2;
     Tkatten f;
     f.show();
     for (int tur = 0; tur < 8; ++tur)

@@ -37,7 +37,7 @@ protected:
         for (int n = 1; n <= 120; ++n)
             fil << QStringLiteral("o%1").arg(n);
         datafil("SVE54100.DAT", fil);
-        G.Programtal = 54100;   // as the launcher leaves it for the sounds
+        G.oevning.Programtal = 54100;   // as the launcher leaves it for the sounds
         for (int n = 1; n <= 10; ++n)
             skrivBytes(i(QStringLiteral("pc/LJUD/S541/L0/S541%1.WAV").arg(n, 3, 10, QLatin1Char('0'))),
                        QByteArray(64, '\0'));
@@ -89,7 +89,7 @@ TEST_F(LasLjud, ButtonsAreLockedWhileTheSoundsPlayAndClosingStopsTheRest)
 
 TEST_F(LasLjud, WithSoundsOffTheWordsCanStillBeReadAndRenewed)
 {
-    G.LjudLaege = 0;
+    G.val.LjudLaege = 0;
     TLasLjud f;
     f.show();
     EXPECT_FALSE(f.LyssnaButton->isEnabled());

@@ -65,7 +65,7 @@ TEST_F(Ordna, DragIntoOrderTheKeyAfterAWrongListAndTheRound)
 
     // A wrong list: the key beside it, nothing to drag or hand in.
     QTest::mouseClick(f.KlarButton, Qt::LeftButton);
-    EXPECT_EQ(G.AntalFel, 1);
+    EXPECT_EQ(G.runda.AntalFel, 1);
     EXPECT_FALSE(f.ListPanel2->isHidden());
     EXPECT_EQ(f.ListBox2->item(0)->text(), QStringLiteral("berg"));
     EXPECT_FALSE(f.ListBox1->isEnabled());
@@ -79,8 +79,8 @@ TEST_F(Ordna, DragIntoOrderTheKeyAfterAWrongListAndTheRound)
     EXPECT_FALSE(f.KlarButton->isEnabled());
     EXPECT_FALSE(f.ListBox1->isEnabled());
     f.KlarButtonClick();
-    EXPECT_EQ(G.AntalFel, 1);
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.AntalFel, 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
     // Space ends the wait at the next tick.
     QTest::keyClick(&f, Qt::Key_Space);
     f.Timer1Timer();
@@ -89,11 +89,11 @@ TEST_F(Ordna, DragIntoOrderTheKeyAfterAWrongListAndTheRound)
     EXPECT_EQ(f.Facit.first(), QStringLiteral("Anna"));
 
     // The rest right: the round ends with praise and picture at once.
-    while (G.Uppgiftsnummer <= 10) {
+    while (G.runda.Uppgiftsnummer <= 10) {
         sortera(f);
         QTest::mouseClick(f.KlarButton, Qt::LeftButton);
     }
-    EXPECT_EQ(G.AntalRaett, 9);
+    EXPECT_EQ(G.runda.AntalRaett, 9);
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_FALSE(f.BildPanelen->isHidden());
     EXPECT_TRUE(f.Button1->isEnabled());
@@ -131,7 +131,7 @@ TEST_F(OrdnaPaaStorSkaerm, TheInstructionEndsLeftOfTheProgressSquares)
                                              QStringLiteral("rad#ren#ris#räka#råtta")});
     TOrdna f;
     f.show();
-    ASSERT_GT(G.Skalprocent, 200);
+    ASSERT_GT(G.skaerm.Skalprocent, 200);
     const QLabel *l = f.InstruktionsLabel;
     EXPECT_EQ(l->text(), instruktion);
     // All of it is drawn, and it ends before the squares begin.

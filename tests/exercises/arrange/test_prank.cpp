@@ -29,7 +29,7 @@ protected:
             fil << QStringLiteral("Rad %1 av resan.").arg(n);
         fil << "#" << "$Många" << "#1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1 #1" << "#";
         datafil("SVE51000.DAT", fil);
-        G.Programtal = 51000;   // as the launcher leaves it for the line breaks
+        G.oevning.Programtal = 51000;   // as the launcher leaves it for the line breaks
     }
     void skriv(TPrank &f, const QStringList &ord)
     {
@@ -47,9 +47,9 @@ protected:
 
 TEST_F(Prank, ASillyStoryFilledAndPrintedLeavesTheExercisesAlone)
 {
-    G.Fellista[1] = Felpost{5, 3};
-    G.FelAntal[3] = 1;
-    G.FilSlumpMarkoer[3] = 4;
+    G.fel.Fellista[1] = Felpost{5, 3};
+    G.fel.FelAntal[3] = 1;
+    G.fel.FilSlumpMarkoer[3] = 4;
     slump.vaerden = {1, 0};
     TPrank f;
     f.show();
@@ -65,10 +65,10 @@ TEST_F(Prank, ASillyStoryFilledAndPrintedLeavesTheExercisesAlone)
     ASSERT_TRUE(f.Panel4->isVisible());
     EXPECT_EQ(f.Memo1->toPlainText(), "Katten\nEn lat katt åt ost.\nDen var blå och jagade moln.");
     for (int p = 1; p <= 900; ++p)
-        ASSERT_EQ(G.SlumpOrdning[p], p);
-    EXPECT_EQ(G.Fellista[1].postnummer, 5);
-    EXPECT_EQ(G.FelAntal[3], 1);
-    EXPECT_EQ(G.FilSlumpMarkoer[3], 4);
+        ASSERT_EQ(G.fel.SlumpOrdning[p], p);
+    EXPECT_EQ(G.fel.Fellista[1].postnummer, 5);
+    EXPECT_EQ(G.fel.FelAntal[3], 1);
+    EXPECT_EQ(G.fel.FilSlumpMarkoer[3], 4);
 
     QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
     ASSERT_EQ(skrivare.dokument.size(), 1);
@@ -155,7 +155,7 @@ TEST_F(Prank, TwelveGapsOfAKindAskForTenWordsAndTakeTheFirstAgain)
 
 TEST_F(Prank, AMissingStoryFileIsSaidAndTheWindowCloses)
 {
-    G.DatFilNamn = "SVE51009.DAT";
+    G.oevning.DatFilNamn = "SVE51009.DAT";
     TPrank f;
     EXPECT_TRUE(f.stangdUnderSkapande());
     EXPECT_EQ(meddelanden.texter(), QStringList{"Filen SVE51009.DAT finns inte eller är felaktig"});

@@ -80,9 +80,9 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_EQ(f.Men[1]->x(), b->x() + b->width() / 2 - f.Men[1]->width() / 2);
     EXPECT_EQ(f.Label3->text(), QStringLiteral("Här kan du släppa upp knappen."));
     EXPECT_TRUE(dra(f, 1, 2));
-    EXPECT_EQ(G.Uppgiftsnummer, 2);
-    EXPECT_EQ(G.AntalFel, 1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 1);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 2);
+    EXPECT_EQ(G.runda.AntalFel, 1);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 1);
     EXPECT_FALSE(f.Aster1->modell().Ratt(1));
 
     // The line with nothing to place was passed over. A placed part starts
@@ -103,7 +103,7 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_EQ(drag, 1);
     EXPECT_TRUE(dra(f, 2, 2));
     EXPECT_TRUE(dra(f, 3, 1));
-    EXPECT_EQ(G.AntalRaett, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 1);
 
     // Two subject boxes: either subject fills the empty one it is dropped on.
     EXPECT_EQ(ruta(f, 2), QStringLiteral("Subjekt"));
@@ -112,11 +112,11 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_EQ(f.Rutor.at(1).del, 2);
     EXPECT_TRUE(dra(f, 1, 3));
     EXPECT_TRUE(dra(f, 3, 1));
-    EXPECT_EQ(G.AntalRaett, 2);
+    EXPECT_EQ(G.runda.AntalRaett, 2);
 
     // To the last item; a wrong last item delays the end its seconds.
-    G.SekunderRaettSvar = 1;
-    while (G.Uppgiftsnummer < 10)
+    G.val.SekunderRaettSvar = 1;
+    while (G.runda.Uppgiftsnummer < 10)
         loes(f);
     EXPECT_FALSE(dra(f, 2, 2));
     loes(f);
@@ -130,11 +130,11 @@ TEST_F(Sats, ARoundOfSentencesWithWrongDropsTwinBoxesAndTheDelayedEnd)
     EXPECT_FALSE(f.Panel1->isHidden());
     EXPECT_FALSE(f.BildPanelen->isHidden());
     EXPECT_TRUE(f.Button1->isEnabled());
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 2);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 2);
 
     // The correction round brings the first wrong item back.
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
     EXPECT_EQ(f.Men[0]->text(), QStringLiteral("Hunden"));
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << qPrintable(meddelanden.texter().join('|'));
 
@@ -201,13 +201,13 @@ TEST_F(Sats, LevelsRiseAfterThreeCleanItemsFallAfterAWrongOneAndEndAtTheTop)
     EXPECT_EQ(f.NivLabel2->text(), QStringLiteral("2"));
     EXPECT_EQ(f.Gauge1->progress(), 2);
     EXPECT_EQ(f.Men[1]->text(), QStringLiteral("badar"));
-    EXPECT_EQ(G.Uppgiftsnummer, 1);   // levels, not rounds
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);   // levels, not rounds
     // A wrong drop makes the item unclean: down to level 1.
     EXPECT_FALSE(dra(f, 1, 1));
     loes(f);
     EXPECT_EQ(f.NivLabel2->text(), QStringLiteral("1"));
     EXPECT_EQ(f.Gauge1->progress(), 1);
-    EXPECT_EQ(G.FelAntal[G.DatFilIndex], 0);
+    EXPECT_EQ(G.fel.FelAntal[G.oevning.DatFilIndex], 0);
     for (int n = 0; n < 6; ++n)
         loes(f);
     EXPECT_EQ(f.LovordLabel1->text().trimmed(), QStringLiteral("Grattis! Du nådde ända upp."));
@@ -237,17 +237,17 @@ TEST_F(Sats, AFileWithoutTitleLinesTakesItsProgramsHeading)
     TSats f;
     f.show();
     EXPECT_EQ(f.Overs2Label->text(), QStringLiteral("Vilket är ackusativobjektet?"));
-    EXPECT_EQ(G.Utskriftsrubrik, QStringLiteral("SATSDELAR. Ackusativobjekt"));
+    EXPECT_EQ(G.arbetsblad.Utskriftsrubrik, QStringLiteral("SATSDELAR. Ackusativobjekt"));
     datafil(QStringLiteral("SVE47100.DAT"), {QStringLiteral("1<Vi> <badar>.#S#P")});
     TSats g;
     g.show();
     EXPECT_EQ(g.Overs2Label->text(), QStringLiteral("Predikat eller subjekt?"));
-    EXPECT_EQ(G.Utskriftsrubrik, QStringLiteral("SATSDELAR. Predikat och subjekt?"));
+    EXPECT_EQ(G.arbetsblad.Utskriftsrubrik, QStringLiteral("SATSDELAR. Predikat och subjekt?"));
 }
 
 TEST_F(Sats, InWorksheetModeTheLevelFileGivesPlainSentencesThatDoNotDrag)
 {
-    G.Arbetsbladslaege = 1;
+    G.oevning.Arbetsbladslaege = 1;
     datafil(QStringLiteral("SVE47100.DAT"), {QStringLiteral("$Satsdelar"), QStringLiteral("12<Vi> <badar>.#S#P")});
     TSats f;
     f.show();

@@ -24,8 +24,8 @@ protected:
     {
         Miljoe::SetUp();
         anvaendTraed();
-        G.Skalprocent = 100;
-        G.RaktLjud = 0;
+        G.skaerm.Skalprocent = 100;
+        G.ljud.RaktLjud = 0;
     }
     void bild(const QString &fil, const QColor &faerg, QSize s = QSize(64, 40))
     {
@@ -70,7 +70,7 @@ TEST_F(Sverigesidor, TheAnthemRestartsWithANewVerseAndStopsWithThePage)
 {
     skrivBytes(i("pc/LJUD/SVERIGE.WAV"), "RIFF");
     skrivBytes(i("pc/LJUD/S541/S541007.WAV"), "RIFF");
-    G.Programtal = 54100;   // the gym's words are played to their end
+    G.oevning.Programtal = 54100;   // the gym's words are played to their end
     GeLjudDirectory();
     SpelaUppWavLjud(QStringLiteral("S541007.WAV"));
     ASSERT_EQ(spelare.spelade.size(), 1);
@@ -87,7 +87,7 @@ TEST_F(Sverigesidor, TheAnthemRestartsWithANewVerseAndStopsWithThePage)
         ASSERT_EQ(spelare.spelade.size(), 2);
         EXPECT_EQ(spelare.spelade[1].fil, i("pc/LJUD/SVERIGE.WAV"));
         EXPECT_FALSE(spelare.spelade[1].vaentade);
-        EXPECT_EQ(G.RaktLjud, 0);
+        EXPECT_EQ(G.ljud.RaktLjud, 0);
 
         const int stopp = spelare.antalStopp;
         QTest::mouseClick(f->Nyverspanel2, Qt::LeftButton);
@@ -104,11 +104,11 @@ TEST_F(Sverigesidor, TheAnthemRestartsWithANewVerseAndStopsWithThePage)
         // Esc does nothing here; the page is left by the window manager's close.
         QTest::keyClick(f, Qt::Key_Escape);
         EXPECT_EQ(QApplication::activeModalWidget(), f);
-        G.RaktLjud = 1;
+        G.ljud.RaktLjud = 1;
         const int foere = spelare.antalStopp;
         f->close();
         EXPECT_EQ(spelare.antalStopp, foere + 1);
-        EXPECT_EQ(G.RaktLjud, 0);
+        EXPECT_EQ(G.ljud.RaktLjud, 0);
     });
     EXPECT_TRUE(stangd);
 }
@@ -158,7 +158,7 @@ TEST_F(Sverigesidor, FlagPageKeysTextsAndPictures)
         EXPECT_LT(f.FlagLabel1->y(), f.Flaglabel3->y());
         EXPECT_LT(f.Flaglabel3->y(), f.Flaglabel2->y());
     }
-    G.Skalprocent = 110;
+    G.skaerm.Skalprocent = 110;
     {
         TFlagga f;
         EXPECT_EQ(f.FlagLabel1->font().pointSize(), 14);

@@ -30,11 +30,11 @@ protected:
                 {"$Göra ord", "$Synonym 1", "$§Skriv ett ord som betyder samma sak.",
                  "glad#munter#förnöjd#belåten", "stor#jättelik#väldig", "liten#små#pytteliten",
                  "snabb#kvick#rapp", "arg#ilsken#sur", "trött#sömnig#utmattad"});
-        G.Programtal = 32110;   // as the launcher leaves it for the record table
-        G.Rubrikrader[1] = QStringLiteral("Synonym 1");
-        G.Instruktion = QStringLiteral("Skriv ett ord som betyder samma sak.");
-        G.RekordtabellPaa = 1;
-        G.BildLaege = 0;
+        G.oevning.Programtal = 32110;   // as the launcher leaves it for the record table
+        G.oevning.Rubrikrader[1] = QStringLiteral("Synonym 1");
+        G.oevning.Instruktion = QStringLiteral("Skriv ett ord som betyder samma sak.");
+        G.spelare.RekordtabellPaa = 1;
+        G.val.BildLaege = 0;
         QDir().mkpath(i(QStringLiteral("pc/RESULTAT")));
     }
     static void skriv(TSynon &f, const QString &text)
@@ -54,7 +54,7 @@ TEST_F(Synon, ARoundOfSixWordsSavedInTheRecordTable)
     EXPECT_EQ(f.FrageLabel->text(), QStringLiteral("glad"));
     EXPECT_EQ(f.UppgiftLabel->text(), QStringLiteral("1 av 6"));
     EXPECT_EQ(f.KvarLabel->text(), QStringLiteral("3"));
-    EXPECT_EQ(G.RekordFilNamn, QStringLiteral("pc\\RESULTAT\\SVE32110.SVR"));
+    EXPECT_EQ(G.spelare.RekordFilNamn, QStringLiteral("pc\\RESULTAT\\SVE32110.SVR"));
 
     // F3 shows the remaining words sorted and halves the points.
     f.Edit1->setFocus();
@@ -110,7 +110,7 @@ TEST_F(Synon, ARoundOfSixWordsSavedInTheRecordTable)
     const Rekordpost sparad = avkodaRekordpost(tabell.readAll());
     EXPECT_EQ(sparad.namn.str(), QStringLiteral("Kim"));
     EXPECT_EQ(sparad.resultat, 172);
-    EXPECT_EQ(G.Spelarnamn[1].str(), QStringLiteral("Kim"));
+    EXPECT_EQ(G.spelare.Spelarnamn[1].str(), QStringLiteral("Kim"));
 
     // "&Fortsätta" starts a new round at 0.
     QTest::mouseClick(f.FortsattaButton, Qt::LeftButton);
@@ -123,7 +123,7 @@ TEST_F(Synon, AnUnusableScoreDirectoryKeepsTheButton)
 {
     TSynon f;
     f.show();
-    G.RekordFilNamn = QStringLiteral("pc\\SAKNAS\\SVE32110.SVR");
+    G.spelare.RekordFilNamn = QStringLiteral("pc\\SAKNAS\\SVE32110.SVR");
     f.spel.S = 50;
     f.SparaButton->setEnabled(true);
     QTest::mouseClick(f.SparaButton, Qt::LeftButton);
@@ -146,10 +146,10 @@ TEST_F(Synon, AnUnusableScoreDirectoryKeepsTheButton)
 // missing or write-protected directory, and the message says so.
 TEST_F(Synon, ATableThatCannotBeWrittenSaysSoAndStaysAsItWas)
 {
-    G.Programtal = 32110;
-    G.RekordFilNamn = rekordfilFoer(QStringLiteral("SVE32110.DAT"));
-    G.RekordPost.namn = QStringLiteral("Kim");
-    G.RekordPost.resultat = 50;
+    G.oevning.Programtal = 32110;
+    G.spelare.RekordFilNamn = rekordfilFoer(QStringLiteral("SVE32110.DAT"));
+    G.spelare.RekordPost.namn = QStringLiteral("Kim");
+    G.spelare.RekordPost.resultat = 50;
     TRekord r;
     ASSERT_TRUE(r.visad);
     {
@@ -189,7 +189,7 @@ TEST_F(Synon, AFileGoneOrEmptiedDuringTheRoundIsSaidAndTheWindowCloses)
 // that final score, the one the record table gets, beside the picture.
 TEST_F(Synon, TheFinalScoreIsShownBeforeTheRecordTable)
 {
-    G.BildLaege = 1;
+    G.val.BildLaege = 1;
     TSynon f;
     f.show();
     skriv(f, QStringLiteral("munter"));

@@ -135,15 +135,15 @@ protected:
     void SetUp() override
     {
         Provrunda::SetUp();
-        G.LjudLaege = 1;
-        G.BildLaege = 1;
+        G.val.LjudLaege = 1;
+        G.val.BildLaege = 1;
         Skaltest();
-        G.Skalprocent = 100;
+        G.skaerm.Skalprocent = 100;
         QStringList rader = {QStringLiteral("$Plural")};
         for (int n = 1; n <= 24; ++n)
             rader << QStringLiteral("en bil#bilar");
         datafil(QStringLiteral("SVOVN112.DAT"), rader);
-        G.DiagnosNummer = 12;
+        G.diagnos.DiagnosNummer = 12;
     }
     void runda(Provfoenster &f, int raett, int antal)
     {
@@ -152,7 +152,7 @@ protected:
             if (f.aerStangd())
                 return;
             if (n > raett) {
-                G.Tidraeknare = MellanslagTidraeknare;
+                G.runda.Tidraeknare = MellanslagTidraeknare;
                 if (n < antal)
                     f.Timer1Timer();
                 else
@@ -166,7 +166,7 @@ protected:
 TEST_F(Ram, TwoRoundPassRuleAndAvbrytaAfterTheRound)
 {
     Protokollregistrering reg(&protokoll);
-    G.Arbetsbladslaege = 3;
+    G.oevning.Arbetsbladslaege = 3;
     Provfoenster f;
     f.show();
     EXPECT_EQ(f.Slutpanel->objectName(), QStringLiteral("Panel1"));
@@ -174,13 +174,13 @@ TEST_F(Ram, TwoRoundPassRuleAndAvbrytaAfterTheRound)
     EXPECT_FALSE(f.lampknapp->isHidden());
     runda(f, 8, 20);
     EXPECT_FALSE(f.aerStangd());
-    EXPECT_EQ(G.OevningsNummer, 1);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 1);
     EXPECT_FALSE(f.Slutpanel->isHidden());
     // "&Avbryta" now must not count the same round a second time.
     QTest::mouseClick(f.Button3, Qt::LeftButton);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.status[12], 0);
-    EXPECT_EQ(G.Arbetsbladslaege, 3);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[12], 0);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 3);
     EXPECT_TRUE(protokoll.anrop.isEmpty());
 
     // The next window: the header says round 2, and a good round passes.
@@ -189,16 +189,16 @@ TEST_F(Ram, TwoRoundPassRuleAndAvbrytaAfterTheRound)
     EXPECT_EQ(g.DiagLabel1->text(), QStringLiteral("Övning 2"));
     runda(g, 9, 20);
     EXPECT_TRUE(g.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.status[12], 2);
-    EXPECT_EQ(G.Arbetsbladslaege, 2);
-    EXPECT_EQ(G.OevningsNummer, 0);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[12], 2);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 2);
+    EXPECT_EQ(G.diagnos.OevningsNummer, 0);
     EXPECT_EQ(protokoll.anrop, QStringList{QStringLiteral("godkaend 12")});
 }
 
 TEST_F(Ram, AvbrytaDuringTheRoundAppliesTheRule)
 {
-    G.Arbetsbladslaege = 3;
-    G.OevningsNummer = 1;
+    G.oevning.Arbetsbladslaege = 3;
+    G.diagnos.OevningsNummer = 1;
     Provfoenster f;
     f.show();
     runda(f, 8, 8);
@@ -206,39 +206,39 @@ TEST_F(Ram, AvbrytaDuringTheRoundAppliesTheRule)
     EXPECT_FALSE(f.Slutpanel->isHidden());
     QTest::mouseClick(f.Button3, Qt::LeftButton);
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.status[12], 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.status[12], 2);
 }
 
 TEST_F(Ram, CorrectionRoundOfADiagnosisPracticeAndFortsaetta)
 {
-    G.Arbetsbladslaege = 3;
+    G.oevning.Arbetsbladslaege = 3;
     Provfoenster f;
     f.show();
     runda(f, 5, 20);   // 15 wrong: a correction round of 10
-    EXPECT_EQ(G.FelAntal[1], 15);
+    EXPECT_EQ(G.fel.FelAntal[1], 15);
     EXPECT_TRUE(f.Button1->isEnabled());
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.Arbetsbladslaege, 5);
-    EXPECT_EQ(G.AntalIRunda, 10);
-    EXPECT_EQ(G.FelPostNummer, 6);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 5);
+    EXPECT_EQ(G.runda.AntalIRunda, 10);
+    EXPECT_EQ(G.fel.FelPostNummer, 6);
     f.svara(QStringLiteral("bil"));   // wrong again: to the end of the list
-    EXPECT_EQ(G.FelAntal[1], 15);
-    G.Tidraeknare = MellanslagTidraeknare;
+    EXPECT_EQ(G.fel.FelAntal[1], 15);
+    G.runda.Tidraeknare = MellanslagTidraeknare;
     f.Timer1Timer();
-    EXPECT_EQ(G.FelPostNummer, 7);
+    EXPECT_EQ(G.fel.FelPostNummer, 7);
     f.svara(QStringLiteral("bilar"));
-    EXPECT_EQ(G.FelAntal[1], 14);
+    EXPECT_EQ(G.fel.FelAntal[1], 14);
     QTest::keyClick(f.Edit1, Qt::Key_Escape);
     QTest::mouseClick(f.Button2, Qt::LeftButton);   // a correction round: a new round
-    EXPECT_EQ(G.Arbetsbladslaege, 3);
-    EXPECT_EQ(G.RaettaFel, 0);
-    EXPECT_EQ(G.AntalIRunda, 20);
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.oevning.Arbetsbladslaege, 3);
+    EXPECT_EQ(G.runda.RaettaFel, 0);
+    EXPECT_EQ(G.runda.AntalIRunda, 20);
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
 }
 
 TEST_F(Ram, LampHelpCounterAndPaste)
 {
-    G.Arbetsbladslaege = 3;
+    G.oevning.Arbetsbladslaege = 3;
     Provfoenster f;
     f.show();
     QTest::mouseClick(f.lampknapp, Qt::LeftButton);
@@ -252,7 +252,7 @@ TEST_F(Ram, LampHelpCounterAndPaste)
     // With the lamp on no right answer counts in diagnosis practice.
     f.Edit1->clear();
     f.svara(QStringLiteral("bilar"));
-    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
     QTest::mouseClick(f.LampShape, Qt::LeftButton);
     EXPECT_EQ(f.LampaPaa, 0);
     EXPECT_FALSE(f.lampknapp->isHidden());
@@ -261,7 +261,7 @@ TEST_F(Ram, LampHelpCounterAndPaste)
         f.BitBtn2Click();
     EXPECT_EQ(f.HjaelpAnvaend, 255);
     f.svara(QStringLiteral("bilar"));
-    EXPECT_EQ(G.AntalRaett, 0);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
 
     // "ß" with Ctrl+S and Alt+S, not with two modifiers.
     f.Edit1->setEnabled(true);
@@ -280,18 +280,18 @@ TEST_F(Ram, LampHelpCounterAndPaste)
 
 TEST_F(Ram, PracticeRoundAndEscOnTheLastItem)
 {
-    G.Arbetsbladslaege = 0;
+    G.oevning.Arbetsbladslaege = 0;
     Provfoenster f;
     f.show();
     EXPECT_EQ(plattform::bakgrund(f.OverskriftInnerShape), plattform::clNavy);
     EXPECT_TRUE(f.DiagPanel1->isHidden());
     runda(f, 9, 9);
-    ASSERT_EQ(G.Uppgiftsnummer, 10);
+    ASSERT_EQ(G.runda.Uppgiftsnummer, 10);
     QTest::keyClick(f.Edit1, Qt::Key_Escape);
     QTest::mouseClick(f.Button2, Qt::LeftButton);   // Esc on the last item: a new round
-    EXPECT_EQ(G.Uppgiftsnummer, 1);
-    EXPECT_EQ(G.AntalRaett, 0);
-    EXPECT_EQ(G.PostNummer, 11);   // the item on screen is left for the next one
+    EXPECT_EQ(G.runda.Uppgiftsnummer, 1);
+    EXPECT_EQ(G.runda.AntalRaett, 0);
+    EXPECT_EQ(G.post.PostNummer, 11);   // the item on screen is left for the next one
 }
 
 namespace {
@@ -362,7 +362,7 @@ TEST_F(Ram, AltSPastesBesideAButtonWithTheSameMnemonic)
 TEST_F(Ram, ScaledWindowStaysTheSizeOfTheScreen)
 {
     Saett<Skaerm> skaerm([] { return QSize(800, 600); });
-    G.Skalprocent = 150;
+    G.skaerm.Skalprocent = 150;
     Provfoenster f;
     EXPECT_EQ(f.size(), QSize(800, 600));
     EXPECT_LE(f.Slutpanel->geometry().right(), 800);
@@ -372,26 +372,26 @@ TEST_F(Ram, ScaledWindowStaysTheSizeOfTheScreen)
 TEST_F(Ram, ClosingATestFromOutsideReportsIt)
 {
     Protokollregistrering reg(&protokoll);
-    G.Arbetsbladslaege = 2;
+    G.oevning.Arbetsbladslaege = 2;
     Provfoenster f;
     f.show();
     f.svara(QStringLiteral("bilar"));
     f.svara(QStringLiteral("bilar"));
     f.close();   // Alt+F4 or the window manager
     EXPECT_TRUE(f.aerStangd());
-    EXPECT_EQ(G.Diagnostabell.resultat[12], 2);
+    EXPECT_EQ(G.diagnos.Diagnostabell.resultat[12], 2);
 }
 
 TEST_F(Ram, EscDuringTheWaitEndsItAndSpaceNeverClicks)
 {
-    G.Arbetsbladslaege = 3;
+    G.oevning.Arbetsbladslaege = 3;
     Provfoenster f;
     f.show();
     f.svara(QStringLiteral("bil"));
     ASSERT_TRUE(f.Timer1->koer());
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_FALSE(f.Timer1->koer());
-    EXPECT_EQ(G.PostNummer, 2);   // the next item is under the panel
+    EXPECT_EQ(G.post.PostNummer, 2);   // the next item is under the panel
     EXPECT_FALSE(f.Slutpanel->isHidden());
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     EXPECT_TRUE(f.Slutpanel->isHidden());
@@ -431,7 +431,7 @@ TEST_F(Ram, PiecesOnAWindowWithoutARound)
     // No praise file: no praise panel.
     EXPECT_FALSE(lovord.visaBeroem());
     EXPECT_TRUE(lovord.LovordPanel->isHidden());
-    G.BildMarkoer = 0;
+    G.beroem.BildMarkoer = 0;
     bild.visa();
     EXPECT_TRUE(bild.Image1->isHidden());
 }
@@ -459,31 +459,31 @@ TEST_F(Ram, ACorrectionRoundPassesOverItemsTheChangedFileCannotAsk)
     f.show();
     for (int n = 1; n <= 10; ++n) {
         f.svara(QStringLiteral("fel"));
-        G.Tidraeknare = MellanslagTidraeknare;
+        G.runda.Tidraeknare = MellanslagTidraeknare;
         n < 10 ? f.Timer1Timer() : f.SluttimerTimer();
     }
-    ASSERT_EQ(G.FelAntal[1], 10);
+    ASSERT_EQ(G.fel.FelAntal[1], 10);
     const QString fil = i(QStringLiteral("cd/DATA/DAT/SVOVN112.DAT"));
     skrivFil1252(fil, {"$Plural", "en bil#bilar", "en katt", "ett hus#hus", "; slutkommentar"});
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.AntalIRunda, 2);
+    EXPECT_EQ(G.runda.AntalIRunda, 2);
     EXPECT_EQ(f.fraaga, QStringLiteral("en bil"));
     f.svara(QStringLiteral("bilar"));
     EXPECT_EQ(f.fraaga, QStringLiteral("ett hus"));
     f.svara(QStringLiteral("hus"));
-    EXPECT_EQ(G.FelAntal[1], 0);
+    EXPECT_EQ(G.fel.FelAntal[1], 0);
     EXPECT_TRUE(f.Slutpanel->isVisible());
 
     QTest::mouseClick(f.Button2, Qt::LeftButton);
     f.svara(QStringLiteral("fel"));
-    G.Tidraeknare = MellanslagTidraeknare;
+    G.runda.Tidraeknare = MellanslagTidraeknare;
     f.Timer1Timer();
     QTest::keyClick(f.Edit1, Qt::Key_Escape);
     ASSERT_TRUE(f.Button1->isEnabled());
     skrivFil1252(fil, {"$Plural", "en katt"});
     QTest::mouseClick(f.Button1, Qt::LeftButton);
-    EXPECT_EQ(G.RaettaFel, 0);
-    EXPECT_EQ(G.FelAntal[1], 0);
+    EXPECT_EQ(G.runda.RaettaFel, 0);
+    EXPECT_EQ(G.fel.FelAntal[1], 0);
     EXPECT_FALSE(f.Button1->isEnabled());
     EXPECT_TRUE(meddelanden.poster.isEmpty());
 }

@@ -33,8 +33,8 @@ TEST_F(RiktigaMaatt, ScreenScale)
 
     Saett<Skaerm> skaerm([] { return QSize(640, 480); });
     Skaltest();
-    EXPECT_EQ(G.Skalprocent, 100);
-    EXPECT_EQ(G.Marginal, 10);   // "L" in Arial bold 12 points
+    EXPECT_EQ(G.skaerm.Skalprocent, 100);
+    EXPECT_EQ(G.skaerm.Marginal, 10);   // "L" in Arial bold 12 points
 }
 
 TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
@@ -42,7 +42,7 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
     const QString text = QStringLiteral(
         "På sommaren reser familjen till landet, där de bor i en liten röd stuga vid sjön "
         "och badar varje dag.");
-    G.Programtal = 23100;
+    G.oevning.Programtal = 23100;
     const Meningsrader rader = meningsrader(20, 420, text, 3);
     Typsnitt t;
     t.fet = true;
@@ -58,7 +58,7 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
     EXPECT_EQ(ihop.simplified(), text);
 
     // Larger type for the early reading exercises gives more lines.
-    G.Programtal = 21200;
+    G.oevning.Programtal = 21200;
     const Meningsrader stora = meningsrader(20, 620, QStringLiteral("Kalle har en katt som heter Måns."), 3);
     EXPECT_FALSE(stora[1].isEmpty());
     EXPECT_TRUE(stora[3].isEmpty());

@@ -11,10 +11,10 @@ void diagnosrunda(Foenster &f, int raett, Svara svara)
     for (int n = 1; n <= 20; ++n) {
         svara(n <= raett);
         if (n > raett && n < 20) {
-            G.Tidraeknare = MellanslagTidraeknare;
+            G.runda.Tidraeknare = MellanslagTidraeknare;
             f.Timer1Timer();
         }
     }
-    G.Tidraeknare = MellanslagTidraeknare;
+    G.runda.Tidraeknare = MellanslagTidraeknare;
     f.SluttimerTimer();
 }

@@ -29,9 +29,9 @@ protected:
     {
         StartatProgram::SetUp();
         Skaltest();
-        G.BildOrdningNy = 1;
-        G.BildMarkoer = 1;
-        G.LaddaOrdlistor = 1;
+        G.beroem.BildOrdningNy = 1;
+        G.beroem.BildMarkoer = 1;
+        G.val.LaddaOrdlistor = 1;
         QImage bild(64, 40, QImage::Format_RGB32);
         bild.fill(Qt::darkGreen);
         QDir().mkpath(i(QStringLiteral("pc/BILD")));
