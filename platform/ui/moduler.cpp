@@ -21,14 +21,15 @@ Modul *ladda(Modul *(*inlaenkad)(), const char *fil, const char *ingaang)
 {
     if (inlaenkad)
         return inlaenkad();
-    QLibrary bibliotek(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(fil));
+    const QString soekvaeg = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(fil);
+    QLibrary bibliotek(soekvaeg);
     // Every symbol is bound now: a module that does not fit the program
     // fails here, not at a later call.
     bibliotek.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     auto ingaangen = reinterpret_cast<Modul *(*)()>(bibliotek.resolve(ingaang));
     if (!ingaangen) {
-        senasteFel = bibliotek.errorString();
-        qWarning("%s", qPrintable(senasteFel));
+        senasteFel = soekvaeg;
+        qWarning("%s", qPrintable(bibliotek.errorString()));
         return nullptr;
     }
     return ingaangen();

@@ -50,7 +50,8 @@ protected:
 };
 
 // The module, loaded at the first call; nullptr when it cannot be loaded
-// (modulfel() then says why). A failed load is not tried again.
+// (modulfel() then names its file; the reason goes to standard error). A
+// failed load is not tried again.
 Ljudmodul *ljudmodul();
 Utskriftsmodul *utskriftsmodul();
 QString modulfel();
