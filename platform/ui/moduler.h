@@ -12,7 +12,6 @@
 // program that links a module's code in (the tests) uses it directly.
 #include "platform/media.h"
 
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <functional>

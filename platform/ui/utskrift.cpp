@@ -3,7 +3,6 @@
 #include "platform/seams.h"
 #include "platform/ui/moduler.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>   // only as a paint device: its own calls are the printing module's
@@ -18,7 +17,7 @@ int avrunda(double v) { return int(std::lrint(v)); }
 
 // A printer's device is a QPrinter, and there is one only where Qt
 // PrintSupport is loaded: the printing module is there.
-Utskriftsmodul &qprinter()
+Utskriftsmodul &printeranrop()
 {
     Utskriftsmodul *m = utskriftsmodul();
     if (!m)
@@ -67,7 +66,7 @@ bool Skrivare::beginDoc(const QString &titel)
     if (m_skriver)
         endDoc();
     if (!m_painter->isActive())
-        qprinter().saettKopior(enhet(), enhetskopior());
+        printeranrop().saettKopior(enhet(), enhetskopior());
     if (!oeppnaDokument(*m_painter, titel))
         return false;
     m_skriver = true;
@@ -94,7 +93,7 @@ void Skrivare::newPage()
 
 bool Skrivare::oeppnaDokument(QPainter &p, const QString &titel)
 {
-    qprinter().saettDokumentnamn(enhet(), titel);
+    printeranrop().saettDokumentnamn(enhet(), titel);
     return p.begin(&enhet());
 }
 
@@ -112,8 +111,8 @@ void Skrivare::staengDokument(QPainter &p)
 
 int Skrivare::pageWidth() const { return enhet().width(); }
 int Skrivare::pageHeight() const { return enhet().height(); }
-int Skrivare::upploesning() const { return qprinter().upploesning(enhet()); }
-QRect Skrivare::papper() const { return qprinter().papper(enhet()); }
+int Skrivare::upploesning() const { return printeranrop().upploesning(enhet()); }
+QRect Skrivare::papper() const { return printeranrop().papper(enhet()); }
 
 int Skrivare::XmmTillPixel(double mm) const { return avrunda(mm * pageWidth() / 210.0); }
 int Skrivare::YmmTillPixel(double mm) const { return avrunda(mm * pageHeight() / 297.0); }
