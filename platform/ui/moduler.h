@@ -66,7 +66,6 @@ public:
     void stoppa() override;
     QString felText() const override;
     bool harLjudutgaang() const override;
-    bool laddad() const { return m_foersoekt; }
 private:
     Mediaspelare *riktig() const;
     std::function<Mediaspelare *()> m_skapa;
