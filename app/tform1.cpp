@@ -123,7 +123,6 @@ TForm1::TForm1(QWidget *parent) : Foenster(parent)
     Image1 = new Bildruta(this, QStringLiteral("Image1"), QRect(0, bandHoejd, skaerm.width(),
                                                                  skaerm.height() - bandHoejd));
     Image1->saettStretch(true);
-    Image1->saettBild(flaggbild());
     Image1->lower();
 
     // Timer1 has no interval: it never runs. Timer2 ticks once.
@@ -190,6 +189,8 @@ void TForm1::FormCreate()
         Startbilder();
         Image1->hide();
     } else {
+        // The flag is painted only for a start without pictures, which shows it.
+        Image1->saettBild(flaggbild());
         Image1->show();
     }
     aktiveraKnappar();

@@ -1,5 +1,5 @@
 #include "platform/ui/fonstermeddelanden.h"
-#include "platform/ui/qtmedia.h"
+#include "platform/ui/moduler.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,6 +1,8 @@
 #include "platform/ui/kontroller.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,8 +86,13 @@ void Bildruta::saettStretch(bool paa) { setScaledContents(paa); }
 
 bool Bildruta::laddaFil(const QString &riktigSoekvaeg)
 {
-    QPixmap bild;
-    if (!bild.load(riktigSoekvaeg)) {
+    // The reader of the file's own suffix first (the pictures are BMP, which
+    // Qt reads itself): left to find the format alone, Qt loads every image
+    // plugin to ask it. A file its suffix does not fit is read as before.
+    QImageReader efterSuffix(riktigSoekvaeg, QFileInfo(riktigSoekvaeg).suffix().toLower().toLatin1());
+    efterSuffix.setAutoDetectImageFormat(false);
+    QPixmap bild = QPixmap::fromImageReader(&efterSuffix);
+    if (bild.isNull() && !bild.load(riktigSoekvaeg)) {
         m_bild = QPixmap();
         clear();
         return false;

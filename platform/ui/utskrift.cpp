@@ -1,14 +1,11 @@
 #include "platform/ui/utskrift.h"
 
-#include <QApplication>
-#include <QDir>
+#include "platform/seams.h"
+#include "platform/ui/moduler.h"
+
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTimer>
+#include <QPrinter>   // only as a paint device: its own calls are the printing module's
 #include <utility>
 #include <cmath>
 
@@ -17,6 +14,16 @@ namespace plattform {
 namespace {
 // Halves go to the even neighbour, as the program rounds everywhere.
 int avrunda(double v) { return int(std::lrint(v)); }
+
+// A printer's device is a QPrinter, and there is one only where Qt
+// PrintSupport is loaded: the printing module is there.
+Utskriftsmodul &printeranrop()
+{
+    Utskriftsmodul *m = utskriftsmodul();
+    if (!m)
+        qFatal("a printer without the printing module: %s", qPrintable(modulfel()));
+    return *m;
+}
 } // namespace
 
 // ---- pages ---------------------------------------------------------------
@@ -59,7 +66,7 @@ bool Skrivare::beginDoc(const QString &titel)
     if (m_skriver)
         endDoc();
     if (!m_painter->isActive())
-        enhet().setCopyCount(enhetskopior());
+        printeranrop().saettKopior(enhet(), enhetskopior());
     if (!oeppnaDokument(*m_painter, titel))
         return false;
     m_skriver = true;
@@ -86,7 +93,7 @@ void Skrivare::newPage()
 
 bool Skrivare::oeppnaDokument(QPainter &p, const QString &titel)
 {
-    enhet().setDocName(titel);
+    printeranrop().saettDokumentnamn(enhet(), titel);
     return p.begin(&enhet());
 }
 
@@ -104,14 +111,8 @@ void Skrivare::staengDokument(QPainter &p)
 
 int Skrivare::pageWidth() const { return enhet().width(); }
 int Skrivare::pageHeight() const { return enhet().height(); }
-int Skrivare::upploesning() const { return enhet().resolution(); }
-
-QRect Skrivare::papper() const
-{
-    const QRectF ark = enhet().paperRect(QPrinter::DevicePixel);
-    const QRectF yta = enhet().pageRect(QPrinter::DevicePixel);
-    return ark.translated(-yta.topLeft()).toRect();
-}
+int Skrivare::upploesning() const { return printeranrop().upploesning(enhet()); }
+QRect Skrivare::papper() const { return printeranrop().papper(enhet()); }
 
 int Skrivare::XmmTillPixel(double mm) const { return avrunda(mm * pageWidth() / 210.0); }
 int Skrivare::YmmTillPixel(double mm) const { return avrunda(mm * pageHeight() / 297.0); }
@@ -283,20 +284,29 @@ void Skrivare::polygon(const QPolygon &punkter)
 namespace {
 Skrivare *g_skrivare = nullptr;
 Utskriftsdialog *g_dialog = nullptr;
+
+// Without the printing module only a printer put in the seam can print; it
+// is answered as the real dialog answers any printer but the paper one.
+class IngenUtskrift : public Utskriftsdialog {
+public:
+    bool koer(Skrivare &skrivare) override
+    {
+        skrivare.saettAntalKopior(1);
+        return true;
+    }
+};
 } // namespace
 
 Skrivare &skrivare()
 {
     if (g_skrivare)
         return *g_skrivare;
-    // Made once and kept to the end of the run; a PDF still being
-    // collected is finished when the program quits.
-    static Pappersskrivare *papper = [] {
-        auto *p = new Pappersskrivare;
-        if (QCoreApplication::instance())
-            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                             [p] { p->avslutaPdf(); });
-        return p;
+    // Made once and kept to the end of the run.
+    static Skrivare *papper = [] {
+        Utskriftsmodul *m = utskriftsmodul();
+        if (!m)
+            qFatal("printing without the printing module: %s", qPrintable(modulfel()));
+        return m->nySkrivare();
     }();
     return *papper;
 }
@@ -307,96 +317,24 @@ Utskriftsdialog &utskriftsdialog()
 {
     if (g_dialog)
         return *g_dialog;
-    static Qtutskriftsdialog riktig;
-    return riktig;
+    static Utskriftsdialog *riktig = [] () -> Utskriftsdialog * {
+        static IngenUtskrift ingen;
+        Utskriftsmodul *m = utskriftsmodul();
+        return m ? m->nyDialog() : &ingen;
+    }();
+    return *riktig;
 }
 
 Utskriftsdialog *saettUtskriftsdialog(Utskriftsdialog *d) { return std::exchange(g_dialog, d); }
 
-bool koerUtskriftsdialog() { return utskriftsdialog().koer(skrivare()); }
-
-// ---- the real backend ----------------------------------------------------
-
-struct Pappersskrivare::Data {
-    QPrinter printer{QPrinter::HighResolution};
-    QPainter *samlarPdf = nullptr;    // a PDF file kept open for further documents
-    QObject kontext;
-};
-
-Pappersskrivare::Pappersskrivare() : d(std::make_unique<Data>())
+bool koerUtskriftsdialog()
 {
-    d->printer.setPageSize(QPageSize(QPageSize::A4));
-    d->printer.setPageOrientation(QPageLayout::Portrait);
-    d->printer.setFullPage(false);
-    // Without a printer the output is a PDF file, chosen in the dialog.
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        d->printer.setOutputFormat(QPrinter::PdfFormat);
-        d->printer.setOutputFileName(QDir::home().filePath(QStringLiteral("Morvika.pdf")));
-    }
-}
-
-Pappersskrivare::~Pappersskrivare() { avslutaPdf(); }
-
-QPrinter &Pappersskrivare::enhet() const { return d->printer; }
-
-bool Pappersskrivare::oeppnaDokument(QPainter &p, const QString &titel)
-{
-    if (d->samlarPdf == &p && p.isActive()) {
-        // The next document of the same PDF file: a new page of it.
-        d->samlarPdf = nullptr;
-        d->printer.newPage();
-        return true;
-    }
-    avslutaPdf();
-    return Skrivare::oeppnaDokument(p, titel);
-}
-
-void Pappersskrivare::staengDokument(QPainter &p)
-{
-    const bool pdf = d->printer.outputFormat() == QPrinter::PdfFormat
-                     && !d->printer.outputFileName().isEmpty();
-    if (!pdf || !p.isActive()) {
-        Skrivare::staengDokument(p);
-        return;
-    }
-    // A second document would overwrite the file: keep it open until the
-    // printout is done, that is until the event loop runs again.
-    d->samlarPdf = &p;
-    QTimer::singleShot(0, &d->kontext, [this] { avslutaPdf(); });
-}
-
-void Pappersskrivare::avslutaPdf()
-{
-    if (d->samlarPdf) {
-        QPainter *p = d->samlarPdf;
-        d->samlarPdf = nullptr;
-        if (p->isActive())
-            p->end();
-    }
-}
-
-bool Qtutskriftsdialog::koer(Skrivare &skrivare)
-{
-    auto *papper = dynamic_cast<Pappersskrivare *>(&skrivare);
-    if (!papper) {
-        skrivare.saettAntalKopior(1);
-        return true;
-    }
-    papper->avslutaPdf();
-    QPrinter &printer = papper->qprinter();
-    printer.setCopyCount(1);
-    QPrintDialog dialog(&printer, QApplication::activeModalWidget());
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!g_skrivare && !utskriftsmodul()) {
+        visaFel(QStringLiteral("Det går inte att skriva ut på den här datorn: Morvikas utskriftsdel "
+                               "kunde inte laddas.\n\n") + modulfel());
         return false;
-    const int kopior = printer.copyCount();
-    skrivare.saettAntalKopior(kopior);
-    // The device prints copies only where the printout asks it to (see the
-    // header); each beginDoc sets the count again.
-    printer.setCopyCount(1);
-    return true;
+    }
+    return utskriftsdialog().koer(skrivare());
 }
 
 } // namespace plattform

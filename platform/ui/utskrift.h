@@ -34,8 +34,10 @@
 //
 // Backends: the real one (Pappersskrivare) prints through QPrinter to a CUPS
 // printer, or to a PDF file where there is none; documents printed to one
-// PDF file after one dialog become pages of that file. Tests install a
-// recording backend with saettSkrivare() and answer the dialog themselves.
+// PDF file after one dialog become pages of that file. It and the real
+// dialog are the printing module's, loaded with the first print dialog
+// (platform/ui/moduler.h). Tests install a recording backend with
+// saettSkrivare() and answer the dialog themselves.
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -178,7 +180,9 @@ Skrivare &skrivare();
 Skrivare *saettSkrivare(Skrivare *s);                // nullptr: the real printer; returns the one replaced
 Utskriftsdialog &utskriftsdialog();
 Utskriftsdialog *saettUtskriftsdialog(Utskriftsdialog *d);   // nullptr: the real dialog
-// Runs the print dialog on the current printer.
+// Runs the print dialog on the current printer. Without the printing module
+// it says that printing is not possible here and returns false, as if
+// cancelled; skrivare() is asked for only after it returned true.
 bool koerUtskriftsdialog();
 
 // ---- the real backend ----------------------------------------------------

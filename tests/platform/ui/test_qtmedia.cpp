@@ -2,7 +2,7 @@
 #include "../../support/miljoe.h"
 #include "../../support/varningar.h"
 
-#include "platform/ui/qtmedia.h"
+#include "platform/ui/ljudmodul/qtmedia.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,9 @@
-#include "platform/ui/qtmedia.h"
+#include "platform/ui/ljudmodul/qtmedia.h"
 
 #include "platform/seams.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -118,11 +117,6 @@ void QtMediaspelare::stoppa()
     if (m_spelare)
         m_spelare->stop();
     avslutaVaentan();
-}
-
-void installeraMediaspelare()
-{
-    saettMediaspelare(new QtMediaspelare(QCoreApplication::instance()));
 }
 
 } // namespace plattform

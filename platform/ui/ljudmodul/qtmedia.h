@@ -1,5 +1,6 @@
 #pragma once
 // The real sound player: Qt Multimedia on its default (GStreamer) backend.
+// Built into the sound module (see platform/ui/moduler.h).
 #include "platform/media.h"
 
 #include <QObject>
@@ -35,8 +36,5 @@ private:
     QTimer m_tidsgraens;
     QString m_fel;
 };
-
-// Creates the player for the run (owned by the application) and installs it.
-void installeraMediaspelare();
 
 } // namespace plattform
