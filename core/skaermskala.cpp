@@ -33,14 +33,25 @@ Word Skalprocent(const QSize &skaerm)
 {
     const Textmaetare &m = textmaetare();
     const Typsnitt t = SkaltestTypsnitt();
-    QString rad;
-    int n = 0;
-    // Each "A" is at least a pixel wide; the bound keeps a broken measure
-    // from looping for ever.
-    while (skaerm.width() > m.bredd(rad, t) && n <= skaerm.width()) {
-        rad.append(QLatin1Char('A'));
-        ++n;
+    // n is the least count of "A"s as wide as the screen, or the width plus
+    // one for a measure that never grows (each "A" is at least a pixel
+    // wide). A row of one letter only grows, so the count is searched by
+    // halves: a handful of measurements instead of one per letter, which
+    // the start pays before its first paint.
+    const int w = skaerm.width();
+    const auto raecker = [&](int antal) {
+        return antal > w || m.bredd(QString(antal, QLatin1Char('A')), t) >= w;
+    };
+    int laeg = 0;
+    int hoeg = std::max(w, 0) + 1;
+    while (laeg < hoeg) {
+        const int mitt = laeg + (hoeg - laeg) / 2;
+        if (raecker(mitt))
+            hoeg = mitt;
+        else
+            laeg = mitt + 1;
     }
+    const int n = laeg;
     qint64 p = 2 * (n - 1);
     if (p > 156)
         p = avrundaJaemnt(qint64(skaerm.height()) * 156, 768);
