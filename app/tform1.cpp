@@ -231,7 +231,7 @@ void TForm1::BildImageMouseMove(int k)
     Bildruta *bild = BildImage[k];
     G.mening.MusOverText = 1;
     const QString text = GeBildText(G.beroem.StartbildNummer[k]);
-    const Meningsrader rader = meningsrader(2, Panel1->x(), text, 2);
+    const Meningsrader rader = dela_mening(2, Panel1->x(), text, 2);
     G.mening.MusOverText = 0;
 
     Label4->hide();

@@ -266,7 +266,7 @@ QStringList fyllBeraettelse(const QStringList &beraettelse, const Prankord &ord)
         // to the next story line. Nothing is cut off, however long the line.
         QStringList bitar;
         while (true) {
-            QString foersta = meningsrader(10, hoeger, text, 1)[1];
+            QString foersta = dela_mening(10, hoeger, text, 1)[1];
             qsizetype slut = foersta.size();
             if (!text.startsWith(foersta)) {
                 // The line came back without the blanks it began with.

@@ -38,7 +38,7 @@ void taBortInledandeBlanka(QString &t)
 
 } // namespace
 
-Meningsrader meningsrader(int vaenster, int hoeger, const QString &text, int antal)
+Meningsrader dela_mening(int vaenster, int hoeger, const QString &text, int antal)
 {
     Meningsrader ut;
     const int W = MeningsBredd(vaenster, hoeger);
@@ -93,7 +93,7 @@ Meningsrader meningsrader(int vaenster, int hoeger, const QString &text, int ant
     return ut;
 }
 
-Inpassadmening meningsrader_inom(int vaenster, int hoeger, const QString &text, int antal, int rum,
+Inpassadmening dela_mening_inom(int vaenster, int hoeger, const QString &text, int antal, int rum,
                                  const std::function<int(const QString &)> &bredd)
 {
     antal = std::clamp(antal, 0, 3);
@@ -103,7 +103,7 @@ Inpassadmening meningsrader_inom(int vaenster, int hoeger, const QString &text, 
     // Each try narrows the span in proportion to the overflow, at least a
     // little; a span of a few characters is not worth trying.
     while (h - vaenster >= 100) {
-        const Meningsrader rader = meningsrader(vaenster, h, text, antal);
+        const Meningsrader rader = dela_mening(vaenster, h, text, antal);
         QString placerat;
         int bredast = 0;
         for (int k = 1; k <= antal; ++k) {
@@ -116,5 +116,5 @@ Inpassadmening meningsrader_inom(int vaenster, int hoeger, const QString &text, 
             return {rader, true};
         h = std::min(h - 5, vaenster + int(qint64(h - vaenster) * rum / std::max(1, bredast)));
     }
-    return {meningsrader(vaenster, hoeger, text, antal), false};
+    return {dela_mening(vaenster, hoeger, text, antal), false};
 }

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-// The font size in points that meningsrader measures in for a program number.
+// The font size in points that dela_mening measures in for a program number.
 int MeningsPunkter(Word programtal);
 
 // The width in pixels that a line between left and right may take.
@@ -21,18 +21,18 @@ using Meningsrader = Arr<QString, 1, 3>;
 // Breaks the text into at most `antal` (at most 3) lines, each no wider than
 // MeningsBredd(vaenster, hoeger), broken after a blank, ",", "-" or ".".
 // Clears `MusOverText`.
-Meningsrader meningsrader(int vaenster, int hoeger, const QString &text, int antal);
+Meningsrader dela_mening(int vaenster, int hoeger, const QString &text, int antal);
 
-// The lines of meningsrader_inom, and whether they fit.
+// The lines of dela_mening_inom, and whether they fit.
 struct Inpassadmening {
     Meningsrader rader;
     bool ryms = false;
 };
 
-// As meningsrader, for a caller that shows the lines in a font of its own,
-// often larger than the one meningsrader measures in: when a line comes out
+// As dela_mening, for a caller that shows the lines in a font of its own,
+// often larger than the one dela_mening measures in: when a line comes out
 // wider than `rum` by `bredd`, the text is broken again over narrower spans
 // until every line fits and none of the text is left out. `ryms` is false
 // when no span does; the lines are then those of the span given.
-Inpassadmening meningsrader_inom(int vaenster, int hoeger, const QString &text, int antal, int rum,
+Inpassadmening dela_mening_inom(int vaenster, int hoeger, const QString &text, int antal, int rum,
                                  const std::function<int(const QString &)> &bredd);

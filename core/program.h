@@ -42,8 +42,8 @@ struct Programdata {
     bool ljudFyraSiffror = false;              // sound directory "S" + four digits, not three
     bool ljudUtanNivaaer = false;              // all sounds in the sound directory, even past item 99
     int punkter = 14;                          // the window's item font (Arial bold, points)
-    int meningsPunkter = 14;                   // the font meningsrader measures in
-    bool oskaladRadbredd = false;              // meningsrader takes the line width unscaled
+    int meningsPunkter = 14;                   // the font dela_mening measures in
+    bool oskaladRadbredd = false;              // dela_mening takes the line width unscaled
     int diagnosnummer = 0;                     // diagnosis item 1..17, 0 for none
     bool nivaaer = false;                      // a level file: every item line begins with its level
     // The category choice: its explanation and, where they differ from the

@@ -204,7 +204,7 @@ struct Tillstaand {
     } ordlistor;
 
     // Whether a sentence is being laid out as a picture's caption. TForm1
-    // sets MusOverText around the caption; meningsrader (core/meningslayout)
+    // sets MusOverText around the caption; dela_mening (core/meningslayout)
     // reads it and clears it, and GeBildText (core/lovord) reads it too.
     struct Meningsdata {
         Byte MusOverText = 0;

@@ -147,7 +147,7 @@ void TBilden::NyPost()
     // of it, so that a question longer than three lines loses nothing).
     const QString fraaga = postdelar.faelt[1];
     const Meningsrader rader =
-        meningsrader(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
+        dela_mening(FrageLabel1->x() * 100 / skala(), Aster1->x() * 100 / skala(), fraaga, 3);
     const QString rad1 = rader[1];
     if (!rader[2].isEmpty() && fraaga.startsWith(rad1)) {
         saettEtikettText(FrageLabel1, rad1);

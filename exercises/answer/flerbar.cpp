@@ -277,7 +277,7 @@ Arbetsbladsrader TFLERBAR::arbetsbladsrader(bool)
         for (int i = 1; i <= AntalPreppar; ++i)
             ord << Preppar[std::size_t(i)];
     }
-    const Meningsrader rader = meningsrader(20, 650, postdelar.faelt[1], 2);
+    const Meningsrader rader = dela_mening(20, 650, postdelar.faelt[1], 2);
     return FlerbarRader(rader[1], rader[2], ord, ledtraad);
 }
 
@@ -296,7 +296,7 @@ void TFLERBAR::laggUtMening()
     const QString mening = postdelar.faelt[1];
     auto helRad = [](const QString &r) { return r.contains(QLatin1Char('<')) && r.contains(QLatin1Char('>')); };
 
-    // meningsrader measures in its own smaller font, while the labels show the
+    // dela_mening measures in its own smaller font, while the labels show the
     // sentence larger and scaled with the window: a line it passes may still
     // run under the squares. Such a sentence is broken over a narrower span
     // and, when two lines cannot hold it, shown a size smaller.
@@ -321,7 +321,7 @@ void TFLERBAR::laggUtMening()
     for (;;) {
         const QFontMetrics fm(font);
         const Inpassadmening inpassad =
-            meningsrader_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); });
+            dela_mening_inom(30, 580, mening, 2, rum, [&](const QString &rad) { return radbredd(fm, rad); });
         rader = inpassad.rader;
         if (inpassad.ryms || !mindreFont(font))
             break;

@@ -282,7 +282,7 @@ void TInseTxt::NyPost()
     foerberedPost();
     AntalVal = std::max(AntalVal, 2);
 
-    const Meningsrader rader = meningsrader(20, 500, postdelar.faelt[1], 2);
+    const Meningsrader rader = dela_mening(20, 500, postdelar.faelt[1], 2);
     if (!rader[2].isEmpty()) {
         FrageLabel2->setText(rader[1]);
         FrageLabel1->setText(rader[2]);

@@ -133,7 +133,7 @@ int TPassAkt::vaensterkant() const
 bool TPassAkt::laggUtMening()
 {
     const QString text = postdelar.faelt[1];
-    const Meningsrader rader = meningsrader(20, 500, text, 2);
+    const Meningsrader rader = dela_mening(20, 500, text, 2);
     const QString rad1 = rader[1];
     const QString rad2 = rader[2];
     const int x0 = vaensterkant();
@@ -361,7 +361,7 @@ void TPassAkt::efterInstaellningar()
 
 Arbetsbladsrader TPassAkt::arbetsbladsrader(bool)
 {
-    const Meningsrader rader = meningsrader(20, 700, postdelar.faelt[1], 2);
+    const Meningsrader rader = dela_mening(20, 700, postdelar.faelt[1], 2);
     return PassAktRader(rader[1], rader[2], GrammatikTerm(postdelar.faelt[2], 1));
 }
 

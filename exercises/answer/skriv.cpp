@@ -143,7 +143,7 @@ void TSKRIV::laggUtFraaga()
     // left of the progress squares.
     const QFontMetrics fraagefont(FrageLabel2->font());
     const Meningsrader rader =
-        meningsrader_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
+        dela_mening_inom(35, 580, postdelar.faelt[1], 2, Aster1->x() - M - x0,
                           [&fraagefont](const QString &rad) { return fraagefont.horizontalAdvance(rad); })
             .rader;
     const QString rad1 = rader[1];

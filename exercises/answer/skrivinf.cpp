@@ -149,7 +149,7 @@ void TSkrivinf::efterSkapande()
     laddaOrdlistor();
 }
 
-// The right edge to give meningsrader, from 20, for lines `rum` pixels wide
+// The right edge to give dela_mening, from 20, for lines `rum` pixels wide
 // on the screen: it widens its span with the screen and measures in an
 // unscaled font, while the labels grow with the window's scaling.
 static int designHoeger(int rum)
@@ -179,7 +179,7 @@ Meningsrader TSkrivinf::delaMening(const QString &text, int vaenster, bool medLu
         synlig.remove(QLatin1Char('<')).remove(QLatin1Char('>'));
         return fm.horizontalAdvance(synlig) + luckor * ww + (luckor > 0 ? lampa : 0);
     };
-    return meningsrader_inom(20, designHoeger(rum), text, 2, rum, bredd).rader;
+    return dela_mening_inom(20, designHoeger(rum), text, 2, rum, bredd).rader;
 }
 
 int TSkrivinf::etikettHoejd() const { return Label9->fontMetrics().height(); }
@@ -564,8 +564,8 @@ Arbetsbladsrader TSkrivinf::arbetsbladsrader(bool fraanKlart)
 {
     Meningsrader moenster;
     if (!Post.moenster.isEmpty())
-        moenster = meningsrader(20, 700, Post.moenster, 2);
-    const Meningsrader mening = meningsrader(20, 700, Post.mening, 2);
+        moenster = dela_mening(20, 700, Post.moenster, 2);
+    const Meningsrader mening = dela_mening(20, 700, Post.mening, 2);
     return SkrivinfRader(moenster[1], moenster[2], mening[1], mening[2], fraanKlart);
 }
 

@@ -166,7 +166,7 @@ namespace {
 Meningsrader bildtextrader(const TForm1 &f, int k)
 {
     G.mening.MusOverText = 1;
-    return meningsrader(2, f.Panel1->x(), GeBildText(G.beroem.StartbildNummer[k]), 2);
+    return dela_mening(2, f.Panel1->x(), GeBildText(G.beroem.StartbildNummer[k]), 2);
 }
 } // namespace
 

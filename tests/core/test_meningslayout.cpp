@@ -15,7 +15,7 @@ protected:
     // The lines of the text over a span of 100 from 0.
     static QStringList rader(const QString &text, int antal)
     {
-        const Meningsrader r = meningsrader(0, 100, text, antal);
+        const Meningsrader r = dela_mening(0, 100, text, antal);
         return {r[1], r[2], r[3]};
     }
     FastTextmaetare maetare;
@@ -83,13 +83,13 @@ TEST_F(Meningslayout, FontSizeByProgram)
     for (const auto &[program, punkter] : fall) {
         G.oevning.Programtal = Word(program);
         maetare.anvaendaTypsnitt.clear();
-        meningsrader(0, 100, QStringLiteral("ord"), 3);
+        dela_mening(0, 100, QStringLiteral("ord"), 3);
         ASSERT_FALSE(maetare.anvaendaTypsnitt.isEmpty());
         EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, punkter) << program;
         EXPECT_TRUE(maetare.anvaendaTypsnitt.last().fet);
     }
     G.mening.MusOverText = 1;
-    meningsrader(0, 100, QStringLiteral("ord"), 3);
+    dela_mening(0, 100, QStringLiteral("ord"), 3);
     EXPECT_EQ(maetare.anvaendaTypsnitt.last().punkter, 8);
     EXPECT_EQ(G.mening.MusOverText, 0);
 }

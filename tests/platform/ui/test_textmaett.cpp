@@ -43,7 +43,7 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
         "På sommaren reser familjen till landet, där de bor i en liten röd stuga vid sjön "
         "och badar varje dag.");
     G.oevning.Programtal = 23100;
-    const Meningsrader rader = meningsrader(20, 420, text, 3);
+    const Meningsrader rader = dela_mening(20, 420, text, 3);
     Typsnitt t;
     t.fet = true;
     t.punkter = 14;
@@ -59,7 +59,7 @@ TEST_F(RiktigaMaatt, SentenceLinesFitTheSpan)
 
     // Larger type for the early reading exercises gives more lines.
     G.oevning.Programtal = 21200;
-    const Meningsrader stora = meningsrader(20, 620, QStringLiteral("Kalle har en katt som heter Måns."), 3);
+    const Meningsrader stora = dela_mening(20, 620, QStringLiteral("Kalle har en katt som heter Måns."), 3);
     EXPECT_FALSE(stora[1].isEmpty());
     EXPECT_TRUE(stora[3].isEmpty());
 }
