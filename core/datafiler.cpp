@@ -81,7 +81,7 @@ std::optional<Postdelar> postNummer(Postfil &fil, int n)
         return std::nullopt;
     }
     G.post.HaemtadRad = *rad;
-    return delaPostrad(*rad);
+    return str_postarray(*rad);
 }
 
 std::optional<Postdelar> naestaPost(Postfil &fil)
@@ -99,7 +99,7 @@ bool haemtaord(const QString &namn, int n)
     return rad.has_value();
 }
 
-Postdelar delaPostrad(const QString &raaRad)
+Postdelar str_postarray(const QString &raaRad)
 {
     Postdelar ut;
     bool alternativ = false;

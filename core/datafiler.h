@@ -30,7 +30,7 @@ struct Postdelar {
 // with fewer items gives its last item.
 std::optional<QString> laesPostrad(const QString &namn, int n);
 // The fields of an item line; a scrambled line is unscrambled first.
-Postdelar delaPostrad(const QString &rad);
+Postdelar str_postarray(const QString &rad);
 // A text split at its "<" and ">" marks: 1 before, 2 the marked part, 3 after...
 // Text after a fourth mark joins part 5, so a line with too many marks still
 // shows all its words.

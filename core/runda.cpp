@@ -66,7 +66,7 @@ std::optional<Postdelar> Runda::haemtaRad()
     if (G.runda.RaettaFel == 1) {
         const int n = foerstaFelpost();
         if (n == 0)
-            return delaPostrad(G.post.HaemtadRad);   // nothing listed: the line stays
+            return str_postarray(G.post.HaemtadRad);   // nothing listed: the line stays
         return postNummer(m_fil, n);
     }
     return naestaPost(m_fil);

@@ -196,7 +196,7 @@ Nivaafil laesNivaafil(const QString &datFilNamn)
         const int n = nivaaAvRad(rad, &text);
         if (n == 0 || f.rader[std::size_t(n)].size() >= FlestPerNivaa)
             continue;
-        const Postdelar d = delaPostrad(text);
+        const Postdelar d = str_postarray(text);
         QStringList koder;
         for (int k = 2; k <= 6; ++k)
             koder << d.faelt[k];

@@ -103,7 +103,7 @@ int main(int argc, char **argv)
         const int antal = int(rader.size());
         const QString katalog = LjudKatalogFoer(rad.fraan);
         for (int n = 1; n <= antal && n <= 999; ++n) {
-            const QString faelt = delaPostrad(rader.at(n - 1)).faelt[rad.ljudfaelt];
+            const QString faelt = str_postarray(rader.at(n - 1)).faelt[rad.ljudfaelt];
             const QString text = talbarText(rad.ljudOrdet ? delaVidMarkeringar(faelt)[2] : faelt);
             const QString fil = riktigUnder(pc, QStringLiteral("\\LJUD\\")
                                                     + LjudUnderkatalog(rad.fraan, antal, n)

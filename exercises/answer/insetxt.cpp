@@ -472,7 +472,7 @@ void TInseTxt::Avslutning()
         return;
     }
     LovordPanel->show();
-    const Postdelar d = delaPostrad(*rad);
+    const Postdelar d = str_postarray(*rad);
     RitaLovord(LovordMen(d.faelt[1]), LovordMen(d.faelt[2]), LovordMen(d.faelt[3]));
     LovordPanel->raise();
     Slutpanel->raise();

@@ -91,7 +91,7 @@ void TSKRIV::NyPost()
     if (Bokstavsuppgift == 1) {
         foerberedPost();
         const Bokstavspost b = bokstavspost(programdata().bokstaever);
-        saettPost(delaPostrad(b.fraaga + QLatin1Char('#') + b.svar));
+        saettPost(str_postarray(b.fraaga + QLatin1Char('#') + b.svar));
     } else {
         haemtaPost();
     }

@@ -335,7 +335,7 @@ bool TSats::laesPost()
         const int rad = NivaaOrdning[n].value(markoer, 1);
         markoer = markoer + 1 >= rader.size() ? 0 : markoer + 1;
         G.post.HaemtadRad = rader.value(rad - 1);
-        return dela(delaPostrad(G.post.HaemtadRad));
+        return dela(str_postarray(G.post.HaemtadRad));
     }
     // An item with nothing to place is passed over like a comment.
     const int foersoek = std::max(1, G.runda.RaettaFel == 1 ? G.fel.FelAntal[G.oevning.DatFilIndex] : G.start.FilAntalPoster[G.oevning.DatFilIndex]);

@@ -676,7 +676,7 @@ void Ovningsram::rensaFellistan()
         return;   // the round's first item tells the pupil the file is gone
     for (int k = G.fel.FelAntal[G.oevning.DatFilIndex]; k > 0; --k) {
         const int n = foerstaFelpost();
-        const bool kan = n >= 1 && n <= poster->size() && postKanBesvaras(delaPostrad(poster->at(n - 1)));
+        const bool kan = n >= 1 && n <= poster->size() && postKanBesvaras(str_postarray(poster->at(n - 1)));
         haemtafel(G.oevning.DatFilNamn, kan ? FelFlyttaSist : FelTaBort);
     }
 }

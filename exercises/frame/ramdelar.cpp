@@ -120,7 +120,7 @@ bool Lovordsruta::visaBeroem()
         return false;
     }
     LovordPanel->show();
-    const Postdelar d = delaPostrad(*rad);
+    const Postdelar d = str_postarray(*rad);
     rita(LovordMen(d.faelt[1]), LovordMen(d.faelt[2]), LovordMen(d.faelt[3]));
     return true;
 }

@@ -66,7 +66,7 @@ TEST_F(Arbetsbladstext, NoBlankBeforeQuestionAndExclamationMarksOrColons)
 
 TEST_F(Arbetsbladstext, EachWindowsItemLines)
 {
-    const Arbetsbladsrader s = SkrivRader(delaPostrad("hoppa#hoppade"));
+    const Arbetsbladsrader s = SkrivRader(str_postarray("hoppa#hoppade"));
     EXPECT_EQ(s.fraaga, (QStringList{"hoppa", QString(57, '_')}));
     EXPECT_EQ(s.svar, (QStringList{"hoppa", "hoppade"}));
 

@@ -42,7 +42,7 @@ protected:
         EXPECT_GE(antal, 2 * delar);
         for (int n = 1; n <= antal; ++n) {
             ASSERT_TRUE(haemtaord(namn, n));
-            const Postdelar post = delaPostrad(G.post.HaemtadRad);
+            const Postdelar post = str_postarray(G.post.HaemtadRad);
             const QString fraaga = post.faelt[1];
             SCOPED_TRACE(fraaga.toStdString());
             for (auto it = nummer.globalMatch(fraaga); it.hasNext();)

@@ -56,41 +56,41 @@ TEST(Markeringar, GapWordMustBeThere)
         EXPECT_FALSE(harLuckord(QString::fromLatin1(utan))) << utan;
 }
 
-TEST(DelaPostrad, AlternativesAndBlanks)
+TEST(StrPostarray, AlternativesAndBlanks)
 {
-    Postdelar p = delaPostrad("hus#&huset#&husen");
+    Postdelar p = str_postarray("hus#&huset#&husen");
     EXPECT_EQ(p.faelt[1], "hus");
     EXPECT_EQ(p.faelt[2], "huset");
     EXPECT_EQ(p.faelt[3], "husen");
     EXPECT_EQ(p.antalFaelt, 3);
     EXPECT_EQ(p.antalAlternativ, 2);
 
-    p = delaPostrad("  bil #  bilen");
+    p = str_postarray("  bil #  bilen");
     EXPECT_EQ(p.faelt[1], "bil ");
     EXPECT_EQ(p.faelt[2], "bilen");
     EXPECT_EQ(p.antalAlternativ, 0);
 
-    p = delaPostrad("a#");
+    p = str_postarray("a#");
     EXPECT_EQ(p.faelt[1], "a");
     EXPECT_EQ(p.antalFaelt, 1);
 
-    p = delaPostrad("a#   #b##c");
+    p = str_postarray("a#   #b##c");
     EXPECT_EQ(p.faelt[2], " ");
     EXPECT_EQ(p.faelt[4], "");
     EXPECT_EQ(p.faelt[5], "c");
     EXPECT_EQ(p.antalFaelt, 5);
 }
 
-TEST(DelaPostrad, TenthFieldTakesTheRestAndScrambledLinesAreOpened)
+TEST(StrPostarray, TenthFieldTakesTheRestAndScrambledLinesAreOpened)
 {
-    Postdelar p = delaPostrad("1#2#3#4#5#6#7#8#9#10#11#12");
+    Postdelar p = str_postarray("1#2#3#4#5#6#7#8#9#10#11#12");
     EXPECT_EQ(p.faelt[9], "9");
     EXPECT_EQ(p.faelt[10], "101112");
     EXPECT_EQ(p.antalFaelt, 9);
-    p = delaPostrad("1#2#3#4#5#6#7#8#9");
+    p = str_postarray("1#2#3#4#5#6#7#8#9");
     EXPECT_EQ(p.antalFaelt, 9);
 
-    p = delaPostrad(kryptrad(QString::fromUtf8("Ä-ljud#&äta")));
+    p = str_postarray(kryptrad(QString::fromUtf8("Ä-ljud#&äta")));
     EXPECT_EQ(p.faelt[1], QString::fromUtf8("Ä-ljud"));
     EXPECT_EQ(p.faelt[2], QString::fromUtf8("äta"));
     EXPECT_EQ(p.antalAlternativ, 1);
@@ -117,9 +117,9 @@ TEST(Markeringar, LetaPrepSplitsAtMarks)
 
 TEST(Markeringar, FirstEmptyFieldIsElevenWhenAllTenAreFilled)
 {
-    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("a#b##d").faelt), 3);
-    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("1#2#3#4#5#6#7#8#9#10#11").faelt), 11);
-    EXPECT_EQ(foerstaTommaFaelt(delaPostrad("").faelt), 1);
+    EXPECT_EQ(foerstaTommaFaelt(str_postarray("a#b##d").faelt), 3);
+    EXPECT_EQ(foerstaTommaFaelt(str_postarray("1#2#3#4#5#6#7#8#9#10#11").faelt), 11);
+    EXPECT_EQ(foerstaTommaFaelt(str_postarray("").faelt), 1);
 }
 
 TEST_F(Poster, HaemtaordCountsItemsAndPrefersThePcPath)

@@ -24,7 +24,7 @@ TEST(Diktamen, FlashTimeStepsWithinItsBounds)
 TEST(Diktamen, HintsAreCountedFromTheFieldsAfterTheAlternatives)
 {
     auto antal = [](const char *rad) {
-        return DiktatHjaelpAntal(delaPostrad(QString::fromUtf8(rad)));
+        return DiktatHjaelpAntal(str_postarray(QString::fromUtf8(rad)));
     };
     EXPECT_EQ(antal("hjärta##J-ljudet stavas med hj."), 1);
     EXPECT_EQ(antal("hjärta"), 0);
@@ -64,7 +64,7 @@ TEST_F(InnehaallDiktamen, EveryWordHasItsHintAndBothGlosses)
         EXPECT_GE(G.start.FilAntalPoster[G.oevning.DatFilIndex], 40);
         for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.post.HaemtadRad);
+            const Postdelar post = str_postarray(G.post.HaemtadRad);
             const QString ord = post.faelt[1];
             SCOPED_TRACE(ord.toStdString());
             EXPECT_FALSE(ord.isEmpty());

@@ -74,7 +74,7 @@ TEST_F(Genererat, BundledPraiseIsFoundAndFilled)
     ASSERT_GE(n, 1);
     ASSERT_LE(n, G.start.LovordAntalRader[G.beroem.LovordIndex]);
     haemtaord(G.beroem.LovordFilNamn, n);
-    const Postdelar post = delaPostrad(G.post.HaemtadRad);
+    const Postdelar post = str_postarray(G.post.HaemtadRad);
     const QString text = LovordMen(post.faelt[1]) + ' ' + LovordMen(post.faelt[2]) + ' ' + LovordMen(post.faelt[3]);
     EXPECT_FALSE(text.contains('<')) << text.toStdString();
     EXPECT_GT(text.size(), 10);

@@ -18,7 +18,7 @@ TEST_F(Innehaall, BuiltConfigurationFindsTheBundledFiles)
     EXPECT_GE(G.start.FilAntalPoster[G.oevning.DatFilIndex], 12);
     EXPECT_EQ(G.oevning.Rubrikrader[2], QString::fromUtf8("Ä-ljudet"));
     haemtaord(G.oevning.DatFilNamn, 1);
-    const Postdelar post = delaPostrad(G.post.HaemtadRad);
+    const Postdelar post = str_postarray(G.post.HaemtadRad);
     EXPECT_GE(post.antalFaelt, 1);
     EXPECT_TRUE(meddelanden.poster.isEmpty()) << meddelanden.texter().join('\n').toStdString();
 }

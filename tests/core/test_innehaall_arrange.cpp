@@ -69,7 +69,7 @@ TEST_F(ByggdInnehaall, SentencePartsAndListsAreFitForTheirWindows)
                 QString text = rad;
                 if (p.nivaaer && nivaaAvRad(rad, &text) == 0)
                     felrad(nr, QStringLiteral("no level 1..20 in front"));
-                const Postdelar d = delaPostrad(text);
+                const Postdelar d = str_postarray(text);
                 const Satsbitar b = delaSats(d.faelt[1]);
                 QStringList koder;
                 for (int k = 2; k <= 6; ++k)
@@ -99,7 +99,7 @@ TEST_F(ByggdInnehaall, SentencePartsAndListsAreFitForTheirWindows)
             if (rader.size() < 15)
                 felrad(0, QStringLiteral("%1 lists, fewer than 15").arg(rader.size()));
             for (const auto &[nr, rad] : rader) {
-                const Postdelar d = delaPostrad(rad);
+                const Postdelar d = str_postarray(rad);
                 QStringList faelt;
                 for (int k = 1; k <= 10; ++k)
                     faelt << d.faelt[k];
@@ -135,7 +135,7 @@ TEST_F(ByggdInnehaall, GameFilesHoldClassedWordsAndGroupsOfFour)
         QSet<QString> sedda;
         int iKlassen = 0;
         for (const auto &[nr, rad] : rader) {
-            const Postdelar d = delaPostrad(rad);
+            const Postdelar d = str_postarray(rad);
             if (sedda.contains(d.faelt[1].toLower()))
                 felrad(nr, QStringLiteral("\"%1\" twice").arg(d.faelt[1]));
             sedda.insert(d.faelt[1].toLower());

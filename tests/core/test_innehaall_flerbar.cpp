@@ -117,7 +117,7 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
     for (int n = 1; n <= antal; ++n) {
         haemtaord(namn, n);
         rader << G.post.HaemtadRad;
-        const Postdelar post = delaPostrad(G.post.HaemtadRad);
+        const Postdelar post = str_postarray(G.post.HaemtadRad);
         LetaPrep(post.faelt[1]);
         const QString ord = G.post.LetaPrepDelar[2].toLower();
         allaOrd.insert(ord);
@@ -130,7 +130,7 @@ void InnehaallFlerbar::granska(const QString &namn, int minst, const QString &ru
 
     for (int n = 1; n <= antal; ++n) {
         SCOPED_TRACE(rader[n - 1].toStdString());
-        const Postdelar post = delaPostrad(rader[n - 1]);
+        const Postdelar post = str_postarray(rader[n - 1]);
         const QString mening = post.faelt[1];
         EXPECT_EQ(mening.count(QLatin1Char('<')), 1);
         EXPECT_EQ(mening.count(QLatin1Char('>')), 1);
@@ -182,7 +182,7 @@ TEST_F(InnehaallFlerbar, MenuFilesHaveGapsTheWindowCanOffer)
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
         for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.post.HaemtadRad);
+            const Postdelar post = str_postarray(G.post.HaemtadRad);
             EXPECT_TRUE(eng.contains(post.faelt[1])) << "no English line: " << post.faelt[1].toStdString();
             EXPECT_TRUE(tys.contains(post.faelt[1])) << "no German line: " << post.faelt[1].toStdString();
             oeversatta.insert(post.faelt[1]);
@@ -222,7 +222,7 @@ TEST_F(InnehaallFlerbar, CategoryChoiceFilesFitTheirPanelsAndExplanations)
         for (int n = 1; n <= poster; ++n) {
             haemtaord(namn, n);
             SCOPED_TRACE(G.post.HaemtadRad.toStdString());
-            const Postdelar post = delaPostrad(G.post.HaemtadRad);
+            const Postdelar post = str_postarray(G.post.HaemtadRad);
             const QString f1 = post.faelt[1];
             const QString f2 = post.faelt[2];
             EXPECT_FALSE(sedda.contains(f1)) << "an item twice";
@@ -319,7 +319,7 @@ TEST_F(InnehaallFlerbar, TranslationListsFitTheLoader)
         ASSERT_TRUE(Kolla(namn)) << namn.toStdString();
         for (int n = 1; n <= G.start.FilAntalPoster[G.oevning.DatFilIndex]; ++n) {
             haemtaord(namn, n);
-            const Postdelar post = delaPostrad(G.post.HaemtadRad);
+            const Postdelar post = str_postarray(G.post.HaemtadRad);
             faelt1.insert(post.faelt[1]);
         }
     }

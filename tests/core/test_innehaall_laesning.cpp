@@ -43,7 +43,7 @@ TEST_F(ByggdLaesning, QuestionFilesHaveTwoOrThreeAlternativesAndEveryFableItsTex
         r.minstPoster = fabel ? 8 : 20;
         fel << granskaDatafil(namn, r);
         for (const QString &rad : postrader(namn)) {
-            const Postdelar post = delaPostrad(rad);
+            const Postdelar post = str_postarray(rad);
             const int antal = AntalAlternativIPost(post.faelt[2], post.faelt[3], post.faelt[4]);
             if (antal < 2 || post.antalFaelt > 4)
                 fel << namn + QStringLiteral(": not two or three alternatives: ") + rad;

@@ -28,7 +28,7 @@ QStringList granskaSkrivfil(const QString &namn)
         if (rad.isEmpty() || rad.startsWith(QLatin1Char(';')) || rad.startsWith(QLatin1Char('$')))
             continue;
         auto felrad = [&](const QString &vad) { fel << QStringLiteral("%1:%2: %3").arg(namn).arg(radnr).arg(vad); };
-        const Postdelar post = delaPostrad(rad);
+        const Postdelar post = str_postarray(rad);
         if (post.faelt[2].trimmed().isEmpty() || post.faelt[2].startsWith(QLatin1Char('&')))
             felrad(QStringLiteral("no answer"));
         else if (SvVersaler(post.faelt[1].trimmed()) == SvVersaler(post.faelt[2].trimmed()))

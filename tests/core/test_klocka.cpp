@@ -119,7 +119,7 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
     QStringList fel;
     for (int k = 1; k <= 144; ++k) {
         ASSERT_TRUE(haemtaord(G.oevning.DatFilNamn, k));
-        const Postdelar post = delaPostrad(G.post.HaemtadRad);
+        const Postdelar post = str_postarray(G.post.HaemtadRad);
         const Klocktid t = klocktid(k);
         const std::pair<int, int> urtavla(t.timme, t.minut);
         QStringList svar{post.faelt[1]};
@@ -140,7 +140,7 @@ TEST_F(Klockfilen, EveryLineSaysTheTimeOfItsDial)
 // and a capital letter where the text has none, stays wrong.
 TEST(Klocka, ACapitalFirstLetterIsTheTimeAndNothingElseIs)
 {
-    const Postdelar post = delaPostrad(QStringLiteral("kvart över tre#&femton över tre"));
+    const Postdelar post = str_postarray(QStringLiteral("kvart över tre#&femton över tre"));
     EXPECT_TRUE(klocksvarRaett(QStringLiteral("kvart över tre"), post));
     EXPECT_TRUE(klocksvarRaett(QStringLiteral("Kvart över tre"), post));
     EXPECT_TRUE(klocksvarRaett(QStringLiteral(" Femton över tre"), post));

@@ -8,7 +8,7 @@
 namespace {
 Luckpost las(const char *rad, bool moensterFoerst)
 {
-    const Postdelar post = delaPostrad(QString::fromUtf8(rad));
+    const Postdelar post = str_postarray(QString::fromUtf8(rad));
     return delaLuckpost(post.faelt, post.antalAlternativ, moensterFoerst);
 }
 } // namespace

@@ -11,11 +11,11 @@ TEST_F(PassAktBeslut, AtMostSevenAlternativesInByteOrderAndWhole)
 {
     const QString laang = QStringLiteral("En mycket lång kategori med fler än trettio tecken");
     const QStringList val =
-        PassAktAlternativ(delaPostrad(QStringLiteral("ord#Åsna#Ärt#ärt#b#") + laang + QStringLiteral("#c#d#e#f")).faelt);
+        PassAktAlternativ(str_postarray(QStringLiteral("ord#Åsna#Ärt#ärt#b#") + laang + QStringLiteral("#c#d#e#f")).faelt);
     // Fields 2..8 only; capitals before small letters, Ä before Å.
     EXPECT_EQ(val, (QStringList{laang, QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
                                 QStringLiteral("Ärt"), QStringLiteral("Åsna"), QStringLiteral("ärt")}));
-    EXPECT_EQ(PassAktAlternativ(delaPostrad(QStringLiteral("ord#Nej#Ja##Kanske")).faelt),
+    EXPECT_EQ(PassAktAlternativ(str_postarray(QStringLiteral("ord#Nej#Ja##Kanske")).faelt),
               (QStringList{QStringLiteral("Ja"), QStringLiteral("Nej")}));
 }
 

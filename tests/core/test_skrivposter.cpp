@@ -24,7 +24,7 @@ TEST_F(Skrivposter, LetterItemsAreDifferentLettersNeverAlreadyInSwedishOrder)
 
 TEST_F(Skrivposter, HelpTextsStandBetweenTheAnswerAndTheAlternatives)
 {
-    const auto hjaelp = [](const char *rad) { return hjaelptexter(delaPostrad(QString::fromUtf8(rad))); };
+    const auto hjaelp = [](const char *rad) { return hjaelptexter(str_postarray(QString::fromUtf8(rad))); };
     EXPECT_EQ(hjaelp("Den säger mu.#ko#Ordet börjar på k.#Ordet har 2 bokstäver.#&kossa"),
               (QList<QString>{QStringLiteral("Ordet börjar på k."), QStringLiteral("Ordet har 2 bokstäver.")}));
     EXPECT_TRUE(hjaelp("maten#ma-ten#&mat-en").isEmpty());

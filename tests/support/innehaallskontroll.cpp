@@ -104,7 +104,7 @@ QStringList granskaDatafil(const QString &namn, const Innehaallsregler &regler, 
         if (rad.isEmpty() || rad.startsWith(QLatin1Char('$')))
             continue;
         ++poster;
-        const Postdelar post = delaPostrad(rad);   // unscrambles too
+        const Postdelar post = str_postarray(rad);   // unscrambles too
         if (regler.luckmening) {
             granskaLuckpost(delaLuckpost(post.faelt, post.antalAlternativ, regler.moensterFoerst), radnr,
                             felrad, sedda);

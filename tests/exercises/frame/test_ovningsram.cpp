@@ -318,7 +318,7 @@ TEST_F(Ram, TwoAnswerFieldsEachWithLampPasteEnterAndEsc)
 {
     TvaaFaelt f;
     f.show();
-    f.saettPost(delaPostrad(QStringLiteral("en bil#bilar#bilen")));
+    f.saettPost(str_postarray(QStringLiteral("en bil#bilar#bilen")));
     QTest::mouseClick(f.lampknapp, Qt::LeftButton);
     EXPECT_EQ(f.lampknapp->focusPolicy(), Qt::NoFocus);
     // The lamp follows the gap being typed in.
